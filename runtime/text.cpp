@@ -1,0 +1,300 @@
+#include "text.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+const char kFullWidthBlank[] = "\xA1\xA1";
+
+char AsciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool MatchesAt(const std::string& text, size_t at, const std::string& sought, bool ignoreAsciiCase)
+{
+    if (at + sought.size() > text.size())
+        return false;
+    if (!ignoreAsciiCase)
+        return text.compare(at, sought.size(), sought) == 0;
+    for (size_t k = 0; k < sought.size(); ++k)
+        if (AsciiLower(text[at + k]) != AsciiLower(sought[k]))
+            return false;
+    return true;
+}
+
+// 0-based index of the match at or after byte index start, or npos.
+size_t FindFrom(const std::string& text, const std::string& sought, size_t start, bool ignoreAsciiCase)
+{
+    if (text.empty() || start >= text.size())
+        return std::string::npos;
+    if (sought.empty())
+        return start;
+    for (size_t i = start; i < text.size(); i += GbkCharLengthAt(text, i))
+        if (MatchesAt(text, i, sought, ignoreAsciiCase))
+            return i;
+    return std::string::npos;
+}
+
+int FindImpl(const std::string& text, const std::string& sought, int startPos, bool ignoreAsciiCase)
+{
+    size_t start = startPos < 1 ? 0 : static_cast<size_t>(startPos - 1);
+    size_t at = FindFrom(text, sought, start, ignoreAsciiCase);
+    return at == std::string::npos ? 0 : static_cast<int>(at + 1);
+}
+
+bool IsBlankAt(const std::string& text, size_t i, size_t& length)
+{
+    if (text[i] == ' ') {
+        length = 1;
+        return true;
+    }
+    length = GbkCharLengthAt(text, i);
+    return length == 2 && text.compare(i, 2, kFullWidthBlank) == 0;
+}
+
+}  // namespace
+
+int TextFind(const std::string& text, const std::string& sought, int startPos)
+{
+    return FindImpl(text, sought, startPos, false);
+}
+
+int TextFindNoCase(const std::string& text, const std::string& sought, int startPos)
+{
+    return FindImpl(text, sought, startPos, true);
+}
+
+std::string TextLeft(const std::string& text, int count)
+{
+    return count <= 0 ? std::string() : text.substr(0, static_cast<size_t>(count));
+}
+
+std::string TextRight(const std::string& text, int count)
+{
+    if (count <= 0)
+        return std::string();
+    size_t n = static_cast<size_t>(count);
+    return n >= text.size() ? text : text.substr(text.size() - n);
+}
+
+std::string TextMid(const std::string& text, int startPos, int count)
+{
+    if (startPos < 1)
+        startPos = 1;
+    if (count <= 0 || static_cast<size_t>(startPos) > text.size())
+        return std::string();
+    return text.substr(static_cast<size_t>(startPos - 1), static_cast<size_t>(count));
+}
+
+std::string TextReplaceAll(const std::string& text, const std::string& sought, const std::string& replacement,
+                           bool ignoreAsciiCase)
+{
+    if (sought.empty())
+        return text;
+    std::string out;
+    size_t copied = 0;
+    for (size_t i = 0; i < text.size();) {
+        if (MatchesAt(text, i, sought, ignoreAsciiCase)) {
+            out.append(text, copied, i - copied);
+            out += replacement;
+            i += sought.size();
+            copied = i;
+        } else {
+            i += GbkCharLengthAt(text, i);
+        }
+    }
+    out.append(text, copied, std::string::npos);
+    return out;
+}
+
+std::vector<std::string> TextSplit(const std::string& text, const std::string& delimiter)
+{
+    std::vector<std::string> pieces;
+    if (text.empty())
+        return pieces;
+    if (delimiter.empty()) {
+        pieces.push_back(text);
+        return pieces;
+    }
+    size_t pieceStart = 0;
+    for (size_t i = 0; i < text.size();) {
+        if (MatchesAt(text, i, delimiter, false)) {
+            pieces.push_back(text.substr(pieceStart, i - pieceStart));
+            i += delimiter.size();
+            pieceStart = i;
+        } else {
+            i += GbkCharLengthAt(text, i);
+        }
+    }
+    if (pieceStart < text.size())
+        pieces.push_back(text.substr(pieceStart));
+    return pieces;
+}
+
+std::string TextJoin(const std::vector<std::string>& pieces, const std::string& separator)
+{
+    std::string out;
+    for (size_t i = 0; i < pieces.size(); ++i) {
+        if (i > 0)
+            out += separator;
+        out += pieces[i];
+    }
+    return out;
+}
+
+std::string TextRemoveBlanks(const std::string& text)
+{
+    std::string out;
+    for (size_t i = 0; i < text.size();) {
+        size_t length;
+        if (!IsBlankAt(text, i, length))
+            out.append(text, i, length);
+        i += length;
+    }
+    return out;
+}
+
+std::string TextTrimLeft(const std::string& text)
+{
+    size_t i = 0, length = 0;
+    while (i < text.size() && IsBlankAt(text, i, length))
+        i += length;
+    return text.substr(i);
+}
+
+std::string TextTrimRight(const std::string& text)
+{
+    // Walk forward so a trail byte is never mistaken for a blank; remember where the last non-blank ends.
+    size_t end = 0;
+    for (size_t i = 0; i < text.size();) {
+        size_t length;
+        bool blank = IsBlankAt(text, i, length);
+        i += length;
+        if (!blank)
+            end = i;
+    }
+    return text.substr(0, end);
+}
+
+std::string TextTrim(const std::string& text) { return TextTrimRight(TextTrimLeft(text)); }
+
+namespace {
+template <typename Map>
+std::string MapAsciiBytes(const std::string& text, Map map)
+{
+    std::string out = text;
+    for (size_t i = 0; i < out.size(); i += GbkCharLengthAt(out, i))
+        if (static_cast<unsigned char>(out[i]) < 0x80)
+            out[i] = map(out[i]);
+    return out;
+}
+}  // namespace
+
+std::string TextToUpper(const std::string& text)
+{
+    return MapAsciiBytes(text, [](char c) { return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c; });
+}
+
+std::string TextToLower(const std::string& text)
+{
+    return MapAsciiBytes(text, [](char c) { return AsciiLower(c); });
+}
+
+std::string TextToFullWidth(const std::string& text)
+{
+    std::string out;
+    for (size_t i = 0; i < text.size();) {
+        int length = GbkCharLengthAt(text, i);
+        unsigned char c = static_cast<unsigned char>(text[i]);
+        if (length == 1 && c == ' ') {
+            out += kFullWidthBlank;
+        } else if (length == 1 && c >= 0x21 && c <= 0x7E) {
+            out += '\xA3';
+            out += static_cast<char>(c - 0x21 + 0xA1);
+        } else {
+            out.append(text, i, length);
+        }
+        i += length;
+    }
+    return out;
+}
+
+std::string TextToHalfWidth(const std::string& text)
+{
+    std::string out;
+    for (size_t i = 0; i < text.size();) {
+        int length = GbkCharLengthAt(text, i);
+        unsigned char lead = static_cast<unsigned char>(text[i]);
+        unsigned char trail = length == 2 ? static_cast<unsigned char>(text[i + 1]) : 0;
+        if (length == 2 && lead == 0xA1 && trail == 0xA1)
+            out += ' ';
+        else if (length == 2 && lead == 0xA3 && trail >= 0xA1 && trail <= 0xFE)
+            out += static_cast<char>(trail - 0xA1 + 0x21);
+        else
+            out.append(text, i, length);
+        i += length;
+    }
+    return out;
+}
+
+std::string TextRepeat(const std::string& text, int times)
+{
+    std::string out;
+    for (int i = 0; i < times; ++i)
+        out += text;
+    return out;
+}
+
+std::string IntToText(long long value) { return std::to_string(value); }
+
+std::string NumberToText(double value)
+{
+    if (std::isfinite(value) && value == std::trunc(value) && std::fabs(value) < 9.2e18)
+        return IntToText(static_cast<long long>(value));
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.15g", value);
+    return buffer;
+}
+
+double TextToNumber(const std::string& text)
+{
+    // Only a plain decimal number counts: [sign] digits [. digits] [e [sign] digits].
+    size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
+        ++i;
+    size_t start = i;
+    auto digitsFrom = [&](size_t& k) {
+        size_t first = k;
+        while (k < text.size() && text[k] >= '0' && text[k] <= '9')
+            ++k;
+        return k - first;
+    };
+    if (i < text.size() && (text[i] == '+' || text[i] == '-'))
+        ++i;
+    size_t mantissa = digitsFrom(i);
+    if (i < text.size() && text[i] == '.') {
+        size_t k = i + 1;
+        size_t fraction = digitsFrom(k);
+        if (mantissa + fraction > 0)
+            i = k, mantissa += fraction;
+    }
+    if (mantissa == 0)
+        return 0;
+    if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
+        size_t k = i + 1;
+        if (k < text.size() && (text[k] == '+' || text[k] == '-'))
+            ++k;
+        if (digitsFrom(k) > 0)
+            i = k;
+    }
+    double value = std::strtod(text.substr(start, i - start).c_str(), nullptr);
+    return std::isfinite(value) ? value : 0;
+}
+
+long long TextToInt(const std::string& text)
+{
+    double value = TextToNumber(text);
+    if (value >= 9.2e18 || value <= -9.2e18)
+        return 0;
+    return static_cast<long long>(value);  // cuts the fraction off
+}

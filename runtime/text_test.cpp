@@ -1,0 +1,104 @@
+#include "runtime/text.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct FindCase {
+    const char* text;
+    const char* sought;
+    int start;
+    int expected;
+};
+
+TEST(TextFind, MatchesTwoByteCharactersOnlyAtCharacterBoundaries)
+{
+    // 「中文」 is D6 D0 CE C4; the byte pair D0 CE straddles the boundary and must not be found.
+    const FindCase cases[] = {
+        {"中文", "\xD0\xCE", 1, 0},
+        {"a中文", "文", 1, 4},
+        {"张三", "三", 1, 3},
+        {"abcABC", "ABC", 1, 4},      // case matters
+        {"abc", "", 1, 1},            // empty text found at 1
+        {"", "", 1, 0},
+        {"", "a", 1, 0},
+        {"abcabc", "abc", 2, 4},
+        {"abc", "c", 9, 0},
+        {"01，03，05", "03", 1, 5},
+        {"01，03，05", "0", 1, 1},
+    };
+    for (const FindCase& c : cases)
+        EXPECT_EQ(TextFind(c.text, c.sought, c.start), c.expected) << c.text << " / " << c.sought;
+    EXPECT_EQ(TextFindNoCase("xABCx", "abc"), 2);
+}
+
+TEST(TextSplit, KeepsEmptyPiecesBeforeADelimiterOnly)
+{
+    using V = std::vector<std::string>;
+    EXPECT_EQ(TextSplit("a,,b,", ","), (V{"a", "", "b"}));
+    EXPECT_EQ(TextSplit(",a", ","), (V{"", "a"}));
+    EXPECT_EQ(TextSplit(",", ","), (V{""}));
+    EXPECT_EQ(TextSplit("", ","), V{});
+    EXPECT_EQ(TextSplit("abc", ""), V{"abc"});
+    EXPECT_EQ(TextSplit("甲々☆乙々☆", "々☆"), (V{"甲", "乙"}));
+    // 「乚」 is 81 63: its trail byte is the ASCII 'c', which must not split it.
+    EXPECT_EQ(TextSplit("a\x81\x63" "b", "c"), (V{"a\x81\x63" "b"}));
+    EXPECT_EQ(TextSplit("张,三", ","), (V{"张", "三"}));
+}
+
+TEST(TextReplace, ReplacesEveryOccurrenceAtBoundaries)
+{
+    EXPECT_EQ(TextReplaceAll("a<BR>b<br>c", "<br>", "\r\n"), "a<BR>b\r\nc");
+    EXPECT_EQ(TextReplaceAll("a<BR>b<br>c", "<br>", "\r\n", true), "a\r\nb\r\nc");
+    EXPECT_EQ(TextReplaceAll("中文", "\xD0\xCE", "x"), "中文");
+    EXPECT_EQ(TextReplaceAll("aaa", "", "x"), "aaa");
+    EXPECT_EQ(TextReplaceAll("aaa", "aa", "b"), "ba");
+}
+
+TEST(TextBlanks, RemovesAndTrimsHalfAndFullWidthBlanks)
+{
+    EXPECT_EQ(TextRemoveBlanks(" 张 三　丰 "), "张三丰");
+    EXPECT_EQ(TextTrim("　 张 三 　"), "张 三");
+    // 「啊」 B0 A1 followed by A1 A1 (a full-width blank): the trail byte A1 is not part of a blank.
+    EXPECT_EQ(TextTrimRight("啊　"), "啊");
+    EXPECT_EQ(TextRemoveBlanks("   "), "");
+}
+
+TEST(TextCase, ChangesAsciiLettersButNeverTrailBytes)
+{
+    // 「乚」 81 63 and 「丄」 81 43 have the ASCII letters 'c' and 'C' as trail bytes.
+    EXPECT_EQ(TextToUpper("ab\x81\x63z"), "AB\x81\x63Z");
+    EXPECT_EQ(TextToLower("AB\x81\x43Z"), "ab\x81\x43z");
+}
+
+TEST(TextWidth, ConvertsBetweenHalfAndFullWidth)
+{
+    EXPECT_EQ(TextToFullWidth("A1 张"), "Ａ１　张");
+    EXPECT_EQ(TextToHalfWidth("Ａ１　张"), "A1 张");
+}
+
+TEST(TextParts, ClampsCounts)
+{
+    EXPECT_EQ(TextLeft("张三丰", 4), "张三");
+    EXPECT_EQ(TextRight("张三丰", 2), "丰");
+    EXPECT_EQ(TextMid("张三丰", 3, 2), "三");
+    EXPECT_EQ(TextMid("abc", 5, 2), "");
+    EXPECT_EQ(TextRight("abc", 10), "abc");
+    EXPECT_EQ(TextRepeat("ab", 3), "ababab");
+}
+
+TEST(TextNumbers, ReadsLeadingDecimalNumbersAndCutsFractions)
+{
+    EXPECT_EQ(TextToInt("12.9"), 12);
+    EXPECT_EQ(TextToInt("-3.7"), -3);
+    EXPECT_EQ(TextToInt("  42abc"), 42);
+    EXPECT_EQ(TextToInt("abc"), 0);
+    EXPECT_EQ(TextToInt(""), 0);
+    EXPECT_EQ(TextToInt("0x10"), 0);
+    EXPECT_EQ(TextToInt("1e3"), 1000);
+    EXPECT_EQ(IntToText(85), "85");
+    EXPECT_EQ(NumberToText(3.0), "3");
+    EXPECT_EQ(NumberToText(2.5), "2.5");
+}
+
+}  // namespace

@@ -1,0 +1,32 @@
+#!/usr/bin/env bash
+# Runs a Windows program of the win64 build under wine64, in the project's own Wine prefix.
+# ctest calls it as the cross-compiling emulator: wine-exec.sh program.exe [arguments...]
+# The prefix is made on first use (under a lock, so parallel tests wait for one set-up).
+set -u
+here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
+root=$(cd "$here/../.." && pwd)
+
+export WINEPREFIX="${BN_WINEPREFIX:-$root/${BN_BUILD_ROOT:-build}/wineprefix}"
+export WINEARCH=win64
+export WINEDEBUG="${WINEDEBUG:--all}"
+export LC_ALL=zh_CN.UTF-8
+export WINEDLLOVERRIDES="mscoree,mshtml="
+wine=/usr/lib/wine/wine64
+wineserver=/usr/lib/wine/wineserver64
+
+if [ ! -f "$WINEPREFIX/.bn-ready" ]; then
+  mkdir -p "$(dirname "$WINEPREFIX")"
+  exec 9>"$WINEPREFIX.lock"
+  flock 9
+  if [ ! -f "$WINEPREFIX/.bn-ready" ]; then
+    "$here/make-prefix.sh" >&2 || { echo "wine-exec: could not make the Wine prefix $WINEPREFIX" >&2; exit 1; }
+  fi
+  flock -u 9
+  exec 9>&-
+fi
+
+if [ -z "${DISPLAY:-}" ]; then
+  # Run by hand without a display: one private Xvfb for this program only.
+  exec xvfb-run -a -s "-screen 0 1280x1024x24" "$wine" "$@"
+fi
+exec "$wine" "$@"
