@@ -1,0 +1,183 @@
+#include "db/database.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <string>
+#include <thread>
+
+namespace {
+
+// A fresh database file with the favourites table and a few rows of the three-talents table.
+class DatabaseTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        path_ = ::testing::TempDir() + "db_test_" + ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".db";
+        std::remove(path_.c_str());
+        std::FILE* f = std::fopen(path_.c_str(), "wb");  // an empty file is an empty database
+        ASSERT_NE(f, nullptr);
+        std::fclose(f);
+        ASSERT_TRUE(db_.Open(path_));
+        ASSERT_TRUE(db_.Execute("create table mz (id integer primary key, 名字 text)"));
+        ASSERT_TRUE(db_.Execute("create table SC (id integer, title text, luck text, 解释 text)"));
+        ASSERT_TRUE(db_.Execute("insert into SC values (1, ?, ?, ?)", {"木火土", "吉", "成功顺利<BR>身心健康"}));
+        ASSERT_TRUE(db_.Execute("insert into SC values (2, ?, ?, ?)", {"木木木", "平", "平稳"}));
+    }
+    void TearDown() override
+    {
+        db_.Close();
+        std::remove(path_.c_str());
+    }
+    std::string path_;
+    DbConnection db_;
+};
+
+TEST_F(DatabaseTest, ReadsQueryRowsByIndexAndName)
+{
+    DbRecordSet rs;
+    ASSERT_TRUE(rs.Attach(&db_));
+    ASSERT_TRUE(rs.OpenSql("select * from SC where title=?", {"木火土"}));
+    ASSERT_FALSE(rs.IsEof());
+    EXPECT_EQ(rs.FieldCount(), 4);
+    EXPECT_EQ(rs.Field(1), "木火土");
+    EXPECT_EQ(rs.Field(2), "吉");
+    EXPECT_EQ(rs.Field("解释"), "成功顺利<BR>身心健康");
+    EXPECT_EQ(rs.Field(9), "");
+    EXPECT_FALSE(rs.MoveNext());
+    EXPECT_TRUE(rs.IsEof());
+    EXPECT_EQ(rs.Field(1), "");  // no current row reads empty
+
+    ASSERT_TRUE(rs.OpenSql("select * from SC where title=?", {"金金金"}));
+    EXPECT_TRUE(rs.IsEof());
+    EXPECT_EQ(rs.RecordCount(), 0);
+    EXPECT_FALSE(rs.OpenSql("select * from no_such_table"));
+    EXPECT_FALSE(rs.IsOpen());
+}
+
+TEST_F(DatabaseTest, LikeMatchesChineseText)
+{
+    DbRecordSet rs;
+    rs.Attach(&db_);
+    ASSERT_TRUE(rs.OpenSql("select title from SC where 解释 like ?", {"%顺利%"}));
+    ASSERT_EQ(rs.RecordCount(), 1);
+    EXPECT_EQ(rs.Field(0), "木火土");
+    // length() counts characters, which only works because text is stored as UTF-8.
+    ASSERT_TRUE(rs.OpenSql("select length(title) from SC where id=1"));
+    EXPECT_EQ(rs.Field(0), "3");
+}
+
+TEST_F(DatabaseTest, BoundTextWithAnApostropheIsStoredAsIs)
+{
+    const std::string name = "O'Neil张';drop table mz;--";
+    DbRecordSet rs;
+    rs.Attach(&db_);
+    ASSERT_TRUE(rs.OpenTable("mz"));
+    ASSERT_TRUE(rs.AddNew());
+    ASSERT_TRUE(rs.SetField(1, name));
+    ASSERT_TRUE(rs.Update());
+    ASSERT_TRUE(rs.OpenSql("select 名字 from mz where 名字=?", {name}));
+    ASSERT_EQ(rs.RecordCount(), 1);
+    EXPECT_EQ(rs.Field(0), name);
+}
+
+TEST_F(DatabaseTest, AddsDeletesAndKeepsTableOrder)
+{
+    DbRecordSet rs;
+    rs.Attach(&db_);
+    ASSERT_TRUE(rs.OpenTable("mz"));
+    for (const char* name : {"张三", "李四", "王五"}) {
+        ASSERT_TRUE(rs.AddNew());
+        ASSERT_TRUE(rs.SetField(1, name));
+        ASSERT_TRUE(rs.Update());
+        EXPECT_EQ(rs.Field(1), name);  // the new row is current
+    }
+    ASSERT_TRUE(rs.OpenTable("mz"));
+    ASSERT_EQ(rs.RecordCount(), 3);
+    EXPECT_EQ(rs.Field(0), "1");
+    ASSERT_TRUE(rs.MoveTo(2));
+    ASSERT_TRUE(rs.DeleteCurrent());
+    EXPECT_EQ(rs.Field(1), "王五");  // the next row becomes current
+    ASSERT_TRUE(rs.DeleteCurrent());
+    EXPECT_TRUE(rs.IsEof());
+    EXPECT_FALSE(rs.DeleteCurrent());
+
+    ASSERT_TRUE(rs.OpenTable("mz"));
+    ASSERT_EQ(rs.RecordCount(), 1);
+    EXPECT_EQ(rs.Field(1), "张三");
+    ASSERT_TRUE(rs.SetField(1, "张三丰"));
+    ASSERT_TRUE(rs.Update());
+    ASSERT_TRUE(rs.DeleteAll());
+    EXPECT_TRUE(rs.IsEof());
+    ASSERT_TRUE(rs.OpenTable("mz"));
+    EXPECT_EQ(rs.RecordCount(), 0);
+}
+
+TEST_F(DatabaseTest, QueryResultsAreReadOnlyAndEditsNeedAnOpenConnection)
+{
+    DbRecordSet rs;
+    rs.Attach(&db_);
+    ASSERT_TRUE(rs.OpenSql("select * from mz"));
+    EXPECT_FALSE(rs.AddNew());
+    ASSERT_TRUE(rs.OpenTable("mz"));
+    db_.Close();
+    EXPECT_FALSE(rs.AddNew());
+    EXPECT_FALSE(rs.DeleteAll());
+    EXPECT_FALSE(rs.OpenTable("mz"));
+}
+
+TEST_F(DatabaseTest, ReopeningTheSameFileKeepsRecordSetsValid)
+{
+    DbRecordSet rs;
+    rs.Attach(&db_);
+    ASSERT_TRUE(rs.OpenTable("SC"));
+    ASSERT_TRUE(db_.Open(path_));
+    EXPECT_EQ(rs.Field(1), "木火土");
+    ASSERT_TRUE(rs.MoveNext());
+    EXPECT_EQ(rs.Field(1), "木木木");
+    ASSERT_TRUE(rs.OpenSql("select count(*) from SC"));
+    EXPECT_EQ(rs.Field(0), "2");
+}
+
+TEST(Database, OpenFailsForMissingFilesNonDatabasesAndPasswords)
+{
+    DbConnection db;
+    EXPECT_FALSE(db.Open(::testing::TempDir() + "no_such_dir/none.db"));
+    EXPECT_FALSE(db.IsOpen());
+    std::string junk = ::testing::TempDir() + "db_test_junk.db";
+    std::FILE* f = std::fopen(junk.c_str(), "wb");
+    ASSERT_NE(f, nullptr);
+    std::fputs("this is not a database file, just some text long enough to have a header", f);
+    std::fclose(f);
+    EXPECT_FALSE(db.Open(junk));
+    EXPECT_FALSE(db.Open(junk, "secret"));
+    std::remove(junk.c_str());
+    DbRecordSet rs;
+    EXPECT_FALSE(rs.Attach(nullptr));
+    EXPECT_FALSE(rs.OpenSql("select 1"));
+}
+
+TEST_F(DatabaseTest, WorkerAndUiThreadShareOneConnection)
+{
+    std::thread worker([this] {
+        DbRecordSet rs;
+        rs.Attach(&db_);
+        for (int i = 0; i < 200; ++i) {
+            ASSERT_TRUE(rs.OpenSql("select luck from SC where title=?", {"木火土"}));
+            ASSERT_EQ(rs.Field(0), "吉");
+        }
+    });
+    DbRecordSet rs;
+    rs.Attach(&db_);
+    ASSERT_TRUE(rs.OpenTable("mz"));
+    for (int i = 0; i < 200; ++i) {
+        ASSERT_TRUE(rs.AddNew());
+        ASSERT_TRUE(rs.SetField(1, "名" + std::to_string(i)));
+        ASSERT_TRUE(rs.Update());
+    }
+    worker.join();
+    ASSERT_TRUE(rs.OpenSql("select count(*) from mz"));
+    EXPECT_EQ(rs.Field(0), "200");
+}
+
+}  // namespace
