@@ -1,0 +1,72 @@
+// Solar terms against the oracle's 4,800 instants of 1901-2100, and the interface's edges.
+#include "calendar/calendar.h"
+
+#include "oracle_terms.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+namespace {
+
+long long SecondsOf(const CalendarDateTime& t)
+{
+    return ChinaSeconds(t.year, t.month, t.day, t.hour, t.minute, t.second);
+}
+
+}  // namespace
+
+TEST(SolarTermTime, AllTermsOf1901To2100FallWithinAMinuteOfTheOracle)
+{
+    const OracleTerms oracle = ReadOracleTerms();
+    ASSERT_EQ(oracle.size(), 200u);
+    long long worst = 0;
+    int compared = 0;
+    for (const auto& [year, instants] : oracle) {
+        ASSERT_EQ(instants.size(), 25u) << year;
+        for (int n = 1; n <= 24; ++n) {
+            CalendarDateTime when;
+            ASSERT_TRUE(SolarTermTime(year, n, when));
+            const long long difference = SecondsOf(when) - instants[n];
+            EXPECT_LE(std::llabs(difference), 60) << year << " term " << n;
+            if (std::llabs(difference) > std::llabs(worst))
+                worst = difference;
+            ++compared;
+        }
+    }
+    EXPECT_EQ(compared, 4800);
+    RecordProperty("worst_difference_seconds", static_cast<int>(worst));
+}
+
+TEST(SolarTermTime, TermsOfAYearRunFromLichunWithJanuaryLast)
+{
+    CalendarDateTime t;
+    ASSERT_TRUE(SolarTermTime(2012, 1, t));  // 立春 2012: 2012-02-04 18:22
+    EXPECT_EQ(t.year * 10000 + t.month * 100 + t.day, 20120204);
+    EXPECT_EQ(t.hour * 60 + t.minute, 18 * 60 + 22);
+    long long previous = SecondsOf(t);
+    for (int n = 2; n <= 22; ++n) {  // in order through the year, 冬至 in December
+        ASSERT_TRUE(SolarTermTime(2012, n, t));
+        EXPECT_EQ(t.year, 2012);
+        EXPECT_GT(SecondsOf(t), previous);
+        previous = SecondsOf(t);
+    }
+    EXPECT_EQ(t.month * 100 + t.day, 1221);  // 冬至 2012-12-21
+    ASSERT_TRUE(SolarTermTime(2012, 23, t));  // 小寒 and 大寒 of January 2012
+    EXPECT_EQ(t.year * 10000 + t.month * 100 + t.day, 20120106);
+    ASSERT_TRUE(SolarTermTime(2012, 24, t));
+    EXPECT_EQ(t.year * 10000 + t.month * 100 + t.day, 20120121);
+}
+
+TEST(SolarTermTime, RefusesTermNumbersAndYearsOutsideTheRange)
+{
+    CalendarDateTime t;
+    const int cases[][2] = {{2012, 0}, {2012, 25}, {2012, -1}, {1900, 1}, {2101, 1}};
+    for (const auto& c : cases) {
+        t.year = 1;
+        EXPECT_FALSE(SolarTermTime(c[0], c[1], t)) << c[0] << " " << c[1];
+        EXPECT_EQ(t.year + t.month + t.day + t.hour + t.minute + t.second, 0);
+    }
+    EXPECT_TRUE(SolarTermTime(1901, 23, t));  // 小寒 1901 lies in January 1901
+    EXPECT_TRUE(SolarTermTime(2100, 22, t));
+}
