@@ -1,0 +1,146 @@
+#include "naming/name_score.h"
+
+#include <gtest/gtest.h>
+
+#include "naming/sc_fixture.h"
+
+namespace {
+
+// Names built from characters of known Kangxi counts: 张 11, 三 3, 二 2, 周 8, 刘 15.
+TEST(FiveGrids, ByNameLength)
+{
+    struct Case {
+        const char* name;
+        const char* heaven;
+        const char* person;
+        const char* earth;
+        const char* outer;
+        const char* total;
+    } cases[] = {
+        {"张三", "12", "14", "4", "2", "14"},
+        {"张三二", "12", "14", "5", "3", "16"},
+        {"周刘三二", "23", "18", "5", "10", "28"},
+        {"张", "", "", "", "", ""},
+        {"张三二周刘", "", "", "", "", ""},
+        {"", "", "", "", "", ""},
+        {"张a", "", "", "", "", ""},  // three bytes
+    };
+    for (const Case& c : cases) {
+        FiveGrids g = ComputeFiveGrids(c.name);
+        EXPECT_EQ(c.heaven, g.heaven) << c.name;
+        EXPECT_EQ(c.person, g.person) << c.name;
+        EXPECT_EQ(c.earth, g.earth) << c.name;
+        EXPECT_EQ(c.outer, g.outer) << c.name;
+        EXPECT_EQ(c.total, g.total) << c.name;
+    }
+}
+
+TEST(NumberLuck, ClassesAndPadding)
+{
+    struct Case {
+        const char* number;
+        const char* luck;
+        const char* after;
+    } cases[] = {
+        {"1", "大吉", "01"}, {"3", "大吉", "03"}, {"5", "大吉", "05"}, {"6", "半吉", "06"},
+        {"7", "吉", "07"},   {"2", "大凶", "02"}, {"9", "凶", "09"},
+        {"10", "凶", "10"},  // not padded
+        {"55", "半吉", "55"},  // in 大吉 and 半吉: the later list wins
+        {"34", "大凶", "34"}, {"81", "大吉", "81"},
+        {"0", "", "00"}, {"82", "", "82"}, {"100", "", "100"},
+        {"", "大凶", "0"},  // the empty text pads to "0", a part of every list
+    };
+    for (const Case& c : cases) {
+        std::string number = c.number;
+        EXPECT_EQ(c.luck, GetNumberLuck(number)) << c.number;
+        EXPECT_EQ(c.after, number) << c.number;
+    }
+}
+
+TEST(GridDigits, ReducedForTheElementRule)
+{
+    GridDigits d = ReduceGridsToDigits("20", "11", "37", "10", "9");
+    EXPECT_EQ("10", d.heaven);
+    EXPECT_EQ("1", d.earth);
+    EXPECT_EQ("7", d.outer);
+    EXPECT_EQ("10", d.total);
+    EXPECT_EQ("9", d.person);
+    d = ReduceGridsToDigits("07", "", "100", "25", "3");
+    EXPECT_EQ("07", d.heaven);  // a padded grid below 11 stays as it is
+    EXPECT_EQ("", d.earth);
+    EXPECT_EQ("10", d.outer);
+    EXPECT_EQ("5", d.total);
+
+    const char* elements[] = {"", "木", "木", "火", "火", "土", "土", "金", "金", "水", "水", ""};
+    for (int digit = 0; digit <= 11; ++digit)
+        EXPECT_EQ(elements[digit], DigitToElement(digit)) << digit;
+    EXPECT_EQ("", DigitToElement(-1));
+}
+
+TEST(ReplaceSubstrings, PairsInOrderIgnoringAsciiCase)
+{
+    EXPECT_EQ("a\r\nb\r\nc\r\n", ReplaceSubstrings("a<BR>b<br />c<Br>", {{"<BR>", "\r\n"}, {"<br />", "\r\n"}}));
+    EXPECT_EQ("xyz", ReplaceSubstrings("abz", {{"a", "x"}, {"xb", "xy"}}));  // the second sees the first's result
+    EXPECT_EQ("abc", ReplaceSubstrings("abc", {{"", "x"}}));
+    EXPECT_EQ("张三", ReplaceSubstrings("张三", {{"\xC5\xC8", "?"}}));  // no match across characters
+}
+
+TEST(ScoreTag, BlankBelowOneHundred)
+{
+    EXPECT_EQ("【 85分】", ScoreTag("85"));
+    EXPECT_EQ("【 5分】", ScoreTag("5"));
+    EXPECT_EQ("【100分】", ScoreTag("100"));
+    EXPECT_EQ("【 99.99分】", ScoreTag("99.99"));
+}
+
+class ScoreNameTest : public ::testing::Test {
+protected:
+    std::string Score(const std::vector<ScRow>& rows, const std::string& name)
+    {
+        std::string path = ::testing::TempDir() + "score_name_test.db";
+        if (!fixture_.Create(path, rows))
+            return "no database";
+        ThreeTalentsTable talents(&fixture_.db);
+        return ScoreName(talents, name);
+    }
+    ScFixture fixture_;
+};
+
+// 张三二 (11-3-2): 人格 14 凶 costs 12, the other grids are 大吉; the talents are 木火土.
+TEST_F(ScoreNameTest, ThreeTalentsLuckDeducts)
+{
+    EXPECT_EQ("88", Score({{"木火土", "吉", ""}}, "张三二"));
+    EXPECT_EQ("86", Score({{"木火土", "平", ""}}, "张三二"));
+    EXPECT_EQ("59", Score({{"木火土", "凶", ""}}, "张三二"));
+    EXPECT_EQ("88", Score({{"木木木", "凶", ""}}, "张三二"));  // no row for the title
+    EXPECT_EQ("88", Score({{"木火土", "大凶", ""}}, "张三二"));  // a word the score does not know
+}
+
+TEST_F(ScoreNameTest, NamesOfOtherLengthsAndTwoCharacterNames)
+{
+    // One or five characters: empty grids, each 大凶 (19 + 17 + 13 + 17).
+    EXPECT_EQ("34", Score({{"木火土", "凶", ""}}, "张"));
+    EXPECT_EQ("34", Score({}, "张三二周刘"));
+    EXPECT_EQ("5", Score({{"", "凶", ""}}, "张"));  // unless SC holds a row for the empty title
+    // 张三: 人格 14 凶 12, 地格 04 凶 12, 总格 14 凶 11; 外格 2 is 大凶 but costs nothing.
+    EXPECT_EQ("65", Score({}, "张三"));
+    EXPECT_EQ("63", Score({{"木火火", "平", ""}}, "张三"));
+}
+
+TEST_F(ScoreNameTest, ScoredNameRowCells)
+{
+    std::string path = ::testing::TempDir() + "score_row_test.db";
+    ASSERT_TRUE(fixture_.Create(path, {}));
+    ThreeTalentsTable talents(&fixture_.db);
+    ScoredNameRow row = MakeScoredNameRow(talents, "1", "张三");
+    EXPECT_EQ("1", row.serial);
+    EXPECT_EQ("张三", row.name);
+    EXPECT_EQ("zhāng sān ", row.pinyin);
+    EXPECT_EQ("金-金", row.elements);
+    EXPECT_EQ("7-3", row.strokes);
+    EXPECT_EQ("11-3", row.kangxi);
+    EXPECT_EQ("12,14,4,2,14", row.grids);
+    EXPECT_EQ("65", row.score);
+}
+
+}  // namespace
