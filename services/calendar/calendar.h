@@ -9,8 +9,10 @@
 //   that SolarTermTime reports;
 // - the day pillar changes at midnight; from 23:00 the hour is 子 and its stem follows the next day's
 //   stem (2023-01-21 23:30: day 己卯, hour 丙子);
-// - a lunar month begins on the day of its new moon; the month holding 冬至 is month 11; a leap month
-//   is the first month without a major term in a year of 13 months.
+// - a lunar month begins on the day of its new moon (China's time; for 1912-1928 the meridian of
+//   Beijing, as the calendars of those years were reckoned); the month holding 冬至 is month 11; a
+//   leap month is the first month without a major term in a year of 13 months. Month 9 of 2057, which
+//   calendars disagree on, begins on 2057-09-28 by our computation (see lunar_date.cpp).
 //
 // Range: solar dates and date-times of 1901-2100 for the pillars, the zodiac animal and the solar
 // terms; lunar dates of the lunar years 1900-2100 (solar 1900-01-31 to 2101-01-28). Every function
