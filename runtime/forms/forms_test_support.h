@@ -1,0 +1,46 @@
+#pragma once
+// What the form-runtime tests share: a fixture that starts the runtime with stand-in platform actions
+// and closes every window a test left open, and a few helpers that drive windows by messages.
+#include <windows.h>
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "runtime/forms/form_runtime.h"
+#include "runtime/forms/platform_actions.h"
+
+namespace forms_test {
+
+// What the stand-in actions were asked to do.
+struct ActionLog {
+    std::vector<std::string> messages;   // "caption|text"
+    std::vector<std::string> openedUrls;
+    std::string savePathToGive;          // empty: the user cancels
+    int saveRequests = 0;
+};
+ActionLog& Log();
+
+class FormsTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+};
+
+std::string ClassOf(HWND window);
+// Handles pending messages until the condition holds or the time runs out.
+template <typename Condition>
+bool PumpUntil(Condition condition, int milliseconds = 3000)
+{
+    const DWORD end = GetTickCount() + static_cast<DWORD>(milliseconds);
+    while (!condition()) {
+        if (static_cast<int>(end - GetTickCount()) <= 0)
+            return false;
+        forms::ProcessPendingMessages();
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+    return true;
+}
+
+}  // namespace forms_test
