@@ -43,7 +43,8 @@ std::vector<std::string> Pool()
 
 int main()
 {
-    std::string path = (std::filesystem::temp_directory_path() / "name_score_benchmark.db").string();
+    std::string folder = (std::filesystem::temp_directory_path() / "").string();
+    std::string path = UniqueDatabasePath(folder, "name_score_benchmark");
     ScFixture fixture;
     if (!fixture.Create(path, AllTitles())) {
         std::printf("name_score_benchmark: cannot make the database %s\n", path.c_str());

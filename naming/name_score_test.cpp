@@ -97,7 +97,7 @@ class ScoreNameTest : public ::testing::Test {
 protected:
     std::string Score(const std::vector<ScRow>& rows, const std::string& name)
     {
-        std::string path = ::testing::TempDir() + "score_name_test.db";
+        std::string path = UniqueDatabasePath(::testing::TempDir(), "score_name");
         if (!fixture_.Create(path, rows))
             return "no database";
         ThreeTalentsTable talents(&fixture_.db);
@@ -129,7 +129,7 @@ TEST_F(ScoreNameTest, NamesOfOtherLengthsAndTwoCharacterNames)
 
 TEST_F(ScoreNameTest, ScoredNameRowCells)
 {
-    std::string path = ::testing::TempDir() + "score_row_test.db";
+    std::string path = UniqueDatabasePath(::testing::TempDir(), "score_row");
     ASSERT_TRUE(fixture_.Create(path, {}));
     ThreeTalentsTable talents(&fixture_.db);
     ScoredNameRow row = MakeScoredNameRow(talents, "1", "张三");

@@ -24,7 +24,7 @@ std::vector<std::string> Names()
 TEST(ScoringThreads, TwoThreadsScoreAtOnce)
 {
     ScFixture fixture;
-    ASSERT_TRUE(fixture.Create(::testing::TempDir() + "scoring_threads.db",
+    ASSERT_TRUE(fixture.Create(UniqueDatabasePath(::testing::TempDir(), "scoring_threads"),
                                {{"木火土", "吉", "a<BR>b"}, {"金金金", "凶", ""}, {"水木火", "平", ""}}));
     ThreeTalentsTable talents(&fixture.db);
     const std::vector<std::string> names = Names();

@@ -1,7 +1,9 @@
 #pragma once
 // Tests and the benchmark: a temporary database file holding a table SC with the given rows
 // (id, title, luck, explain), made through the database layer.
+#include <chrono>
 #include <cstdio>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -12,6 +14,15 @@ struct ScRow {
     std::string luck;
     std::string explanation;
 };
+
+// A file name in folder (ending in a separator) that no other test process picks at the same time.
+inline std::string UniqueDatabasePath(const std::string& folder, const std::string& stem)
+{
+    std::random_device device;
+    unsigned long long mix = device() ^ static_cast<unsigned long long>(
+                                            std::chrono::steady_clock::now().time_since_epoch().count());
+    return folder + stem + "_" + std::to_string(mix % 1000000007ULL) + ".db";
+}
 
 class ScFixture {
 public:

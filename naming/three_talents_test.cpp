@@ -2,19 +2,28 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+
 #include "naming/sc_fixture.h"
 
 namespace {
 
 class ThreeTalentsTest : public ::testing::Test {
 protected:
-    std::string PathFor(const char* name) { return ::testing::TempDir() + name; }
+    std::string PathFor(const char* stem)
+    {
+        auto known = paths_.find(stem);
+        if (known == paths_.end())
+            known = paths_.emplace(stem, UniqueDatabasePath(::testing::TempDir(), stem)).first;
+        return known->second;
+    }
+    std::map<std::string, std::string> paths_;
     ScFixture fixture_;
 };
 
 TEST_F(ThreeTalentsTest, ReadsTitleLuckAndExplanationWithLineBreaks)
 {
-    ASSERT_TRUE(fixture_.Create(PathFor("talents_read.db"),
+    ASSERT_TRUE(fixture_.Create(PathFor("talents_read"),
                                 {{"木火土", "吉", "成功顺利<BR>身心健康<br />基础稳固"}, {"木木木", "平", "平稳"}}));
     ThreeTalentsTable table(&fixture_.db);
     ThreeTalentsResult r = LookupThreeTalents(table, "木", "火", "土");
@@ -33,7 +42,7 @@ TEST_F(ThreeTalentsTest, ReadsTitleLuckAndExplanationWithLineBreaks)
 // The kept rows give what the query of one title gives, also for repeated and NULL titles.
 TEST_F(ThreeTalentsTest, AnswersAsTheQueryOfOneTitle)
 {
-    ASSERT_TRUE(fixture_.Create(PathFor("talents_query.db"),
+    ASSERT_TRUE(fixture_.Create(PathFor("talents_query"),
                                 {{"木火土", "吉", "first"}, {"木火土", "凶", "second"}, {"", "平", "empty title"}}));
     ASSERT_TRUE(fixture_.db.Execute("insert into SC values (9, NULL, '凶', 'no title')"));
     ThreeTalentsTable table(&fixture_.db);
@@ -55,13 +64,13 @@ TEST_F(ThreeTalentsTest, FollowsTheConnection)
     ThreeTalentsTable table(&fixture_.db);
     EXPECT_EQ("", table.Lookup("木火土").luck);  // not open yet
 
-    ASSERT_TRUE(fixture_.Create(PathFor("talents_first.db"), {{"木火土", "吉", ""}}));
+    ASSERT_TRUE(fixture_.Create(PathFor("talents_first"), {{"木火土", "吉", ""}}));
     EXPECT_EQ("吉", table.Lookup("木火土").luck);
 
     ScFixture second;
-    ASSERT_TRUE(second.Create(PathFor("talents_second.db"), {{"木火土", "凶", ""}}));
+    ASSERT_TRUE(second.Create(PathFor("talents_second"), {{"木火土", "凶", ""}}));
     second.db.Close();
-    ASSERT_TRUE(fixture_.db.Open(PathFor("talents_second.db")));  // another file: read again
+    ASSERT_TRUE(fixture_.db.Open(PathFor("talents_second")));  // another file: read again
     EXPECT_EQ("凶", table.Lookup("木火土").luck);
 
     fixture_.db.Close();
@@ -73,7 +82,7 @@ TEST_F(ThreeTalentsTest, FollowsTheConnection)
 
 TEST_F(ThreeTalentsTest, MissingTableFindsNothing)
 {
-    ASSERT_TRUE(fixture_.Create(PathFor("talents_missing.db"), {}));
+    ASSERT_TRUE(fixture_.Create(PathFor("talents_missing"), {}));
     ASSERT_TRUE(fixture_.db.Execute("drop table SC"));
     ThreeTalentsTable table(&fixture_.db);
     EXPECT_EQ("", table.Lookup("木火土").luck);
