@@ -1,0 +1,170 @@
+#pragma once
+// One SkinFormRecord per skinned form or dialog: its caption and status-band state, its memory
+// contexts, and one list per skinned control type. A record's 1-based position in the registry
+// (skin_registry.h) is the form's number, which the form's and its controls' window properties carry.
+#include <windows.h>
+
+#include <atomic>
+#include <string>
+#include <vector>
+
+#include "gdiplus/gdip_types.h"
+#include "skin/controls/control_records.h"
+#include "skin/core/record_list.h"
+#include "skin/core/skin_callback.h"
+#include "skin/custom/custom_control_records.h"
+
+// x, y, width, height.
+struct FormRect {
+    int x = 0, y = 0, width = 0, height = 0;
+};
+
+enum CaptionButtonKind {
+    kCaptionClose = 0,
+    kCaptionMaximize = 1,
+    kCaptionMinimize = 2,
+    kCaptionMenu = 3,
+    kCaptionHelp = 4,
+    kCaptionCustom = 5,
+};
+
+struct CaptionButtonRecord {
+    int width = 26;  // the close button 38
+    int height = 18;
+    std::string image;     // PNG of the glyph
+    std::string altImage;  // PNG shown while the form is maximised (the restore glyph); else empty
+    int kind = kCaptionClose;
+    std::string tipText;
+    SkinCallback callback = nullptr;  // custom buttons only
+    RectF rect;                       // hit and paint rectangle, client coordinates
+};
+
+struct StatusBandSegment {
+    int width = -1;  // -1: the rest of the band
+    std::string text;
+    std::string picture;
+    COLORREF backColour = 0;
+};
+
+// A page window that a navigation bar lays out on the form.
+struct AttachedPage {
+    HWND page = nullptr;
+    int top = 0;
+    int left = 0;
+    bool fill = false;
+};
+
+struct CaptionFade {
+    int button = 0;  // caption button number, 0 none
+    int level = 0;   // 0..8
+};
+
+// The custom child controls made from static controls of a skinned form.
+struct SkinnedChildRecord {
+    HWND hwnd = nullptr;
+};
+
+enum CloseEffect {
+    kCloseEffectNone = 0,
+    kCloseEffectShrinkFade = 1,
+    kCloseEffectPulseFade = 2,
+};
+
+struct SkinFormRecord {
+    HWND hwnd = nullptr;
+    bool showPending = false;
+    bool firstShowDone = false;
+    int closeEffect = kCloseEffectNone;
+    bool moving = false;
+    bool sizing = false;
+    bool restorePending = false;
+    bool backgroundErased = false;
+    bool active = false;
+    int captionHeight = 25;
+    bool hasHelpButton = false;
+    bool hasMenuButton = false;
+    bool hasMinimizeButton = false;
+    bool hasMaximizeButton = false;
+    bool hasCloseButton = false;
+    bool showTitle = false;
+    bool tintBody = false;
+    WNDPROC savedWndProc = nullptr;  // also in the window property Hw_hProc
+    std::string backgroundImage;
+    int imageMode = 0;
+    COLORREF imageColour = 0;
+    COLORREF tintColour = CLR_INVALID;  // -1: no tint
+    int tintAlpha = 255;
+    RecordList<CaptionButtonRecord> captionButtons;
+    FormRect captionStrip;
+    HBITMAP captionCacheOldBitmap = nullptr;
+    HBITMAP captionCacheBitmap = nullptr;
+    HBITMAP statusCacheOldBitmap = nullptr;
+    HBITMAP statusCacheBitmap = nullptr;
+    bool maximized = false;
+    bool minimized = false;
+    int minTrackWidth = 200;
+    int minTrackHeight = 150;
+    int maxWidth = 0;
+    int maxHeight = 0;
+    bool resizable = false;
+    bool frameEnabled = false;
+    COLORREF titleColour = 0xFFFFFF;
+    COLORREF titleGlowColour = 0x808080;  // -1: plain title
+    std::string titleFont = "宋体";
+    int titleSize = 12;
+    bool titleBold = true;
+    int titleGlowStyle = 0;
+    int hotCaptionButton = 0;
+    int hoverKind = 0;
+    HWND hotEditParent = nullptr;
+    SkinCallback helpCallback = nullptr;
+    SkinCallback menuCallback = nullptr;
+    SkinCallback closeQueryCallback = nullptr;
+    ToolTipClass tooltip;
+    int statusHeight = 0;
+    FormRect statusRect;
+    std::vector<StatusBandSegment> statusSegments;
+    std::vector<FormRect> statusSegmentRects;
+    bool statusInverseBack = false;
+    bool statusTextGlow = false;
+    COLORREF statusTextColour = 0;
+    COLORREF statusGlowColour = 0;
+    std::string statusFont;
+    int statusSize = 0;
+    SkinCallback statusClickCallback = nullptr;
+    SkinCallback statusRightClickCallback = nullptr;
+    SkinCallback statusDoubleClickCallback = nullptr;
+
+    RecordList<SkinButtonRecord> buttons;
+    RecordList<SkinEditRecord> edits;
+    RecordList<SkinListControlRecord> listControls;
+    RecordList<SkinTrackbarRecord> trackbars;
+    RecordList<SkinProgressRecord> progressBars;
+    RecordList<SkinComboRecord> comboBoxes;
+    RecordList<SkinUpDownRecord> upDowns;
+    RecordList<SkinHeaderRecord> headers;
+    RecordList<SkinKjRecord> kjControls;  // carry Kj_FuID / Kj_lbID instead of Hw_
+    RecordList<SkinStaticRecord> statics;
+    RecordList<SkinnedChildRecord> childControls;
+
+    bool needsFullRepaint = true;
+    HDC frameDc = nullptr;  // the painted frame; its bitmaps also in Ck_Ycjdx / Ck_wtjbdx
+    HDC captionCacheDc = nullptr;
+    HDC statusCacheDc = nullptr;
+    HDC backBufferDc = nullptr;  // registered: the frame plus every published control image
+    int prevHotIndex = 0;
+    int hotIndex = 0;
+    int tooltipCount = 0;
+    // The animation threads walk this list: change it only under a SkinRegistryWriteGuard.
+    RecordList<SkinContainerRecord> containers;
+    std::vector<AttachedPage> attachedPages;
+    bool mouseTracking = false;
+    CaptionFade fadeIn;
+    CaptionFade fadeOut;
+    bool fadeTimerRunning = false;
+    bool closeHot = false;
+    HWND shadowWindow = nullptr;
+    // Client size at the last layout; also read by the animation threads.
+    std::atomic<int> clientWidth{0};
+    std::atomic<int> clientHeight{0};
+};
