@@ -382,7 +382,7 @@ Unit* Form::UnitFromWindow(HWND window) const
 {
     if (!window)
         return nullptr;
-    auto* unit = static_cast<Unit*>(GetPropA(window, kUnitProperty));
+    Unit* unit = UnitOfWindow(window);
     return unit && unit->form_ == this && !unit->destroyed_ ? unit : nullptr;
 }
 

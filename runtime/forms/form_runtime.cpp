@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <map>
 #include <tuple>
+#include <unordered_map>
 
 #include "runtime/forms/own_controls.h"
 #include "runtime/forms/runtime_internal.h"
@@ -29,6 +30,7 @@ struct RuntimeState {
     void (*exitRoutine)() = nullptr;
     bool exitRoutineRan = false;
     UINT restoreRedrawMessage = 0;
+    std::unordered_map<HWND, Unit*> unitWindows;
 };
 
 RuntimeState& State()
@@ -193,6 +195,23 @@ std::string ProgramFolder()
     std::string folder(path, length);
     const size_t slash = folder.find_last_of("\\/");
     return slash == std::string::npos ? std::string() : folder.substr(0, slash);
+}
+
+void RememberUnitWindow(HWND window, Unit* unit)
+{
+    State().unitWindows[window] = unit;
+}
+
+void ForgetUnitWindow(HWND window)
+{
+    State().unitWindows.erase(window);
+}
+
+Unit* UnitOfWindow(HWND window)
+{
+    auto& windows = State().unitWindows;
+    auto found = windows.find(window);
+    return found == windows.end() ? nullptr : found->second;
 }
 
 void RegisterForm(const std::shared_ptr<Form>& form)

@@ -266,13 +266,14 @@ int ToggleCheckAt(Unit& list, int x, int y)
 
 LRESULT CALLBACK UnitWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    auto* unit = static_cast<Unit*>(GetPropA(window, kUnitProperty));
+    Unit* unit = UnitOfWindow(window);
     if (!unit)
         return DefWindowProcA(window, message, wParam, lParam);
     const WNDPROC original = UnitAccess::OriginalProc(*unit);
     if (message == WM_NCDESTROY) {
-        RemovePropA(window, kUnitProperty);
-        RemovePropA(window, kTextColourProperty);
+        ForgetUnitWindow(window);
+        if (unit->TextColour() != kDefaultColour)
+            RemovePropA(window, kTextColourProperty);
         UnitAccess::WindowGone(*unit);
         return CallWindowProcA(original, window, message, wParam, lParam);
     }
@@ -290,6 +291,7 @@ LRESULT CALLBACK UnitWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         if (UnitAccess::RedrawDeferred(*unit)) {
             UnitAccess::RedrawDeferred(*unit) = false;
             SendMessageA(window, WM_SETREDRAW, TRUE, 0);
+            UnitAccess::ShowAsOwnVisibility(*unit);
             InvalidateRect(window, nullptr, TRUE);
         }
         return 0;

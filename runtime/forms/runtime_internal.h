@@ -11,8 +11,6 @@
 namespace forms {
 
 constexpr char kFormClass[] = "BnForm";
-// Window property of every unit window: its Unit.
-constexpr char kUnitProperty[] = "BnUnit";
 // The skin reads a control's text colour from this property.
 constexpr char kTextColourProperty[] = "Kj_Ztys";
 // Control, timer and menu-command ids stay below the skin's (menu number x 1000 + item).
@@ -21,6 +19,12 @@ constexpr int kMaxRuntimeId = 999;
 HINSTANCE RuntimeInstance();
 // Posted to a list view to switch its redrawing back on after appends.
 UINT RestoreRedrawMessage();
+
+// The unit of each unit window. Kept in the process rather than in window properties: under Wine a
+// property lookup is a round trip to the wineserver, and the lookup runs for every message of a unit.
+void RememberUnitWindow(HWND window, Unit* unit);
+void ForgetUnitWindow(HWND window);
+Unit* UnitOfWindow(HWND window);
 
 // The registry of open forms (user-interface thread only).
 void RegisterForm(const std::shared_ptr<Form>& form);
@@ -73,6 +77,11 @@ struct UnitAccess {
     static int& LastPosition(Unit& unit) { return unit.lastPosition_; }
     static int& CurrentPageField(Unit& unit) { return unit.currentPage_; }
     static HBRUSH BackBrush(const Unit& unit) { return unit.backBrush_; }
+    // Switching redrawing on sets WS_VISIBLE on Windows: put the unit's own visibility back.
+    static void ShowAsOwnVisibility(Unit& unit)
+    {
+        ShowWindow(unit.hwnd_, unit.ownVisible_ && unit.onCurrentPage_ ? SW_SHOWNA : SW_HIDE);
+    }
     static void SetOnCurrentPage(Unit& unit, bool onPage)
     {
         unit.onCurrentPage_ = onPage;

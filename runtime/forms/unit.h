@@ -104,7 +104,7 @@ public:
     bool ItemChecked(int index) const;
     bool SetItemChecked(int index, bool checked);
 
-    // Report-style list views. Rows and columns from 0. Appending while visible keeps the list from
+    // Report-style list views. Rows and columns from 0. Appending keeps the list from
     // repainting until pending messages are next processed, so bulk fills cost no repaint per row.
     int AddColumn(const std::string& title, int width);
     int ColumnCount() const;

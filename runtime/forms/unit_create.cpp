@@ -130,7 +130,7 @@ bool Form::CreateUnitWindow(Unit& unit)
                                   def.fontSize > 0 ? def.fontSize : def_.fontSize, def.bold);
     unit.font_ = font;
     SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
-    SetPropA(window, kUnitProperty, &unit);
+    RememberUnitWindow(window, &unit);
     unit.originalProc_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(UnitWindowProc)));
 

@@ -9,13 +9,14 @@
 namespace forms {
 namespace {
 
-// A visible list view repaints for every inserted row; appends switch its redrawing off until the
-// posted restore message comes back, that is until pending messages are next processed.
+// A list view with redrawing on repaints (or under Wine, even hidden, recomputes its scroll bars)
+// for every inserted row; appends switch its redrawing off until the posted restore message comes
+// back, that is until pending messages are next processed.
 void DeferRedraw(Unit& list)
 {
     bool& deferred = UnitAccess::RedrawDeferred(list);
     HWND window = list.Window();
-    if (deferred || !IsWindowVisible(window))
+    if (deferred)
         return;
     SendMessageA(window, WM_SETREDRAW, FALSE, 0);
     deferred = true;
