@@ -129,6 +129,7 @@ std::string g_textWhileDestroying;
 void OnClickDestroys(forms::Event& e) { e.form.Destroy(); }
 void OnClickLater(forms::Event&) { ++g_laterHandlerCalls; }
 void OnMayClose(forms::Event& e) { e.allow = !g_vetoClose; }
+void OnClickDestroysSender(forms::Event& e) { e.form.DestroyUnit(e.sender); }
 void OnDestroying(forms::Event& e) { g_textWhileDestroying = e.form.Get("编辑框1").Text(); }
 int g_nestedTicks = 0;
 bool g_tickRanInsideHandler = false;
@@ -159,10 +160,12 @@ const forms::FormDef& HandlerWindow()
         d.units = {Define(UnitKind::Button, 1, "按钮关闭", {10, 10, 80, 28}, "关闭"),
                    Define(UnitKind::Edit, 2, "编辑框1", {10, 50, 120, 22}, "留下"),
                    Define(UnitKind::Button, 3, "按钮等待", {100, 10, 80, 28}, "等待"),
-                   Define(UnitKind::Timer, 4, "时钟1")};
+                   Define(UnitKind::Timer, 4, "时钟1"),
+                   Define(UnitKind::Button, 5, "按钮自毁", {190, 10, 80, 28}, "自毁")};
         d.bindings = {{1, EventKind::Click, OnClickDestroys}, {1, EventKind::Click, OnClickLater},
                       {0, EventKind::MayClose, OnMayClose},   {0, EventKind::Destroying, OnDestroying},
-                      {3, EventKind::Click, OnClickPumps},    {4, EventKind::TimerTick, OnNestedTick}};
+                      {3, EventKind::Click, OnClickPumps},    {4, EventKind::TimerTick, OnNestedTick},
+                      {5, EventKind::Click, OnClickDestroysSender}, {5, EventKind::Click, OnClickLater}};
         return d;
     }();
     return def;
@@ -193,6 +196,19 @@ TEST_F(FormsTest, NoHandlerRunsForAWindowThatAnEarlierHandlerDestroyed)
     EXPECT_FALSE(IsWindow(window));
     EXPECT_EQ(g_laterHandlerCalls, 0);
     EXPECT_EQ(forms::OpenFormCount(), 0);
+}
+
+TEST_F(FormsTest, AHandlerMayDestroyTheUnitThatRaisedItsEvent)
+{
+    g_laterHandlerCalls = 0;
+    forms::Form* form = forms::OpenModeless(HandlerWindow());
+    ASSERT_NE(form, nullptr);
+    HWND button = form->Get("按钮自毁").Window();
+    SendMessageA(button, BM_CLICK, 0, 0);
+    EXPECT_FALSE(IsWindow(button));
+    EXPECT_EQ(form->Find("按钮自毁"), nullptr);
+    EXPECT_EQ(g_laterHandlerCalls, 0);
+    EXPECT_TRUE(form->IsAlive());
 }
 
 TEST_F(FormsTest, HandlersProcessPendingMessagesSoOtherHandlersRunInsideThem)

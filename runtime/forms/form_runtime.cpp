@@ -254,7 +254,9 @@ HFONT SharedFont(const std::string& name, int points, bool bold)
 
 Form* OpenModeless(const FormDef& def, Form* owner)
 {
-    return MakeForm(def, owner, false).get();
+    std::shared_ptr<Form> form = MakeForm(def, owner, false);
+    // A created handler may have closed the window already.
+    return form && form->IsAlive() ? form.get() : nullptr;
 }
 
 bool OpenModal(const FormDef& def, Form* owner)
