@@ -21,7 +21,10 @@ trap bn_wine_session_stop EXIT
 bn_wine_session_start build/win64/tools/wine/bn_keep_desktop.exe
 ctest --test-dir build/win64 -LE benchmark -j "$jobs" --output-on-failure
 
-echo "== benchmarks"
-ctest --test-dir build/native -L benchmark --verbose --no-tests=ignore | grep -E '^[0-9]+: ' | sed 's/^[0-9]*: //' || true
-ctest --test-dir build/win64 -L benchmark --verbose --no-tests=ignore | grep -E '^[0-9]+: ' | sed 's/^[0-9]*: //' | iconv -f GBK -t UTF-8 -c || true
+# Only the benchmarks' own lines, without ctest's bookkeeping.
+benchmark_lines() { grep -E '^[0-9]+: ' | sed 's/^[0-9]*: //' | grep -vE '^(Test command|Working Directory|Test timeout)' || true; }
+echo "== benchmarks (native)"
+ctest --test-dir build/native -L benchmark --verbose --no-tests=ignore | benchmark_lines
+echo "== benchmarks (win64 under Wine)"
+ctest --test-dir build/win64 -L benchmark --verbose --no-tests=ignore | benchmark_lines | iconv -f GBK -t UTF-8 -c
 echo "== all tests passed in $(( $(date +%s) - start )) s"
