@@ -28,7 +28,9 @@ protected:
     void SetUp() override
     {
         FormsTest::SetUp();
-        path_ = forms::ProgramFolder() + "\\forms_data_units.db";
+        // One file per test: ctest runs the tests of this file side by side.
+        path_ = forms::ProgramFolder() + "\\forms_" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".db";
         std::remove(path_.c_str());
         std::FILE* f = std::fopen(path_.c_str(), "wb");  // an empty file is an empty database
         ASSERT_NE(f, nullptr);
@@ -50,7 +52,7 @@ TEST_F(DataUnitsTest, RecordSetOfOneWindowUsesTheConnectionOfAnother)
     ASSERT_NE(report, nullptr);
     DbConnection* connection = main->Get("数据库连接1").Connection();
     ASSERT_NE(connection, nullptr);
-    ASSERT_TRUE(connection->Open(path_));
+    ASSERT_TRUE(connection->Open(path_)) << connection->LastError() << " " << path_;
     ASSERT_TRUE(connection->Execute("create table mz (id integer primary key, 名字 text)"));
 
     forms::Unit& records = report->Get("记录集3");
