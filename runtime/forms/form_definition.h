@@ -53,6 +53,8 @@ enum class UnitKind : unsigned char {
     RecordSet,
 };
 
+// Events come from the user's actions. Of the program's own changes, only setting the text of an
+// edit box (as in Windows) and setting the page of a tab control raise events.
 enum class EventKind : unsigned char {
     Created,           // the window: raised once, after every unit exists
     MayClose,          // the window: set Event::allow = false to keep it open

@@ -224,3 +224,28 @@ TEST_F(FormsTest, HandlersProcessPendingMessagesSoOtherHandlersRunInsideThem)
 
 }  // namespace
 }  // namespace forms_test
+
+namespace forms_test {
+namespace {
+
+int g_exitRuns = 0;
+void OnExit() { ++g_exitRuns; }
+
+TEST_F(FormsTest, StartUpMakesTheProgramFolderCurrentAndShutdownRunsTheExitRoutineOnce)
+{
+    g_exitRuns = 0;
+    forms::SetExitRoutine(OnExit);
+    ASSERT_TRUE(SetCurrentDirectoryA("C:\\"));
+    forms::ShutdownFormRuntime();
+    EXPECT_EQ(g_exitRuns, 1);
+    ASSERT_TRUE(forms::InitFormRuntime());
+    char current[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, current);
+    EXPECT_EQ(lstrcmpiA(current, forms::ProgramFolder().c_str()), 0) << current;
+    forms::ShutdownFormRuntime();
+    EXPECT_EQ(g_exitRuns, 1) << "the exit routine runs once";
+    ASSERT_TRUE(forms::InitFormRuntime());
+}
+
+}  // namespace
+}  // namespace forms_test
