@@ -1,10 +1,16 @@
 // Colours, rounded paths and glowing text.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
+#include "gdiplus/gdip_brush.h"
+#include "gdiplus/gdip_font.h"
+#include "gdiplus/gdip_graphics.h"
 #include "gdiplus/gdip_path.h"
+#include "gdiplus/gdip_string_format.h"
 #include "skin/core/drawing_primitives.h"
+#include "skin/core/memory_dc.h"
 #include "skin/core/skin_test_support.h"
 
 TEST(SkinPrimitivesTest, ColourReferenceToArgb)
@@ -88,4 +94,158 @@ TEST(SkinPrimitivesTest, RoundRectangleArcBoxes)
     }
     GdipPath empty;
     EXPECT_FALSE(AddRoundRectPath(empty, 0, 0, 10, 10, 5));
+}
+
+namespace {
+
+// A white memory context to draw glowing text on.
+class TextCanvas {
+public:
+    TextCanvas(int width, int height) : width_(width), height_(height), dc_(CreateMemoryDC(width, height))
+    {
+        RECT all = {0, 0, width, height};
+        FillRect(dc_, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    }
+    ~TextCanvas() { ReleaseMemoryDC(dc_); }
+    HDC Dc() const { return dc_; }
+
+    template <class Test>
+    int Count(Test test) const
+    {
+        int n = 0;
+        for (int y = 0; y < height_; ++y)
+            for (int x = 0; x < width_; ++x)
+                n += test(PixelRgb(dc_, x, y)) ? 1 : 0;
+        return n;
+    }
+    // Bounding box of the pixels the test accepts; empty (right < left) when none does.
+    template <class Test>
+    RECT Bounds(Test test) const
+    {
+        RECT box = {width_, height_, -1, -1};
+        for (int y = 0; y < height_; ++y) {
+            for (int x = 0; x < width_; ++x) {
+                if (!test(PixelRgb(dc_, x, y)))
+                    continue;
+                box.left = std::min<LONG>(box.left, x);
+                box.top = std::min<LONG>(box.top, y);
+                box.right = std::max<LONG>(box.right, x);
+                box.bottom = std::max<LONG>(box.bottom, y);
+            }
+        }
+        return box;
+    }
+
+private:
+    int width_, height_;
+    HDC dc_;
+};
+
+bool IsDark(uint32_t rgb)
+{
+    return ((rgb >> 16) & 0xFF) < 0x80 && ((rgb >> 8) & 0xFF) < 0x80 && (rgb & 0xFF) < 0x80;
+}
+
+// Red glow: red clearly above green and blue.
+bool IsReddish(uint32_t rgb)
+{
+    int r = (rgb >> 16) & 0xFF, g = (rgb >> 8) & 0xFF, b = rgb & 0xFF;
+    return r > 0x80 && r - g > 24 && r - b > 24;
+}
+
+bool IsNotWhite(uint32_t rgb)
+{
+    return rgb != 0xFFFFFF;
+}
+
+constexpr COLORREF kBlackText = RGB(0, 0, 0);
+constexpr COLORREF kRedGlow = RGB(0xFF, 0, 0);
+
+}  // namespace
+
+TEST(SkinPrimitivesTest, GlowTextIsRingedByItsGlow)
+{
+    TextCanvas glowing(200, 40);
+    {
+        GdipGraphics graphics;
+        ASSERT_TRUE(graphics.CreateFromHDC(glowing.Dc()));
+        DrawTextGdiPlus(graphics, "测试文字", RectF{10, 5, 180, 30}, kBlackText, kRedGlow);
+    }
+    // The text alone, drawn where the glow text puts it: one pixel right of and below the layout.
+    TextCanvas plain(200, 40);
+    {
+        GdipGraphics graphics;
+        graphics.CreateFromHDC(plain.Dc());
+        GdipStringFormat format;
+        format.CreateStringFormat(0x2000);
+        GdipFont font;
+        ASSERT_TRUE(font.CreateFontFromName("宋体", 12));
+        GdipSolidBrush ink;
+        ink.CreateSolidFill(0xFF000000);
+        graphics.DrawString("测试文字", font, ink, RectF{11, 6, 180, 30}, format);
+    }
+    RECT text = glowing.Bounds(IsDark);
+    ASSERT_LE(text.left, text.right) << "the text is drawn";
+    RECT expected = plain.Bounds(IsDark);
+    EXPECT_EQ(text.left, expected.left);
+    EXPECT_EQ(text.top, expected.top);
+    EXPECT_EQ(text.right, expected.right);
+    EXPECT_EQ(text.bottom, expected.bottom);
+
+    RECT glow = glowing.Bounds(IsReddish);
+    ASSERT_LE(glow.left, glow.right) << "the glow is drawn";
+    EXPECT_LE(glow.left, text.left);
+    EXPECT_LE(glow.top, text.top);
+    EXPECT_GE(glow.bottom, text.bottom);
+    // The four faint copies reach one pixel beyond the text; the blurred glow further.
+    EXPECT_GE(glow.right - text.right, 2);
+    EXPECT_LE(text.left - glow.left, 4) << "the glow stays close to the text";
+    EXPECT_EQ(PixelRgb(glowing.Dc(), 5, 2), 0xFFFFFFu) << "outside the layout";
+}
+
+TEST(SkinPrimitivesTest, GlowTextFormatAndFailures)
+{
+    SCOPED_TRACE("wrapping gives a second line; no wrap with ellipsis keeps one line");
+    const std::string longText = "一二三四五六七八九十";
+    TextCanvas wrapped(100, 60);
+    TextCanvas oneLine(100, 60);
+    {
+        GdipGraphics graphics;
+        graphics.CreateFromHDC(wrapped.Dc());
+        DrawTextGdiPlus(graphics, longText, RectF{0, 0, 60, 50}, kBlackText, kRedGlow);
+        GdipGraphics single;
+        single.CreateFromHDC(oneLine.Dc());
+        GlowTextStyle style;
+        style.wrap = false;
+        style.ellipsis = true;
+        DrawTextGdiPlus(single, longText, RectF{0, 0, 60, 50}, kBlackText, kRedGlow, style);
+    }
+    RECT two = wrapped.Bounds(IsDark);
+    RECT one = oneLine.Bounds(IsDark);
+    EXPECT_GT(two.bottom - two.top, 16);
+    EXPECT_LT(one.bottom - one.top, 16);
+    EXPECT_LE(one.right, 61);
+
+    SCOPED_TRACE("a layout smaller than the blur factor: no blurred glow, but halo and text");
+    TextCanvas small(60, 30);
+    {
+        GdipGraphics graphics;
+        graphics.CreateFromHDC(small.Dc());
+        GlowTextStyle style;
+        style.blurFactor = 40;
+        DrawTextGdiPlus(graphics, "测", RectF{10, 5, 30, 20}, kBlackText, kRedGlow, style);
+    }
+    EXPECT_GT(small.Count(IsDark), 0);
+    EXPECT_GT(small.Count(IsReddish), 0);
+
+    SCOPED_TRACE("an unknown font draws nothing");
+    TextCanvas unknown(100, 30);
+    {
+        GdipGraphics graphics;
+        graphics.CreateFromHDC(unknown.Dc());
+        GlowTextStyle style;
+        style.fontName = "没有这种字体";
+        DrawTextGdiPlus(graphics, "测试", RectF{0, 0, 100, 30}, kBlackText, kRedGlow, style);
+    }
+    EXPECT_EQ(unknown.Count(IsNotWhite), 0);
 }
