@@ -46,7 +46,8 @@ bool IsUiThread();
 bool RunOnUiThread(const std::function<void()>& action);
 
 // A handle to a window that a worker thread may keep: each call runs on the user-interface thread
-// and waits for it; once the window has closed a call does nothing and returns false.
+// and waits for it; once the window has closed a call does nothing and returns false. The
+// user-interface thread must not wait for such a worker without processing messages.
 class FormRef {
 public:
     FormRef() = default;
