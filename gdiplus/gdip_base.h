@@ -3,7 +3,7 @@
 // empty, a create (or a clone written into it) gives it one, its delete releases it, and destruction
 // releases what it still holds (font families and collections excepted). Every operation is one or a
 // few calls of the GDI+ flat API; results report failure, and the status of the latest call made on
-// the calling thread is kept for LastGdipStatus().
+// the calling thread is kept for LastGdipStatus() (the release at destruction leaves it as it was).
 #include <cstddef>
 #include <string>
 

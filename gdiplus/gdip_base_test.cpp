@@ -201,6 +201,22 @@ TEST(GdipObjectModel, CloneIntoAHoldingTargetReplacesItsObject)
     EXPECT_EQ(target.GetSolidFillColor(), 0xFF0000FFu);
 }
 
+TEST(GdipObjectModel, AFamilyOutlivesItsWrapperUntilDeleted)
+{
+    void* native = nullptr;
+    std::string name;
+    {
+        GdipFontFamily family;
+        ASSERT_TRUE(family.CreateFontFamilyFromName("宋体"));
+        native = family.GetNativeHandle();
+        name = family.GetFamilyName();
+    }
+    GdipFontFamily again;
+    again.SetNativeHandle(native);
+    EXPECT_EQ(again.GetFamilyName(), name) << "destroying the wrapper released nothing";
+    EXPECT_TRUE(again.DeleteFontFamily());
+}
+
 TEST(GdipObjectModel, StatusIsKeptPerThread)
 {
     GdipMatrix matrix;

@@ -36,7 +36,11 @@ int GdipBrush::GetBrushType() const
 
 // --- solid brush ------------------------------------------------------------------------------------
 
-GdipSolidBrush::~GdipSolidBrush() { DeleteBrush(); }
+GdipSolidBrush::~GdipSolidBrush()
+{
+    StatusKeeper keep;
+    DeleteBrush();
+}
 
 void GdipSolidBrush::SetSubclassHandle(void* handle) { fill_ = static_cast<gp::GpSolidFill*>(handle); }
 
@@ -61,7 +65,11 @@ namespace {
 const gp::WrapMode kTile = gp::WrapModeTile;
 }
 
-GdipLinearGradientBrush::~GdipLinearGradientBrush() { DeleteBrush(); }
+GdipLinearGradientBrush::~GdipLinearGradientBrush()
+{
+    StatusKeeper keep;
+    DeleteBrush();
+}
 
 void GdipLinearGradientBrush::SetSubclassHandle(void* handle)
 {

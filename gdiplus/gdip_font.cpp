@@ -146,7 +146,11 @@ int GdipFontFamily::GetLineSpacing(int style) const
 
 // --- font -------------------------------------------------------------------------------------------
 
-GdipFont::~GdipFont() { DeleteFont(); }
+GdipFont::~GdipFont()
+{
+    StatusKeeper keep;
+    DeleteFont();
+}
 
 void GdipFont::SetClassHandle(void* handle) { font_ = static_cast<gp::GpFont*>(handle); }
 

@@ -27,7 +27,11 @@ gp::EnumerateMetafileProc Proc(GdipEnumerateMetafileProc callback)
 
 }  // namespace
 
-GdipGraphics::~GdipGraphics() { DeleteGraphics(); }
+GdipGraphics::~GdipGraphics()
+{
+    StatusKeeper keep;
+    DeleteGraphics();
+}
 
 void GdipGraphics::SetClassHandle(void* handle) { graphics_ = static_cast<gp::GpGraphics*>(handle); }
 

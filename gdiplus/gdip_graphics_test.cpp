@@ -133,6 +133,16 @@ TEST(GdipGraphicsDrawing, WholeImageIsScaledIntoTheDestination)
     EXPECT_EQ(canvas.Rgb(40, 16), 0xFFFFFFu) << "drawn beyond the destination";
     EXPECT_EQ(canvas.Rgb(16, 40), 0xFFFFFFu) << "drawn beyond the destination";
 
+    // Into a parallelogram: upper-left (34, 0), upper-right (42, 0), lower-left (34, 32).
+    GdipGraphics tall;
+    ASSERT_TRUE(tall.CreateFromHDC(canvas.Dc()));
+    EXPECT_TRUE(tall.DrawImagePoints(image, 34, 0, 42, 0, 34, 32));
+    ASSERT_TRUE(tall.DeleteGraphics());
+    EXPECT_EQ(canvas.Rgb(35, 28), 0xFF0000u);
+    EXPECT_EQ(canvas.Rgb(41, 28), 0x0000FFu);
+    EXPECT_EQ(canvas.Rgb(44, 16), 0xFFFFFFu);
+    EXPECT_EQ(canvas.Rgb(38, 40), 0xFFFFFFu);
+
     GdipImage empty;
     GdipGraphics again;
     ASSERT_TRUE(again.CreateFromHDC(canvas.Dc()));
@@ -155,6 +165,23 @@ TEST(GdipGraphicsDrawing, ClipRectangleLimitsTheFill)
     EXPECT_EQ(canvas.Rgb(3, 3), 0x00FF00u);
     EXPECT_EQ(canvas.Rgb(12, 3), 0xFFFFFFu);
     EXPECT_EQ(canvas.Rgb(3, 12), 0xFFFFFFu);
+}
+
+TEST(GdipGraphicsText, DriverStringLooksGlyphsUpByDefault)
+{
+    TestCanvas canvas(64, 40);
+    GdipGraphics g;
+    ASSERT_TRUE(g.CreateFromHDC(canvas.Dc()));
+    GdipFont font;
+    ASSERT_TRUE(font.CreateFontFromName("宋体", 24, 0, 2));
+    GdipSolidBrush black;
+    ASSERT_TRUE(black.CreateSolidFill(0xFF000000));
+    EXPECT_TRUE(g.DrawDriverString("张三", font, black, {{4, 30}, {32, 30}}));
+    ASSERT_TRUE(g.DeleteGraphics());
+    RECT ink;
+    ASSERT_TRUE(canvas.DarkBounds(ink));
+    EXPECT_LT(ink.left, 16);
+    EXPECT_GT(ink.right, 40) << "the second glyph sits at its own position";
 }
 
 TEST(GdipGraphicsText, MeasureCharacterRangesGivesOneRegionPerRange)

@@ -21,6 +21,19 @@ namespace gdipx {
 bool Check(gp::Status status);
 void StoreStatus(int status);
 
+// Keeps the thread's last status across a wrapper's destruction: releasing what a local wrapper still
+// holds at scope end must not hide the status of the call that decided a result.
+class StatusKeeper {
+public:
+    StatusKeeper() : saved_(LastGdipStatus()) {}
+    ~StatusKeeper() { StoreStatus(saved_); }
+    StatusKeeper(const StatusKeeper&) = delete;
+    StatusKeeper& operator=(const StatusKeeper&) = delete;
+
+private:
+    int saved_;
+};
+
 // Another wrapper's native object, typed for the flat call.
 template <class T>
 T* Native(const GdipObjectBase& wrapper)

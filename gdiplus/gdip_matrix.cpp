@@ -4,7 +4,11 @@
 
 using namespace gdipx;
 
-GdipMatrix::~GdipMatrix() { DeleteMatrix(); }
+GdipMatrix::~GdipMatrix()
+{
+    StatusKeeper keep;
+    DeleteMatrix();
+}
 
 void GdipMatrix::SetClassHandle(void* handle) { matrix_ = static_cast<gp::GpMatrix*>(handle); }
 

@@ -23,7 +23,11 @@ const BYTE* TypeBytes(const std::string& types)
 
 }  // namespace
 
-GdipPath::~GdipPath() { DeletePath(); }
+GdipPath::~GdipPath()
+{
+    StatusKeeper keep;
+    DeletePath();
+}
 
 void GdipPath::SetClassHandle(void* handle) { path_ = static_cast<gp::GpPath*>(handle); }
 

@@ -6,7 +6,11 @@
 
 using namespace gdipx;
 
-GdipCustomLineCap::~GdipCustomLineCap() { DeleteCustomLineCap(); }
+GdipCustomLineCap::~GdipCustomLineCap()
+{
+    StatusKeeper keep;
+    DeleteCustomLineCap();
+}
 
 void GdipCustomLineCap::SetClassHandle(void* handle) { cap_ = static_cast<gp::GpCustomLineCap*>(handle); }
 
@@ -19,7 +23,11 @@ bool GdipCustomLineCap::DeleteCustomLineCap()
     return Check(status);
 }
 
-GdipPen::~GdipPen() { DeletePen(); }
+GdipPen::~GdipPen()
+{
+    StatusKeeper keep;
+    DeletePen();
+}
 
 void GdipPen::SetClassHandle(void* handle) { pen_ = static_cast<gp::GpPen*>(handle); }
 

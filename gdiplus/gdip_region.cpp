@@ -18,7 +18,11 @@ GdipRegion::GdipRegion(GdipRegion&& other) noexcept
     other.SetNativeHandle(nullptr);
 }
 
-GdipRegion::~GdipRegion() { DeleteRegion(); }
+GdipRegion::~GdipRegion()
+{
+    StatusKeeper keep;
+    DeleteRegion();
+}
 
 void GdipRegion::SetClassHandle(void* handle) { region_ = static_cast<gp::GpRegion*>(handle); }
 

@@ -54,7 +54,8 @@ public:
     bool IsVisibleRegionPointI(const Point& point, const GdipGraphics& graphics) const;
     bool IsVisibleRegionRect(const RectF& rect, const GdipGraphics& graphics) const;
     bool IsVisibleRegionRectI(const Rect& rect, const GdipGraphics& graphics) const;
-    int GetRegionScansCount(const GdipMatrix& matrix = GdipMatrix()) const;
+    // Scans are taken through a matrix (GDI+ wants one: pass an identity matrix for none).
+    int GetRegionScansCount(const GdipMatrix& matrix) const;
     // The array becomes the scan rectangles and the result is their number; 0, with the array as it
     // was, when the count cannot be read.
     int GetRegionScans(const GdipMatrix& matrix, std::vector<RectF>& rects) const;

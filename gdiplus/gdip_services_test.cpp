@@ -4,14 +4,17 @@
 
 #include <vector>
 
+#include "gdiplus/gdip_bitmap.h"
 #include "gdiplus/gdip_brush.h"
 #include "gdiplus/gdip_font.h"
 #include "gdiplus/gdip_graphics.h"
 #include "gdiplus/gdip_matrix.h"
 #include "gdiplus/gdip_path.h"
+#include "gdiplus/gdip_path_gradient.h"
 #include "gdiplus/gdip_pen.h"
 #include "gdiplus/gdip_string_format.h"
 #include "gdiplus/gdip_test_support.h"
+#include "gdiplus/gdip_texture.h"
 
 namespace {
 
@@ -142,6 +145,100 @@ TEST(GdipPainterServices, TextFontsAndFormats)
     ASSERT_TRUE(g2.CreateFromHDC(blank.Dc()));
     EXPECT_FALSE(g2.DrawString("字", missing, black, RectF{0, 0, 40, 20}));
     EXPECT_FALSE(blank.DarkBounds(ink));
+}
+
+TEST(GdipPainterServices, PicturesBitmapsAndPictureBrushes)
+{
+    // An off-screen bitmap painted through a graphics made on it, then handed on as a GDI bitmap.
+    GdipBitmap surface;
+    ASSERT_TRUE(surface.CreateBitmapFromScan0Default(48, 32));
+    ASSERT_TRUE(surface.CreateBitmapFromScan0Default(48, 32, kPixelFormat32bppArgb));
+    EXPECT_EQ(surface.BitmapGetPixel(0, 0), 0u);
+    {
+        GdipGraphics g;
+        ASSERT_TRUE(g.CreateFromImage(surface));
+        EXPECT_TRUE(g.GraphicsClear(0xFFFFFFFF));
+        GdipPath round;
+        ASSERT_TRUE(round.CreatePath());
+        ASSERT_TRUE(round.AddPathEllipse(0, 0, 32, 32));
+        GdipPathGradientBrush glow;
+        ASSERT_TRUE(glow.CreatePathGradientFromPath(round));
+        EXPECT_TRUE(glow.SetPathGradientCenterColor(0xFFFFFF00));
+        std::vector<uint32_t> surround{0x00FFFFFF};
+        EXPECT_TRUE(glow.SetPathGradientSurroundColorsWithCount(surround));
+        int count = 1;
+        EXPECT_TRUE(glow.SetPathGradientSurroundColorsWithCount(surround, count));
+        EXPECT_TRUE(glow.SetPathGradientCenterPoint(PointF{16, 16}));
+        EXPECT_TRUE(glow.SetPathGradientFocusScales(0.5f, 0.5f));
+        EXPECT_TRUE(g.FillPath(glow, round));
+        EXPECT_TRUE(glow.DeleteBrush());
+    }
+    EXPECT_TRUE(surface.BitmapSetPixel(47, 31, 0xFF123456));
+    EXPECT_EQ(surface.BitmapGetPixel(47, 31), 0xFF123456u);
+    HBITMAP gdi = surface.CreateHBITMAPFromBitmap(0);
+    ASSERT_NE(gdi, nullptr);
+    GdipBitmap fromGdi;
+    EXPECT_TRUE(fromGdi.CreateBitmapFromHBITMAP(gdi, nullptr));
+    DeleteObject(gdi);
+    HBITMAP plain = surface.CreateHBITMAPFromBitmap();
+    EXPECT_NE(plain, nullptr);
+    DeleteObject(plain);
+
+    // Picture bytes: PNG round trip, the raw format, and an animated GIF stepped frame by frame.
+    const std::string png = surface.SaveImageToStream("{B96B3CAF-0728-11D3-9D7B-0000F81EF32E}");
+    ASSERT_FALSE(png.empty());
+    GdipImage picture;
+    ASSERT_TRUE(picture.LoadImageFromStream(png));
+    ASSERT_TRUE(picture.LoadImageFromStream(png, false));
+    EXPECT_EQ(picture.GetImageWidth(), 48);
+    EXPECT_EQ(picture.GetImageHeight(), 32);
+    EXPECT_EQ(picture.GetImageRawFormat(), "{B96B3CAF-0728-11D3-9D7B-0000F81EF32E}");
+    GdipBitmap pictureBitmap;
+    ASSERT_TRUE(pictureBitmap.CreateBitmapFromStream(png));
+    EXPECT_EQ(pictureBitmap.GetImageWidth(), 48);
+    GdipImage gif;
+    ASSERT_TRUE(gif.LoadImageFromStream(MakeAnimatedGif(4, 4, {0xFF0000, 0x00FF00}, {10, 20})));
+    EXPECT_EQ(gif.ImageGetFrameCount("{6AEDBD6D-3FB5-418A-83A6-7F45229DC872}"), 2);
+    EXPECT_TRUE(gif.ImageSelectActiveFrame("{6AEDBD6D-3FB5-418A-83A6-7F45229DC872}", 1));
+    std::vector<int> delays;
+    EXPECT_TRUE(gif.GetFrameDelays(delays));
+
+    char folder[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, folder);
+    const std::string file = std::string(folder) + "导航图标.png";
+    ASSERT_TRUE(picture.SaveImageToFile(file));
+    GdipImage fromFile;
+    EXPECT_TRUE(fromFile.LoadImageFromFile(file));
+    GdipBitmap bitmapFromFile;
+    EXPECT_TRUE(bitmapFromFile.CreateBitmapFromFile(file));
+    EXPECT_TRUE(bitmapFromFile.CreateBitmapFromFile(file, false));
+    HICON icon = LoadIconA(nullptr, reinterpret_cast<LPCSTR>(IDI_APPLICATION));
+    GdipBitmap fromIcon;
+    EXPECT_TRUE(fromIcon.CreateBitmapFromHICON(icon));
+
+    // Drawing pictures and a tiled picture brush onto a memory context.
+    TestCanvas canvas(120, 40);
+    GdipGraphics g;
+    ASSERT_TRUE(g.CreateFromHDC(canvas.Dc(), nullptr));
+    EXPECT_TRUE(g.DrawImage(picture, 50, 0));
+    EXPECT_TRUE(g.DrawImage(surface, 0, 0));
+    EXPECT_TRUE(g.DrawImageRectRect(fromIcon, 100, 0, 14, 14));
+    EXPECT_TRUE(g.DrawImageRectRect(picture, 100, 20, 10, 10, 2));
+    GdipTextureBrush tiles;
+    EXPECT_TRUE(tiles.CreateTexture(fromIcon));
+    EXPECT_TRUE(tiles.CreateTexture(fromIcon, 1));
+    EXPECT_TRUE(g.FillRectangle(tiles, 0, 34, 120, 6));
+    EXPECT_TRUE(tiles.DeleteBrush());
+    EXPECT_TRUE(g.DeleteGraphics());
+    EXPECT_EQ(canvas.Rgb(47, 31), 0x123456u) << "a 96-dpi bitmap is drawn at its own size";
+
+    EXPECT_TRUE(fromFile.DisposeImage());
+    EXPECT_TRUE(bitmapFromFile.DisposeBitmap());
+    EXPECT_TRUE(picture.DisposeImage());
+    EXPECT_TRUE(pictureBitmap.DisposeBitmap());
+    EXPECT_TRUE(surface.DisposeBitmap());
+    EXPECT_EQ(LastGdipStatus(), 0);
+    DeleteFileA(file.c_str());
 }
 
 }  // namespace

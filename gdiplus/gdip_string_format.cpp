@@ -4,7 +4,11 @@
 
 using namespace gdipx;
 
-GdipStringFormat::~GdipStringFormat() { DeleteStringFormat(); }
+GdipStringFormat::~GdipStringFormat()
+{
+    StatusKeeper keep;
+    DeleteStringFormat();
+}
 
 void GdipStringFormat::SetClassHandle(void* handle) { format_ = static_cast<gp::GpStringFormat*>(handle); }
 

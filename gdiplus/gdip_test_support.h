@@ -4,6 +4,8 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 class TestCanvas {
 public:
@@ -32,3 +34,8 @@ private:
 inline int RedOf(uint32_t rgb) { return (rgb >> 16) & 0xFF; }
 inline int GreenOf(uint32_t rgb) { return (rgb >> 8) & 0xFF; }
 inline int BlueOf(uint32_t rgb) { return rgb & 0xFF; }
+
+// A GIF89a of equal-sized frames, each one solid colour (0xRRGGBB) with its delay in hundredths of a
+// second, written here so the tests need no picture files.
+std::string MakeAnimatedGif(int width, int height, const std::vector<uint32_t>& frameColours,
+                            const std::vector<int>& delays);
