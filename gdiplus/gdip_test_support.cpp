@@ -6,25 +6,6 @@
 
 #include <algorithm>
 
-namespace {
-
-class GdiplusEnvironment : public testing::Environment {
-public:
-    void SetUp() override
-    {
-        Gdiplus::GdiplusStartupInput input;
-        ASSERT_EQ(Gdiplus::GdiplusStartup(&token_, &input, nullptr), Gdiplus::Ok);
-    }
-    void TearDown() override { Gdiplus::GdiplusShutdown(token_); }
-
-private:
-    ULONG_PTR token_ = 0;
-};
-
-testing::Environment* const g_gdiplusEnvironment = testing::AddGlobalTestEnvironment(new GdiplusEnvironment);
-
-}  // namespace
-
 TestCanvas::TestCanvas(int width, int height, uint32_t rgb) : width_(width), height_(height)
 {
     BITMAPINFO info = {};

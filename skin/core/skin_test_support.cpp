@@ -13,21 +13,6 @@
 
 namespace {
 
-class GdiplusEnvironment : public testing::Environment {
-public:
-    void SetUp() override
-    {
-        Gdiplus::GdiplusStartupInput input;
-        ASSERT_EQ(Gdiplus::GdiplusStartup(&token_, &input, nullptr), Gdiplus::Ok);
-    }
-    void TearDown() override { Gdiplus::GdiplusShutdown(token_); }
-
-private:
-    ULONG_PTR token_ = 0;
-};
-
-testing::Environment* const g_gdiplusEnvironment = testing::AddGlobalTestEnvironment(new GdiplusEnvironment);
-
 constexpr char kTestFormClass[] = "BnSkinTestForm";
 
 LRESULT CALLBACK OwnFormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
