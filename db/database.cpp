@@ -2,6 +2,8 @@
 
 #include <sqlite3.h>
 
+#include <functional>
+
 #include "codepage/codepage.h"
 
 struct DbConnection::Query {
@@ -123,7 +125,8 @@ bool DbConnection::Execute(const std::string& sql, const std::vector<std::string
     return RunChange(sql, params, nullptr);
 }
 
-bool DbConnection::RunChange(const std::string& sql, const std::vector<std::string>& params, long long* newRowId)
+bool DbConnection::RunStatement(const std::string& sql, const std::vector<std::string>& params,
+                                const std::function<int(sqlite3_stmt*)>& run)
 {
     std::lock_guard<std::recursive_mutex> guard(lock_);
     if (!db_) {
@@ -131,62 +134,52 @@ bool DbConnection::RunChange(const std::string& sql, const std::vector<std::stri
         return false;
     }
     Statement statement(db_, GbkToUtf8(sql));
-    if (!statement.ok() || !statement.Bind(params)) {
+    if (!statement.ok() || !statement.Bind(params) || run(statement.get()) != SQLITE_DONE) {
         lastError_ = Utf8ToGbk(sqlite3_errmsg(db_));
         return false;
     }
-    int rc;
-    while ((rc = sqlite3_step(statement.get())) == SQLITE_ROW) {
-    }
-    if (rc != SQLITE_DONE) {
-        lastError_ = Utf8ToGbk(sqlite3_errmsg(db_));
-        return false;
-    }
-    if (newRowId)
-        *newRowId = sqlite3_last_insert_rowid(db_);
     return true;
+}
+
+bool DbConnection::RunChange(const std::string& sql, const std::vector<std::string>& params, long long* newRowId)
+{
+    return RunStatement(sql, params, [&](sqlite3_stmt* stmt) {
+        int rc;
+        while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+        }
+        if (rc == SQLITE_DONE && newRowId)
+            *newRowId = sqlite3_last_insert_rowid(db_);
+        return rc;
+    });
 }
 
 bool DbConnection::RunQuery(const std::string& sql, const std::vector<std::string>& params, Query& result)
 {
-    std::lock_guard<std::recursive_mutex> guard(lock_);
-    if (!db_) {
-        lastError_ = "the database is not open";
-        return false;
-    }
-    Statement statement(db_, GbkToUtf8(sql));
-    if (!statement.ok() || !statement.Bind(params)) {
-        lastError_ = Utf8ToGbk(sqlite3_errmsg(db_));
-        return false;
-    }
-    sqlite3_stmt* stmt = statement.get();
-    int columnCount = sqlite3_column_count(stmt);
-    int first = result.firstColumnIsKey ? 1 : 0;
-    result.columns.clear();
-    for (int c = first; c < columnCount; ++c) {
-        const char* name = sqlite3_column_name(stmt, c);
-        result.columns.push_back(Utf8ToGbk(name ? name : ""));
-    }
-    result.rows.clear();
-    int rc;
-    while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
-        Query::Row row;
-        if (result.firstColumnIsKey)
-            row.key = sqlite3_column_int64(stmt, 0);
+    return RunStatement(sql, params, [&](sqlite3_stmt* stmt) {
+        int columnCount = sqlite3_column_count(stmt);
+        int first = result.firstColumnIsKey ? 1 : 0;
+        result.columns.clear();
         for (int c = first; c < columnCount; ++c) {
-            bool isNull = sqlite3_column_type(stmt, c) == SQLITE_NULL;
-            const unsigned char* text = sqlite3_column_text(stmt, c);
-            int bytes = sqlite3_column_bytes(stmt, c);
-            row.values.push_back(isNull || !text ? std::string() : Utf8ToGbk(std::string(reinterpret_cast<const char*>(text), bytes)));
-            row.isNull.push_back(isNull);
+            const char* name = sqlite3_column_name(stmt, c);
+            result.columns.push_back(Utf8ToGbk(name ? name : ""));
         }
-        result.rows.push_back(std::move(row));
-    }
-    if (rc != SQLITE_DONE) {
-        lastError_ = Utf8ToGbk(sqlite3_errmsg(db_));
-        return false;
-    }
-    return true;
+        result.rows.clear();
+        int rc;
+        while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
+            Query::Row row;
+            if (result.firstColumnIsKey)
+                row.key = sqlite3_column_int64(stmt, 0);
+            for (int c = first; c < columnCount; ++c) {
+                bool isNull = sqlite3_column_type(stmt, c) == SQLITE_NULL;
+                const unsigned char* text = sqlite3_column_text(stmt, c);
+                int bytes = sqlite3_column_bytes(stmt, c);
+                row.values.push_back(isNull || !text ? std::string() : Utf8ToGbk(std::string(reinterpret_cast<const char*>(text), bytes)));
+                row.isNull.push_back(isNull);
+            }
+            result.rows.push_back(std::move(row));
+        }
+        return rc;
+    });
 }
 
 // ---------------------------------------------------------------------------------------------

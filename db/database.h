@@ -5,12 +5,14 @@
 // travels as a bound parameter ("?" in the SQL), never pasted into the SQL text.
 // A connection may be used from the UI thread and a worker: its calls are serialised by a lock.
 // One record set belongs to one thread at a time.
+#include <functional>
 #include <memory>
 #include <mutex>
 #include <string>
 #include <vector>
 
 struct sqlite3;
+struct sqlite3_stmt;
 
 class DbConnection {
 public:
@@ -37,6 +39,10 @@ private:
     struct Query;
     bool RunQuery(const std::string& sql, const std::vector<std::string>& params, Query& result);
     bool RunChange(const std::string& sql, const std::vector<std::string>& params, long long* newRowId);
+    // Prepares and binds the statement with the connection locked, then lets run step it; run returns
+    // the last step's result, and anything but SQLITE_DONE records the error.
+    bool RunStatement(const std::string& sql, const std::vector<std::string>& params,
+                      const std::function<int(sqlite3_stmt*)>& run);
 
     mutable std::recursive_mutex lock_;
     sqlite3* db_ = nullptr;
