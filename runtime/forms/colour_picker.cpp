@@ -64,15 +64,8 @@ LRESULT CALLBACK ColourPickerProc(HWND window, UINT message, WPARAM wParam, LPAR
         }
         break;
     case WM_LBUTTONDOWN:
-        if (state) {
-            state->pressed = true;
-            SetCapture(window);
-        }
-        return 0;
     case WM_LBUTTONUP:
-        if (state && state->pressed) {
-            state->pressed = false;
-            ReleaseCapture();
+        if (state && TrackClick(window, message, lParam, state->pressed)) {
             NotifyParent(window, kOwnClicked);
             if (IsWindow(window) && ChooseNewColour(window, *state))
                 NotifyParent(window, kOwnChanged);

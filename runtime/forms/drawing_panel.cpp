@@ -26,6 +26,16 @@ PanelState* Panel(HWND window)
     return StateOf<PanelState>(window, kDrawPanelClass);
 }
 
+void FreePicture(PanelState& state)
+{
+    if (!state.dc)
+        return;
+    SelectObject(state.dc, state.previousBitmap);
+    DeleteObject(state.bitmap);
+    DeleteDC(state.dc);
+    state.dc = nullptr;
+}
+
 // Makes a picture of the new size, keeping what the old one showed.
 bool ResizePicture(HWND window, PanelState& state, int width, int height)
 {
@@ -49,28 +59,15 @@ bool ResizePicture(HWND window, PanelState& state, int width, int height)
     HBRUSH back = CreateSolidBrush(state.back);
     FillRect(dc, &all, back);
     DeleteObject(back);
-    if (state.dc) {
+    if (state.dc)
         BitBlt(dc, 0, 0, std::min(width, state.width), std::min(height, state.height), state.dc, 0, 0, SRCCOPY);
-        SelectObject(state.dc, state.previousBitmap);
-        DeleteObject(state.bitmap);
-        DeleteDC(state.dc);
-    }
+    FreePicture(state);
     state.dc = dc;
     state.bitmap = bitmap;
     state.previousBitmap = previous;
     state.width = width;
     state.height = height;
     return true;
-}
-
-void FreePicture(PanelState& state)
-{
-    if (!state.dc)
-        return;
-    SelectObject(state.dc, state.previousBitmap);
-    DeleteObject(state.bitmap);
-    DeleteDC(state.dc);
-    state.dc = nullptr;
 }
 
 }  // namespace
@@ -105,21 +102,9 @@ LRESULT CALLBACK DrawPanelProc(HWND window, UINT message, WPARAM wParam, LPARAM 
         return 0;
     }
     case WM_LBUTTONDOWN:
-        if (state) {
-            state->pressed = true;
-            SetCapture(window);
-        }
-        return 0;
     case WM_LBUTTONUP:
-        if (state && state->pressed) {
-            state->pressed = false;
-            ReleaseCapture();
-            RECT client;
-            GetClientRect(window, &client);
-            const POINT at = {static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-            if (PtInRect(&client, at))
-                NotifyParent(window, kOwnClicked);
-        }
+        if (state && TrackClick(window, message, lParam, state->pressed))
+            NotifyParent(window, kOwnClicked);
         return 0;
     case WM_NCDESTROY:
         if (state) {

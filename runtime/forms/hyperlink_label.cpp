@@ -100,15 +100,8 @@ LRESULT CALLBACK HyperlinkProc(HWND window, UINT message, WPARAM wParam, LPARAM 
         SetCursor(LoadCursor(nullptr, IDC_HAND));
         return TRUE;
     case WM_LBUTTONDOWN:
-        if (state) {
-            state->pressed = true;
-            SetCapture(window);
-        }
-        return 0;
     case WM_LBUTTONUP:
-        if (state && state->pressed) {
-            state->pressed = false;
-            ReleaseCapture();
+        if (state && TrackClick(window, message, lParam, state->pressed)) {
             OpenUrl(state->address.empty() ? WindowText(window) : state->address);
             if (IsWindow(window))
                 NotifyParent(window, kOwnClicked);
