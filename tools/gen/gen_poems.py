@@ -28,10 +28,10 @@ Rules:
   joined by CR LF, written as the seed escape "\\n" that make_database.py turns into CR LF.
 - A poem is dropped when any character of its poet, title or text is outside GBK; when its poet's name
   has lost characters (a single character left); when it holds a placeholder or an editor's mark (□, ○,
-  brackets of notes, digits, Latin letters); or when the picker could not show it: the picker lays one
-  check box per character and starts a new line of boxes at every line break, "，", "。" and "？", so a
-  poem needing more than MAX_PICKER_LINES such lines, or more than MAX_PICKER_WIDTH boxes on one, is
-  left out.
+  brackets of notes, digits, Latin letters); when it has fewer than MIN_CHARS Chinese characters; or
+  when the picker could not show it: the picker lays one check box per character and starts a new line
+  of boxes at every line break, "，", "。" and "？", so a poem needing more than MAX_PICKER_LINES such
+  lines, or more than MAX_PICKER_WIDTH boxes on one, is left out.
 - (poet, title) is unique: a repeated title gets " 其二", " 其三", ... in reading order.
 """
 import glob
@@ -49,6 +49,7 @@ import hanzi_source
 PACKAGE = "chinese-poetry@2.0.1"
 MAX_PICKER_LINES = 24   # lines of check boxes the picker lays out for one poem
 MAX_PICKER_WIDTH = 12   # check boxes on one of those lines
+MIN_CHARS = 4           # fewer Chinese characters: a placeholder, not a poem
 TANG_COUNT = 6000
 SONG_POEM_COUNT = 4000
 SONG_CI_COUNT = 2500
@@ -140,6 +141,9 @@ class Table:
         title = clean_text(self.simplify(" ".join(title.split())), allow_space=True)
         lines = [clean_text(self.simplify(line.strip())) for line in lines if line.strip()]
         if not poet or len(poet) < 2 or not title or not lines or None in lines:
+            self.dropped += 1
+            return False
+        if sum(1 for line in lines for ch in line if is_hanzi(ch)) < MIN_CHARS:
             self.dropped += 1
             return False
         picker_lines = [piece for piece in re.split("[，。？\n]+", "\n".join(lines)) if piece]
