@@ -115,6 +115,16 @@ TEST_F(FavouritesStoreTest, DeleteAllEmptiesTheTable)
     EXPECT_FALSE(DeleteAllFavourites(records_));
 }
 
+// What keeps a committed add when the process dies: the rollback journal with full sync, SQLite's
+// defaults, which the database layer leaves as they are.
+TEST_F(FavouritesStoreTest, ConnectionKeepsTheDurableDefaults)
+{
+    ASSERT_TRUE(records_.OpenSql("pragma journal_mode"));
+    EXPECT_EQ(records_.Field(0), "delete");
+    ASSERT_TRUE(records_.OpenSql("pragma synchronous"));
+    EXPECT_EQ(records_.Field(0), "2");
+}
+
 #ifndef _WIN32
 // Favourites survive a killed process: a child appends names and reports each add that was
 // acknowledged; it is killed at a random moment; every acknowledged name is then in the table, which
@@ -125,15 +135,6 @@ TEST(FavouritesDurability, AcknowledgedAddsSurviveAKill)
     const std::string path = UniqueDatabasePath(::testing::TempDir(), "favourites_kill");
     ASSERT_TRUE(fixture.Create(path, {}));
     ASSERT_TRUE(fixture.db.Execute(kCreateFavourites));
-    {
-        // What makes a committed add durable: the rollback journal with full sync, SQLite's defaults.
-        DbRecordSet pragma;
-        pragma.Attach(&fixture.db);
-        ASSERT_TRUE(pragma.OpenSql("pragma journal_mode"));
-        EXPECT_EQ(pragma.Field(0), "delete");
-        ASSERT_TRUE(pragma.OpenSql("pragma synchronous"));
-        EXPECT_EQ(pragma.Field(0), "2");
-    }
     fixture.db.Close();
 
     std::mt19937 random(std::random_device{}());
