@@ -63,7 +63,7 @@ TEST_F(PoemQueriesTest, PoetListsTitlesFallingBackToPartOfTheName)
     EXPECT_EQ(Column("诗名"), (Texts{"无题", "锦瑟"}));
 }
 
-// A title two poets share shows each poet's own poem; the Part's fallbacks follow.
+// A title two poets share shows each poet's own poem; then the title alone, then its start by part of the name.
 TEST_F(PoemQueriesTest, TitleFindsThePoetsOwnPoemFirst)
 {
     struct Case {
