@@ -5,27 +5,14 @@
 
 #include <string>
 
-namespace {
+#include "data/shipped_database.h"
 
-std::string DatabasePath()
-{
-    std::string path = BN_DATABASE_PATH;
-#ifdef _WIN32
-    // The build runs on Linux; under Wine the root folder is drive Z:.
-    if (!path.empty() && path[0] == '/') {
-        for (char& c : path)
-            if (c == '/')
-                c = '\\';
-        path = "Z:" + path;
-    }
-#endif
-    return path;
-}
+namespace {
 
 TEST(DatabaseFile, HoldsTheProgramsTables)
 {
     DbConnection db;
-    ASSERT_TRUE(db.Open(DatabasePath())) << db.LastError();
+    ASSERT_TRUE(db.Open(ShippedDatabasePath())) << db.LastError();
     DbRecordSet rs;
     rs.Attach(&db);
     const struct {

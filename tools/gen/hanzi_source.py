@@ -41,7 +41,9 @@ def _is_ideograph(ch):
 
 
 class HanziFacts:
-    def __init__(self):
+    def __init__(self, extra_fields=()):
+        """extra_fields: Unihan properties to load beside the shared ones (a generator's own needs)."""
+        fields = UNIHAN_FIELDS | set(extra_fields)
         self.props = {}
         for name in UNIHAN_FILES:
             path = os.path.join(UNICODE_DIR, "Unihan_%s.txt.bz2" % name)
@@ -50,7 +52,7 @@ class HanziFacts:
                     if line.startswith("#") or not line.strip():
                         continue
                     code, field, value = line.rstrip("\n").split("\t", 2)
-                    if field in UNIHAN_FIELDS:
+                    if field in fields:
                         self.props.setdefault(int(code[2:], 16), {})[field] = value
         self.gbk = []  # (gbk bytes, character) in code order
         for lead in range(0x81, 0xFF):

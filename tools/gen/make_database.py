@@ -2,7 +2,8 @@
 """Builds the program database (an SQLite file) from data/schema.sql and the seed files data/seed/*.tsv.
 
 Each seed file is UTF-8, tab-separated, named after its table, with a header line naming the columns
-it fills; "\\n" inside a field stands for a line break. Tables without a seed file stay empty.
+it fills; "\\n" inside a field stands for a line break, stored as CR LF (the program's texts are
+Windows texts). Tables without a seed file stay empty.
 Usage: make_database.py <output file>
 """
 import csv
@@ -42,7 +43,7 @@ def main():
         columns = ",".join('"%s"' % c for c in header)
         marks = ",".join("?" for _ in header)
         db.executemany('insert into "%s" (%s) values (%s)' % (table, columns, marks),
-                       [[v.replace("\\n", "\n") for v in r] for r in body])
+                       [[v.replace("\\n", "\r\n") for v in r] for r in body])
     db.commit()
     db.close()
     os.replace(temp_path, out_path)
