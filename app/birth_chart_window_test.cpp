@@ -5,8 +5,6 @@
 #include "app/report_window_test_support.h"
 #include "naming/birth_texts.h"
 #include "runtime/forms/form_runtime.h"
-#include "skin/core/memory_dc.h"
-#include "skin/core/skin_registry.h"
 
 namespace report_test {
 namespace {
@@ -92,18 +90,7 @@ TEST_F(BirthChartWindowTest, YearOf1900GivesEmptyPillarsAndNoAdvice)
 
 TEST_F(BirthChartWindowTest, WindowsClosedAtOnceLeaveNoWorkerAndNothingBehind)
 {
-    const int skinForms = SkinFormCount();
-    const int memoryDcs = MemoryDcCount();
-    for (int i = 0; i < 20; ++i) {
-        forms::Form* chart = forms::OpenModeless(BirthChartWindowDef());
-        ASSERT_NE(chart, nullptr);
-        ASSERT_TRUE(chart->Close());
-    }
-    EXPECT_TRUE(WaitForBirthChartWorkers(5000));
-    EXPECT_EQ(RunningBirthChartWorkers(), 0);
-    EXPECT_EQ(SkinFormCount(), skinForms);
-    EXPECT_EQ(MemoryDcCount(), memoryDcs);
-    EXPECT_EQ(forms::OpenFormCount(), 1);
+    ExpectOpenCloseCyclesLeaveNothing(BirthChartWindowDef());
 }
 
 TEST_F(BirthChartWindowTest, NavigationOpensItModalAndLeavesThePage)

@@ -16,8 +16,6 @@
 #include "naming/three_talents.h"
 #include "runtime/forms/form_runtime.h"
 #include "runtime/text.h"
-#include "skin/core/memory_dc.h"
-#include "skin/core/skin_registry.h"
 
 namespace report_test {
 namespace {
@@ -35,6 +33,20 @@ std::string RichBoxText(forms::Unit& box)
                                        reinterpret_cast<LPARAM>(&text[0]));
     text.resize(bytes > 0 ? static_cast<size_t>(bytes) : 0);
     return text;
+}
+
+struct BoxFormat {
+    forms::RichCharFormat chars;
+    forms::RichParaFormat para;
+};
+// The formats of the character at a position (counted in characters).
+BoxFormat FormatAt(forms::Unit& box, int position)
+{
+    BoxFormat format;
+    EXPECT_TRUE(box.SetSelection(position, 1));
+    EXPECT_TRUE(box.GetCharFormat(format.chars));
+    EXPECT_TRUE(box.GetParaFormat(format.para));
+    return format;
 }
 
 class ReportWindowTest : public ReportWindowsTest {
@@ -68,11 +80,7 @@ TEST_F(ReportWindowTest, BoxHoldsTheComposedLinesWithTheirFormats)
     for (size_t i = 0; i < lines.size(); ++i) {
         position += i ? 1 : 0;
         if (!lines[i].text.empty()) {
-            ASSERT_TRUE(box.SetSelection(position, 1));
-            forms::RichCharFormat chars;
-            forms::RichParaFormat para;
-            ASSERT_TRUE(box.GetCharFormat(chars));
-            ASSERT_TRUE(box.GetParaFormat(para));
+            const auto [chars, para] = FormatAt(box, position);
             EXPECT_EQ(chars.colour, lines[i].colour) << i << " " << lines[i].text;
             EXPECT_EQ(chars.size, lines[i].size) << i;
             EXPECT_EQ(chars.effects, 0) << i;
@@ -94,12 +102,7 @@ TEST_F(ReportWindowTest, BoxHoldsTheComposedLinesWithTheirFormats)
 TEST_F(ReportWindowTest, EmptyInputLeavesTheBoxEmptyAndStillHidesTheMainWindow)
 {
     g_reportInput = "";
-    forms::Form* report = OpenNameReportWindow();
-    ASSERT_NE(report, nullptr);
-    EXPECT_EQ(report->Get("超级编辑框1").TextLength(), 0);
-    EXPECT_FALSE(IsWindowVisible(main_->Window()));
-    EXPECT_TRUE(report->Close());
-    EXPECT_TRUE(IsWindowVisible(main_->Window()));
+    ExpectEmptyReport();
 }
 
 TEST_F(ReportWindowTest, BoxFollowsTheWindowSize)
@@ -157,18 +160,8 @@ TEST_F(ReportWindowTest, MainWindowConnectionStillScoresAfterAReport)
 
 TEST_F(ReportWindowTest, OpeningAndClosingLeavesNothingBehind)
 {
-    const int skinForms = SkinFormCount();
-    const int memoryDcs = MemoryDcCount();
     g_reportInput = "张三丰【 95分】";
-    for (int i = 0; i < 20; ++i) {
-        forms::Form* report = OpenNameReportWindow();
-        ASSERT_NE(report, nullptr);
-        ASSERT_TRUE(report->Close());
-    }
-    EXPECT_EQ(SkinFormCount(), skinForms);
-    EXPECT_EQ(MemoryDcCount(), memoryDcs);
-    EXPECT_EQ(forms::OpenFormCount(), 1);
-    EXPECT_TRUE(IsWindowVisible(main_->Window()));
+    ExpectOpenCloseCyclesLeaveNothing(NameReportWindowDef());
 }
 
 TEST_F(ReportWindowTest, AppendRichTextSetsTheParagraphOnlyForANewLineOrAnEmptyBox)
@@ -196,21 +189,15 @@ TEST_F(ReportWindowTest, AppendRichTextSetsTheParagraphOnlyForANewLineOrAnEmptyB
     next.colour = 0xFF0000;
     ASSERT_TRUE(AppendRichText(box, "地格", next));
 
-    forms::RichCharFormat chars;
-    forms::RichParaFormat para;
-    box.SetSelection(2, 1);
-    box.GetCharFormat(chars);
-    box.GetParaFormat(para);
-    EXPECT_EQ(chars.colour, 0x0000FFu);
-    EXPECT_EQ(chars.effects, 1);
-    EXPECT_EQ(chars.size, 14);
-    EXPECT_EQ(para.alignment, 2);
-    box.SetSelection(5, 1);
-    box.GetCharFormat(chars);
-    box.GetParaFormat(para);
-    EXPECT_EQ(chars.colour, 0xFF0000u);
-    EXPECT_EQ(chars.effects, 0);
-    EXPECT_EQ(para.alignment, 1);
+    const BoxFormat sameLineFormat = FormatAt(box, 2);
+    EXPECT_EQ(sameLineFormat.chars.colour, 0x0000FFu);
+    EXPECT_EQ(sameLineFormat.chars.effects, 1);
+    EXPECT_EQ(sameLineFormat.chars.size, 14);
+    EXPECT_EQ(sameLineFormat.para.alignment, 2);
+    const BoxFormat nextFormat = FormatAt(box, 5);
+    EXPECT_EQ(nextFormat.chars.colour, 0xFF0000u);
+    EXPECT_EQ(nextFormat.chars.effects, 0);
+    EXPECT_EQ(nextFormat.para.alignment, 1);
     EXPECT_FALSE(AppendRichText(report->Self(), "x"));
 }
 

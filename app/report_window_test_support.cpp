@@ -1,11 +1,14 @@
 #include "app/report_window_test_support.h"
 
 #include "app/birth_chart_window.h"
+#include "app/report_window.h"
 #include "app/report_window_main_units.h"
 #include "db/database.h"
 #include "gdiplus/gdip_bitmap.h"
 #include "gdiplus/gdip_types.h"
 #include "runtime/forms/form_runtime.h"
+#include "skin/core/memory_dc.h"
+#include "skin/core/skin_registry.h"
 
 namespace report_test {
 namespace {
@@ -93,6 +96,33 @@ void ReportWindowsTest::SetBirth(const BirthTexts& birth)
     main_->Get("组合框日1").SetText(birth.day);
     main_->Get("组合框时1").SetText(birth.hour);
     main_->Get("组合框分1").SetText(birth.minute);
+}
+
+void ReportWindowsTest::ExpectEmptyReport()
+{
+    forms::Form* report = OpenNameReportWindow();
+    ASSERT_NE(report, nullptr);
+    EXPECT_EQ(report->Get("超级编辑框1").TextLength(), 0);
+    EXPECT_FALSE(IsWindowVisible(main_->Window()));
+    EXPECT_TRUE(report->Close());
+    EXPECT_TRUE(IsWindowVisible(main_->Window()));
+}
+
+void ReportWindowsTest::ExpectOpenCloseCyclesLeaveNothing(const forms::FormDef& def)
+{
+    const int skinForms = SkinFormCount();
+    const int memoryDcs = MemoryDcCount();
+    for (int i = 0; i < 20; ++i) {
+        forms::Form* form = forms::OpenModeless(def);
+        ASSERT_NE(form, nullptr);
+        ASSERT_TRUE(form->Close());
+    }
+    EXPECT_TRUE(WaitForBirthChartWorkers(5000));
+    EXPECT_EQ(RunningBirthChartWorkers(), 0);
+    EXPECT_EQ(SkinFormCount(), skinForms);
+    EXPECT_EQ(MemoryDcCount(), memoryDcs);
+    EXPECT_EQ(forms::OpenFormCount(), 1);
+    EXPECT_TRUE(IsWindowVisible(main_->Window()));
 }
 
 bool SaveScreenshot(HWND window, const std::string& name)

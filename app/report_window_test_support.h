@@ -23,6 +23,12 @@ protected:
     void SetUp() override;
     void TearDown() override;
     void SetBirth(const BirthTexts& birth);
+    // A report on g_reportInput opens with an empty box, hides the main window while it is open and
+    // shows it again when it closes.
+    void ExpectEmptyReport();
+    // Twenty windows of the definition opened and closed at once leave no window, worker, skinned form
+    // or memory context behind.
+    void ExpectOpenCloseCyclesLeaveNothing(const forms::FormDef& def);
 
     forms::Form* main_ = nullptr;
 };

@@ -8,8 +8,6 @@
 #include "naming/report_input.h"
 #include "naming/three_talents.h"
 #include "runtime/forms/form_runtime.h"
-#include "skin/core/memory_dc.h"
-#include "skin/core/skin_registry.h"
 
 namespace report_test {
 namespace {
@@ -116,16 +114,7 @@ TEST_F(ScoringWindowTest, TypedNamesSetTheInputAndOpenAReportOnlyForAChineseStar
 
 TEST_F(ScoringWindowTest, OpeningAndClosingLeavesNothingBehind)
 {
-    const int skinForms = SkinFormCount();
-    const int memoryDcs = MemoryDcCount();
-    for (int i = 0; i < 20; ++i) {
-        forms::Form* scoring = forms::OpenModeless(NameScoringWindowDef());
-        ASSERT_NE(scoring, nullptr);
-        ASSERT_TRUE(scoring->Close());
-    }
-    EXPECT_EQ(SkinFormCount(), skinForms);
-    EXPECT_EQ(MemoryDcCount(), memoryDcs);
-    EXPECT_EQ(forms::OpenFormCount(), 1);
+    ExpectOpenCloseCyclesLeaveNothing(NameScoringWindowDef());
 }
 
 }  // namespace
