@@ -3,7 +3,6 @@
 // open, and the main window's connection kept usable.
 #include "app/report_window.h"
 
-#include <climits>
 #include <richedit.h>
 
 #include "app/report_window_rich_text.h"
