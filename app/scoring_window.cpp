@@ -1,0 +1,68 @@
+#include "app/scoring_window.h"
+
+#include "app/report_window.h"
+#include "app/report_window_main_units.h"
+#include "naming/report_input.h"
+#include "naming/three_talents.h"
+#include "runtime/forms/form_runtime.h"
+
+namespace {
+
+enum ScoringUnit { kNameGroup = 1, kGivenNameBox = 2, kScoreButton = 3 };
+
+DbConnection* MainWindowConnection()
+{
+    forms::Form* main = FindMainWindow();
+    return main ? main->Get("数据库连接1").Connection() : nullptr;
+}
+
+}  // namespace
+
+const forms::FormDef& NameScoringWindowDef()
+{
+    static const forms::FormDef def = {
+        120,
+        "NameScoringWindow",
+        "姓名评测",
+        {50, 50, 338, 102},
+        forms::kFormFixed,
+        {
+            forms::Define(forms::UnitKind::GroupBox, kNameGroup, "分组框17", {16, 40, 183, 52}, "宝宝名字："),
+            forms::Define(forms::UnitKind::Edit, kGivenNameBox, "编辑框姓名评分", {4, 14, 163, 30})
+                .In(kNameGroup)
+                .Font("宋体", 9),
+            forms::Define(forms::UnitKind::Button, kScoreButton, "按钮名字评分", {230, 44, 88, 39}, "开始评分"),
+        },
+        {
+            {0, forms::EventKind::Created, OnScoringWindowCreated},
+            {kScoreButton, forms::EventKind::Click, OnScoreNameButtonClicked},
+        },
+    };
+    return def;
+}
+
+bool OpenNameScoringWindow()
+{
+    forms::Form* main = FindMainWindow();
+    if (main)
+        main->Get("高级选择夹1").SetCurrentPage(2);
+    return forms::OpenModal(NameScoringWindowDef(), main);
+}
+
+void OnScoringWindowCreated(forms::Event&)
+{
+    // Skinning comes here: the form (caption band 100, body tinted 0xECECEC at 150), its
+    // shrink-and-fade close effect, the skin options and the group box 分组框17.
+    // The window stays visible whatever page the main window shows: it is opened modal, and a hidden
+    // modal window would leave the program without a usable window.
+}
+
+void OnScoreNameButtonClicked(forms::Event& event)
+{
+    const std::string givenName = event.form.Get(kGivenNameBox).Text();
+    ThreeTalentsTable talents(MainWindowConnection());
+    const TypedNameScore typed = ScoreTypedName(talents, MainWindowText("编辑框_姓1"), givenName);
+    g_reportInput = typed.reportInput;
+    if (typed.opensReport)
+        OpenNameReportWindow();
+}

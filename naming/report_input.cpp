@@ -1,0 +1,30 @@
+#include "naming/report_input.h"
+
+#include "naming/name_score.h"
+
+std::string g_reportInput;
+
+bool IsGbkHanzi(const std::string& text)
+{
+    if (text.size() != 2)
+        return false;
+    const unsigned lead = static_cast<unsigned char>(text[0]);
+    const unsigned trail = static_cast<unsigned char>(text[1]);
+    struct Block {
+        unsigned leadLow, leadHigh, trailLow, trailHigh;
+    };
+    static const Block kBlocks[] = {{0x81, 0xA0, 0x40, 0xFE}, {0xAA, 0xFE, 0x40, 0xA0}, {0xB0, 0xF7, 0xA1, 0xFE}};
+    for (const Block& block : kBlocks)
+        if (lead >= block.leadLow && lead <= block.leadHigh && trail >= block.trailLow && trail <= block.trailHigh)
+            return true;
+    return false;
+}
+
+TypedNameScore ScoreTypedName(ThreeTalentsTable& talents, const std::string& surname, const std::string& givenName)
+{
+    const std::string fullName = surname + givenName;
+    TypedNameScore result;
+    result.reportInput = fullName + ScoreTag(ScoreName(talents, fullName));
+    result.opensReport = !givenName.empty() && IsGbkHanzi(givenName.substr(0, 2));
+    return result;
+}

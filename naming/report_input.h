@@ -1,0 +1,22 @@
+#pragma once
+// The one line through which every window hands a name to the name report: the full name followed
+// directly by its score tag ("张三丰【 95分】"). The report splits it at "【". Texts are GBK.
+#include <string>
+
+class ThreeTalentsTable;
+
+// The line the next report is built from; replaced by every writer, kept for the whole run.
+extern std::string g_reportInput;
+
+// True when the text is exactly two bytes forming a character of the GBK Chinese blocks, tested in
+// this order: lead 81-A0 with trail 40-FE, lead AA-FE with trail 40-A0, lead B0-F7 with trail A1-FE.
+bool IsGbkHanzi(const std::string& text);
+
+// A given name typed into the scoring window: the report line of surname + given name (made even
+// when nothing else happens) and whether a report opens for it, which needs a given name that starts
+// with a Chinese character. Neither text is trimmed.
+struct TypedNameScore {
+    std::string reportInput;
+    bool opensReport = false;
+};
+TypedNameScore ScoreTypedName(ThreeTalentsTable& talents, const std::string& surname, const std::string& givenName);
