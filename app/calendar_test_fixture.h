@@ -7,26 +7,13 @@
 #include "app/calendar_handlers.h"
 #include "app/calendar_window.h"
 #include "app/clock_tasks.h"
+#include "app/clock_test_dates.h"
 #include "runtime/datetime.h"
 
 namespace calendar_test {
 
 inline double g_testNow = 0;
 inline double TestNow() { return g_testNow; }
-
-inline double At(int year, int month, int day, int hour = 0, int minute = 0, int second = 0)
-{
-    double value = 0;
-    EXPECT_TRUE(MakeDateTime(year, month, day, hour, minute, second, value));
-    return value;
-}
-
-inline double Plus(double dateTime, long long seconds)
-{
-    double value = 0;
-    EXPECT_TRUE(AddToDateTime(dateTime, DateTimeUnit::Second, seconds, value));
-    return value;
-}
 
 class CalendarWindowTest : public forms_test::FormsTest {
 protected:
@@ -36,7 +23,7 @@ protected:
         CancelClockTasks();
         g_restReminderCount = 0;
         previousClock_ = SetCalendarClock(TestNow);
-        g_testNow = At(2012, 12, 4, 15, 0, 0);
+        g_testNow = TestDateTime(2012, 12, 4, 15, 0, 0);
     }
     void TearDown() override
     {

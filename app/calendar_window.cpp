@@ -86,6 +86,7 @@ void OnCalendarWindowCreated(forms::Event& e)
 {
     forms::Form& form = e.form;
     ShowMainWindow(false);
+    // The window's skin (frame, tinted body, close effect, skinned tab control) goes on here.
     const double now = CalendarNow();
     const DateTimeParts parts = SplitDateTime(now);
     form.Get("农历月历1").SetDate(now);

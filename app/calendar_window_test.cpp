@@ -80,7 +80,7 @@ TEST_F(CalendarWindowTest, BoardShowsTodayInWordsAndWeekendColours)
     for (const auto& d : days) {
         CalendarDate solar;
         ASSERT_TRUE(LunarToSolar(d.lunar.year, d.lunar.month, d.lunar.day, false, solar)) << d.text;
-        const double now = At(solar.year, solar.month, solar.day, 9, 30, 0);
+        const double now = TestDateTime(solar.year, solar.month, solar.day, 9, 30, 0);
         BoardTick(now);
         EXPECT_EQ(U("透明标签5").Text(), d.text);
         EXPECT_EQ(U("透明标签1").Text(), IntToText(solar.year) + "年" + IntToText(solar.month) + "月");
@@ -99,7 +99,7 @@ TEST_F(CalendarWindowTest, BoardShowsTodayInWordsAndWeekendColours)
     EXPECT_TRUE(sawSaturday && sawMonday);
 
     // The board's page, with the clock running, as a person sees it.
-    g_testNow = At(2012, 12, 4, 15, 0, 0);
+    g_testNow = TestDateTime(2012, 12, 4, 15, 0, 0);
     BoardTick(g_testNow);
     ClockTick(g_testNow);
     U("万年历选择夹").SetCurrentPage(2);
@@ -111,7 +111,7 @@ TEST_F(CalendarWindowTest, SolarTermsButtonListsTheYearAndHidesOnTheSecondPress)
 {
     Open();
     U("万年历选择夹").SetCurrentPage(2);
-    ASSERT_TRUE(U("农历月历1").SetDate(At(2012, 6, 1)));
+    ASSERT_TRUE(U("农历月历1").SetDate(TestDateTime(2012, 6, 1)));
     forms::Unit& list = U("选择列表框1");
     Click("按钮7");
     EXPECT_TRUE(list.Visible());
@@ -144,12 +144,12 @@ TEST_F(CalendarWindowTest, FourPillarCalculators)
     EXPECT_EQ(U("透明标签11").Text(), "农历日期:2012年10月21日");
     EXPECT_EQ(U("公历柱编辑框").Text(), JoinFourPillars(opening));
 
-    U("公历日期框").SetDate(At(2012, 5, 12));
+    U("公历日期框").SetDate(TestDateTime(2012, 5, 12));
     U("公历时编辑框").SetText("12");
     U("公历分编辑框").SetText("12");
     U("公历秒编辑框").SetText("abc");  // no number counts as 0
     EXPECT_EQ(U("公历柱编辑框").Text(), "壬辰 乙巳 癸酉 戊午");
-    U("公历日期框").SetDate(At(1900, 6, 1));
+    U("公历日期框").SetDate(TestDateTime(1900, 6, 1));
     U("公历秒编辑框").SetText("0");
     EXPECT_EQ(U("公历柱编辑框").Text(), "   ") << "the service refuses 1900";
 
@@ -206,9 +206,9 @@ TEST_F(CalendarWindowTest, ViewRadiosAndTodayButton)
     EXPECT_EQ(calendar.DisplayMode(), 1);
     Click("单选框2");
     EXPECT_EQ(calendar.DisplayMode(), 0);
-    calendar.SetDate(At(2020, 2, 2));
+    calendar.SetDate(TestDateTime(2020, 2, 2));
     Click("按钮2");
-    EXPECT_EQ(calendar.Date(), At(2012, 12, 4));
+    EXPECT_EQ(calendar.Date(), TestDateTime(2012, 12, 4));
 }
 
 TEST_F(CalendarWindowTest, OpeningAndClosingLeavesNothingBehind)
@@ -221,7 +221,7 @@ TEST_F(CalendarWindowTest, OpeningAndClosingLeavesNothingBehind)
     for (int cycle = 0; cycle < 20; ++cycle) {
         forms::Form& calendar = Open();
         U("万年历选择夹").SetCurrentPage(cycle % 5);
-        ClockTick(Plus(g_testNow, 1));
+        ClockTick(PlusSeconds(g_testNow, 1));
         ASSERT_TRUE(calendar.Close());
         forms::ProcessPendingMessages();
         ASSERT_TRUE(main->Self().Visible());

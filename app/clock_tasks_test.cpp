@@ -6,22 +6,13 @@
 
 #include <vector>
 
-#include "runtime/datetime.h"
+#include "app/clock_test_dates.h"
 
 namespace {
 
 double At(int hour, int minute, int second)
 {
-    double value = 0;
-    EXPECT_TRUE(MakeDateTime(2012, 5, 12, hour, minute, second, value));
-    return value;
-}
-
-double Plus(double dateTime, long long seconds)
-{
-    double value = 0;
-    EXPECT_TRUE(AddToDateTime(dateTime, DateTimeUnit::Second, seconds, value));
-    return value;
+    return TestDateTime(2012, 5, 12, hour, minute, second);
 }
 
 class ClockTasksTest : public ::testing::Test {
@@ -40,7 +31,7 @@ protected:
     {
         Fired fired;
         for (long long s : seconds) {
-            const ClockTaskActions act = RunClockTasks(Plus(start_, s), inputs_, ticks_);
+            const ClockTaskActions act = RunClockTasks(PlusSeconds(start_, s), inputs_, ticks_);
             if (act.showRestReminder)
                 fired.rest.push_back(s);
             if (act.showMemo)
@@ -49,13 +40,6 @@ protected:
                 fired.shutdown.push_back(s);
         }
         return fired;
-    }
-    static std::vector<long long> Every(long long from, long long to)
-    {
-        std::vector<long long> seconds;
-        for (long long s = from; s <= to; ++s)
-            seconds.push_back(s);
-        return seconds;
     }
     double start_ = 0;
     ClockTaskInputs inputs_;
@@ -68,13 +52,13 @@ TEST_F(ClockTasksTest, RestReminderEveryIntervalFromItsStart)
     inputs_.restStart = start_;
     inputs_.restIntervalMinutes = 1;
     StartClockTasks(true, false, false, false, start_, ticks_);
-    const ClockTaskActions half = RunClockTasks(Plus(start_, 30), inputs_, ticks_);
+    const ClockTaskActions half = RunClockTasks(PlusSeconds(start_, 30), inputs_, ticks_);
     EXPECT_TRUE(half.updateRestProgress);
     EXPECT_EQ(half.restProgress, 30);
-    const Fired fired = Tick(Every(31, 130));
+    const Fired fired = Tick(SecondsFromTo(31, 130));
     EXPECT_EQ(fired.rest, (std::vector<long long>{60, 120}));
     EXPECT_EQ(g_restReminderCount, 2);
-    EXPECT_EQ(RunClockTasks(Plus(start_, 135), inputs_, ticks_).restProgress, 15);
+    EXPECT_EQ(RunClockTasks(PlusSeconds(start_, 135), inputs_, ticks_).restProgress, 15);
     EXPECT_EQ(g_restReminderOn, 1) << "the rest reminder keeps running";
 }
 
@@ -84,9 +68,9 @@ TEST_F(ClockTasksTest, LateTicksLoseNoMomentAndFireEachOnce)
     inputs_.restStart = start_;
     inputs_.restIntervalMinutes = 1;
     inputs_.hasMemoTime = true;
-    inputs_.memoTime = Plus(start_, 10);
+    inputs_.memoTime = PlusSeconds(start_, 10);
     inputs_.hasShutdownTime = true;
-    inputs_.shutdownTime = Plus(start_, 20);
+    inputs_.shutdownTime = PlusSeconds(start_, 20);
     StartClockTasks(true, true, true, false, start_, ticks_);
     // No tick falls on a moment (memo 10, shutdown 20, rest 60, 120, 180 ...); the jump from 121 to 250
     // passes two rest moments and reminds once.
@@ -101,39 +85,39 @@ TEST_F(ClockTasksTest, LateTicksLoseNoMomentAndFireEachOnce)
 TEST_F(ClockTasksTest, MomentsPastAtTheStartNeverFire)
 {
     inputs_.hasMemoTime = true;
-    inputs_.memoTime = Plus(start_, -5);
+    inputs_.memoTime = PlusSeconds(start_, -5);
     inputs_.hasShutdownTime = true;
     inputs_.shutdownTime = start_;  // the very second of the start
     inputs_.hasRestStart = true;
-    inputs_.restStart = Plus(start_, -150);  // moments at -90 and -30 are gone; +30 is to come
+    inputs_.restStart = PlusSeconds(start_, -150);  // moments at -90 and -30 are gone; +30 is to come
     inputs_.restIntervalMinutes = 1;
     StartClockTasks(true, true, true, false, start_, ticks_);
-    const Fired fired = Tick(Every(0, 40));
+    const Fired fired = Tick(SecondsFromTo(0, 40));
     EXPECT_TRUE(fired.memo.empty());
     EXPECT_TRUE(fired.shutdown.empty());
     EXPECT_EQ(fired.rest, (std::vector<long long>{30}));
     EXPECT_EQ(g_memoReminderOn, 1);
 
     // Reopening the window resumes from its opening: a moment passed while it was closed is gone.
-    inputs_.memoTime = Plus(start_, 50);
-    ResumeClockTasks(Plus(start_, 60), ticks_);
-    EXPECT_TRUE(Tick(Every(61, 70)).memo.empty());
+    inputs_.memoTime = PlusSeconds(start_, 50);
+    ResumeClockTasks(PlusSeconds(start_, 60), ticks_);
+    EXPECT_TRUE(Tick(SecondsFromTo(61, 70)).memo.empty());
 }
 
 TEST_F(ClockTasksTest, CancelStopsEveryStartedTask)
 {
     inputs_.hasShutdownTime = true;
-    inputs_.shutdownTime = Plus(start_, 10);
+    inputs_.shutdownTime = PlusSeconds(start_, 10);
     inputs_.hasMemoTime = true;
-    inputs_.memoTime = Plus(start_, 10);
+    inputs_.memoTime = PlusSeconds(start_, 10);
     inputs_.hasFreezeTime = true;
     inputs_.freezeTime = start_;
     StartClockTasks(true, true, true, true, start_, ticks_);
     Tick({1, 2});
     CancelClockTasks();
     EXPECT_EQ(g_restReminderOn + g_memoReminderOn + g_timedShutdownOn + g_timeFreezeOn, 0);
-    for (long long s : Every(3, 20)) {
-        const ClockTaskActions act = RunClockTasks(Plus(start_, s), inputs_, ticks_);
+    for (long long s : SecondsFromTo(3, 20)) {
+        const ClockTaskActions act = RunClockTasks(PlusSeconds(start_, s), inputs_, ticks_);
         EXPECT_FALSE(act.shutDown || act.showMemo || act.setClock || act.updateShutdownProgress) << s;
     }
 }
@@ -144,44 +128,44 @@ TEST_F(ClockTasksTest, TimeFreezeSetsTheClockEveryTickAndStopsNothingElse)
     inputs_.hasFreezeTime = true;
     inputs_.freezeTime = frozen;
     inputs_.hasMemoTime = true;
-    inputs_.memoTime = Plus(start_, 2);
+    inputs_.memoTime = PlusSeconds(start_, 2);
     StartClockTasks(false, true, false, true, start_, ticks_);
     for (long long s : {1, 2, 3}) {
-        const ClockTaskActions act = RunClockTasks(Plus(start_, s), inputs_, ticks_);
+        const ClockTaskActions act = RunClockTasks(PlusSeconds(start_, s), inputs_, ticks_);
         EXPECT_TRUE(act.setClock);
         EXPECT_EQ(act.clockTime, frozen);
         EXPECT_EQ(act.showMemo, s == 2);
     }
     // The clock went back: nothing lies between the previous tick and now, so nothing fires.
-    inputs_.memoTime = Plus(frozen, 1);
+    inputs_.memoTime = PlusSeconds(frozen, 1);
     g_memoReminderOn = 1;
     EXPECT_FALSE(RunClockTasks(frozen, inputs_, ticks_).showMemo);
-    EXPECT_TRUE(RunClockTasks(Plus(frozen, 1), inputs_, ticks_).showMemo);
+    EXPECT_TRUE(RunClockTasks(PlusSeconds(frozen, 1), inputs_, ticks_).showMemo);
 
     // A freeze box that holds no date-time sets nothing.
     inputs_.hasFreezeTime = false;
-    EXPECT_FALSE(RunClockTasks(Plus(frozen, 2), inputs_, ticks_).setClock);
+    EXPECT_FALSE(RunClockTasks(PlusSeconds(frozen, 2), inputs_, ticks_).setClock);
 }
 
 TEST_F(ClockTasksTest, ProgressAndOddIntervals)
 {
     inputs_.hasMemoTime = true;
-    inputs_.memoTime = Plus(start_, 3600);
+    inputs_.memoTime = PlusSeconds(start_, 3600);
     inputs_.memoMaximum = 3600;
     inputs_.hasRestStart = true;
-    inputs_.restStart = Plus(start_, 5);  // a start still to come
+    inputs_.restStart = PlusSeconds(start_, 5);  // a start still to come
     inputs_.restIntervalMinutes = 0;
     StartClockTasks(true, true, false, false, start_, ticks_);
-    const ClockTaskActions first = RunClockTasks(Plus(start_, 1), inputs_, ticks_);
+    const ClockTaskActions first = RunClockTasks(PlusSeconds(start_, 1), inputs_, ticks_);
     EXPECT_EQ(first.memoProgress, 1);
     EXPECT_EQ(first.restProgress, 0);
-    EXPECT_EQ(RunClockTasks(Plus(start_, 2), inputs_, ticks_).memoProgress, 2);
+    EXPECT_EQ(RunClockTasks(PlusSeconds(start_, 2), inputs_, ticks_).memoProgress, 2);
     // With no interval the start itself is the one reminder moment.
-    EXPECT_EQ(Tick(Every(3, 400)).rest, (std::vector<long long>{5}));
+    EXPECT_EQ(Tick(SecondsFromTo(3, 400)).rest, (std::vector<long long>{5}));
 
     inputs_.restIntervalMinutes = -3;  // counts as none
-    StartClockTasks(true, false, false, false, Plus(start_, 400), ticks_);
-    EXPECT_TRUE(Tick(Every(401, 700)).rest.empty());
+    StartClockTasks(true, false, false, false, PlusSeconds(start_, 400), ticks_);
+    EXPECT_TRUE(Tick(SecondsFromTo(401, 700)).rest.empty());
 
     EXPECT_EQ(ClampDateValue(-700000.0), -657434.0);
     EXPECT_EQ(ClampDateValue(3000000.0), 2958465.0);

@@ -20,7 +20,7 @@ protected:
     void SetUp() override
     {
         CalendarWindowTest::SetUp();
-        start_ = At(2012, 12, 4, 15, 0, 0);
+        start_ = TestDateTime(2012, 12, 4, 15, 0, 0);
         g_testNow = start_;
         Open();
         U("万年历选择夹").SetCurrentPage(4);
@@ -36,18 +36,11 @@ protected:
         std::vector<long long> shown;
         for (long long s : seconds) {
             const size_t before = Log().messages.size();
-            ClockTick(Plus(start_, s));
+            ClockTick(PlusSeconds(start_, s));
             if (Log().messages.size() > before)
                 shown.push_back(s);
         }
         return shown;
-    }
-    static std::vector<long long> Every(long long from, long long to)
-    {
-        std::vector<long long> seconds;
-        for (long long s = from; s <= to; ++s)
-            seconds.push_back(s);
-        return seconds;
     }
     double start_ = 0;
 };
@@ -84,14 +77,14 @@ TEST_F(ClockToolsTest, TypedTimeMovesTheClockUntilCancelled)
     EXPECT_TRUE(U("公历日期框1").Enabled());
     EXPECT_FALSE(GetWindowLongPtrA(U("公历时编辑框1").Window(), GWL_STYLE) & ES_READONLY);
     U("公历时编辑框1").SetText("09");
-    ClockTick(Plus(start_, 1));
+    ClockTick(PlusSeconds(start_, 1));
     EXPECT_EQ(ClockPixel(-15, 0), kHandBlack) << "hour hand at nine";
     EXPECT_NE(ClockPixel(15, 0), kHandBlack);
     EXPECT_EQ(U("公历时编辑框1").Text(), "09") << "the typed time stays while editing";
     EXPECT_EQ(U("透明标签4").Text(), "15:00:01") << "the board's clock goes on";
 
     Click("按钮1");
-    ClockTick(Plus(start_, 2));
+    ClockTick(PlusSeconds(start_, 2));
     EXPECT_EQ(ClockPixel(15, 0), kHandBlack);
     EXPECT_EQ(U("公历时编辑框1").Text(), "15");
     EXPECT_TRUE(Log().clockSets.empty());
@@ -101,13 +94,13 @@ TEST_F(ClockToolsTest, SettingTheTimeGoesThroughThePlatform)
 {
     U("万年历选择夹").SetCurrentPage(3);
     Click("按钮11");
-    U("公历日期框1").SetDate(At(2013, 2, 10));
+    U("公历日期框1").SetDate(TestDateTime(2013, 2, 10));
     U("公历时编辑框1").SetText("8");
     U("公历分编辑框1").SetText("30");
     U("公历秒编辑框1").SetText("5");
     Click("按钮9");
     ASSERT_EQ(Log().clockSets.size(), 1u);
-    EXPECT_EQ(Log().clockSets[0], At(2013, 2, 10, 8, 30, 5));
+    EXPECT_EQ(Log().clockSets[0], TestDateTime(2013, 2, 10, 8, 30, 5));
     EXPECT_TRUE(U("按钮11").Enabled());
     EXPECT_FALSE(U("按钮9").Enabled());
 
@@ -125,9 +118,9 @@ TEST_F(ClockToolsTest, RestReminderEveryMinute)
     U("选择框1").SetChecked(true);
     Click("按钮3");
     EXPECT_EQ(U("进度条1").Maximum(), 60);
-    EXPECT_EQ(TickAt(Every(1, 30)), std::vector<long long>{});
+    EXPECT_EQ(TickAt(SecondsFromTo(1, 30)), std::vector<long long>{});
     EXPECT_EQ(U("进度条1").Position(), 30);
-    EXPECT_EQ(TickAt(Every(31, 130)), (std::vector<long long>{60, 120}));
+    EXPECT_EQ(TickAt(SecondsFromTo(31, 130)), (std::vector<long long>{60, 120}));
     ASSERT_EQ(Log().messages.size(), 2u);
     EXPECT_EQ(Log().messages[0],
               "休息一会吧！|你已经在电脑前面连续工作1分钟了，为了保护眼睛\r\n和你的身体，请注意休息！");
@@ -137,7 +130,7 @@ TEST_F(ClockToolsTest, RestReminderEveryMinute)
 
 TEST_F(ClockToolsTest, MemoFiresOnceThoughItsSecondWasSkipped)
 {
-    U("编辑框4").SetText(DateTimeToText(Plus(start_, 10)));
+    U("编辑框4").SetText(DateTimeToText(PlusSeconds(start_, 10)));
     U("选择框2").SetChecked(true);
     Click("按钮3");
     EXPECT_EQ(U("进度条2").Maximum(), 10);
@@ -152,7 +145,7 @@ TEST_F(ClockToolsTest, MemoFiresOnceThoughItsSecondWasSkipped)
 
 TEST_F(ClockToolsTest, ShutdownComesAtItsMomentUnlessCancelled)
 {
-    U("编辑框6").SetText(DateTimeToText(Plus(start_, 5)));
+    U("编辑框6").SetText(DateTimeToText(PlusSeconds(start_, 5)));
     U("选择框3").SetChecked(true);
     Click("按钮3");
     TickAt({1, 2});
@@ -160,11 +153,11 @@ TEST_F(ClockToolsTest, ShutdownComesAtItsMomentUnlessCancelled)
     EXPECT_FALSE(U("选择框3").Checked());
     EXPECT_EQ(g_timedShutdownOn, 0);
     EXPECT_EQ(U("进度条3").Position(), 0);
-    TickAt(Every(3, 10));
+    TickAt(SecondsFromTo(3, 10));
     EXPECT_EQ(Log().shutdowns, 0) << "a cancelled shutdown never happens";
 
     // Started again with the moment still ahead, it comes once, though its second gets no tick.
-    U("编辑框6").SetText(DateTimeToText(Plus(start_, 15)));
+    U("编辑框6").SetText(DateTimeToText(PlusSeconds(start_, 15)));
     U("选择框3").SetChecked(true);
     Click("按钮3");
     TickAt({14, 16, 17});
@@ -173,7 +166,7 @@ TEST_F(ClockToolsTest, ShutdownComesAtItsMomentUnlessCancelled)
 
 TEST_F(ClockToolsTest, TimeFreezeSetsTheClockEveryTick)
 {
-    const double frozen = At(2012, 1, 1, 8, 0, 0);
+    const double frozen = TestDateTime(2012, 1, 1, 8, 0, 0);
     U("编辑框7").SetText(DateTimeToText(frozen));
     U("选择框4").SetChecked(true);
     Click("按钮3");

@@ -4,9 +4,11 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "calendar/calendar.h"
+#include "gdiplus/gdip_test_support.h"
 #include "runtime/datetime.h"
 #include "runtime/forms/lunar_controls.h"
 
@@ -54,59 +56,22 @@ bool SameLunar(const LunarDate& a, const LunarDate& b)
     return a.year == b.year && a.month == b.month && a.day == b.day && a.isLeapMonth == b.isLeapMonth;
 }
 
-// A 32-bpp DIB the calendar paints into, read pixel by pixel.
-class Canvas {
-public:
-    Canvas(int width, int height) : width_(width), height_(height)
-    {
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        void* bits = nullptr;
-        dc_ = CreateCompatibleDC(nullptr);
-        bitmap_ = CreateDIBSection(dc_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        pixels_ = static_cast<uint32_t*>(bits);
-        old_ = SelectObject(dc_, bitmap_);
-    }
-    ~Canvas()
-    {
-        SelectObject(dc_, old_);
-        DeleteObject(bitmap_);
-        DeleteDC(dc_);
-    }
-    HDC Dc() const { return dc_; }
-    uint32_t Rgb(int x, int y) const { return pixels_[y * width_ + x] & 0xFFFFFF; }
-    // Pixels in the rectangle that are not (nearly) white: text, even anti-aliased grey text.
-    int Ink(const RECT& r) const
-    {
-        int count = 0;
-        for (int y = r.top; y < r.bottom; ++y)
-            for (int x = r.left; x < r.right; ++x) {
-                const uint32_t c = Rgb(x, y);
-                if (((c >> 16) & 0xFF) < 0xE0 || ((c >> 8) & 0xFF) < 0xE0 || (c & 0xFF) < 0xE0)
-                    ++count;
-            }
-        return count;
-    }
-    int Count(const RECT& r, uint32_t rgb) const
-    {
-        int count = 0;
-        for (int y = r.top; y < r.bottom; ++y)
-            for (int x = r.left; x < r.right; ++x)
-                count += Rgb(x, y) == rgb;
-        return count;
-    }
+// Pixels of a canvas that meet a condition, within a rectangle.
+template <typename Condition>
+int CountPixels(const TestCanvas& canvas, const RECT& r, Condition condition)
+{
+    int count = 0;
+    for (int y = r.top; y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x)
+            count += condition(canvas.Rgb(x, y)) ? 1 : 0;
+    return count;
+}
 
-private:
-    int width_, height_;
-    HDC dc_ = nullptr;
-    HBITMAP bitmap_ = nullptr;
-    HGDIOBJ old_ = nullptr;
-    uint32_t* pixels_ = nullptr;
-};
+// Text, even anti-aliased grey text: anything not (nearly) white.
+bool IsInk(uint32_t rgb)
+{
+    return RedOf(rgb) < 0xE0 || GreenOf(rgb) < 0xE0 || BlueOf(rgb) < 0xE0;
+}
 
 uint32_t AsRgb(COLORREF colour)
 {
@@ -125,6 +90,14 @@ protected:
     forms::Unit& Calendar() { return form_->Get("农历月历1"); }
     forms::Unit& Box() { return form_->Get("农历日期框1"); }
     HWND BoxList(int id) { return GetDlgItem(Box().Window(), id); }
+    // The calendar as it paints itself, on a canvas of its client size.
+    std::unique_ptr<TestCanvas> PaintCalendar(RECT& client)
+    {
+        GetClientRect(Calendar().Window(), &client);
+        auto canvas = std::make_unique<TestCanvas>(client.right, client.bottom);
+        EXPECT_TRUE(forms::PaintLunarCalendar(Calendar().Window(), canvas->Dc()));
+        return canvas;
+    }
     std::string ListText(int id)
     {
         HWND list = BoxList(id);
@@ -172,17 +145,15 @@ TEST_F(LunarUnitsTest, UserPicksADayOrAnotherMonth)
 {
     forms::Unit& calendar = Calendar();
     ASSERT_TRUE(calendar.SetDate(Day(2012, 12, 4)));
-    RECT client;
-    GetClientRect(calendar.Window(), &client);
     // December 2012 starts on a Saturday, so the 4th is the Tuesday of the second week. The grid is
     // found from the selected cell, the one filled with the highlight colour.
-    Canvas canvas(client.right, client.bottom);
-    ASSERT_TRUE(forms::PaintLunarCalendar(calendar.Window(), canvas.Dc()));
+    RECT client;
+    const auto canvas = PaintCalendar(client);
     const uint32_t highlight = AsRgb(GetSysColor(COLOR_HIGHLIGHT));
     int left = client.right, top = client.bottom, right = 0, bottom = 0;
     for (int y = 0; y < client.bottom; ++y)
         for (int x = 0; x < client.right; ++x)
-            if (canvas.Rgb(x, y) == highlight) {
+            if (canvas->Rgb(x, y) == highlight) {
                 left = std::min(left, x), top = std::min(top, y);
                 right = std::max(right, x), bottom = std::max(bottom, y);
             }
@@ -218,19 +189,16 @@ TEST_F(LunarUnitsTest, DisplayModeOneLeavesOutTheLunarWords)
     forms::Unit& calendar = Calendar();
     ASSERT_TRUE(calendar.SetDate(Day(2012, 12, 4)));
     RECT client;
-    GetClientRect(calendar.Window(), &client);
-    Canvas lunarView(client.right, client.bottom);
-    Canvas solarView(client.right, client.bottom);
-    ASSERT_TRUE(forms::PaintLunarCalendar(calendar.Window(), lunarView.Dc()));
+    const auto lunarView = PaintCalendar(client);
     ASSERT_TRUE(calendar.SetDisplayMode(1));
-    ASSERT_TRUE(forms::PaintLunarCalendar(calendar.Window(), solarView.Dc()));
+    const auto solarView = PaintCalendar(client);
     // Ink of the days in the grid: the lunar view adds a word under every day.
     const RECT grid = {0, client.bottom / 4, client.right, client.bottom * 7 / 8};
-    EXPECT_GT(lunarView.Ink(grid), solarView.Ink(grid) * 3 / 2);
+    EXPECT_GT(CountPixels(*lunarView, grid, IsInk), CountPixels(*solarView, grid, IsInk) * 3 / 2);
     // Weekends are red in both views.
-    const uint32_t red = 0xD00000;
-    EXPECT_GT(lunarView.Count(grid, red), 0);
-    EXPECT_GT(solarView.Count(grid, red), 0);
+    auto red = [](uint32_t rgb) { return rgb == 0xD00000; };
+    EXPECT_GT(CountPixels(*lunarView, grid, red), 0);
+    EXPECT_GT(CountPixels(*solarView, grid, red), 0);
     ASSERT_TRUE(calendar.SetDisplayMode(0));
     EXPECT_TRUE(SaveScreenshot(form_->Window(), "lunar-month-calendar.png"));
 }
