@@ -41,6 +41,8 @@ enum class UnitKind : unsigned char {
     TabControl,
     DatePicker,
     MonthCalendar,
+    LunarMonthCalendar, // a month grid of solar days with their lunar dates; display mode 0 or 1
+    LunarDateBox,       // lunar year, month and day; its date is the solar date
     ColourPicker,
     HyperlinkLabel,
     HtmlViewer,        // shows its address as a link that opens the browser
@@ -62,8 +64,9 @@ enum class EventKind : unsigned char {
     Resized,           // the window
     Click,
     MouseDown,         // any button; Event::x, y (sender's client coordinates) and button
-    Changed,           // text of an edit or combo box, date, slider position, picked colour
-    SelectionChanged,  // combo box or list box selection, month-calendar date
+    Changed,           // text of an edit or combo box, date (also of a lunar date box), slider position,
+                       // picked colour
+    SelectionChanged,  // combo box or list box selection, month-calendar and lunar month-calendar date
     PageChanged,       // tab control, also when the program changes the page
     DoubleClick,       // Event::item is the list-view row (-1 off the rows)
     RightPress,        // list views: after the press selected the row under the mouse (Event::item)

@@ -22,8 +22,18 @@ bool FakeOpenUrl(const std::string& address)
     return true;
 }
 
-bool Refuse(double) { return false; }
-bool RefuseShutDown() { return false; }
+// The clock and the shutdown are refused (nothing happens to this machine) but noted.
+bool RefuseClock(double dateTime)
+{
+    Log().clockSets.push_back(dateTime);
+    return false;
+}
+
+bool RefuseShutDown()
+{
+    ++Log().shutdowns;
+    return false;
+}
 
 }  // namespace
 
@@ -41,7 +51,7 @@ void FormsTest::SetUp()
     fakes.messageBox = FakeMessageBox;
     fakes.askSavePath = FakeSavePath;
     fakes.openUrl = FakeOpenUrl;
-    fakes.setSystemTime = Refuse;
+    fakes.setSystemTime = RefuseClock;
     fakes.shutDown = RefuseShutDown;
     forms::ReplaceActions(fakes);
 }

@@ -19,6 +19,8 @@ struct ActionLog {
     std::vector<std::string> openedUrls;
     std::string savePathToGive;          // empty: the user cancels
     int saveRequests = 0;
+    std::vector<double> clockSets;       // date-times the system clock was asked to take
+    int shutdowns = 0;
 };
 ActionLog& Log();
 
@@ -29,6 +31,9 @@ protected:
 };
 
 std::string ClassOf(HWND window);
+// Saves what the window shows (frame and children) as a PNG file of that name under the build's
+// screenshots folder; false when it could not be captured or written.
+bool SaveScreenshot(HWND window, const std::string& fileName);
 // Handles pending messages until the condition holds or the time runs out.
 template <typename Condition>
 bool PumpUntil(Condition condition, int milliseconds = 3000)

@@ -144,6 +144,14 @@ bool Form::RouteChildMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
             else if (code == kOwnChanged)
                 Raise(*child, EventKind::Changed);
             break;
+        case UnitKind::LunarMonthCalendar:
+            if (code == kOwnChanged)
+                Raise(*child, EventKind::SelectionChanged);
+            break;
+        case UnitKind::LunarDateBox:
+            if (code == kOwnChanged)
+                Raise(*child, EventKind::Changed);
+            break;
         default:
             break;
         }

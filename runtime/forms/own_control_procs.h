@@ -2,6 +2,7 @@
 // Window procedures of the runtime's own classes (own_controls.h), registered together.
 #include <windows.h>
 
+#include "runtime/forms/lunar_controls.h"
 #include "runtime/forms/own_controls.h"
 
 namespace forms {

@@ -15,6 +15,8 @@ bool RegisterOwnControlClasses(HINSTANCE instance)
         {kDrawPanelClass, DrawPanelProc, LoadCursor(nullptr, IDC_ARROW)},
         {kColourPickerClass, ColourPickerProc, LoadCursor(nullptr, IDC_HAND)},
         {kHyperlinkClass, HyperlinkProc, LoadCursor(nullptr, IDC_HAND)},
+        {kLunarCalendarClass, LunarCalendarProc, LoadCursor(nullptr, IDC_ARROW)},
+        {kLunarDateBoxClass, LunarDateBoxProc, LoadCursor(nullptr, IDC_ARROW)},
     };
     for (const ClassInfo& info : classes) {
         WNDCLASSEXA wc = {};

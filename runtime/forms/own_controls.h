@@ -1,5 +1,6 @@
 #pragma once
-// The runtime's own small window classes, for units the platform has no control for. Each keeps one
+// The runtime's own small window classes, for units the platform has no control for (the lunar ones
+// in lunar_controls.h). Each keeps one
 // state record per window (in its extra window bytes) and reports to its parent like a standard
 // control: WM_COMMAND with kOwnClicked after a left click, kOwnChanged when the user changed its value.
 #include <windows.h>

@@ -15,6 +15,7 @@
 
 class DbConnection;
 class DbRecordSet;
+struct LunarDate;
 
 namespace forms {
 
@@ -134,9 +135,18 @@ public:
     int Maximum() const;
     bool SetRange(int minimum, int maximum);
 
-    // Date pickers and month calendars: a date-time of runtime/datetime.h.
+    // Date pickers, month calendars and the lunar units: a date-time of runtime/datetime.h (the lunar
+    // units: the solar date at midnight).
     double Date() const;
     bool SetDate(double dateTime);
+
+    // Lunar month calendars and lunar date boxes: the date as a lunar date. Setting a lunar date that
+    // does not exist (a leap month the year lacks, day 30 of a short month) fails and changes nothing.
+    bool GetLunarDate(LunarDate& lunar) const;
+    bool SetLunarDate(const LunarDate& lunar);
+    // Lunar month calendars: 0 shows each day's lunar date, 1 the solar days only; -1 on other units.
+    int DisplayMode() const;
+    bool SetDisplayMode(int mode);
 
     // Timers: interval in milliseconds, 0 = stopped.
     int Interval() const { return interval_; }

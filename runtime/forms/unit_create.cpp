@@ -5,6 +5,7 @@
 #include <richedit.h>
 
 #include "runtime/forms/form.h"
+#include "runtime/forms/lunar_controls.h"
 #include "runtime/forms/own_controls.h"
 #include "runtime/forms/runtime_internal.h"
 
@@ -79,6 +80,10 @@ WindowKind KindOf(const UnitDef& def)
         return Make(DATETIMEPICK_CLASSA, WS_TABSTOP | DTS_SHORTDATEFORMAT, 0);
     case UnitKind::MonthCalendar:
         return Make(MONTHCAL_CLASSA, WS_TABSTOP, 0);
+    case UnitKind::LunarMonthCalendar:
+        return Make(kLunarCalendarClass, WS_TABSTOP, 0);
+    case UnitKind::LunarDateBox:
+        return Make(kLunarDateBoxClass, WS_TABSTOP, WS_EX_CONTROLPARENT);
     case UnitKind::ColourPicker:
         return Make(kColourPickerClass, WS_TABSTOP, 0);
     case UnitKind::HyperlinkLabel:

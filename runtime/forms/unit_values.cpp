@@ -5,6 +5,7 @@
 
 #include "runtime/datetime.h"
 #include "runtime/forms/form.h"
+#include "runtime/forms/lunar_controls.h"
 #include "runtime/forms/own_controls.h"
 #include "runtime/forms/platform_actions.h"
 #include "runtime/forms/runtime_internal.h"
@@ -105,6 +106,8 @@ bool Unit::SetRange(int minimum, int maximum)
 
 double Unit::Date() const
 {
+    if (Usable() && (IsKind(UnitKind::LunarMonthCalendar) || IsKind(UnitKind::LunarDateBox)))
+        return LunarUnitSolarDate(hwnd_);
     if (!Usable() || !(IsKind(UnitKind::DatePicker) || IsKind(UnitKind::MonthCalendar)))
         return 0;
     SYSTEMTIME time = {};
@@ -120,6 +123,8 @@ double Unit::Date() const
 
 bool Unit::SetDate(double dateTime)
 {
+    if (Usable() && (IsKind(UnitKind::LunarMonthCalendar) || IsKind(UnitKind::LunarDateBox)))
+        return LunarUnitSetSolarDate(hwnd_, dateTime);
     if (!Usable() || !(IsKind(UnitKind::DatePicker) || IsKind(UnitKind::MonthCalendar)))
         return false;
     const DateTimeParts parts = SplitDateTime(dateTime);

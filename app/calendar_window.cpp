@@ -1,0 +1,275 @@
+// The calendar pages of the perpetual calendar window: opening and closing, the page layout, the
+// lunar and solar month calendars with their essays, the calendar board, the four-pillar calculators
+// and the solar-term list.
+#include "app/calendar_window.h"
+
+#include <windows.h>
+
+#include "app/calendar_essays.h"
+#include "app/calendar_handlers.h"
+#include "app/calendar_texts.h"
+#include "calendar/calendar.h"
+#include "runtime/datetime.h"
+#include "runtime/forms/form_runtime.h"
+#include "runtime/text.h"
+
+namespace {
+
+constexpr char kMainWindowName[] = "MainWindow";
+constexpr long kRed = 0x0000FF;
+constexpr long kTeal = 0x808000;
+constexpr long kBlack = 0;
+
+CalendarClock g_calendarClock = nullptr;
+
+void ShowMainWindow(bool visible)
+{
+    if (forms::Form* main = forms::FindForm(kMainWindowName))
+        main->Self().SetVisible(visible);
+}
+
+void MoveOnto(forms::Unit& unit, const forms::Unit& place)
+{
+    unit.Move(place.Left(), place.Top(), place.Width(), place.Height());
+}
+
+void FillEssay(forms::Unit& box, const std::vector<std::string>& paragraphs)
+{
+    box.SetText("");
+    for (const std::string& paragraph : paragraphs)
+        box.AppendText(paragraph);
+    box.AppendText("   ");
+    box.SetSelection(0);
+}
+
+// Pillars of a date with the time typed in three boxes (no number counts as 0), joined by blanks.
+std::string PillarsOf(double date, const forms::Unit& hour, const forms::Unit& minute, const forms::Unit& second)
+{
+    const DateTimeParts day = SplitDateTime(date);
+    FourPillars pillars;
+    FourPillarsAt(day.year, day.month, day.day, static_cast<int>(TextToInt(hour.Text())),
+                  static_cast<int>(TextToInt(minute.Text())), static_cast<int>(TextToInt(second.Text())), pillars);
+    return JoinFourPillars(pillars);
+}
+
+void PlaceBoardTime(forms::Form& form)
+{
+    form.Get("透明标签4").Move(9, 144, 168, 24);
+}
+
+}  // namespace
+
+CalendarClock SetCalendarClock(CalendarClock clock)
+{
+    const CalendarClock previous = g_calendarClock;
+    g_calendarClock = clock;
+    return previous;
+}
+
+double CalendarNow()
+{
+    return g_calendarClock ? g_calendarClock() : DateTimeNow();
+}
+
+forms::Form* OpenPerpetualCalendar(forms::Form* owner)
+{
+    const forms::FormDef& def = PerpetualCalendarWindowDef();
+    if (forms::Form* open = forms::FindForm(def.name)) {
+        open->Self().SetVisible(true);
+        SetForegroundWindow(open->Window());
+        return open;
+    }
+    return forms::OpenModeless(def, owner);
+}
+
+void OnCalendarWindowCreated(forms::Event& e)
+{
+    forms::Form& form = e.form;
+    ShowMainWindow(false);
+    // The window's skin (frame, tinted body, close effect, skinned tab control) goes on here.
+    const double now = CalendarNow();
+    const DateTimeParts parts = SplitDateTime(now);
+    form.Get("农历月历1").SetDate(now);
+    form.Get("公历日期框").SetDate(now);
+    for (const char* name : {"公历时编辑框", "公历时1"})
+        form.Get(name).SetText(IntToText(parts.hour));
+    for (const char* name : {"公历分编辑框", "公历分1"})
+        form.Get(name).SetText(IntToText(parts.minute));
+    for (const char* name : {"公历秒编辑框", "公历秒1"})
+        form.Get(name).SetText(IntToText(parts.second));
+    FillEssay(form.Get("编辑框农历"), LunarEssayParagraphs());
+    FillEssay(form.Get("编辑框公历"), SolarEssayParagraphs());
+    LayoutCalendarTabs(e);
+    RefreshTodayPanel(e);
+    SetUpClockTools(form);
+}
+
+void OnCalendarWindowQueryClose(forms::Event& e)
+{
+    ShowMainWindow(true);
+}
+
+void LayoutCalendarTabs(forms::Event& e)
+{
+    forms::Form& form = e.form;
+    form.Get("图片框4").SetVisible(false);
+    for (const char* name : {"透明标签4", "透明标签1", "透明标签2", "透明标签3", "透明标签5", "透明标签6"})
+        form.Get(name).Move(1, 1, 1, 1);
+    forms::Unit& tabs = form.Get("万年历选择夹");
+    switch (tabs.CurrentPage()) {
+    case 0:
+        form.Get("编辑框农历").SetVisible(false);
+        form.Get("农历月历1").SetVisible(true);
+        tabs.Move(4, 20, 380, 326);
+        break;
+    case 1:
+        form.Get("编辑框公历").SetVisible(false);
+        tabs.Move(4, 20, 287, 218);
+        break;
+    case 2:
+        form.Get("图片框4").SetVisible(true);
+        PlaceBoardTime(form);
+        form.Get("透明标签1").Move(8, 24, 168, 32);
+        form.Get("透明标签2").Move(52, 54, 81, 58);
+        form.Get("透明标签3").Move(35, 113, 113, 32);
+        form.Get("透明标签5").Move(0, 168, 179, 22);
+        form.Get("透明标签6").Move(8, 189, 168, 18);
+        tabs.Move(4, 20, 250, 290);
+        break;
+    case 3:
+        tabs.Move(4, 20, 410, 312);
+        form.Get("按钮11").SetEnabled(true);
+        for (const char* name : {"按钮1", "按钮9", "公历日期框1"})
+            form.Get(name).SetEnabled(false);
+        break;
+    case 4:
+        tabs.Move(4, 20, 380, 286);
+        break;
+    default:
+        break;
+    }
+    forms::Unit& window = form.Self();
+    window.Move(window.Left(), window.Top(), tabs.Width() + 14, tabs.Height() + 38);
+}
+
+void RefreshTodayPanel(forms::Event& e)
+{
+    forms::Form& form = e.form;
+    const double now = CalendarNow();
+    const DateTimeParts today = SplitDateTime(now);
+    form.Get("透明标签1").SetText(IntToText(today.year) + "年" + IntToText(today.month) + "月");
+    form.Get("透明标签2").SetText(IntToText(today.day));
+    LunarDate lunar;
+    form.Get("透明标签5").SetText(SolarToLunar(today.year, today.month, today.day, lunar) ? TodayLunarText(lunar) : "");
+    const int weekday = DateTimeWeekday(now);
+    form.Get("透明标签3").SetText(WeekdayName(weekday));
+    const bool weekend = weekday == 1 || weekday == 7;
+    form.Get("透明标签2").SetTextColour(weekend ? kRed : kTeal);
+    form.Get("透明标签3").SetTextColour(weekend ? kRed : kBlack);
+    FourPillars pillars;
+    FourPillarsAt(today.year, today.month, today.day, today.hour, today.minute, today.second, pillars);
+    form.Get("透明标签6").SetText("四柱:" + JoinFourPillars(pillars));
+}
+
+void ToggleLunarEssay(forms::Event& e)
+{
+    forms::Unit& essay = e.form.Get("编辑框农历");
+    forms::Unit& calendar = e.form.Get("农历月历1");
+    MoveOnto(essay, calendar);
+    const bool wasShown = essay.Visible();
+    essay.SetVisible(!wasShown);
+    calendar.SetVisible(wasShown);
+}
+
+void ToggleSolarEssay(forms::Event& e)
+{
+    forms::Form& form = e.form;
+    const DateTimeParts now = SplitDateTime(CalendarNow());
+    form.Get("透明标签1").SetText("公元" + IntToText(now.year) + "年" + IntToText(now.month) + "月");
+    forms::Unit& essay = form.Get("编辑框公历");
+    MoveOnto(essay, form.Get("月历1"));
+    const bool wasShown = essay.Visible();
+    essay.SetVisible(!wasShown);
+    form.Get("编辑框1").SetVisible(wasShown);
+    form.Get("组合框2").SetVisible(wasShown);
+}
+
+void ShowTodayLunarMonth(forms::Event& e)
+{
+    e.form.Get("农历月历1").SetDate(CalendarNow());
+}
+
+void ShowTodaySolarMonth(forms::Event& e)
+{
+    e.form.Get("编辑框公历").SetVisible(false);
+    e.form.Get("月历1").SetDate(CalendarNow());
+}
+
+void SetLunarCalendarView(forms::Event& e)
+{
+    forms::Unit& calendar = e.form.Get("农历月历1");
+    calendar.SetDisplayMode(e.sender.Name() == "单选框2" ? 0 : 1);
+    calendar.Refresh();
+}
+
+void ShowCalendarPage(forms::Event& e)
+{
+    forms::Form& form = e.form;
+    forms::Unit& board = form.Get("图片框4");
+    board.Move(36, 49, 183, 213);
+    board.SetVisible(true);
+    PlaceBoardTime(form);
+    form.Get("图片框5").SetVisible(false);
+    form.Get("选择列表框1").SetVisible(false);
+}
+
+void ToggleFourPillarCalculators(forms::Event& e)
+{
+    forms::Form& form = e.form;
+    forms::Unit& calculators = form.Get("图片框5");
+    if (calculators.Visible()) {
+        calculators.SetVisible(false);
+        form.Get("图片框4").SetVisible(true);
+        PlaceBoardTime(form);
+    } else {
+        calculators.SetVisible(true);
+        form.Get("图片框4").SetVisible(false);
+        form.Get("透明标签4").Move(1, 1, 1, 1);
+        form.Get("选择列表框1").SetVisible(false);
+    }
+    calculators.Move(36, 49, 183, 213);
+    LunarDate lunar;
+    std::string caption = "农历日期:";
+    if (form.Get("农历月历1").GetLunarDate(lunar))
+        caption += IntToText(lunar.year) + "年" + IntToText(lunar.month) + "月" + IntToText(lunar.day) + "日";
+    form.Get("透明标签11").SetText(caption);
+    ShowSolarDateFourPillars(e);
+    ShowLunarDateFourPillars(e);
+}
+
+void OnListSolarTermsClicked(forms::Event& e)
+{
+    forms::Form& form = e.form;
+    forms::Unit& list = form.Get("选择列表框1");
+    list.Move(34, 48, 202, 217);
+    list.ClearItems();
+    form.Get("图片框5").SetVisible(false);
+    list.SetVisible(!list.Visible());
+    const int year = SplitDateTime(form.Get("农历月历1").Date()).year;
+    for (int term = 1; term <= 24; ++term)
+        list.AddItem(SolarTermLine(year, term));
+}
+
+void ShowSolarDateFourPillars(forms::Event& e)
+{
+    forms::Form& form = e.form;
+    form.Get("公历柱编辑框").SetText(PillarsOf(form.Get("公历日期框").Date(), form.Get("公历时编辑框"),
+                                              form.Get("公历分编辑框"), form.Get("公历秒编辑框")));
+}
+
+void ShowLunarDateFourPillars(forms::Event& e)
+{
+    forms::Form& form = e.form;
+    form.Get("立春编辑框3").SetText(PillarsOf(form.Get("农历日期框1").Date(), form.Get("公历时1"),
+                                            form.Get("公历分1"), form.Get("公历秒1")));
+}

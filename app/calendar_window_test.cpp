@@ -1,0 +1,235 @@
+// The perpetual calendar window: opening beside the main window, the page layout, the calendar
+// board, the calculators, the solar terms and the essays.
+#include "app/calendar_test_fixture.h"
+
+#include "app/calendar_texts.h"
+#include "calendar/calendar.h"
+#include "runtime/text.h"
+#include "skin/core/memory_dc.h"
+#include "skin/core/skin_registry.h"
+
+namespace calendar_test {
+namespace {
+
+const forms::FormDef& StandInMainWindow()
+{
+    static const forms::FormDef def = [] {
+        forms::FormDef d;
+        d.id = 1;
+        d.name = "MainWindow";
+        d.caption = "宝宝起名";
+        d.rect = {20, 20, 300, 200};
+        return d;
+    }();
+    return def;
+}
+
+TEST_F(CalendarWindowTest, OpensModelessInPlaceOfTheMainWindow)
+{
+    forms::Form* main = forms::OpenModeless(StandInMainWindow());
+    ASSERT_NE(main, nullptr);
+    ASSERT_TRUE(main->Self().Visible());
+    forms::Form& calendar = Open();
+    EXPECT_FALSE(calendar.IsModal());
+    EXPECT_FALSE(main->Self().Visible());
+    EXPECT_EQ(OpenPerpetualCalendar(), &calendar) << "one calendar window at a time";
+    EXPECT_EQ(U("万年历选择夹").CurrentPage(), 0);
+    EXPECT_EQ(calendar.Self().Width(), 394);
+    EXPECT_EQ(calendar.Self().Height(), 364);
+
+    EXPECT_TRUE(calendar.Close());
+    EXPECT_TRUE(main->Self().Visible());
+    EXPECT_EQ(forms::FindForm("PerpetualCalendarWindow"), nullptr);
+}
+
+TEST_F(CalendarWindowTest, EveryTabSizesTheWindowToItsPage)
+{
+    Open();
+    const struct {
+        int page, width, height;
+    } pages[] = {{2, 264, 328}, {3, 424, 350}, {1, 301, 256}, {4, 394, 324}, {0, 394, 364}};
+    for (const auto& p : pages) {
+        ASSERT_TRUE(U("万年历选择夹").SetCurrentPage(p.page));
+        EXPECT_EQ(form_->Self().Width(), p.width) << p.page;
+        EXPECT_EQ(form_->Self().Height(), p.height) << p.page;
+        EXPECT_EQ(U("图片框4").Visible(), p.page == 2);
+    }
+    U("万年历选择夹").SetCurrentPage(3);
+    EXPECT_TRUE(U("按钮11").Enabled());
+    EXPECT_FALSE(U("按钮1").Enabled());
+    EXPECT_FALSE(U("按钮9").Enabled());
+    EXPECT_FALSE(U("公历日期框1").Enabled());
+}
+
+TEST_F(CalendarWindowTest, BoardShowsTodayInWordsAndWeekendColours)
+{
+    Open();
+    // Lunar dates whose day words differ in kind; their weekdays decide the colours.
+    const struct {
+        LunarDate lunar;
+        const char* text;
+    } days[] = {
+        {{2012, 10, 21, false}, "农历:二零一二年十月廿一"},
+        {{2012, 12, 1, false}, "农历:二零一二年腊月初一"},   // 2013-01-12, a Saturday
+        {{2012, 10, 20, false}, "农历:二零一二年十月二十"},  // 2012-12-03, a Monday
+        {{2012, 10, 10, false}, "农历:二零一二年十月初十"},
+        {{2012, 10, 15, false}, "农历:二零一二年十月十五"},
+        {{2012, 9, 30, false}, "农历:二零一二年九月三十"},
+    };
+    bool sawSaturday = false, sawMonday = false;
+    for (const auto& d : days) {
+        CalendarDate solar;
+        ASSERT_TRUE(LunarToSolar(d.lunar.year, d.lunar.month, d.lunar.day, false, solar)) << d.text;
+        const double now = TestDateTime(solar.year, solar.month, solar.day, 9, 30, 0);
+        BoardTick(now);
+        EXPECT_EQ(U("透明标签5").Text(), d.text);
+        EXPECT_EQ(U("透明标签1").Text(), IntToText(solar.year) + "年" + IntToText(solar.month) + "月");
+        EXPECT_EQ(U("透明标签2").Text(), IntToText(solar.day));
+        const int weekday = DateTimeWeekday(now);
+        EXPECT_EQ(U("透明标签3").Text(), WeekdayName(weekday));
+        const bool weekend = weekday == 1 || weekday == 7;
+        EXPECT_EQ(U("透明标签2").TextColour(), weekend ? 0x0000FF : 0x808000) << d.text;
+        EXPECT_EQ(U("透明标签3").TextColour(), weekend ? 0x0000FF : 0) << d.text;
+        sawSaturday = sawSaturday || weekday == 7;
+        sawMonday = sawMonday || weekday == 2;
+        FourPillars pillars;
+        ASSERT_TRUE(FourPillarsAt(solar.year, solar.month, solar.day, 9, 30, 0, pillars));
+        EXPECT_EQ(U("透明标签6").Text(), "四柱:" + JoinFourPillars(pillars));
+    }
+    EXPECT_TRUE(sawSaturday && sawMonday);
+
+    // The board's page, with the clock running, as a person sees it.
+    g_testNow = TestDateTime(2012, 12, 4, 15, 0, 0);
+    BoardTick(g_testNow);
+    ClockTick(g_testNow);
+    U("万年历选择夹").SetCurrentPage(2);
+    EXPECT_EQ(U("透明标签4").Text(), "15:00:00");
+    EXPECT_TRUE(forms_test::SaveScreenshot(form_->Window(), "calendar-board.png"));
+}
+
+TEST_F(CalendarWindowTest, SolarTermsButtonListsTheYearAndHidesOnTheSecondPress)
+{
+    Open();
+    U("万年历选择夹").SetCurrentPage(2);
+    ASSERT_TRUE(U("农历月历1").SetDate(TestDateTime(2012, 6, 1)));
+    forms::Unit& list = U("选择列表框1");
+    Click("按钮7");
+    EXPECT_TRUE(list.Visible());
+    ASSERT_EQ(list.ItemCount(), 24);
+    EXPECT_EQ(TextFind(list.ItemText(0), "立春:2012年2月"), 1) << list.ItemText(0);
+    EXPECT_EQ(TextFind(list.ItemText(21), "冬至:2012年12月"), 1) << list.ItemText(21);
+    EXPECT_EQ(TextFind(list.ItemText(22), "小寒:2012年1月"), 1) << list.ItemText(22);
+    EXPECT_EQ(TextFind(list.ItemText(23), "大寒:2012年1月"), 1) << list.ItemText(23);
+    Click("按钮7");
+    EXPECT_FALSE(list.Visible());
+    EXPECT_EQ(list.ItemCount(), 24) << "filled again on the second press";
+    Click("按钮7");
+    EXPECT_TRUE(list.Visible());
+    Click("按钮10");
+    EXPECT_FALSE(list.Visible());
+    EXPECT_TRUE(U("图片框4").Visible());
+}
+
+TEST_F(CalendarWindowTest, FourPillarCalculators)
+{
+    Open();
+    U("万年历选择夹").SetCurrentPage(2);
+    // The window opened at 2012-12-04 15:00:00: both calculators start from that moment.
+    FourPillars opening;
+    ASSERT_TRUE(FourPillarsAt(2012, 12, 4, 15, 0, 0, opening));
+    Click("按钮8");
+    EXPECT_TRUE(U("图片框5").Visible());
+    EXPECT_FALSE(U("图片框4").Visible());
+    EXPECT_EQ(U("图片框5").Height(), 213);
+    EXPECT_EQ(U("透明标签11").Text(), "农历日期:2012年10月21日");
+    EXPECT_EQ(U("公历柱编辑框").Text(), JoinFourPillars(opening));
+
+    U("公历日期框").SetDate(TestDateTime(2012, 5, 12));
+    U("公历时编辑框").SetText("12");
+    U("公历分编辑框").SetText("12");
+    U("公历秒编辑框").SetText("abc");  // no number counts as 0
+    EXPECT_EQ(U("公历柱编辑框").Text(), "壬辰 乙巳 癸酉 戊午");
+    U("公历日期框").SetDate(TestDateTime(1900, 6, 1));
+    U("公历秒编辑框").SetText("0");
+    EXPECT_EQ(U("公历柱编辑框").Text(), "   ") << "the service refuses 1900";
+
+    ASSERT_TRUE(U("农历日期框1").SetLunarDate({2012, 4, 10, true}));  // 2012-05-30
+    U("公历时1").SetText("8");
+    FourPillars leap;
+    ASSERT_TRUE(FourPillarsAt(2012, 5, 30, 8, 0, 0, leap));
+    EXPECT_EQ(U("立春编辑框3").Text(), JoinFourPillars(leap));
+
+    Click("按钮8");
+    EXPECT_FALSE(U("图片框5").Visible());
+    EXPECT_TRUE(U("图片框4").Visible());
+    EXPECT_EQ(U("透明标签4").Width(), 168);
+}
+
+TEST_F(CalendarWindowTest, EssaysTakeTheCalendarsPlace)
+{
+    Open();
+    forms::Unit& essay = U("编辑框农历");
+    Click("按钮公历说明");
+    EXPECT_TRUE(essay.Visible());
+    EXPECT_FALSE(U("农历月历1").Visible());
+    EXPECT_EQ(essay.Width(), U("农历月历1").Width());
+    EXPECT_EQ(TextFind(essay.Text(), "    中国是世界上最古老的文明国家之一"), 1);
+    EXPECT_EQ(TextRight(essay.Text(), 7), "\r\n\r\n   ");
+    EXPECT_EQ(essay.SelectionStart(), 0);
+    Click("按钮公历说明");
+    EXPECT_FALSE(essay.Visible());
+    EXPECT_TRUE(U("农历月历1").Visible());
+
+    U("万年历选择夹").SetCurrentPage(1);
+    Click("按钮4");
+    EXPECT_TRUE(U("编辑框公历").Visible());
+    EXPECT_FALSE(U("编辑框1").Visible());
+    EXPECT_FALSE(U("组合框2").Visible());
+    EXPECT_EQ(U("透明标签1").Text(), "公元2012年12月");
+    EXPECT_EQ(TextFind(U("编辑框公历").Text(), "    公历传自欧洲"), 1);
+    Click("按钮4");
+    EXPECT_FALSE(U("编辑框公历").Visible());
+    EXPECT_TRUE(U("组合框2").Visible());
+    Click("按钮4");
+    Click("按钮5");
+    EXPECT_FALSE(U("编辑框公历").Visible());
+    const DateTimeParts shown = SplitDateTime(U("月历1").Date());
+    EXPECT_EQ(shown.year * 10000 + shown.month * 100 + shown.day, 20121204);
+}
+
+TEST_F(CalendarWindowTest, ViewRadiosAndTodayButton)
+{
+    Open();
+    forms::Unit& calendar = U("农历月历1");
+    EXPECT_EQ(calendar.DisplayMode(), 0);
+    Click("单选框1");
+    EXPECT_EQ(calendar.DisplayMode(), 1);
+    Click("单选框2");
+    EXPECT_EQ(calendar.DisplayMode(), 0);
+    calendar.SetDate(TestDateTime(2020, 2, 2));
+    Click("按钮2");
+    EXPECT_EQ(calendar.Date(), TestDateTime(2012, 12, 4));
+}
+
+TEST_F(CalendarWindowTest, OpeningAndClosingLeavesNothingBehind)
+{
+    forms::Form* main = forms::OpenModeless(StandInMainWindow());
+    ASSERT_NE(main, nullptr);
+    const int memoryDcs = MemoryDcCount();
+    const int skinnedForms = SkinFormCount();
+    const int openForms = forms::OpenFormCount();
+    for (int cycle = 0; cycle < 20; ++cycle) {
+        forms::Form& calendar = Open();
+        U("万年历选择夹").SetCurrentPage(cycle % 5);
+        ClockTick(PlusSeconds(g_testNow, 1));
+        ASSERT_TRUE(calendar.Close());
+        forms::ProcessPendingMessages();
+        ASSERT_TRUE(main->Self().Visible());
+    }
+    EXPECT_EQ(MemoryDcCount(), memoryDcs);
+    EXPECT_EQ(SkinFormCount(), skinnedForms);
+    EXPECT_EQ(forms::OpenFormCount(), openForms);
+}
+
+}  // namespace
+}  // namespace calendar_test
