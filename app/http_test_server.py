@@ -14,8 +14,9 @@ appended to LOG_FILE as received (head and body), each after a line "=====". MOD
   close    closes each connection as soon as it is accepted
   huge     answers with 4 MiB of bytes that are no GBK and carry no separator
 
-The server ends by itself when PORT_FILE is deleted, when the process that started it ends, or after
-three minutes, whichever comes first; a connection it holds open ends after 30 seconds at most.
+The server ends by itself when PORT_FILE is deleted, after 20 seconds without a new connection, or
+after three minutes, whichever comes first; a connection it holds open ends after 30 seconds at most.
+Its standard streams go to /dev/null, so a test runner waiting on the test's output never waits for it.
 """
 import os
 import random
@@ -25,6 +26,7 @@ import threading
 import time
 
 LIFETIME_S = 180
+IDLE_S = 20
 HOLD_S = 30
 
 
@@ -91,6 +93,9 @@ def serve(conn, args, log_lock):
 
 
 def main():
+    devnull = os.open(os.devnull, os.O_RDWR)
+    for fd in (0, 1, 2):
+        os.dup2(devnull, fd)
     port_file, log_file, mode = sys.argv[1:4]
     hex_args = sys.argv[4:6] + ["", ""]
     args = {"mode": mode, "log": log_file,
@@ -104,14 +109,15 @@ def main():
         f.write(str(listener.getsockname()[1]))
     os.replace(port_file + ".tmp", port_file)
 
-    parent = os.getppid()
     log_lock = threading.Lock()
     end = time.monotonic() + LIFETIME_S
-    while time.monotonic() < end and os.path.exists(port_file) and os.getppid() == parent:
+    idle_end = time.monotonic() + IDLE_S
+    while min(end, idle_end) > time.monotonic() and os.path.exists(port_file):
         try:
             conn, _ = listener.accept()
         except socket.timeout:
             continue
+        idle_end = time.monotonic() + IDLE_S
         threading.Thread(target=serve, args=(conn, args, log_lock), daemon=True).start()
     os._exit(0)
 
