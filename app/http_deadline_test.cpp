@@ -1,10 +1,12 @@
 // An exchange never holds the user-interface thread past its deadline, whatever the server does, and
-// leaves no worker thread and no handle behind. Timers and posted messages are handled while it waits.
+// leaves no worker thread and no handle behind. Timers, posted messages and calls from other threads
+// are handled while it waits.
 #include <windows.h>
 #include <tlhelp32.h>
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <thread>
 
 #include "app/http_request.h"
@@ -164,14 +166,22 @@ TEST_F(HttpDeadlineTest, MisbehavingServersCostAtMostTheDeadline)
         const int threadsBefore = ThreadsOfThisProcess();
         g_ticks = 0;
         g_posted = 0;
-        std::thread poster([this] {
+        // During the wait another thread posts a message, then calls into this thread and waits.
+        std::atomic<bool> helperDone{false};
+        ULONGLONG callTook = 0;
+        std::thread helper([&] {
             Sleep(300);
             PostMessageA(target_, kPostedMessage, 0, 0);
+            const ULONGLONG called = GetTickCount64();
+            forms::RunOnUiThread([] {});
+            callTook = GetTickCount64() - called;
+            helperDone = true;
         });
         const ULONGLONG start = GetTickCount64();
         const std::string reply = HttpRequestWithTimeout(TimeRequest(server), 2);
         const ULONGLONG elapsed = GetTickCount64() - start;
-        poster.join();
+        forms_test::PumpUntil([&] { return helperDone.load(); });
+        helper.join();
 
         EXPECT_LT(elapsed, kDeadline + kMargin);
         EXPECT_EQ(ThreadsOfThisProcess(), threadsBefore);
@@ -181,6 +191,7 @@ TEST_F(HttpDeadlineTest, MisbehavingServersCostAtMostTheDeadline)
             EXPECT_TRUE(reply.empty());
             EXPECT_GE(g_ticks, 1);   // the 1 s timer ran during the wait
             EXPECT_EQ(g_posted, 1);  // and the posted message was handled
+            EXPECT_LT(callTook, 400u);  // as was the call, without waiting for the next tick
         }
         if (std::string(c.mode) == "close") {
             EXPECT_TRUE(reply.empty());

@@ -8,10 +8,10 @@
 namespace {
 
 const int kDefaultTimeoutSeconds = 90;
-// Input that wakes the wait: keys, mouse, posted and sent messages, timers, paint, hot keys, raw input.
-// Sent messages are included so a worker that calls into the user-interface thread is not held up.
+// Input that wakes the wait (0x4BF): keys, mouse, posted messages, timers, paint, hot keys, raw input.
+// Messages sent from other threads are handled by the wait itself.
 const DWORD kWakeMask = QS_KEY | QS_MOUSEMOVE | QS_MOUSEBUTTON | QS_POSTMESSAGE | QS_TIMER | QS_PAINT |
-                        QS_HOTKEY | QS_RAWINPUT | QS_SENDMESSAGE;
+                        QS_HOTKEY | QS_RAWINPUT;
 // How long a cancelled worker may take to end before the caller returns without it.
 const DWORD kCancelGraceMilliseconds = 2000;
 

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <cstdio>
 
+#include "app/remote_request_text.h"
 #include "runtime/files.h"
 #include "runtime/text.h"
 
@@ -144,10 +145,10 @@ std::vector<std::string> TestHttpServer::Requests() const
 
 std::string Unscramble(const std::string& scrambled, const std::string& keyText)
 {
-    std::vector<int16_t> key;
-    for (const std::string& piece : TextSplit(keyText, ","))
-        key.push_back(static_cast<int16_t>(TextToInt(piece)));
+    const std::vector<int16_t> key = ScrambleKeyNumbers(keyText);
     std::string text;
+    if (key.empty())
+        return text;
     size_t index = 0;
     for (const std::string& group : TextSplit(scrambled, "A")) {
         const auto code = static_cast<int16_t>(static_cast<int16_t>(TextToInt(group)) ^ key[index]);

@@ -1,8 +1,5 @@
 #include "app/remote_request_text.h"
 
-#include <cstdint>
-#include <vector>
-
 #include "runtime/datetime.h"
 #include "runtime/text.h"
 
@@ -22,11 +19,17 @@ std::string ScrambleRequestText(const std::string& text)
     return ScrambleWithKey(text, g_scrambleKey.empty() ? std::string(kFallbackScrambleKey) : g_scrambleKey);
 }
 
-std::string ScrambleWithKey(const std::string& text, const std::string& keyText)
+std::vector<int16_t> ScrambleKeyNumbers(const std::string& keyText)
 {
     std::vector<int16_t> key;
     for (const std::string& piece : TextSplit(keyText, ","))
         key.push_back(static_cast<int16_t>(TextToInt(piece)));
+    return key;
+}
+
+std::string ScrambleWithKey(const std::string& text, const std::string& keyText)
+{
+    std::vector<int16_t> key = ScrambleKeyNumbers(keyText);
     if (key.empty())
         key.push_back(0);
 

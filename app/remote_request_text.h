@@ -3,7 +3,9 @@
 // request fields, the request bodies, the select statement, the clock prefix and the reply fields.
 // Requests are "AC=<code>[&SQL=<statement>]" form posts whose field values are scrambled so they
 // consist only of digits, "-" and "A".
+#include <cstdint>
 #include <string>
+#include <vector>
 
 // The key installed at start-up, and the one used while no key is installed.
 extern const char kStartupScrambleKey[];
@@ -21,6 +23,8 @@ std::string ScrambleRequestText(const std::string& text);
 // two-byte GBK character lead x 256 + trail read as a signed 16-bit number) XOR the next key number,
 // written in decimal followed by "A"; the key numbers repeat from the first.
 std::string ScrambleWithKey(const std::string& text, const std::string& keyText);
+// The numbers of a key text (leading zeros ignored; a piece that is no number counts as 0).
+std::vector<int16_t> ScrambleKeyNumbers(const std::string& keyText);
 
 // Body of a server-time request, and of an SQL request whose statement follows the clock prefix.
 std::string ServerTimeRequestBody();
