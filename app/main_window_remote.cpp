@@ -1,0 +1,22 @@
+#include "app/main_window_remote.h"
+
+#include "app/remote_client.h"
+#include "app/remote_request_text.h"
+#include "app/update_check.h"
+#include "runtime/forms/form.h"
+
+bool ConnectMainWindowToServer(HWND mainWindow)
+{
+    SetScrambleKey(kStartupScrambleKey);
+    return ConnectServer(kRemoteServiceBaseUrl, kRemoteServicePage, mainWindow);
+}
+
+void OnSoftwareUpgradeMenuItem(forms::Event& event)
+{
+    OnMenuSoftwareUpgrade(event.form.Window());
+}
+
+void OnSoftwareUpdateMenuItem(forms::Event& event)
+{
+    CheckForUpdateWithPrompt(event.form.Window());
+}
