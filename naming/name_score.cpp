@@ -156,13 +156,6 @@ std::string DigitToElement(int digit)
     }
 }
 
-std::string ReplaceSubstrings(std::string text, const std::vector<std::pair<std::string, std::string>>& pairs)
-{
-    for (const auto& pair : pairs)
-        text = TextReplaceAll(text, pair.first, pair.second, true);
-    return text;
-}
-
 std::string ScoreName(ThreeTalentsTable& talents, const std::string& fullName)
 {
     FiveGrids grids = ComputeFiveGrids(fullName);
