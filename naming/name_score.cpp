@@ -198,3 +198,8 @@ ScoredNameRow MakeScoredNameRow(ThreeTalentsTable& talents, const std::string& s
     row.score = ScoreName(talents, fullName);
     return row;
 }
+
+std::vector<std::string> ScoredNameRowCells(const ScoredNameRow& row)
+{
+    return {row.serial, row.name, row.pinyin, row.elements, row.strokes, row.kangxi, row.grids, row.score};
+}

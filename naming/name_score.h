@@ -66,3 +66,5 @@ struct ScoredNameRow {
     std::string score;       // 评分
 };
 ScoredNameRow MakeScoredNameRow(ThreeTalentsTable& talents, const std::string& serial, const std::string& fullName);
+// The cells in column order.
+std::vector<std::string> ScoredNameRowCells(const ScoredNameRow& row);
