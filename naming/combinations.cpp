@@ -45,18 +45,14 @@ std::vector<std::string> SplitCandidateLines(const std::string& lines)
 bool ProduceCombinationRows(const std::vector<std::string>& names, ThreeTalentsTable& talents,
                             const std::atomic<bool>& stop, const RowBatchSink& sink)
 {
-    std::vector<TextRow> batch;
+    RowBatcher batcher(sink);
     for (size_t i = 0; i < names.size(); ++i) {
         if (stop.load())
             return false;
-        batch.push_back(ScoredNameRowCells(MakeScoredNameRow(talents, IntToText(static_cast<long long>(i + 1)), names[i])));
-        if (batch.size() == kRowBatchSize || i + 1 == names.size()) {
-            if (!sink(batch))
-                return false;
-            batch.clear();
-        }
+        if (!batcher.Add(ScoredNameRowCells(MakeScoredNameRow(talents, IntToText(static_cast<long long>(i + 1)), names[i]))))
+            return false;
     }
-    return true;
+    return batcher.Finish();
 }
 
 void ExtractChineseChars(const std::string& text, std::string& result)

@@ -22,7 +22,8 @@ std::string BuildCombinationLines(const std::string& surname, const std::string&
 // gives no empty line).
 std::vector<std::string> SplitCandidateLines(const std::string& lines);
 
-// Scores the names and hands their ScoredNameRow cells on in batches, serials from 1. Stops early,
+// Scores the names and hands their ScoredNameRow cells on in order, in batches (RowBatcher), serials
+// from 1. Stops early,
 // returning false, when stop is set or the sink refuses a batch.
 bool ProduceCombinationRows(const std::vector<std::string>& names, ThreeTalentsTable& talents,
                             const std::atomic<bool>& stop, const RowBatchSink& sink);

@@ -85,21 +85,17 @@ std::string PickRandomNicknameChar()
 bool ProduceNicknameRows(NicknamePattern pattern, int surnameStrokes, const std::atomic<bool>& stop,
                          const RowBatchSink& sink)
 {
+    RowBatcher batcher(sink);
     const int rows = NicknameRowCount(pattern);
-    std::vector<TextRow> batch;
     for (int i = 1; i <= rows; ++i) {
         if (stop.load())
             return false;
         std::vector<std::string> counted;
         const std::string nickname = MakeNickname(pattern, PickRandomNicknameChar(), counted);
-        batch.push_back(NicknameRowCells(MakeNicknameRow(IntToText(i), nickname, counted, surnameStrokes)));
-        if (batch.size() == kRowBatchSize || i == rows) {
-            if (!sink(batch))
-                return false;
-            batch.clear();
-        }
+        if (!batcher.Add(NicknameRowCells(MakeNicknameRow(IntToText(i), nickname, counted, surnameStrokes))))
+            return false;
     }
-    return true;
+    return batcher.Finish();
 }
 
 NicknameRow CustomTestRow(const std::string& text, int surnameStrokes)
