@@ -156,13 +156,6 @@ std::string DigitToElement(int digit)
     }
 }
 
-std::string ReplaceSubstrings(std::string text, const std::vector<std::pair<std::string, std::string>>& pairs)
-{
-    for (const auto& pair : pairs)
-        text = TextReplaceAll(text, pair.first, pair.second, true);
-    return text;
-}
-
 std::string ScoreName(ThreeTalentsTable& talents, const std::string& fullName)
 {
     FiveGrids grids = ComputeFiveGrids(fullName);
@@ -204,4 +197,9 @@ ScoredNameRow MakeScoredNameRow(ThreeTalentsTable& talents, const std::string& s
     row.grids = grids.heaven + "," + grids.person + "," + grids.earth + "," + grids.outer + "," + grids.total;
     row.score = ScoreName(talents, fullName);
     return row;
+}
+
+std::vector<std::string> ScoredNameRowCells(const ScoredNameRow& row)
+{
+    return {row.serial, row.name, row.pinyin, row.elements, row.strokes, row.kangxi, row.grids, row.score};
 }

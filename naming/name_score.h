@@ -44,10 +44,6 @@ GridDigits ReduceGridsToDigits(const std::string& heaven, const std::string& ear
 // 1-2 木, 3-4 火, 5-6 土, 7-8 金, 9-10 水, anything else the empty text.
 std::string DigitToElement(int digit);
 
-// Applies the pairs in order; each replaces every occurrence of its sought text at character
-// boundaries, ASCII letters compared without regard to case. An empty sought text changes nothing.
-std::string ReplaceSubstrings(std::string text, const std::vector<std::pair<std::string, std::string>>& pairs);
-
 // 100 minus the deductions for 人格, 地格, 总格 and (names not of two characters) 外格 by their luck, and
 // for the three-talents luck read through talents; as decimal text.
 std::string ScoreName(ThreeTalentsTable& talents, const std::string& fullName);
@@ -70,3 +66,5 @@ struct ScoredNameRow {
     std::string score;       // 评分
 };
 ScoredNameRow MakeScoredNameRow(ThreeTalentsTable& talents, const std::string& serial, const std::string& fullName);
+// The cells in column order.
+std::vector<std::string> ScoredNameRowCells(const ScoredNameRow& row);

@@ -77,14 +77,6 @@ TEST(GridDigits, ReducedForTheElementRule)
     EXPECT_EQ("", DigitToElement(-1));
 }
 
-TEST(ReplaceSubstrings, PairsInOrderIgnoringAsciiCase)
-{
-    EXPECT_EQ("a\r\nb\r\nc\r\n", ReplaceSubstrings("a<BR>b<br />c<Br>", {{"<BR>", "\r\n"}, {"<br />", "\r\n"}}));
-    EXPECT_EQ("xyz", ReplaceSubstrings("abz", {{"a", "x"}, {"xb", "xy"}}));  // the second sees the first's result
-    EXPECT_EQ("abc", ReplaceSubstrings("abc", {{"", "x"}}));
-    EXPECT_EQ("张三", ReplaceSubstrings("张三", {{"\xC5\xC8", "?"}}));  // no match across characters
-}
-
 TEST(ScoreTag, BlankBelowOneHundred)
 {
     EXPECT_EQ("【 85分】", ScoreTag("85"));
@@ -125,6 +117,47 @@ TEST_F(ScoreNameTest, NamesOfOtherLengthsAndTwoCharacterNames)
     // 张三: 人格 14 凶 12, 地格 04 凶 12, 总格 14 凶 11; 外格 2 is 大凶 but costs nothing.
     EXPECT_EQ("65", Score({}, "张三"));
     EXPECT_EQ("63", Score({{"木火火", "平", ""}}, "张三"));
+}
+
+// Every luck class of every judged grid, so that each entry of the deduction tables decides some
+// score. Counts: 一 1, 二 2, 三 3, 王 4, 石 5, 安 6, 信 9, 恒 10, 瑞 14, 翰 16, 鑫 24; no talents row.
+TEST_F(ScoreNameTest, EveryDeductionOfEveryJudgedGrid)
+{
+    struct Case {
+        const char* name;
+        const char* person;
+        const char* earth;
+        const char* total;
+        const char* outer;
+        const char* score;
+    } cases[] = {
+        {"一一二", "大凶", "大吉", "凶", "大吉", "70"},    // 19 + 11
+        {"一一王", "大凶", "大吉", "半吉", "大吉", "80"},  // 19 + 1
+        {"一一瑞", "大凶", "大吉", "大吉", "大吉", "81"},  // 19
+        {"一二一", "大吉", "大吉", "凶", "大凶", "72"},    // 11 + 17
+        {"一二二", "大吉", "凶", "大吉", "大吉", "88"},    // 12
+        {"一二三", "大吉", "大吉", "半吉", "凶", "87"},    // 1 + 12
+        {"一二王", "大吉", "半吉", "吉", "大吉", "99"},    // 1
+        {"一二翰", "大吉", "大吉", "凶", "半吉", "88"},    // 11 + 1
+        {"一三二", "凶", "大吉", "半吉", "大吉", "87"},    // 12 + 1
+        {"一王王", "大吉", "吉", "凶", "大吉", "89"},      // 11
+        {"一王安", "大吉", "凶", "大吉", "吉", "88"},      // 12
+        {"一石恒", "半吉", "大吉", "大吉", "大吉", "99"},  // 1
+        {"一安王", "吉", "凶", "大吉", "大吉", "88"},      // 12
+        {"一信鑫", "凶", "大吉", "大凶", "大吉", "75"},    // 12 + 13
+        {"一恒鑫", "大吉", "大凶", "大吉", "大吉", "83"},  // 17
+    };
+    std::string path = UniqueDatabasePath(::testing::TempDir(), "score_deductions");
+    ASSERT_TRUE(fixture_.Create(path, {}));
+    ThreeTalentsTable talents(&fixture_.db);
+    for (const Case& c : cases) {
+        FiveGrids g = ComputeFiveGrids(c.name);
+        EXPECT_EQ(c.person, GetNumberLuck(g.person)) << c.name;
+        EXPECT_EQ(c.earth, GetNumberLuck(g.earth)) << c.name;
+        EXPECT_EQ(c.total, GetNumberLuck(g.total)) << c.name;
+        EXPECT_EQ(c.outer, GetNumberLuck(g.outer)) << c.name;
+        EXPECT_EQ(c.score, ScoreName(talents, c.name)) << c.name;
+    }
 }
 
 TEST_F(ScoreNameTest, ScoredNameRowCells)

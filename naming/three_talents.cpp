@@ -1,7 +1,6 @@
 #include "three_talents.h"
 
 #include "db/database.h"
-#include "name_score.h"
 #include "runtime/text.h"
 
 namespace {

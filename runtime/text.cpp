@@ -107,6 +107,13 @@ std::string TextReplaceAll(const std::string& text, const std::string& sought, c
     return out;
 }
 
+std::string ReplaceSubstrings(std::string text, const std::vector<std::pair<std::string, std::string>>& pairs)
+{
+    for (const auto& pair : pairs)
+        text = TextReplaceAll(text, pair.first, pair.second, true);
+    return text;
+}
+
 std::vector<std::string> TextSplit(const std::string& text, const std::string& delimiter)
 {
     std::vector<std::string> pieces;

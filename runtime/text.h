@@ -6,6 +6,7 @@
 // past a byte below 0x80 and two bytes past a byte of 0x80 or more, so a two-byte character is matched
 // only at a character boundary. An empty sought text is found at the start of any non-empty text.
 #include <string>
+#include <utility>
 #include <vector>
 
 // Position (from 1) of the first occurrence of sought at or after byte startPos, or 0.
@@ -22,6 +23,10 @@ std::string TextMid(const std::string& text, int startPos, int count);
 // Replaces every occurrence (character-boundary search); an empty sought text changes nothing.
 std::string TextReplaceAll(const std::string& text, const std::string& sought, const std::string& replacement,
                            bool ignoreAsciiCase = false);
+// Applies the pairs of sought text and replacement in order; each replaces every occurrence in the
+// result of the pair before, ASCII letters compared without regard to case. An empty sought text
+// changes nothing.
+std::string ReplaceSubstrings(std::string text, const std::vector<std::pair<std::string, std::string>>& pairs);
 
 // Pieces between delimiters: an empty piece before a delimiter stays, an empty piece after the last
 // delimiter is dropped; the empty text gives no pieces; an empty delimiter gives the whole text.

@@ -55,6 +55,14 @@ TEST(TextReplace, ReplacesEveryOccurrenceAtBoundaries)
     EXPECT_EQ(TextReplaceAll("aaa", "aa", "b"), "ba");
 }
 
+TEST(ReplaceSubstrings, PairsInOrderIgnoringAsciiCase)
+{
+    EXPECT_EQ("a\r\nb\r\nc\r\n", ReplaceSubstrings("a<BR>b<br />c<Br>", {{"<BR>", "\r\n"}, {"<br />", "\r\n"}}));
+    EXPECT_EQ("xyz", ReplaceSubstrings("abz", {{"a", "x"}, {"xb", "xy"}}));  // the second sees the first's result
+    EXPECT_EQ("abc", ReplaceSubstrings("abc", {{"", "x"}}));
+    EXPECT_EQ("张三", ReplaceSubstrings("张三", {{"\xC5\xC8", "?"}}));  // no match across characters
+}
+
 TEST(TextBlanks, RemovesAndTrimsHalfAndFullWidthBlanks)
 {
     EXPECT_EQ(TextRemoveBlanks(" 张 三　丰 "), "张三丰");

@@ -11,10 +11,8 @@ bash tools/build.sh win64
 program_dir="$root/build/win64/program"
 exe="$program_dir/BabyName.exe"
 if [ ! -f "$exe" ]; then
-  echo "run-program: the program's main window is not built yet; what exists is tested by tools/run-tests.sh."
-  echo "run-program: the program folder $program_dir holds the data laid out so far:"
-  find "$program_dir" -maxdepth 2 | sed "s|$root/||"
-  exit 0
+  echo "run-program: $exe was not built" >&2
+  exit 1
 fi
 source tools/wine/session.sh
 if [ -n "${DISPLAY:-}" ]; then

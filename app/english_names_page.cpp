@@ -1,0 +1,37 @@
+// Page 5 (取英文名): the English names whose initial is the surname's.
+#include "app/generator_handlers.h"
+
+#include "naming/english_names.h"
+#include "naming/name_lists.h"
+#include "runtime/forms/form_runtime.h"
+#include "runtime/forms/platform_actions.h"
+
+namespace {
+
+void ListEnglishNames(forms::Form& form, const char* list)
+{
+    forms::Unit& rows = form.Get("超级列表框取英文名");
+    rows.DeleteAllRows();
+    for (const std::string& line : MatchEnglishNames(list, form.Get("编辑框_姓1").Text()))
+        rows.AppendRow({line});
+}
+
+void ListBoyEnglishNames(forms::Form& form) { ListEnglishNames(form, BoyEnglishNames); }
+void ListGirlEnglishNames(forms::Form& form) { ListEnglishNames(form, GirlEnglishNames); }
+
+}  // namespace
+
+void ShowEnglishNames(forms::Form& form)
+{
+    forms::Unit& surname = form.Get("编辑框_姓1");
+    if (surname.Text().empty()) {
+        if (surname.Window())
+            SetFocus(surname.Window());
+        forms::ShowPlainMessageBox(form.Window(), "请输入姓名", "", 0);
+        return;
+    }
+    if (form.Get("单选框选择男").Checked())
+        ListBoyEnglishNames(form);
+    else if (form.Get("单选框选择女").Checked())
+        ListGirlEnglishNames(form);
+}

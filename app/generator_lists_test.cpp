@@ -1,0 +1,209 @@
+// Pages 1, 5 and 7 of MainWindow under Wine: combination rows and nickname rows come from workers in
+// order with 生成 disabled until the last; English names by the surname; copying a nickname row; and
+// closing the window while workers run.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <set>
+
+#include "app/clipboard_text.h"
+#include "app/generator_workers.h"
+#include "app/main_window_scoring.h"
+#include "app/main_window_test_support.h"
+#include "naming/char_data.h"
+#include "naming/english_names.h"
+#include "naming/generation_state.h"
+#include "naming/name_lists.h"
+#include "naming/name_score.h"
+#include "runtime/text.h"
+
+namespace app_test {
+namespace {
+
+// Records the enabling and disabling of a window, with the row count of a list at that moment.
+struct EnableLog {
+    HWND list = nullptr;
+    std::vector<std::pair<bool, int>> changes;  // enabled, rows then
+};
+
+LRESULT CALLBACK RecordEnable(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR, DWORD_PTR data)
+{
+    if (message == WM_ENABLE) {
+        auto* log = reinterpret_cast<EnableLog*>(data);
+        log->changes.emplace_back(wParam != FALSE, static_cast<int>(SendMessageA(log->list, LVM_GETITEMCOUNT, 0, 0)));
+    }
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+class GeneratorListsTest : public MainWindowTest {
+protected:
+    void Watch(const std::string& list)
+    {
+        log_.list = Unit(list).Window();
+        SetWindowSubclass(Unit("按钮生成").Window(), RecordEnable, 1, reinterpret_cast<DWORD_PTR>(&log_));
+    }
+    void TearDown() override
+    {
+        if (window_ && window_->IsAlive())
+            RemoveWindowSubclass(Unit("按钮生成").Window(), RecordEnable, 1);
+        MainWindowTest::TearDown();
+    }
+    bool Finished()
+    {
+        return Unit("按钮生成").Enabled() && RunningGeneratorWorkers() == 0;
+    }
+    EnableLog log_;
+};
+
+TEST_F(GeneratorListsTest, PoolOfThreeGivesNineScoredRowsThenEnablesTheButton)
+{
+    Unit("编辑框_姓1").SetText("张");
+    SelectPage(1);
+    Unit("编辑框名字").SetText("子，轩 浩");
+    Watch("组合模式_超级列表框");
+    Click("按钮生成");
+    EXPECT_FALSE(Unit("按钮生成").Enabled());  // disabled before the worker could list anything
+    ASSERT_TRUE(forms_test::PumpUntil([&] { return Finished(); }));
+
+    ASSERT_EQ(9, Unit("组合模式_超级列表框").RowCount());
+    const std::vector<std::string> names = Column("组合模式_超级列表框", 1);
+    EXPECT_EQ((std::vector<std::string>{"张子子", "张子轩", "张子浩", "张轩子", "张轩轩", "张轩浩", "张浩子", "张浩轩", "张浩浩"}),
+              names);
+    for (int row = 0; row < 9; ++row) {
+        const ScoredNameRow expected = MakeScoredNameRow(MainWindowTalents(), IntToText(row + 1), names[row]);
+        EXPECT_EQ(ScoredNameRowCells(expected)[0], Unit("组合模式_超级列表框").Cell(row, 0));
+        EXPECT_EQ(expected.score, Unit("组合模式_超级列表框").Cell(row, 7));
+        EXPECT_EQ(expected.grids, Unit("组合模式_超级列表框").Cell(row, 6));
+    }
+    EXPECT_EQ("张子子\r\n张子轩\r\n张子浩\r\n张轩子\r\n张轩轩\r\n张轩浩\r\n张浩子\r\n张浩轩\r\n张浩浩\r\n", Unit("编辑框临时用").Text());
+    // Disabled once, enabled once, after the last row.
+    ASSERT_EQ(2u, log_.changes.size());
+    EXPECT_EQ(std::make_pair(false, 0), log_.changes[0]);
+    EXPECT_EQ(std::make_pair(true, 9), log_.changes[1]);
+
+    Unit("编辑框名字").SetText("子轩浩宇梓涵");
+    Click("按钮生成");
+    ASSERT_TRUE(forms_test::PumpUntil([&] { return Finished(); }));
+    EXPECT_EQ(36, Unit("组合模式_超级列表框").RowCount());
+    ASSERT_TRUE(SaveScreenshot(window_->Window(), "generator-combinations.png"));
+
+    Unit("编辑框名字").SetText("");
+    Click("按钮生成");
+    ASSERT_TRUE(forms_test::PumpUntil([&] { return Finished(); }));
+    EXPECT_EQ(0, Unit("组合模式_超级列表框").RowCount());
+}
+
+TEST_F(GeneratorListsTest, EnglishNamesFollowTheSurnameAndSex)
+{
+    SelectPage(5);
+    Unit("编辑框_姓1").SetText("张");
+    Click("按钮生成");
+    EXPECT_EQ(MatchEnglishNames(BoyEnglishNames, "张"), Column("超级列表框取英文名", 0));
+    EXPECT_EQ(4, Unit("超级列表框取英文名").RowCount());
+    Click("单选框选择女");
+    Unit("编辑框_姓1").SetText("王");
+    Click("按钮生成");
+    EXPECT_EQ(MatchEnglishNames(GirlEnglishNames, "王"), Column("超级列表框取英文名", 0));
+    Unit("编辑框_姓1").SetText("安");
+    Click("按钮生成");
+    EXPECT_EQ(0, Unit("超级列表框取英文名").RowCount());
+    EXPECT_TRUE(forms_test::Log().messages.empty());
+}
+
+TEST_F(GeneratorListsTest, NicknamesAAListAllRowsThenEnableTheButton)
+{
+    SelectPage(7);
+    g_surname = "张";
+    Watch("超级列表框取小名");
+    Click("按钮生成");
+    ASSERT_TRUE(forms_test::PumpUntil([&] { return Unit("超级列表框取小名").RowCount() == 360 && Finished(); }));
+    const std::vector<std::string> nicknames = Column("超级列表框取小名", 1);
+    std::set<std::string> distinct;
+    for (size_t i = 0; i < nicknames.size(); ++i) {
+        ASSERT_EQ(4u, nicknames[i].size()) << i;  // two characters, never an empty draw
+        EXPECT_EQ(nicknames[i].substr(0, 2), nicknames[i].substr(2, 2));
+        EXPECT_EQ(IntToText(static_cast<long long>(i + 1)), Unit("超级列表框取小名").Cell(static_cast<int>(i), 0));
+        distinct.insert(nicknames[i]);
+    }
+    EXPECT_GT(distinct.size(), 100u);
+    const int a = GetKangxiStrokeCount(nicknames[0].substr(0, 2));
+    EXPECT_EQ(IntToText(a) + "+" + IntToText(a) + "=" + IntToText(2 * a), Unit("超级列表框取小名").Cell(0, 4));
+    EXPECT_EQ(GetNumberMeaningText(2 * a + 11), Unit("超级列表框取小名").Cell(0, 5));  // 张 counts 11
+    ASSERT_FALSE(log_.changes.empty());
+    EXPECT_FALSE(log_.changes.front().first);
+    EXPECT_EQ(std::make_pair(true, 360), log_.changes.back());
+    for (size_t i = 0; i + 1 < log_.changes.size(); ++i)
+        EXPECT_FALSE(log_.changes[i].first) << i;  // enabled only after the last row
+
+    // A double-click on a row copies 小名, 读音, 评价 and 吉凶, joined by two blanks.
+    forms::Unit& list = Unit("超级列表框取小名");
+    RECT row = {};
+    row.left = LVIR_BOUNDS;
+    SendMessageA(list.Window(), LVM_GETITEMRECT, 2, reinterpret_cast<LPARAM>(&row));
+    const LPARAM at = MAKELPARAM(row.left + 30, (row.top + row.bottom) / 2);
+    SendMessageA(list.Window(), WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageA(list.Window(), WM_LBUTTONUP, 0, at);
+    SendMessageA(list.Window(), WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+    SendMessageA(list.Window(), WM_LBUTTONUP, 0, at);
+    ASSERT_EQ(2, list.SelectedRow());
+    EXPECT_EQ(list.Cell(2, 1) + "  " + list.Cell(2, 2) + "  " + list.Cell(2, 5) + "  " + list.Cell(2, 6),
+              GetClipboardText(window_->Window()));
+}
+
+TEST_F(GeneratorListsTest, NoPatternEmptiesTheListAndNeverDisablesTheButton)
+{
+    SelectPage(7);
+    for (const char* radio : {"单选框AA型", "单选框小A型", "单选框A儿型"})
+        Unit(radio).SetChecked(false);
+    Unit("超级列表框取小名").AppendRow({"1", "旧"});
+    Watch("超级列表框取小名");
+    Click("按钮生成");
+    ASSERT_TRUE(forms_test::PumpUntil([&] { return Unit("超级列表框取小名").RowCount() == 0 && Finished(); }));
+    forms_test::PumpUntil([] { return false; }, 100);
+    EXPECT_EQ(0, Unit("超级列表框取小名").RowCount());
+    EXPECT_TRUE(log_.changes.empty());
+}
+
+TEST_F(GeneratorListsTest, CustomTestShowsItsBoxThenScoresTheText)
+{
+    SelectPage(7);
+    Unit("编辑框_姓1").SetText("张");
+    EXPECT_FALSE(Unit("编辑框自定义测算").Visible());
+    Click("按钮自定义测算");
+    EXPECT_TRUE(Unit("编辑框自定义测算").Visible());
+    EXPECT_EQ(0, Unit("超级列表框取小名").RowCount());
+    Unit("编辑框自定义测算").SetText("三石成");
+    Click("按钮自定义测算");
+    ASSERT_EQ(1, Unit("超级列表框取小名").RowCount());
+    EXPECT_EQ("3+5+7=15", Unit("超级列表框取小名").Cell(0, 4));
+    EXPECT_EQ(GetNumberMeaningText(26), Unit("超级列表框取小名").Cell(0, 5));
+    EXPECT_EQ("张", g_surname);
+}
+
+TEST_F(GeneratorListsTest, ClosingWhileBothWorkersRunEndsCleanly)
+{
+    for (int round = 0; round < 5; ++round) {
+        if (round > 0) {
+            window_ = OpenMainWindow();
+            ASSERT_NE(window_, nullptr);
+        }
+        Unit("编辑框_姓1").SetText("张");
+        g_surname = "张";
+        SelectPage(7);
+        Click("按钮生成");  // the nickname dispatcher starts; the button is still enabled
+        SelectPage(1);
+        Unit("编辑框名字").SetText(std::string(BoyNameChars).substr(0, 160));
+        Click("按钮生成");  // 6,400 combination rows
+        ASSERT_GE(RunningGeneratorWorkers(), 2);
+        ASSERT_TRUE(forms_test::PumpUntil([&] { return Unit("超级列表框取小名").RowCount() > 0; }));
+        EXPECT_TRUE(window_->Close());
+        EXPECT_EQ(nullptr, forms::FindForm("MainWindow"));
+        EXPECT_EQ(0, RunningGeneratorWorkers()) << round;
+        window_ = nullptr;
+    }
+}
+
+}  // namespace
+}  // namespace app_test

@@ -1,0 +1,79 @@
+#include "app/main_window_test_support.h"
+
+#include "app/generator_workers.h"
+#include "app/main_window_definition.h"
+#include "app/main_window_scoring.h"
+#include "gdiplus/gdip_bitmap.h"
+#include "gdiplus/gdip_types.h"
+#include "naming/generation_state.h"
+
+namespace app_test {
+
+void MainWindowTest::SetUp()
+{
+    FormsTest::SetUp();
+    ResetGenerationState();
+    databasePath_ = UniqueDatabasePath(::testing::TempDir(), "main_window");
+    // A few titles of each luck word, so the scores spread.
+    ASSERT_TRUE(database_.Create(databasePath_, {{"木火土", "吉", "说明"}, {"木木火", "吉", ""}, {"火火土", "平", ""},
+                                                 {"金金金", "凶", ""}, {"水火金", "凶", ""}, {"土金水", "平", ""}}));
+    window_ = OpenMainWindow();
+    ASSERT_NE(window_, nullptr);
+}
+
+void MainWindowTest::TearDown()
+{
+    FormsTest::TearDown();  // destroys the window, whose handler stops the workers
+    EXPECT_EQ(0, RunningGeneratorWorkers());
+    database_.Remove();
+}
+
+forms::Form* MainWindowTest::OpenMainWindow()
+{
+    forms::Form* form = forms::OpenModeless(MainWindowDefinition());
+    if (!form || !form->Get("数据库连接1").Connection() || !form->Get("数据库连接1").Connection()->Open(databasePath_))
+        return nullptr;
+    return form;
+}
+
+void MainWindowTest::Click(const std::string& name)
+{
+    SendMessageA(Unit(name).Window(), BM_CLICK, 0, 0);
+}
+
+std::vector<std::string> MainWindowTest::Column(const std::string& list, int column)
+{
+    std::vector<std::string> cells;
+    forms::Unit& unit = Unit(list);
+    for (int row = 0; row < unit.RowCount(); ++row)
+        cells.push_back(unit.Cell(row, column));
+    return cells;
+}
+
+bool SaveScreenshot(HWND window, const std::string& fileName)
+{
+    RECT area;
+    if (!GetWindowRect(window, &area))
+        return false;
+    const int width = area.right - area.left;
+    const int height = area.bottom - area.top;
+    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    HDC source = GetWindowDC(window);
+    HDC memory = CreateCompatibleDC(source);
+    HBITMAP bitmap = CreateCompatibleBitmap(source, width, height);
+    HGDIOBJ old = SelectObject(memory, bitmap);
+    const bool copied = BitBlt(memory, 0, 0, width, height, source, 0, 0, SRCCOPY) != FALSE;
+    SelectObject(memory, old);
+    DeleteDC(memory);
+    ReleaseDC(window, source);
+
+    CreateDirectoryA(BN_SCREENSHOT_DIR, nullptr);
+    GdipBitmap picture;
+    const bool saved = copied && picture.CreateBitmapFromHBITMAP(bitmap) &&
+                       picture.SaveImageToFile(std::string(BN_SCREENSHOT_DIR) + "/" + fileName, kImageFormatPng);
+    picture.DisposeBitmap();
+    DeleteObject(bitmap);
+    return saved;
+}
+
+}  // namespace app_test

@@ -1,0 +1,157 @@
+// Page 0 of MainWindow under Wine: 生成 starts, pauses and resumes the timers, 停止 stops them, ticks
+// list scored names once per run and only above the minimum, and the option boxes enable their units.
+#include <gtest/gtest.h>
+
+#include <set>
+
+#include "app/generator_handlers.h"
+#include "app/main_window_scoring.h"
+#include "app/main_window_test_support.h"
+#include "naming/generation_state.h"
+#include "naming/name_score.h"
+#include "naming/random_names.h"
+#include "runtime/random.h"
+#include "runtime/text.h"
+#include "runtime/textset.h"
+
+namespace app_test {
+namespace {
+
+using RandomNamesPageTest = MainWindowTest;
+
+TEST_F(RandomNamesPageTest, ThreePressesStartPauseAndResumeAndStopEndsTheRun)
+{
+    Unit("编辑框_姓1").SetText("张");
+    ASSERT_TRUE(Unit("单选框选择男").Checked());
+    ASSERT_EQ("三字", Unit("组合框设置名字个数").Text());
+    Unit("超级列表框1").AppendRow({"旧的一行"});
+
+    Click("按钮生成");
+    EXPECT_EQ("暂停", Unit("按钮生成").Text());
+    EXPECT_EQ(0, Unit("超级列表框1").RowCount());  // the start clears the list
+    EXPECT_EQ("张", g_surname);
+    ASSERT_TRUE(forms_test::PumpUntil([&] { return Unit("超级列表框1").RowCount() >= 6; }));
+
+    Click("按钮生成");
+    EXPECT_EQ("继续", Unit("按钮生成").Text());
+    const int paused = Unit("超级列表框1").RowCount();
+    forms_test::PumpUntil([] { return false; }, 200);
+    EXPECT_EQ(paused, Unit("超级列表框1").RowCount());  // no ticks while paused
+
+    Click("按钮生成");
+    EXPECT_EQ("暂停", Unit("按钮生成").Text());
+    ASSERT_TRUE(forms_test::PumpUntil([&] { return Unit("超级列表框1").RowCount() >= paused + 6; }));
+    EXPECT_GE(Unit("超级列表框1").RowCount(), paused);  // resuming keeps the rows
+    ASSERT_TRUE(SaveScreenshot(window_->Window(), "generator-page0.png"));
+
+    Click("按钮停止");
+    EXPECT_EQ("生成", Unit("按钮生成").Text());
+    EXPECT_TRUE(g_stopGeneration);
+    const std::vector<std::string> rows = Column("超级列表框1", 0);
+    forms_test::PumpUntil([] { return false; }, 150);
+    EXPECT_EQ(rows.size(), static_cast<size_t>(Unit("超级列表框1").RowCount()));
+
+    // Each row: a three-character name with 张 first, then its score tag; no name twice in the run.
+    std::set<std::string> names;
+    for (const std::string& row : rows) {
+        const int tag = TextFind(row, "【");
+        ASSERT_EQ(7, tag) << row;
+        const std::string name = row.substr(0, 6);
+        EXPECT_EQ("张", name.substr(0, 2));
+        EXPECT_EQ(ScoreTag(ScoreName(MainWindowTalents(), name)), row.substr(6));
+        EXPECT_TRUE(names.insert(name).second) << name;
+    }
+}
+
+TEST_F(RandomNamesPageTest, TicksListNamesAboveTheMinimumOnceEach)
+{
+    Unit("编辑框_姓1").SetText("张");
+    Click("选择框自定义分数");
+    Unit("编辑框分数").SetText("80");
+    SeedRandom(2403);
+    Click("按钮生成");
+    forms::Unit& timer = Unit("时钟取3个字男名字");
+    ASSERT_EQ(30, timer.Interval());
+    timer.SetInterval(0);  // the ticks below come one by one, in a known number
+    Unit("超级列表框1").SetVisible(false);  // and need no repainting
+    constexpr int kTicks = 80;
+    for (int i = 0; i < kTicks; ++i) {
+        forms::Event tick{*window_, timer, forms::EventKind::TimerTick};
+        OnBoyName3Timer(tick);
+    }
+
+    // The same draws again, outside the window: the list holds exactly the names that pass.
+    SeedRandom(2403);
+    NameTickInputs inputs;
+    inputs.surname = "张";
+    inputs.minimumOn = true;
+    inputs.minimum = "80";
+    std::string previous;
+    TextSet seen;
+    std::vector<std::string> expected;
+    std::set<std::string> scores;
+    NameTickResult result;
+    for (int i = 0; i < kTicks; ++i) {
+        result = RunNameTick(NameTimer::Boy3, inputs, previous, MainWindowTalents(), seen);
+        scores.insert(result.score);
+        if (result.listed)
+            expected.push_back(result.fullName + result.tag);
+    }
+    EXPECT_EQ(1u, scores.count("80"));  // drawn, and dropped
+    EXPECT_EQ(1u, scores.count("81"));  // drawn, and kept
+    EXPECT_EQ(expected, Column("超级列表框1", 0));
+    for (const std::string& row : expected)
+        EXPECT_GT(TextToInt(row.substr(TextFind(row, "【") + 1)), 80) << row;
+    EXPECT_EQ(result.fullName, g_lastFullName);  // the latest candidate, listed or not
+    EXPECT_EQ(result.tag, g_lastScoreTag);
+}
+
+TEST_F(RandomNamesPageTest, OptionBoxesEnableTheirUnits)
+{
+    EXPECT_FALSE(Unit("单选框木1").Enabled());
+    Click("选择框第二个字");
+    EXPECT_TRUE(Unit("单选框金1").Enabled() && Unit("单选框土1").Enabled());
+    EXPECT_FALSE(Unit("单选框木2").Enabled());
+    Click("选择框第三个字");
+    EXPECT_TRUE(Unit("单选框木2").Enabled());
+    Click("选择框第二个字");
+    EXPECT_FALSE(Unit("单选框金1").Enabled());
+    EXPECT_FALSE(Unit("编辑框限定字").Enabled());
+    Click("选择框自定义名字");
+    EXPECT_TRUE(Unit("编辑框限定字").Enabled() && Unit("组合框名字限定字位数").Enabled());
+
+    // With a limit checked a press sorts the list into the pools, again at every press.
+    Unit("编辑框_姓1").SetText("李");
+    Click("按钮生成");
+    const std::string wood = Unit("编辑框木").Text();
+    EXPECT_FALSE(wood.empty());
+    Click("按钮生成");
+    Click("按钮生成");
+    EXPECT_EQ(wood + wood + wood, Unit("编辑框木").Text());
+}
+
+TEST_F(RandomNamesPageTest, FixedCharacterAndAnEmptySurname)
+{
+    Unit("编辑框_姓1").SetText("欧阳");
+    Click("选择框自定义名字");
+    Unit("编辑框限定字").SetText("明");
+    Click("按钮生成");
+    forms::Unit& timer = Unit("时钟取3个字男名字");
+    timer.SetInterval(0);
+    for (int i = 0; i < 20; ++i) {
+        forms::Event tick{*window_, timer, forms::EventKind::TimerTick};
+        OnBoyName3Timer(tick);
+    }
+    EXPECT_EQ("明", g_fixedNameChar);
+    for (const std::string& row : Column("超级列表框1", 0))
+        EXPECT_EQ("欧明", row.substr(0, 4)) << row;  // byte 3: the surname's second character
+
+    Click("按钮停止");
+    Unit("编辑框_姓1").SetText("");
+    Click("按钮生成");
+    EXPECT_EQ("生成", Unit("按钮生成").Text());  // no surname: nothing starts
+    EXPECT_EQ(Unit("编辑框_姓1").Window(), GetFocus());
+}
+
+}  // namespace
+}  // namespace app_test

@@ -1,0 +1,14 @@
+#include "app/settings_file.h"
+
+#include "runtime/forms/form_runtime.h"
+#include "runtime/ini.h"
+
+std::string SettingsFilePath()
+{
+    return forms::ProgramFolder() + "\\data\\setsoft.ini";
+}
+
+bool SaveSurnameSetting(const std::string& surname)
+{
+    return IniWrite(SettingsFilePath(), "编辑框", "编辑框_姓1", surname);
+}

@@ -1,0 +1,69 @@
+#include "combinations.h"
+
+#include "name_score.h"
+#include "runtime/text.h"
+#include "services/hanzi/pinyin.h"
+
+std::string CleanCombinationPool(const std::string& pool)
+{
+    static const char* const removed[] = {"，", "。", "；", "？", "\\", "\r\n", "'", "[", "]", "<"};
+    std::string text = pool;
+    for (const char* sought : removed)
+        text = TextReplaceAll(text, sought, "");
+    return TextRemoveBlanks(text);
+}
+
+std::string BuildCombinationLines(const std::string& surname, const std::string& cleanedPool)
+{
+    std::vector<std::string> units;
+    for (size_t at = 0; at < cleanedPool.size(); at += 2)
+        units.push_back(cleanedPool.substr(at, 2));
+    std::string lines;
+    lines.reserve(units.size() * units.size() * (surname.size() + 6));
+    for (const std::string& x : units)
+        for (const std::string& y : units)
+            lines.append(surname).append(x).append(y).append("\r\n");
+    return lines;
+}
+
+std::vector<std::string> SplitCandidateLines(const std::string& lines)
+{
+    // Byte by byte: a line that ends in half a character (a pool with a one-byte character in it)
+    // must not swallow the line break after it. CR is never part of a GBK character.
+    std::vector<std::string> names;
+    size_t start = 0;
+    while (start < lines.size()) {
+        size_t end = lines.find("\r\n", start);
+        if (end == std::string::npos)
+            end = lines.size();
+        names.push_back(lines.substr(start, end - start));
+        start = end + 2;
+    }
+    return names;
+}
+
+bool ProduceCombinationRows(const std::vector<std::string>& names, ThreeTalentsTable& talents,
+                            const std::atomic<bool>& stop, const RowBatchSink& sink)
+{
+    RowBatcher batcher(sink);
+    for (size_t i = 0; i < names.size(); ++i) {
+        if (stop.load())
+            return false;
+        if (!batcher.Add(ScoredNameRowCells(MakeScoredNameRow(talents, IntToText(static_cast<long long>(i + 1)), names[i]))))
+            return false;
+    }
+    return batcher.Finish();
+}
+
+void ExtractChineseChars(const std::string& text, std::string& result)
+{
+    const std::string wide = TextToFullWidth(text);
+    const size_t end = TextTrimRight(wide).size();
+    size_t at = 0;
+    do {
+        const std::string unit = wide.substr(at < wide.size() ? at : wide.size(), 2);
+        if (GetPinyinCount(unit) > 0)
+            result += TextToHalfWidth(unit);
+        at += 2;
+    } while (at < end);
+}
