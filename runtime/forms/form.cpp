@@ -65,9 +65,10 @@ Form::~Form() = default;
 
 bool Form::Create(HWND owner)
 {
-    DWORD style = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
+    const bool frameless = (def_.flags & kFormFrameless) != 0;
+    DWORD style = frameless ? WS_POPUP | WS_SYSMENU : WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
     if (def_.flags & kFormResizable)
-        style |= WS_THICKFRAME | WS_MAXIMIZEBOX;
+        style |= frameless ? WS_MAXIMIZEBOX : WS_THICKFRAME | WS_MAXIMIZEBOX;
     if (!(def_.flags & kFormNoMinimize))
         style |= WS_MINIMIZEBOX;
     const DWORD exStyle = (def_.flags & kFormToolWindow) ? WS_EX_TOOLWINDOW : 0;

@@ -266,5 +266,44 @@ TEST_F(FormsTest, DrawingPanelKeepsItsPictureAcrossResizes)
     EXPECT_FALSE(form->Get("标签1").DrawLine(0, 0, 1, 1));
 }
 
+TEST_F(FormsTest, FramelessWindowsHaveNoSystemFrame)
+{
+    struct Case {
+        unsigned flags;
+        bool minimiseBox, maximiseBox;
+    } cases[] = {
+        {forms::kFormFrameless, true, false},
+        {forms::kFormFrameless | forms::kFormResizable, true, true},
+        {forms::kFormFrameless | forms::kFormNoMinimize, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.flags);
+        forms::FormDef def;
+        def.name = "无边框窗口";
+        def.caption = "无边框";
+        def.rect = {60, 50, 320, 200};
+        def.flags = c.flags;
+        def.units = {forms::Define(UnitKind::Button, 1, "按钮1", {10, 10, 80, 24}, "确定")};
+        forms::Form* form = forms::OpenModeless(def);
+        ASSERT_NE(form, nullptr);
+        HWND window = form->Window();
+        const LONG_PTR style = GetWindowLongPtrA(window, GWL_STYLE);
+        EXPECT_TRUE(style & WS_POPUP);
+        EXPECT_TRUE(style & WS_SYSMENU);
+        EXPECT_FALSE(style & (WS_CAPTION | WS_THICKFRAME | WS_BORDER));
+        EXPECT_EQ((style & WS_MINIMIZEBOX) != 0, c.minimiseBox);
+        EXPECT_EQ((style & WS_MAXIMIZEBOX) != 0, c.maximiseBox);
+        // The rectangle of the definition is the client area.
+        RECT outer = {}, client = {};
+        GetWindowRect(window, &outer);
+        GetClientRect(window, &client);
+        EXPECT_EQ(outer.left, 60);
+        EXPECT_EQ(outer.top, 50);
+        EXPECT_EQ(client.right, 320);
+        EXPECT_EQ(client.bottom, 200);
+        EXPECT_TRUE(form->Destroy());
+    }
+}
+
 }  // namespace
 }  // namespace forms_test

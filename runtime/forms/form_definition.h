@@ -101,6 +101,9 @@ enum : unsigned {
     kFormHidden = 1u << 1,        // not shown after the created event
     kFormNoMinimize = 1u << 2,
     kFormToolWindow = 1u << 3,
+    // No system caption or border (the skin paints its own): the window's rectangle is its client
+    // area. The minimise and maximise bits stay in the style for the skin to read.
+    kFormFrameless = 1u << 4,
 };
 
 constexpr long kDefaultColour = -1;

@@ -28,6 +28,8 @@ struct SkinListControlRecord {
     HWND hwnd = nullptr;
     HWND verticalScrollBar = nullptr;
     HWND horizontalScrollBar = nullptr;
+    // The next paint renders the control afresh instead of copying it from the form's back buffer.
+    bool dirty = true;
 };
 
 struct SkinTrackbarRecord {
@@ -53,6 +55,8 @@ struct SkinHeaderRecord {
 // Toolbars and controls skinned on request; their windows carry the Kj_ properties.
 struct SkinKjRecord {
     HWND hwnd = nullptr;
+    // The next paint renders the control afresh.
+    bool repaint = false;
 };
 
 struct SkinStaticRecord {
@@ -75,4 +79,7 @@ struct SkinContainerRecord {
     int kind = kContainerKindOther;
     // Non-zero: controls inside the container take its fill as their background.
     int paintAsContainer = 0;
+    // The next paint renders the container's background afresh; its children have moved.
+    bool backgroundDirty = true;
+    bool childrenMoved = false;
 };

@@ -36,3 +36,20 @@ struct GlowTextStyle {
 // copies around the text, and the text itself one pixel right of and below the box's corner.
 void DrawTextGdiPlus(GdipGraphics& graphics, const std::string& text, const RectF& layout, COLORREF textColour,
                      COLORREF glowColour, const GlowTextStyle& style = GlowTextStyle());
+
+// How DrawSkinText lays out its text; the defaults are those of the title and the custom controls.
+struct SkinTextStyle {
+    float glowOffset = 1.0f;
+    std::string fontName = "宋体";
+    int fontStyle = 0;  // GDI+ FontStyle bits
+    float fontSize = 13.0f;
+    int alignment = 0;
+    int lineAlignment = 0;
+    bool wrap = true;
+    bool ellipsis = false;
+};
+
+// Draws the text in the layout box ringed by its glow: four copies in the glow colour at alpha 150,
+// moved by the offset right, left, down and up, under the text itself.
+void DrawSkinText(GdipGraphics& graphics, const std::string& text, const RectF& layout, COLORREF textColour,
+                  COLORREF glowColour, const SkinTextStyle& style = SkinTextStyle());

@@ -249,3 +249,104 @@ TEST(SkinPrimitivesTest, GlowTextFormatAndFailures)
     }
     EXPECT_EQ(unknown.Count(IsNotWhite), 0);
 }
+
+namespace {
+
+// What DrawSkinText would draw without its ring: the text alone in the layout box.
+void DrawPlainText(HDC dc, const std::string& text, const RectF& layout, float size)
+{
+    GdipGraphics graphics;
+    graphics.CreateFromHDC(dc);
+    GdipStringFormat format;
+    format.CreateStringFormat(0x2000);
+    GdipFont font;
+    font.CreateFontFromName("宋体", size);
+    GdipSolidBrush ink;
+    ink.CreateSolidFill(0xFF000000);
+    graphics.DrawString(text, font, ink, layout, format);
+}
+
+bool SameDarkPixels(const TextCanvas& a, const TextCanvas& b, int width, int height)
+{
+    for (int y = 0; y < height; ++y)
+        for (int x = 0; x < width; ++x)
+            if (IsDark(PixelRgb(a.Dc(), x, y)) != IsDark(PixelRgb(b.Dc(), x, y)))
+                return false;
+    return true;
+}
+
+}  // namespace
+
+TEST(SkinPrimitivesTest, SkinTextIsRingedOnePixelEachWay)
+{
+    const RectF layout{10, 5, 180, 30};
+    TextCanvas ringed(200, 40);
+    {
+        GdipGraphics graphics;
+        graphics.CreateFromHDC(ringed.Dc());
+        DrawSkinText(graphics, "测试文字", layout, kBlackText, kRedGlow);
+    }
+    TextCanvas plain(200, 40);
+    DrawPlainText(plain.Dc(), "测试文字", layout, 13);
+    // The text sits in the layout box itself, at 13 when no size is given.
+    EXPECT_TRUE(SameDarkPixels(ringed, plain, 200, 40));
+    RECT text = plain.Bounds(IsDark);
+    RECT ring = ringed.Bounds(IsReddish);
+    ASSERT_LE(ring.left, ring.right) << "the ring is drawn";
+    // One pixel each way, plus the soft edge of the glyphs.
+    for (LONG outside : {text.left - ring.left, ring.right - text.right, text.top - ring.top, ring.bottom - text.bottom}) {
+        EXPECT_GE(outside, 1);
+        EXPECT_LE(outside, 2);
+    }
+}
+
+TEST(SkinPrimitivesTest, SkinTextOptions)
+{
+    SCOPED_TRACE("offset 0 lays the ring under the text, where it does not show");
+    TextCanvas under(120, 30);
+    {
+        GdipGraphics graphics;
+        graphics.CreateFromHDC(under.Dc());
+        SkinTextStyle style;
+        style.glowOffset = 0;
+        DrawSkinText(graphics, "测试", RectF{0, 0, 120, 30}, kBlackText, kRedGlow, style);
+    }
+    RECT text = under.Bounds(IsDark);
+    RECT glow = under.Bounds(IsReddish);
+    ASSERT_LE(text.left, text.right);
+    // Only the soft edges of the glyphs let the glow show, never beyond them.
+    if (glow.left <= glow.right) {
+        EXPECT_GE(glow.left, text.left - 1);
+        EXPECT_LE(glow.right, text.right + 1);
+        EXPECT_GE(glow.top, text.top - 1);
+        EXPECT_LE(glow.bottom, text.bottom + 1);
+    }
+
+    SCOPED_TRACE("size 12 differs from the default 13");
+    TextCanvas twelve(120, 30);
+    TextCanvas plainTwelve(120, 30);
+    {
+        GdipGraphics graphics;
+        graphics.CreateFromHDC(twelve.Dc());
+        SkinTextStyle style;
+        style.fontSize = 12;
+        DrawSkinText(graphics, "测试", RectF{0, 0, 120, 30}, kBlackText, kRedGlow, style);
+    }
+    DrawPlainText(plainTwelve.Dc(), "测试", RectF{0, 0, 120, 30}, 12);
+    EXPECT_TRUE(SameDarkPixels(twelve, plainTwelve, 120, 30));
+    EXPECT_FALSE(SameDarkPixels(twelve, under, 120, 30));
+
+    SCOPED_TRACE("no wrap with ellipsis keeps one line inside the width");
+    TextCanvas oneLine(100, 60);
+    {
+        GdipGraphics graphics;
+        graphics.CreateFromHDC(oneLine.Dc());
+        SkinTextStyle style;
+        style.wrap = false;
+        style.ellipsis = true;
+        DrawSkinText(graphics, "一二三四五六七八九十", RectF{0, 0, 60, 50}, kBlackText, kRedGlow, style);
+    }
+    RECT one = oneLine.Bounds(IsDark);
+    EXPECT_LT(one.bottom - one.top, 16);
+    EXPECT_LE(one.right, 61);
+}

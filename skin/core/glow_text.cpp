@@ -1,5 +1,6 @@
-// Text with a soft glow: the glow-coloured text is drawn into a bitmap, shrunk by the blur factor and
-// grown back (which blurs it), and laid under four faint copies of the text and the text itself.
+// Text with a glow. DrawTextGdiPlus: the glow-coloured text is drawn into a bitmap, shrunk by the blur
+// factor and grown back (which blurs it), and laid under four faint copies of the text and the text
+// itself. DrawSkinText: four copies in the glow colour, one offset to each side, under the text.
 #include "gdiplus/gdip_brush.h"
 #include "gdiplus/gdip_font.h"
 #include "gdiplus/gdip_graphics.h"
@@ -19,8 +20,10 @@ constexpr int kCompositingGammaCorrected = 3;
 constexpr int kPixelOffsetNone = 3;
 constexpr int kSmoothingAntiAlias = 4;
 constexpr BYTE kHaloAlpha = 60;
+constexpr BYTE kRingAlpha = 150;
 
-void MakeFormat(GdipStringFormat& format, const GlowTextStyle& style)
+template <class Style>
+void MakeFormat(GdipStringFormat& format, const Style& style)
 {
     format.CreateStringFormat(kFormatLineLimit);
     if (style.ellipsis)
@@ -31,7 +34,8 @@ void MakeFormat(GdipStringFormat& format, const GlowTextStyle& style)
     format.SetStringFormatLineAlign(style.lineAlignment);
 }
 
-void MakeFont(GdipFont& font, const GlowTextStyle& style)
+template <class Style>
+void MakeFont(GdipFont& font, const Style& style)
 {
     font.CreateFontFromName(style.fontName, style.fontSize, style.fontStyle, kUnitWorld);
 }
@@ -111,4 +115,23 @@ void DrawTextGdiPlus(GdipGraphics& graphics, const std::string& text, const Rect
     GdipSolidBrush ink;
     ink.CreateSolidFill(MakeArgbColor(textColour));
     graphics.DrawString(text, font, ink, RectF{x + 1, y + 1, w, h}, format);
+}
+
+void DrawSkinText(GdipGraphics& graphics, const std::string& text, const RectF& layout, COLORREF textColour,
+                  COLORREF glowColour, const SkinTextStyle& style)
+{
+    GdipStringFormat format;
+    MakeFormat(format, style);
+    GdipFont font;
+    MakeFont(font, style);
+    GdipSolidBrush ring;
+    ring.CreateSolidFill(MakeArgbColor(glowColour, kRingAlpha));
+    const float o = style.glowOffset;
+    const float x = layout.x, y = layout.y, w = layout.width, h = layout.height;
+    for (const RectF& box : {RectF{x + o, y, w, h}, RectF{x - o, y, w, h}, RectF{x, y + o, w, h}, RectF{x, y - o, w, h}})
+        graphics.DrawString(text, font, ring, box, format);
+
+    GdipSolidBrush ink;
+    ink.CreateSolidFill(MakeArgbColor(textColour));
+    graphics.DrawString(text, font, ink, layout, format);
 }

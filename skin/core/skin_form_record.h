@@ -43,7 +43,7 @@ struct StatusBandSegment {
     int width = -1;  // -1: the rest of the band
     std::string text;
     std::string picture;
-    COLORREF backColour = 0;
+    COLORREF textColour = 0;
 };
 
 // A page window that a navigation bar lays out on the form.
@@ -62,6 +62,8 @@ struct CaptionFade {
 // The custom child controls made from static controls of a skinned form.
 struct SkinnedChildRecord {
     HWND hwnd = nullptr;
+    // The next paint renders the control afresh.
+    bool dirty = true;
 };
 
 enum CloseEffect {
@@ -72,8 +74,8 @@ enum CloseEffect {
 
 struct SkinFormRecord {
     HWND hwnd = nullptr;
-    bool showPending = false;
-    bool firstShowDone = false;
+    bool justShown = false;  // the first show painted the frame at once
+    bool wasHidden = false;  // the form has been hidden at least once
     int closeEffect = kCloseEffectNone;
     bool moving = false;
     bool sizing = false;
@@ -87,7 +89,7 @@ struct SkinFormRecord {
     bool hasMaximizeButton = false;
     bool hasCloseButton = false;
     bool showTitle = false;
-    bool tintBody = false;
+    bool captionGradient = false;  // the tint stops at the caption band, which gets a gloss of its own
     WNDPROC savedWndProc = nullptr;  // also in the window property Hw_hProc
     std::string backgroundImage;
     int imageMode = 0;
@@ -125,7 +127,7 @@ struct SkinFormRecord {
     FormRect statusRect;
     std::vector<StatusBandSegment> statusSegments;
     std::vector<FormRect> statusSegmentRects;
-    bool statusInverseBack = false;
+    bool statusInverseText = false;  // segment texts in the inverse of the skin base colour
     bool statusTextGlow = false;
     COLORREF statusTextColour = 0;
     COLORREF statusGlowColour = 0;

@@ -34,6 +34,14 @@ LRESULT CALLBACK TestSkinFormProc(HWND window, UINT message, WPARAM wParam, LPAR
     return CallWindowProcA(previous ? previous : DefWindowProcA, window, message, wParam, lParam);
 }
 
+constexpr char kFrameFormClass[] = "BnSkinFrameForm";
+
+LRESULT CALLBACK RecordingFormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    FormMessages().push_back(FormMessage{window, message, wParam, lParam});
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
 void RegisterTestFormClass()
 {
     static bool registered = false;
@@ -84,6 +92,40 @@ HWND CreateTestForm(int x, int y, int width, int height, HWND owner)
                                 height, owner, nullptr, GetModuleHandleA(nullptr), nullptr);
     EXPECT_NE(form, nullptr);
     return form;
+}
+
+HWND CreateFrameForm(int x, int y, int width, int height, DWORD extraStyle, bool visible)
+{
+    static bool registered = false;
+    if (!registered) {
+        WNDCLASSA wc = {};
+        wc.style = CS_DBLCLKS;
+        wc.lpfnWndProc = RecordingFormProc;
+        wc.hInstance = GetModuleHandleA(nullptr);
+        wc.lpszClassName = kFrameFormClass;
+        wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
+        wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        registered = RegisterClassA(&wc) != 0;
+    }
+    DWORD style = WS_POPUP | WS_SYSMENU | extraStyle | (visible ? WS_VISIBLE : 0);
+    HWND form = CreateWindowExA(0, kFrameFormClass, "测试窗口", style, x, y, width, height, nullptr, nullptr,
+                                GetModuleHandleA(nullptr), nullptr);
+    EXPECT_NE(form, nullptr);
+    return form;
+}
+
+std::vector<FormMessage>& FormMessages()
+{
+    static std::vector<FormMessage> messages;
+    return messages;
+}
+
+int CountFormMessages(HWND window, UINT message)
+{
+    int n = 0;
+    for (const FormMessage& m : FormMessages())
+        n += m.window == window && m.message == message;
+    return n;
 }
 
 HWND CreateTestChild(HWND parent, const char* className, int x, int y, int width, int height, DWORD style,

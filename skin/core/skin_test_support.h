@@ -37,6 +37,20 @@ std::vector<WPARAM>& TestFormCommands();
 // The procedure every test form has before it is skinned.
 WNDPROC TestFormOwnProc();
 
+// A frameless top-level window (WS_POPUP | WS_SYSMENU | extraStyle, so the client area is the window
+// rectangle) as the form runtime makes skinned windows. Its own procedure records every message it
+// receives (FormMessages) and then calls DefWindowProcA.
+HWND CreateFrameForm(int x, int y, int width, int height, DWORD extraStyle = 0, bool visible = true);
+struct FormMessage {
+    HWND window;
+    UINT message;
+    WPARAM wParam;
+    LPARAM lParam;
+};
+std::vector<FormMessage>& FormMessages();
+// How many messages of that kind the window's own procedure received.
+int CountFormMessages(HWND window, UINT message);
+
 // Records the window as a skinned form and subclasses it with a form procedure that releases the form
 // on WM_NCDESTROY; returns the form number.
 int SkinTestForm(HWND form);

@@ -15,6 +15,8 @@ inline constexpr char kPropHwFormNumber[] = "Hw_FuID";
 inline constexpr char kPropKjProc[] = "Kj_hProc";
 inline constexpr char kPropKjListIndex[] = "Kj_lbID";
 inline constexpr char kPropKjFormNumber[] = "Kj_FuID";
+// On a control: its text colour (COLORREF), which the form runtime sets.
+inline constexpr char kPropKjTextColour[] = "Kj_Ztys";
 // On a control: the brush answered to WM_CTLCOLOR* and the bitmap under it.
 inline constexpr char kPropKjCtlBrush[] = "Kj_dxjb";
 inline constexpr char kPropKjCtlBitmap[] = "Kj_wtjb";

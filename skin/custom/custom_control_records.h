@@ -11,16 +11,14 @@
 #include <atomic>
 
 #include "skin/core/record_list.h"
+#include "skin/custom/tooltip.h"
 
-// A tooltip window made for an owner window (the caption buttons of a form keep one). Dropping the
-// object leaves the tooltip window alone: it goes with its owner.
-struct ToolTipClass {
-    HWND window = nullptr;
-    HWND owner = nullptr;
-};
-
+// Each record's dirty flag makes the control render afresh at its next paint instead of copying its
+// kept picture (a drawing board rebuilds its background when either of its two flags is set).
 struct SkinCanvasRecord {
     HWND hwnd = nullptr;
+    bool dirty = true;
+    bool formDirty = false;
     // Client size at the last recomposition; read by the animation threads too.
     std::atomic<int> clientWidth{0};
     std::atomic<int> clientHeight{0};
@@ -28,14 +26,17 @@ struct SkinCanvasRecord {
 
 struct NavBarRecord {
     HWND hwnd = nullptr;
+    bool dirty = false;
 };
 
 struct GroupListRecord {
     HWND hwnd = nullptr;
+    bool dirty = true;
 };
 
 struct TabStripRecord {
     HWND hwnd = nullptr;
+    bool dirty = true;
 };
 
 inline constexpr int kScrollBarStandAlone = 0;
@@ -46,6 +47,7 @@ struct ScrollBarRecord {
     // The bar's own window when stand-alone, else its host's window.
     HWND hwnd = nullptr;
     int mode = kScrollBarStandAlone;
+    bool dirty = true;
 };
 
 inline RecordList<SkinCanvasRecord> g_skinCanvases;

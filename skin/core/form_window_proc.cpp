@@ -1,0 +1,309 @@
+#include "skin/core/form_window_proc.h"
+
+#include "skin/controls/control_styles.h"
+#include "skin/controls/draw_item.h"
+#include "skin/controls/form_repaint.h"
+#include "skin/core/attached_pages.h"
+#include "skin/core/drawing_core.h"
+#include "skin/core/form_release.h"
+#include "skin/core/frame_hit_testing.h"
+#include "skin/core/frame_layout.h"
+#include "skin/core/frame_painting.h"
+#include "skin/core/skin_options.h"
+#include "skin/core/skin_registry.h"
+#include "skin/core/window_props.h"
+
+namespace {
+
+LRESULT CallPrevious(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    WNDPROC previous = GetWindowPropHandle<WNDPROC>(window, kPropHwProc);
+    return CallWindowProcA(previous ? previous : DefWindowProcA, window, message, wParam, lParam);
+}
+
+// The hover-fade timer of a form has the form's window handle as its id.
+UINT_PTR HoverTimerId(HWND window)
+{
+    return reinterpret_cast<UINT_PTR>(window);
+}
+
+HGDIOBJ NullBrush()
+{
+    return GetStockObject(NULL_BRUSH);
+}
+
+void PrepareControlDc(HDC dc, HWND control)
+{
+    SetTextColor(dc, static_cast<COLORREF>(GetWindowProp(control, kPropKjTextColour)));
+    SetBkMode(dc, TRANSPARENT);
+}
+
+void DeleteBrushOf(HWND control)
+{
+    HGDIOBJ brush = GetWindowPropHandle<HGDIOBJ>(control, kPropKjCtlBrush);
+    if (brush && brush != NullBrush())
+        DeleteObject(brush);
+}
+
+// What lies behind the control under the white veil, as a pattern brush; the control's previous pair
+// is deleted first, so at most one pair per control is alive. 0 when the control is on no skinned form.
+HBRUSH VeiledBrush(HDC dc, HWND control)
+{
+    PrepareControlDc(dc, control);
+    DeleteBrushOf(control);
+    if (HGDIOBJ bitmap = GetWindowPropHandle<HGDIOBJ>(control, kPropKjCtlBitmap))
+        DeleteObject(bitmap);
+    RemovePropA(control, kPropKjCtlBrush);
+    RemovePropA(control, kPropKjCtlBitmap);
+    HBITMAP bitmap = MakeVeiledBackgroundBitmap(control);
+    if (!bitmap)
+        return nullptr;
+    HBRUSH brush = CreatePatternBrush(bitmap);
+    SetWindowProp(control, kPropKjCtlBrush, reinterpret_cast<LONG_PTR>(brush));
+    SetWindowProp(control, kPropKjCtlBitmap, reinterpret_cast<LONG_PTR>(bitmap));
+    return brush;
+}
+
+HBRUSH HollowBrush(HDC dc, HWND control)
+{
+    PrepareControlDc(dc, control);
+    DeleteBrushOf(control);
+    HBRUSH brush = static_cast<HBRUSH>(NullBrush());
+    SetWindowProp(control, kPropKjCtlBrush, reinterpret_cast<LONG_PTR>(brush));
+    return brush;
+}
+
+bool VeilOn()
+{
+    return g_skinChildControls && g_veilEnabled;
+}
+
+// The brush for a WM_CTLCOLOR* message, or 0 when the form's own procedure answers it.
+HBRUSH ControlColourBrush(UINT message, HDC dc, HWND control)
+{
+    switch (message) {
+    case WM_CTLCOLOREDIT:
+        // The edit field of a combo box is the combo family's.
+        if (GetWindowClassName(GetParent(control)) == "ComboBox")
+            return nullptr;
+        return VeilOn() ? VeiledBrush(dc, control) : nullptr;
+    case WM_CTLCOLORSTATIC:
+        return VeilOn() ? VeiledBrush(dc, control) : nullptr;
+    case WM_CTLCOLORLISTBOX:
+        if (VeilOn() && GetWindowClassName(control) == "ListBox" && !IsOwnerDrawListBox(control))
+            return HollowBrush(dc, control);
+        return nullptr;
+    case WM_CTLCOLORBTN:
+        return VeilOn() ? HollowBrush(dc, control) : nullptr;
+    default:
+        return nullptr;
+    }
+}
+
+void FreeChildrensColourObjects(HWND window)
+{
+    HWND child = nullptr;
+    while ((child = FindWindowExA(window, child, nullptr, nullptr)) != nullptr)
+        FreeControlColourObjects(child);
+}
+
+void OnShowWindow(SkinFormRecord& form, int n, WPARAM shown)
+{
+    if (shown == 1 && !form.wasHidden) {
+        // The first show paints the frame at once.
+        PAINTSTRUCT ps;
+        BeginPaint(form.hwnd, &ps);
+        PaintFormFrame(n, true);
+        EndPaint(form.hwnd, &ps);
+        form.justShown = true;
+        form.needsFullRepaint = false;
+        form.wasHidden = false;
+    } else {
+        form.wasHidden = true;
+        form.justShown = false;
+    }
+}
+
+LRESULT OnEraseBackground(SkinFormRecord& form, HDC dc)
+{
+    SetBkMode(dc, TRANSPARENT);
+    // While the new frame is not painted yet, the old picture stands in, once between two rebuilds.
+    if (form.needsFullRepaint && !form.sizing && form.backBufferDc && !form.justShown && !form.backgroundErased) {
+        BlitFormBackground(form.hwnd, false, true);
+        form.backgroundErased = true;
+    }
+    return 1;
+}
+
+LRESULT OnPaint(SkinFormRecord& form, int n, WPARAM wParam, LPARAM lParam)
+{
+    const HWND window = form.hwnd;
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(window, &ps);
+    if (form.minimized) {
+        form.needsFullRepaint = false;
+    } else if (form.needsFullRepaint) {
+        PaintFormFrame(n, true);
+        if (form.restorePending) {
+            form.restorePending = false;
+            RefreshListViews(window);
+        }
+        form.backgroundErased = false;
+        form.justShown = false;
+    } else {
+        BlitFrameBuffer(n, dc);
+        InvalidateTransparentChildren(window);
+        form.needsFullRepaint = false;
+    }
+    EndPaint(window, &ps);
+    return DefWindowProcA(window, WM_PAINT, wParam, lParam);
+}
+
+void OnWindowPosChanged(SkinFormRecord& form, int n)
+{
+    RECT client = {};
+    GetClientRect(form.hwnd, &client);
+    if (form.hasMaximizeButton && client.right == GetSystemMetrics(SM_CXSCREEN) &&
+        client.bottom == GetSystemMetrics(SM_CYSCREEN)) {
+        // The system stretched the form over the whole screen: leave the taskbar free.
+        form.maximized = true;
+        const SIZE area = MaximizedFormSize(false);
+        SetWindowPos(form.hwnd, nullptr, 0, 0, area.cx, area.cy, SWP_NOZORDER | SWP_NOOWNERZORDER);
+    }
+    LayoutCaptionButtons(n);
+    if (SkinFormRecord* again = SkinFormAt(n); again && again->statusHeight > 0)
+        RelayoutStatusBand(n);
+}
+
+void OnSize(SkinFormRecord& form, int n)
+{
+    if (!form.minimized)
+        MarkFormBackgroundsDirty(form.hwnd);
+    form.hotCaptionButton = 0;
+    if (g_firstFormSize) {
+        form.needsFullRepaint = false;
+        g_firstFormSize = false;
+    } else {
+        form.needsFullRepaint = true;
+        // A frameless form's class need not redraw on every size change: the rebuild needs a paint.
+        InvalidateRect(form.hwnd, nullptr, FALSE);
+    }
+    LayoutAttachedPages(n);
+}
+
+}  // namespace
+
+void FreeControlColourObjects(HWND control)
+{
+    DeleteBrushOf(control);
+    if (HGDIOBJ bitmap = GetWindowPropHandle<HGDIOBJ>(control, kPropKjCtlBitmap))
+        DeleteObject(bitmap);
+    RemovePropA(control, kPropKjCtlBrush);
+    RemovePropA(control, kPropKjCtlBitmap);
+}
+
+void BlitFrameBuffer(int formNumber, HDC dc)
+{
+    const SkinFormRecord* form = SkinFormAt(formNumber);
+    if (!form)
+        return;
+    RECT r = {};
+    GetWindowRect(form->hwnd, &r);
+    // A DC taken here is released here; a given one (the paint DC) stays the caller's, who ends its paint.
+    const bool own = form->justShown || !dc;
+    HDC target = ExcludeChildrenFromClip(form->hwnd, own ? nullptr : dc);
+    BitBlt(target, 0, 0, r.right - r.left, r.bottom - r.top, form->frameDc, 0, 0, SRCCOPY);
+    if (own)
+        ReleaseDC(form->hwnd, target);
+}
+
+void RefreshListViews(HWND formWindow)
+{
+    const SkinFormRecord* form = SkinFormAt(GetWindowPropNumber(formWindow, kPropHwListIndex));
+    if (!form || form->hwnd != formWindow)
+        return;
+    for (const auto& list : form->listControls) {
+        if (IsWindowVisible(list->hwnd) && GetWindowClassName(list->hwnd) == "SysListView32") {
+            list->dirty = true;
+            InvalidateRect(list->hwnd, nullptr, TRUE);
+        }
+    }
+}
+
+LRESULT CALLBACK SkinFormWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const int n = GetWindowPropNumber(window, kPropHwListIndex);
+    SkinFormRecord* form = SkinFormAt(n);
+    if (!form || form->hwnd != window)
+        return CallPrevious(window, message, wParam, lParam);
+
+    switch (message) {
+    case WM_NCDESTROY: {
+        KillTimer(window, HoverTimerId(window));
+        // The release gives the window its own procedure back and frees the record; the message goes on
+        // to that procedure.
+        WNDPROC previous = ReleaseSkinnedForm(window);
+        return CallWindowProcA(previous ? previous : DefWindowProcA, window, message, wParam, lParam);
+    }
+    case WM_DESTROY:
+        // The children still exist here; by WM_NCDESTROY they and their properties are gone.
+        FreeChildrensColourObjects(window);
+        break;
+    case WM_PARENTNOTIFY:
+        if (LOWORD(wParam) == WM_DESTROY)
+            FreeControlColourObjects(reinterpret_cast<HWND>(lParam));
+        break;
+    case WM_SIZING:
+        form->sizing = true;
+        break;
+    case WM_MOVING:
+        form->moving = true;
+        break;
+    case WM_EXITSIZEMOVE:
+        form->moving = false;
+        form->sizing = false;
+        break;
+    case WM_SHOWWINDOW:
+        OnShowWindow(*form, n, wParam);
+        break;
+    case WM_ERASEBKGND:
+        return OnEraseBackground(*form, reinterpret_cast<HDC>(wParam));
+    case WM_PAINT:
+        return OnPaint(*form, n, wParam, lParam);
+    case WM_WINDOWPOSCHANGED:
+        OnWindowPosChanged(*form, n);
+        break;
+    case WM_SIZE:
+        OnSize(*form, n);
+        break;
+    case WM_QUERYOPEN:
+        form->minimized = false;
+        form->restorePending = true;
+        break;
+    case WM_DRAWITEM:
+        if (lParam) {
+            const DRAWITEMSTRUCT item = *reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+            HandleDrawItem(n, item);
+        }
+        break;
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+        if (HBRUSH brush = ControlColourBrush(message, reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)))
+            return reinterpret_cast<LRESULT>(brush);
+        break;
+    case WM_ACTIVATEAPP:
+        if (wParam == 0)
+            form->active = false;
+        else if (wParam == 1)
+            form->active = true;
+        break;
+    case WM_ACTIVATE:
+        form->active = static_cast<LONG_PTR>(wParam) > 0;
+        break;
+    default:
+        break;
+    }
+    return CallPrevious(window, message, wParam, lParam);
+}

@@ -1,0 +1,384 @@
+#include "skin/core/frame_painting.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdint>
+
+#include "gdiplus/gdip_bitmap.h"
+#include "gdiplus/gdip_brush.h"
+#include "gdiplus/gdip_font.h"
+#include "gdiplus/gdip_graphics.h"
+#include "gdiplus/gdip_path.h"
+#include "gdiplus/gdip_pen.h"
+#include "gdiplus/gdip_string_format.h"
+#include "gdiplus/gdip_texture.h"
+#include "skin/core/caption_buttons.h"
+#include "skin/core/caption_title.h"
+#include "skin/core/drawing_core.h"
+#include "skin/core/drawing_primitives.h"
+#include "skin/core/frame_surface.h"
+#include "skin/core/memory_dc.h"
+#include "skin/core/skin_options.h"
+#include "skin/core/skin_registry.h"
+#include "skin/core/window_props.h"
+
+namespace {
+
+constexpr COLORREF kWhite = 0xFFFFFF;
+constexpr COLORREF kBlack = 0;
+constexpr int kWrapTileFlipX = 1;
+constexpr int kUnitPixel = 2;
+
+struct ClientSize {
+    int width = 0;
+    int height = 0;
+};
+
+ClientSize ClientSizeOf(HWND window)
+{
+    RECT r = {};
+    GetClientRect(window, &r);
+    return {r.right - r.left, r.bottom - r.top};
+}
+
+bool HasTint(COLORREF colour)
+{
+    return static_cast<int>(colour) >= 0;
+}
+
+// Puts a new client-sized DIB into the frame context and returns it; the bitmap the context was made
+// with is kept in Ck_Ycjdx for the release, the DIB of the last paint is deleted.
+HBITMAP RenewFrameBitmap(SkinFormRecord& form, const ClientSize& size)
+{
+    if (!form.frameDc)
+        form.frameDc = CreateCompatibleDC(nullptr);
+    HBITMAP dib = CreateDib32(size.width, size.height);
+    HGDIOBJ previous = SelectObject(form.frameDc, dib);
+    if (!GetPropA(form.hwnd, kPropFramePrevBitmap))
+        SetWindowProp(form.hwnd, kPropFramePrevBitmap, reinterpret_cast<LONG_PTR>(previous));
+    else if (previous)
+        DeleteObject(previous);
+    SetWindowProp(form.hwnd, kPropFrameBitmap, reinterpret_cast<LONG_PTR>(dib));
+    return dib;
+}
+
+
+// The caption band as painted so far (background, tint, gloss, border), before title and buttons.
+void RenewCaptionCopy(SkinFormRecord& form, const ClientSize& size)
+{
+    if (form.captionCacheDc) {
+        SelectObject(form.captionCacheDc, form.captionCacheOldBitmap);
+        DeleteObject(form.captionCacheBitmap);
+        DeleteDC(form.captionCacheDc);
+    }
+    form.captionCacheDc = CreateCompatibleDC(nullptr);
+    form.captionCacheBitmap = CreateDib32(size.width, form.captionHeight);
+    form.captionCacheOldBitmap = static_cast<HBITMAP>(SelectObject(form.captionCacheDc, form.captionCacheBitmap));
+    BitBlt(form.captionCacheDc, 0, 0, size.width, form.captionHeight, form.frameDc, 0, 0, SRCCOPY);
+}
+
+void RenewBackBuffer(SkinFormRecord& form, const ClientSize& size)
+{
+    ReleaseMemoryDC(form.backBufferDc);
+    form.backBufferDc = CreateMemoryDC(size.width, size.height);
+    if (form.backBufferDc)
+        BitBlt(form.backBufferDc, 0, 0, size.width, size.height, form.frameDc, 0, 0, SRCCOPY);
+}
+
+void FillSolid(GdipGraphics& graphics, uint32_t argb, float x, float y, float width, float height)
+{
+    GdipSolidBrush brush;
+    brush.CreateSolidFill(argb);
+    graphics.FillRectangle(brush, x, y, width, height);
+}
+
+void FillVerticalGradient(GdipGraphics& graphics, float x, float y, float width, float height, uint32_t top,
+                          uint32_t bottom)
+{
+    GdipLinearGradientBrush brush;
+    brush.CreateLineBrush(PointF{x, y}, PointF{x, y + height}, top, bottom);
+    graphics.FillRectangle(brush, x, y, width, height);
+}
+
+// Every pixel of the frame picture becomes the colour. The frame's DIB is filled directly, which gives
+// the pixels GraphicsClear gives, in a fraction of its time under Wine.
+void ClearFrame(GdipGraphics& graphics, const SkinFormRecord& form, uint32_t argb)
+{
+    DIBSECTION section = {};
+    HGDIOBJ dib = form.frameDc ? GetCurrentObject(form.frameDc, OBJ_BITMAP) : nullptr;
+    if (!dib || GetObjectA(dib, sizeof(section), &section) != sizeof(section) || !section.dsBm.bmBits ||
+        section.dsBm.bmBitsPixel != 32) {
+        graphics.GraphicsClear(argb);
+        return;
+    }
+    graphics.Flush();
+    GdiFlush();
+    auto* pixels = static_cast<uint32_t*>(section.dsBm.bmBits);
+    std::fill(pixels, pixels + static_cast<size_t>(section.dsBm.bmWidth) * section.dsBm.bmHeight, argb);
+}
+
+void DrawPicture(GdipGraphics& graphics, const SkinFormRecord& form, const ClientSize& size)
+{
+    GdipBitmap bitmap;
+    if (!PrepareSkinBitmap(FindSkinnedWindow(form.hwnd), bitmap))
+        return;
+    const bool own = !form.backgroundImage.empty();
+    const int mode = own ? form.imageMode : g_skinImageMode;
+    const float pw = static_cast<float>(bitmap.GetImageWidth());
+    const float ph = static_cast<float>(bitmap.GetImageHeight());
+    const float cw = static_cast<float>(size.width);
+    const float ch = static_cast<float>(size.height);
+    switch (mode) {
+    case 0:
+    case 4:
+        graphics.DrawImage(bitmap, 0, 0);
+        break;
+    case 1:
+        graphics.DrawImage(bitmap, cw - pw, 0);
+        break;
+    case 2:
+        graphics.DrawImageRectRect(bitmap, (cw - pw) / 2, (ch - ph) / 2, pw, ph);
+        break;
+    case 3:
+        graphics.DrawImageRectRect(bitmap, 0, 0, cw, ch);
+        break;
+    default:
+        break;
+    }
+}
+
+}  // namespace
+
+// True when the window already has the rounded region of its client size; giving it again costs a
+// round trip to the display and a repaint.
+bool HasRoundRegion(HWND formWindow, const RECT& client)
+{
+    HRGN current = CreateRectRgn(0, 0, 0, 0);
+    HRGN wanted = CreateRoundRectRgn(0, 0, client.right + 1, client.bottom + 1, 5, 5);
+    const bool same = current && wanted && GetWindowRgn(formWindow, current) != ERROR && EqualRgn(current, wanted);
+    DeleteObject(current);
+    DeleteObject(wanted);
+    return same;
+}
+
+void ApplyRoundRegion(HWND formWindow)
+{
+    RECT client = {};
+    GetClientRect(formWindow, &client);
+    if (HasRoundRegion(formWindow, client))
+        return;
+    SetWindowRgn(formWindow, nullptr, TRUE);
+    SetWindowPos(formWindow, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER);
+    RECT r = {};
+    GetClientRect(formWindow, &r);
+    // From here on the window owns the region.
+    HRGN region = CreateRoundRectRgn(0, 0, r.right + 1, r.bottom + 1, 5, 5);
+    if (region && !SetWindowRgn(formWindow, region, TRUE))
+        DeleteObject(region);
+}
+
+bool PrepareSkinBitmap(int formNumber, GdipBitmap& bitmap)
+{
+    const SkinFormRecord* form = SkinFormAt(formNumber);
+    if (!form)
+        return false;
+    const bool own = !form->backgroundImage.empty();
+    const std::string& picture = own ? form->backgroundImage : g_skinImage;
+    const int mode = own ? form->imageMode : g_skinImageMode;
+    if (picture.empty() || mode < 0 || mode > 4)
+        return false;
+    if (mode != 4)
+        return bitmap.CreateBitmapFromStream(picture);
+
+    GdipImage tile;
+    if (!tile.LoadImageFromStream(picture))
+        return false;
+    const ClientSize size = ClientSizeOf(form->hwnd);
+    const int height = tile.GetImageHeight();
+    if (!bitmap.CreateBitmapFromScan0Default(size.width, height, kPixelFormat32bppArgb))
+        return false;
+    GdipGraphics graphics;
+    graphics.CreateFromImage(bitmap);
+    GdipTextureBrush mirrored;
+    mirrored.CreateTexture(tile, kWrapTileFlipX);
+    graphics.FillRectangle(mirrored, 0, 0, static_cast<float>(size.width), static_cast<float>(height));
+    return true;
+}
+
+void PaintFrameBackground(GdipGraphics& graphics, int formNumber)
+{
+    const SkinFormRecord* form = SkinFormAt(formNumber);
+    if (!form)
+        return;
+    const ClientSize size = ClientSizeOf(form->hwnd);
+    const float cw = static_cast<float>(size.width);
+    const float ch = static_cast<float>(size.height);
+    const float caption = static_cast<float>(form->captionHeight);
+
+    ClearFrame(graphics, *form, MakeArgbColor(form->backgroundImage.empty() ? g_skinBaseColour : form->imageColour));
+    DrawPicture(graphics, *form, size);
+
+    const BYTE tintAlpha = static_cast<BYTE>(form->tintAlpha);
+    if (HasTint(form->tintColour)) {
+        const uint32_t tint = MakeArgbColor(form->tintColour, tintAlpha);
+        if (form->captionGradient)
+            FillSolid(graphics, tint, 0, caption, cw, ch - caption);
+        else
+            FillSolid(graphics, tint, 0, 0, cw, ch);
+    }
+    if (form->captionGradient) {
+        // The tinted gloss only for a colour above 0; black and no tint get the white one.
+        if (static_cast<int>(form->tintColour) > 0)
+            FillVerticalGradient(graphics, 0, 0, cw, caption,
+                                 MakeArgbColor(form->tintColour, static_cast<BYTE>(static_cast<int>(form->tintAlpha * 0.2))),
+                                 MakeArgbColor(form->tintColour, tintAlpha));
+        else
+            FillVerticalGradient(graphics, 0, 0, cw, caption, MakeArgbColor(kWhite, 150), MakeArgbColor(kWhite, 0));
+    }
+}
+
+void PaintFrameBorder(int formNumber, GdipGraphics& graphics)
+{
+    const SkinFormRecord* form = SkinFormAt(formNumber);
+    if (!form)
+        return;
+    const ClientSize size = ClientSizeOf(form->hwnd);
+    const float w = static_cast<float>(size.width);
+    const float h = static_cast<float>(size.height);
+    GdipPath outer;
+    outer.CreatePath();
+    AddRoundRectPath(outer, 0, 0, w - 1, h - 1, 7);
+    GdipPen dark;
+    dark.CreatePen(MakeArgbColor(kBlack, 180), 2);
+    graphics.DrawPath(dark, outer);
+    GdipPath inner;
+    inner.CreatePath();
+    AddRoundRectPath(inner, 1, 1, w - 3, h - 3, 6);
+    GdipPen light;
+    light.CreatePen(MakeArgbColor(kWhite, 180), 1);
+    graphics.DrawPath(light, inner);
+}
+
+void PaintStatusSegment(int formNumber, GdipGraphics& graphics, int segment)
+{
+    const SkinFormRecord* form = SkinFormAt(formNumber);
+    if (!form || segment < 1 || static_cast<size_t>(segment) > form->statusSegments.size() ||
+        static_cast<size_t>(segment) > form->statusSegmentRects.size())
+        return;
+    const StatusBandSegment& part = form->statusSegments[static_cast<size_t>(segment) - 1];
+    const FormRect& r = form->statusSegmentRects[static_cast<size_t>(segment) - 1];
+    const float x = static_cast<float>(r.x), y = static_cast<float>(r.y);
+    const float w = static_cast<float>(r.width), h = static_cast<float>(r.height);
+
+    FillVerticalGradient(graphics, x, y, w, h, MakeArgbColor(kWhite, 60), MakeArgbColor(kWhite, 10));
+
+    RectF text{x + 3, y + 2, w - 3, h};
+    if (!part.picture.empty()) {
+        GdipImage picture;
+        picture.LoadImageFromStream(part.picture);
+        float ph = static_cast<float>(picture.GetImageHeight());
+        float pw = static_cast<float>(picture.GetImageWidth());
+        if (ph >= form->statusHeight)
+            ph = pw = static_cast<float>(static_cast<int>(form->statusHeight * 0.7));
+        graphics.DrawImageRectRect(picture, x + 2, y + (h - ph) / 2, pw, ph);
+        text = RectF{x + pw + 5, y + 2, w - pw - 5, h};
+    }
+
+    if (form->statusTextGlow) {
+        GlowTextStyle glow;
+        glow.fontName = form->statusFont;
+        glow.fontSize = static_cast<float>(form->statusSize);
+        glow.lineAlignment = 1;
+        DrawTextGdiPlus(graphics, part.text, text, form->statusTextColour, form->statusGlowColour, glow);
+        return;
+    }
+    const COLORREF colour = form->statusInverseText ? (~g_skinBaseColour & 0xFFFFFF) : part.textColour;
+    GdipSolidBrush brush;
+    brush.CreateSolidFill(MakeArgbColor(colour));
+    GdipFont font;
+    font.CreateFontFromName(form->statusFont, static_cast<float>(form->statusSize), 0, kUnitPixel);
+    GdipStringFormat format;
+    format.CreateStringFormat(0);
+    format.SetStringFormatAlign(0);
+    format.SetStringFormatLineAlign(1);
+    graphics.DrawString(part.text, font, brush, text, format);
+}
+
+void InvalidateWithChildren(HWND window, bool withChildren)
+{
+    InvalidateRect(window, nullptr, TRUE);
+    if (!withChildren)
+        return;
+    HWND child = nullptr;
+    while ((child = FindWindowExA(window, child, nullptr, nullptr)) != nullptr) {
+        if (IsWindowVisible(child))
+            InvalidateRect(child, nullptr, TRUE);
+    }
+}
+
+void InvalidateChildControls(int formNumber)
+{
+    const SkinFormRecord* form = SkinFormAt(formNumber);
+    if (!form)
+        return;
+    const auto onForm = [form](HWND control) { return control && GetParent(control) == form->hwnd; };
+    for (const auto& list : form->listControls)
+        if (onForm(list->hwnd))
+            InvalidateWithChildren(list->hwnd, true);
+    const auto invalidate = [&](const auto& records) {
+        for (const auto& record : records)
+            if (onForm(record->hwnd))
+                InvalidateRect(record->hwnd, nullptr, TRUE);
+    };
+    invalidate(form->comboBoxes);
+    invalidate(form->edits);
+    invalidate(form->buttons);
+    invalidate(form->trackbars);
+    invalidate(form->progressBars);
+    invalidate(form->upDowns);
+}
+
+void PaintFormFrame(int formNumber, bool present)
+{
+    SkinFormRecord* form = SkinFormAt(formNumber);
+    if (!form)
+        return;
+    const ClientSize size = ClientSizeOf(form->hwnd);
+    if (form->frameEnabled && present)
+        ApplyRoundRegion(form->hwnd);
+    // The region change can move the form; read the record again.
+    form = SkinFormAt(formNumber);
+    if (!form)
+        return;
+    RenewFrameBitmap(*form, size);
+    {
+        GdipBitmap surface;
+        GdipGraphics graphics;
+        AttachGraphicsToDc(graphics, surface, form->frameDc);
+        PaintFrameBackground(graphics, formNumber);
+        if (form->frameEnabled) {
+            PaintFrameBorder(formNumber, graphics);
+            graphics.Flush();
+            RenewCaptionCopy(*form, size);
+            if (form->showTitle)
+                DrawFormTitle(formNumber, graphics, true);
+            for (int i = 1; i <= RecordCount(form->captionButtons); ++i)
+                PaintCaptionButtons(formNumber, i, graphics, true, false, 0);
+        }
+        if (form->statusHeight > 0) {
+            for (int i = 1; i <= static_cast<int>(form->statusSegments.size()); ++i)
+                PaintStatusSegment(formNumber, graphics, i);
+        }
+        graphics.Flush();
+    }
+    RenewBackBuffer(*form, size);
+    form->needsFullRepaint = false;
+    form->clientWidth = size.width;
+    form->clientHeight = size.height;
+    if (!present)
+        return;
+    HDC dc = ExcludeChildrenFromClip(form->hwnd);
+    BitBlt(dc, 0, 0, size.width, size.height, form->frameDc, 0, 0, SRCCOPY);
+    ReleaseDC(form->hwnd, dc);
+    InvalidateChildControls(formNumber);
+}
