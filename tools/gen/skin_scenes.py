@@ -8,7 +8,7 @@ detail in the upper left and their average light enough for dark text.
 import math
 
 import numpy as np
-from PIL import Image
+from PIL import Image, ImageFilter
 
 from image_canvas import (Layer, blend, below_ridge, glow, gradient, grid, noise1d, noise2d,
                           petal_points, radial, rgb, smoothstep, star_points)
@@ -46,6 +46,12 @@ def _smooth(line, radius):
     kernel = np.exp(-np.linspace(-2.5, 2.5, 2 * radius + 1) ** 2)
     padded = np.concatenate([np.full(radius, line[0]), line, np.full(radius, line[-1])])
     return np.convolve(padded, kernel / kernel.sum(), mode="valid")
+
+
+def _soften(mask, radius):
+    """A 0..1 mask with its edges blurred."""
+    grey = Image.fromarray(np.clip(np.round(mask * 255.0), 0, 255).astype(np.uint8), "L")
+    return np.asarray(grey.filter(ImageFilter.GaussianBlur(radius)), dtype=np.float64) / 255.0
 
 
 def _clouds(pic, rng, cell, cover, colour, top=0.0, bottom=0.6, strength=0.9, stretch=2.5):
@@ -153,7 +159,7 @@ def snow_peaks(w, h, rng):
         below = y - ridge[None, :]
         # the shaded face lies right of a crest line running down from each summit
         crest = px + (y - ptop) * 0.35 + 6 * noise2d(w, h, 16, rng, 2)
-        shaded = smoothstep(-1.0, 1.0, x - crest)
+        shaded = _soften(smoothstep(-1.0, 1.0, x - crest), 5.0) * np.exp(-np.maximum(below, 0.0) / 110.0)
         snowline = 70 + 60 * noise2d(w, h, 30, rng, 3)
         body = blend(np.broadcast_to(np.asarray(rock, dtype=np.float64), pic.shape), (255, 255, 255),
                      smoothstep(snowline + 25, snowline - 25, below))
@@ -328,9 +334,10 @@ def desert_dunes(w, h, rng):
                                         (0.64, 45, 260, rgb("#efc892"), rgb("#d3a56c")),
                                         (0.8, 50, 360, rgb("#f3d3a0"), rgb("#dbb07a"))]:
         ridge = h * base + amp * noise1d(w, cell, rng, 3)
-        slope = np.gradient(ridge)
-        side = smoothstep(-0.15, 0.15, slope)[None, :] * np.ones((h, 1))
-        body = blend(np.broadcast_to(np.asarray(lit, dtype=np.float64), pic.shape), shade, side * 0.7)
+        slope = _smooth(np.gradient(ridge), 8)
+        below = np.maximum(y - ridge[None, :], 0.0)
+        side = smoothstep(-0.1, 0.25, slope)[None, :] * np.exp(-below / 45.0)  # the lee face under the crest
+        body = blend(np.broadcast_to(np.asarray(lit, dtype=np.float64), pic.shape), shade, side * 0.8)
         ripples = (np.sin((y - ridge[None, :]) / 5.0 + x / 60.0) * 0.5 + 0.5) ** 6 * 0.12
         body = blend(body, shade, ripples)
         pic = blend(pic, body, below_ridge(w, h, ridge))
