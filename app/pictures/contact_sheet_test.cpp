@@ -64,29 +64,9 @@ public:
             LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDI_PROGRAM_ICON), IMAGE_ICON, side, side, 0));
         if (!icon)
             return false;
-        // Drawn through a DIB so the alpha channel of the icon is kept.
-        ICONINFO info = {};
-        bool drawn = false;
-        if (GetIconInfo(icon, &info)) {
-            BITMAP colour = {};
-            GetObjectA(info.hbmColor, sizeof colour, &colour);
-            std::vector<uint32_t> pixels(static_cast<size_t>(side) * side);
-            BITMAPINFO header = {};
-            header.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-            header.bmiHeader.biWidth = side;
-            header.bmiHeader.biHeight = -side;
-            header.bmiHeader.biPlanes = 1;
-            header.bmiHeader.biBitCount = 32;
-            HDC dc = GetDC(nullptr);
-            const bool read = GetDIBits(dc, info.hbmColor, 0, side, pixels.data(), &header, DIB_RGB_COLORS) == side;
-            ReleaseDC(nullptr, dc);
-            GdipBitmap picture;
-            if (read && colour.bmBitsPixel == 32 &&
-                picture.CreateBitmapFromScan0(side, side, side * 4, kPixelFormat32bppArgb, pixels.data()))
-                drawn = g_.DrawImageRectRect(picture, x, y, static_cast<float>(side), static_cast<float>(side));
-            DeleteObject(info.hbmColor);
-            DeleteObject(info.hbmMask);
-        }
+        GdipBitmap picture;
+        const bool drawn = picture.CreateBitmapFromHICON(icon) &&
+                           g_.DrawImageRectRect(picture, x, y, static_cast<float>(side), static_cast<float>(side));
         DestroyIcon(icon);
         return drawn;
     }
