@@ -66,8 +66,8 @@ TEST_F(IniTest, EuroSignInNamesIsOneCharacter)
     std::string content;
     ASSERT_TRUE(ReadFileBytes(path_, content));
     EXPECT_EQ(content, "[s\x80]\r\nk\x80=2\r\n");
-    ASSERT_TRUE(IniWrite(path_, "丏", "k", "3"));  // 丏 is 81 5D: its trail byte is "]"
-    EXPECT_EQ(IniRead(path_, "丏", "k"), "3");
+    ASSERT_TRUE(IniWrite(path_, "乚", "k", "3"));  // 乚 is 81 5D: its trail byte is "]"
+    EXPECT_EQ(IniRead(path_, "乚", "k"), "3");
 }
 
 // Nothing that would read back as something else is written: line breaks, "]" in a section, "=" in

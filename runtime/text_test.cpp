@@ -43,7 +43,7 @@ TEST(TextSplit, KeepsEmptyPiecesBeforeADelimiterOnly)
     EXPECT_EQ(TextSplit("", ","), V{});
     EXPECT_EQ(TextSplit("abc", ""), V{"abc"});
     EXPECT_EQ(TextSplit("甲々☆乙々☆", "々☆"), (V{"甲", "乙"}));
-    // 「乚」 is 81 63: its trail byte is the ASCII 'c', which must not split it.
+    // 「乧」 is 81 63: its trail byte is the ASCII 'c', which must not split it.
     EXPECT_EQ(TextSplit("a\x81\x63" "b", "c"), (V{"a\x81\x63" "b"}));
     EXPECT_EQ(TextSplit("张,三", ","), (V{"张", "三"}));
 }
@@ -68,7 +68,7 @@ TEST(TextBlanks, RemovesAndTrimsHalfAndFullWidthBlanks)
 
 TEST(TextCase, ChangesAsciiLettersButNeverTrailBytes)
 {
-    // 「乚」 81 63 and 「丄」 81 43 have the ASCII letters 'c' and 'C' as trail bytes.
+    // 「乧」 81 63 and 「丆」 81 43 have the ASCII letters 'c' and 'C' as trail bytes.
     EXPECT_EQ(TextToUpper("ab\x81\x63z"), "AB\x81\x63Z");
     EXPECT_EQ(TextToLower("AB\x81\x43Z"), "ab\x81\x43z");
 }
