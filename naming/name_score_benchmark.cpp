@@ -18,19 +18,6 @@ double SecondsSince(Clock::time_point start)
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
 
-// A full SC table: 125 titles with a luck word each.
-std::vector<ScRow> AllTitles()
-{
-    const char* elements[] = {"木", "火", "土", "金", "水"};
-    const char* lucks[] = {"吉", "平", "凶"};
-    std::vector<ScRow> rows;
-    for (int h = 0; h < 5; ++h)
-        for (int p = 0; p < 5; ++p)
-            for (int e = 0; e < 5; ++e)
-                rows.push_back({std::string(elements[h]) + elements[p] + elements[e], lucks[(h + p + e) % 3], "说明<BR>第二行"});
-    return rows;
-}
-
 // 100 consecutive GB2312 characters from 0xC0A1 on.
 std::vector<std::string> Pool()
 {
@@ -47,7 +34,7 @@ int main()
     std::string folder = (std::filesystem::temp_directory_path() / "").string();
     std::string path = UniqueDatabasePath(folder, "name_score_benchmark");
     ScFixture fixture;
-    if (!fixture.Create(path, AllTitles())) {
+    if (!fixture.Create(path, AllScTitles())) {
         std::printf("name_score_benchmark: cannot make the database %s\n", path.c_str());
         return 1;
     }

@@ -14,21 +14,10 @@ namespace {
 struct Shipped {
     CharTableTexts texts = ShippedCharTableTexts();
     ScFixture fixture;
-    ThreeTalentsTable* talents = nullptr;
+    ThreeTalentsTable talents{&fixture.db};
 
-    Shipped()
-    {
-        // Every title with a luck word, so the three talents take part in the score.
-        const char* elements[] = {"木", "火", "土", "金", "水"};
-        const char* lucks[] = {"吉", "平", "凶"};
-        std::vector<ScRow> rows;
-        for (int h = 0; h < 5; ++h)
-            for (int p = 0; p < 5; ++p)
-                for (int e = 0; e < 5; ++e)
-                    rows.push_back({std::string(elements[h]) + elements[p] + elements[e], lucks[(h + p + e) % 3], "说明"});
-        FUZZ_CHECK(fixture.Create(FuzzScratchPath("bn_fuzz_sc") + ".db", rows));
-        talents = new ThreeTalentsTable(&fixture.db);
-    }
+    // Every title with a luck word, so the three talents take part in the score.
+    Shipped() { FUZZ_CHECK(fixture.Create(FuzzScratchPath("bn_fuzz_sc") + ".db", AllScTitles())); }
 };
 
 void CheckLookups(const CharTableTexts& texts, const std::string& text)
@@ -100,7 +89,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     static Shipped* shipped = new Shipped;
     FuzzInput in(data, size);
     std::string name = in.Text(10);
-    CheckName(*shipped->talents, name);
+    CheckName(shipped->talents, name);
     // One lookup an input: the plain search it is compared with reads whole tables.
     CheckLookups(shipped->texts, in.Text(3));
     return 0;
