@@ -105,16 +105,18 @@ TEST(ShippedTables, EveryTableIsValidGbk)
         EXPECT_TRUE(IsValidGbk(GetNumberMeaningText(n))) << n;
 }
 
-// The indexes against the plain search of the table texts: every one-byte text, two-byte texts that
-// start with an ASCII byte (Latin letters in a name), and every 97th GBK code.
+// The indexes against the plain search of the table texts (a sample: the fuzz target fuzz_char_data
+// compares any text): one-byte texts, two-byte texts that start with an ASCII byte (Latin letters in a
+// name), and every 97th GBK code.
 TEST(ShippedTables, IndexesAnswerAsTheTextSearchDoes)
 {
     const CharTableTexts texts = ShippedCharTableTexts();
     const CharData& data = ShippedCharData();
-    std::vector<std::string> samples = {"zh", "an", "ng", "Li", "li", "a,", "1,", ",\xB0", "\xA8\xA2"};
-    for (int b = 0; b < 0x100; ++b)
+    std::vector<std::string> samples = {"zh", "an", "ng", "Li", "li", "a,", "1,", ",\xB0", "\xA8\xA2", "a", "Z", "0", ",",
+                                        "\x7F", "\x80", "\x81", "\xA1", "\xFF"};
+    for (int b = 0; b < 0x100; b += 7)
         samples.push_back(std::string(1, static_cast<char>(b)));
-    for (int code = 0; code < 0x8000; code += 61)
+    for (int code = 0; code < 0x8000; code += 257)
         samples.push_back({static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)});
     for (int code = 0x8140; code <= 0xFEFE; code += 97)
         samples.push_back({static_cast<char>(code >> 8), static_cast<char>(code & 0xFF)});
@@ -128,7 +130,7 @@ TEST(ShippedTables, IndexesAnswerAsTheTextSearchDoes)
         }
         found += !data.GetCharElement(text).empty();
     }
-    EXPECT_GT(found, 100);
+    EXPECT_GT(found, 50);
 }
 
 TEST(NumberTexts, NamedTextsWithTheirSharedRows)
