@@ -50,7 +50,8 @@ def main(argv):
         return 2
     root, copy, stamp, folders = argv[1], argv[2], argv[3], argv[4:]
     files = list(sources(copy, folders))
-    jobs = int(os.environ.get('BN_CHECK_JOBS', '3'))
+    # As many compilers at once as the build may use: its parallel level, else the cores at hand.
+    jobs = int(os.environ.get('CMAKE_BUILD_PARALLEL_LEVEL') or len(os.sched_getaffinity(0)))
     failures = []
     with tempfile.TemporaryDirectory() as scratch, concurrent.futures.ThreadPoolExecutor(jobs) as pool:
         for relative, problem in pool.map(lambda f: check(root, copy, f, scratch), files):
