@@ -14,6 +14,7 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/../.." && pwd)
 cd "$root"
 build="${BN_BUILD_ROOT:-build}/fuzz"
+case "$build" in /*) ;; *) build="$root/$build" ;; esac
 seconds=20
 jobs=$(nproc)
 targets=()
@@ -42,7 +43,7 @@ run_one() {
   [ -f "tools/fuzz/$t.dict" ] && dict=(-dict="tools/fuzz/$t.dict")
   mkdir -p "$build/corpus/$t" "$build/tmp/$t"
   rm -f "$build/tmp/$t"/*
-  TMPDIR="$root/$build/tmp/$t" UBSAN_OPTIONS=print_stacktrace=1 ASAN_OPTIONS=detect_leaks=1 \
+  TMPDIR="$build/tmp/$t" UBSAN_OPTIONS=print_stacktrace=1 ASAN_OPTIONS=detect_leaks=1 \
     "$build/$t" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 -print_final_stats=1 \
     -artifact_prefix="$build/findings/$t-" "${dict[@]}" "$build/corpus/$t" "tools/fuzz/corpus/$t" \
     >"$build/logs/$t.log" 2>&1
