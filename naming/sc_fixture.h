@@ -15,6 +15,19 @@ struct ScRow {
     std::string explanation;
 };
 
+// A full SC table: all 125 titles, each with a luck word (吉, 平 and 凶 in turn).
+inline std::vector<ScRow> AllScTitles()
+{
+    const char* elements[] = {"木", "火", "土", "金", "水"};
+    const char* lucks[] = {"吉", "平", "凶"};
+    std::vector<ScRow> rows;
+    for (int h = 0; h < 5; ++h)
+        for (int p = 0; p < 5; ++p)
+            for (int e = 0; e < 5; ++e)
+                rows.push_back({std::string(elements[h]) + elements[p] + elements[e], lucks[(h + p + e) % 3], "说明<BR>第二行"});
+    return rows;
+}
+
 // A file name in folder (ending in a separator) that no other test process picks at the same time.
 inline std::string UniqueDatabasePath(const std::string& folder, const std::string& stem)
 {
