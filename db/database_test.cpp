@@ -1,4 +1,5 @@
 #include "db/database.h"
+#include "runtime/unique_temp_path.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +14,7 @@ class DatabaseTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        path_ = ::testing::TempDir() + "db_test_" + ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".db";
+        path_ = UniqueTempPath(::testing::TempDir(), std::string("db_test_") + ::testing::UnitTest::GetInstance()->current_test_info()->name(), ".db");
         std::remove(path_.c_str());
         std::FILE* f = std::fopen(path_.c_str(), "wb");  // an empty file is an empty database
         ASSERT_NE(f, nullptr);

@@ -1,13 +1,12 @@
 #pragma once
 // Tests and the benchmark: a temporary database file holding a table SC with the given rows
 // (id, title, luck, explain), made through the database layer.
-#include <chrono>
 #include <cstdio>
-#include <random>
 #include <string>
 #include <vector>
 
 #include "db/database.h"
+#include "runtime/unique_temp_path.h"
 
 struct ScRow {
     std::string title;
@@ -28,13 +27,10 @@ inline std::vector<ScRow> AllScTitles()
     return rows;
 }
 
-// A file name in folder (ending in a separator) that no other test process picks at the same time.
+// A database file name in folder (ending in a separator) that no other test process picks at the same time.
 inline std::string UniqueDatabasePath(const std::string& folder, const std::string& stem)
 {
-    std::random_device device;
-    unsigned long long mix = device() ^ static_cast<unsigned long long>(
-                                            std::chrono::steady_clock::now().time_since_epoch().count());
-    return folder + stem + "_" + std::to_string(mix % 1000000007ULL) + ".db";
+    return UniqueTempPath(folder, stem, ".db");
 }
 
 class ScFixture {

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "runtime/files.h"
+#include "runtime/unique_temp_path.h"
 
 namespace {
 
@@ -12,7 +13,7 @@ class IniTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        path_ = ::testing::TempDir() + "ini_test_" + ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".ini";
+        path_ = UniqueTempPath(::testing::TempDir(), std::string("ini_test_") + ::testing::UnitTest::GetInstance()->current_test_info()->name(), ".ini");
         std::remove(path_.c_str());
     }
     void TearDown() override { std::remove(path_.c_str()); }
