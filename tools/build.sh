@@ -15,7 +15,7 @@ for b in "$@"; do
     fuzz)        source_dir=tools/fuzz; args=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14) ;;
     *) echo "build.sh: unknown build $b" >&2; exit 2 ;;
   esac
-  [ -f "$build_root/$b/CMakeCache.txt" ] || cmake -S "$source_dir" -B "$build_root/$b" -G Ninja "${args[@]}" >/dev/null
+  [ -f "$build_root/$b/build.ninja" ] || cmake -S "$source_dir" -B "$build_root/$b" -G Ninja "${args[@]}" >/dev/null
   if [ "$b" = native-tsan ]; then
     # Only the tests that run threads are run under the thread sanitizer.
     cmake --build "$build_root/$b" --target bn_thread_tests
