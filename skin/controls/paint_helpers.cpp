@@ -1,6 +1,12 @@
 #include "skin/controls/paint_helpers.h"
 
+#include "gdiplus/gdip_brush.h"
+#include "gdiplus/gdip_font.h"
+#include "gdiplus/gdip_graphics.h"
 #include "gdiplus/gdip_path.h"
+#include "gdiplus/gdip_pen.h"
+#include "gdiplus/gdip_string_format.h"
+#include "skin/core/drawing_primitives.h"
 
 void AddTopRoundedRectPath(GdipPath& path, int x, int y, int width, int height, int d)
 {
@@ -20,4 +26,50 @@ COLORREF SwapRedBlue(uint32_t colour, BYTE& alpha)
 {
     alpha = static_cast<BYTE>(colour >> 24);
     return ((colour & 0xFF) << 16) | (colour & 0xFF00) | ((colour >> 16) & 0xFF);
+}
+
+void FillPathSolid(GdipGraphics& graphics, const GdipPath& path, uint32_t argb)
+{
+    GdipSolidBrush brush;
+    brush.CreateSolidFill(argb);
+    graphics.FillPath(brush, path);
+}
+
+void FillPathGradient(GdipGraphics& graphics, const GdipPath& path, const LinearGradient& gradient)
+{
+    GdipLinearGradientBrush brush;
+    brush.CreateLineBrush(gradient.start, gradient.end, gradient.from, gradient.to);
+    graphics.FillPath(brush, path);
+}
+
+void StrokePath(GdipGraphics& graphics, const GdipPath& path, uint32_t argb)
+{
+    GdipPen pen;
+    pen.CreatePen(argb, 1);
+    graphics.DrawPath(pen, path);
+}
+
+void DrawSoftOutline(GdipGraphics& graphics, const GdipPath& path, int count, COLORREF colour, BYTE alpha)
+{
+    GdipPen pen;
+    pen.CreatePen(MakeArgbColor(colour, alpha), 1);
+    for (int i = 1; i <= count; ++i) {
+        pen.SetPenWidth(static_cast<float>(i));
+        graphics.DrawPath(pen, path);
+    }
+}
+
+void DrawCaption(GdipGraphics& graphics, const std::string& text, const RectF& layout, const CaptionStyle& style)
+{
+    if (text.empty())
+        return;
+    GdipFont font;
+    font.CreateFontFromName(style.face, style.size, style.style, style.unit);
+    GdipStringFormat format;
+    format.CreateStringFormat(0);
+    format.SetStringFormatAlign(style.alignment);
+    format.SetStringFormatLineAlign(style.lineAlignment);
+    GdipSolidBrush brush;
+    brush.CreateSolidFill(MakeArgbColor(style.colour));
+    graphics.DrawString(text, font, brush, layout, format);
 }

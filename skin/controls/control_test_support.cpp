@@ -1,0 +1,140 @@
+#include "skin/controls/control_test_support.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cstdlib>
+
+#include "skin/core/form_skinning.h"
+#include "skin/core/skin_registry.h"
+#include "skin/core/skin_test_support.h"
+#include "skin/core/window_props.h"
+#include "skin/core/window_rects.h"
+
+namespace {
+
+constexpr char kNativeProc[] = "BnTest_NativeProc";
+
+LRESULT CALLBACK RecordingProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const NativeMessage m{window, message, wParam, lParam};
+    NativeMessages().push_back(m);
+    if (OnNativeMessage())
+        OnNativeMessage()(m);
+    WNDPROC native = GetWindowPropHandle<WNDPROC>(window, kNativeProc);
+    if (message == WM_NCDESTROY)
+        RemovePropA(window, kNativeProc);
+    return CallWindowProcA(native ? native : DefWindowProcA, window, message, wParam, lParam);
+}
+
+HDC BackBufferOf(HWND control)
+{
+    const SkinFormRecord* form = SkinFormAt(GetWindowPropNumber(control, kPropHwFormNumber));
+    return form ? form->backBufferDc : nullptr;
+}
+
+}  // namespace
+
+std::vector<NativeMessage>& NativeMessages()
+{
+    static std::vector<NativeMessage> messages;
+    return messages;
+}
+
+std::function<void(const NativeMessage&)>& OnNativeMessage()
+{
+    static std::function<void(const NativeMessage&)> hook;
+    return hook;
+}
+
+void RecordNativeMessages(HWND control)
+{
+    LONG_PTR native = SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(RecordingProc));
+    SetWindowProp(control, kNativeProc, native);
+}
+
+int CountNative(HWND window, UINT message)
+{
+    return static_cast<int>(std::count_if(NativeMessages().begin(), NativeMessages().end(),
+                                          [&](const NativeMessage& m) { return m.window == window && m.message == message; }));
+}
+
+HWND CreateControl(HWND parent, const char* className, const char* text, int x, int y, int width, int height,
+                   DWORD style, int id)
+{
+    HWND control = CreateWindowExA(0, className, text, WS_CHILD | WS_VISIBLE | style, x, y, width, height, parent,
+                                   reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleA(nullptr),
+                                   nullptr);
+    EXPECT_NE(control, nullptr) << className;
+    return control;
+}
+
+int ShowSkinnedForm(HWND form)
+{
+    SetSkinOptions(true, 0);
+    SkinForm(form);
+    ShowWindow(form, SW_SHOWNOACTIVATE);
+    UpdateWindow(form);
+    PumpMessages();
+    return FindSkinnedWindow(form);
+}
+
+void PumpMessages()
+{
+    MSG msg;
+    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageA(&msg);
+    }
+}
+
+void ParkCursor()
+{
+    SetCursorPos(GetSystemMetrics(SM_CXSCREEN) - 2, GetSystemMetrics(SM_CYSCREEN) - 2);
+}
+
+RECT BackBufferPlace(HWND control)
+{
+    return GetClientRectInWindow(control);
+}
+
+uint32_t BackBufferPixel(HWND control, int x, int y)
+{
+    const RECT place = BackBufferPlace(control);
+    HDC dc = BackBufferOf(control);
+    return dc ? PixelRgb(dc, place.left + x, place.top + y) : 0xFFFFFFFF;
+}
+
+void BlankBackBufferPatch(HWND control, uint32_t rgb)
+{
+    HDC dc = BackBufferOf(control);
+    if (!dc)
+        return;
+    const RECT place = BackBufferPlace(control);
+    HBRUSH brush = CreateSolidBrush(RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF));
+    FillRect(dc, &place, brush);
+    DeleteObject(brush);
+    GdiFlush();
+}
+
+bool PatchIsBlank(HWND control, uint32_t rgb)
+{
+    const RECT place = BackBufferPlace(control);
+    const int w = place.right - place.left;
+    const int h = place.bottom - place.top;
+    for (int y = 0; y < h; y += 2) {
+        for (int x = 0; x < w; x += 2) {
+            if (BackBufferPixel(control, x, y) != rgb)
+                return false;
+        }
+    }
+    return true;
+}
+
+int ColourDistance(uint32_t a, uint32_t b)
+{
+    int d = 0;
+    for (int shift = 0; shift <= 16; shift += 8)
+        d = std::max(d, std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF)));
+    return d;
+}
