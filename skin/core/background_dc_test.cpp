@@ -262,3 +262,70 @@ TEST_F(SkinBackgroundTest, VeiledBackgroundOfAnEditBox)
     DeleteDC(reader);
     DeleteObject(veiled);
 }
+
+TEST_F(SkinBackgroundTest, ContainerInsideAHostingBoardLaysItsFillOverTheBoard)
+{
+    HWND board = CreateTestChild(form_, "Static", 20, 20, 240, 160);
+    HDC boardBackground = CreateMemoryDC(240, 160);
+    RECT all = {0, 0, 240, 160};
+    HBRUSH blue = CreateSolidBrush(RGB(0, 0, 255));
+    FillRect(boardBackground, &all, blue);
+    DeleteObject(blue);
+    SetWindowProp(board, kPropCanvasHostsChildren, 1);
+    SetWindowProp(board, kPropCanvasBackgroundDc, reinterpret_cast<LONG_PTR>(boardBackground));
+    HWND box = CreateTestChild(board, "Static", 10, 10, 200, 120);
+    RegisterTestContainer(n_, box, RGB(255, 0, 0), 128, kContainerKindOther);
+    SetWindowProp(box, kPropHostCanvas, reinterpret_cast<LONG_PTR>(board));
+    HWND control = CreateTestChild(box, "Button", 20, 20, 40, 20);
+
+    // A control in the container: the board's picture under the container's fill.
+    const uint32_t blended = Blend(0x0000FF, kRed, 128);
+    HDC dc = CreateBackgroundDC(control, RECT{0, 0, 40, 20});
+    ASSERT_NE(dc, nullptr);
+    ExpectPixels(dc, 40, 20, [blended](int, int) { return blended; });
+    ReleaseMemoryDC(dc);
+    // The container itself: the same.
+    HDC own = CreateBackgroundDC(box, RECT{0, 0, 200, 120});
+    ExpectPixels(own, 200, 120, [blended](int, int) { return blended; });
+    ReleaseMemoryDC(own);
+    ReleaseMemoryDC(boardBackground);
+}
+
+TEST_F(SkinBackgroundTest, ChildWalksOfTheDrawingCore)
+{
+    HWND unskinned = CreateTestChild(form_, "Static", 10, 10, 40, 30);
+    HWND skinned = CreateTestChild(form_, "Button", 60, 10, 40, 30);
+    RegisterTestButton(n_, skinned);
+    HWND hidden = CreateTestChild(form_, "Static", 110, 10, 40, 30);
+    ShowWindow(hidden, SW_HIDE);
+    UpdateWindow(form_);
+    for (HWND w : {unskinned, skinned, hidden})
+        UpdateWindow(w);
+
+    SCOPED_TRACE("only the unskinned visible children are clipped out");
+    HDC dc = ExcludeUnskinnedChildrenFromClip(form_);
+    EXPECT_FALSE(PtVisible(dc, 20, 20));
+    EXPECT_TRUE(PtVisible(dc, 70, 20));
+    EXPECT_TRUE(PtVisible(dc, 120, 20)) << "a hidden child is not clipped";
+    EXPECT_TRUE(PtVisible(dc, 200, 100));
+    ReleaseDC(form_, dc);
+
+    SCOPED_TRACE("the back buffer goes onto the form around the unskinned children");
+    RECT all = {0, 0, 300, 200};
+    HDC screen = GetDC(form_);
+    FillRect(screen, &all, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+    ReleaseDC(form_, screen);
+    BlitFormBackground(form_, false, true);
+    screen = GetDC(form_);
+    EXPECT_EQ(PixelRgb(screen, 20, 20), 0u) << "under the unskinned child";
+    EXPECT_EQ(PixelRgb(screen, 70, 20), PatternColour(70, 20)) << "under the skinned child";
+    EXPECT_EQ(PixelRgb(screen, 200, 150), PatternColour(200, 150));
+    ReleaseDC(form_, screen);
+
+    SCOPED_TRACE("visible children are invalidated, hidden ones are not");
+    InvalidateVisibleChildren(form_);
+    RECT r;
+    EXPECT_TRUE(GetUpdateRect(unskinned, &r, FALSE));
+    EXPECT_TRUE(GetUpdateRect(skinned, &r, FALSE));
+    EXPECT_FALSE(GetUpdateRect(hidden, &r, FALSE));
+}

@@ -8,6 +8,7 @@
 #include "skin/controls/paint_helpers.h"
 #include "skin/core/caption_title.h"
 #include "skin/core/drawing_primitives.h"
+#include "skin/core/frame_surface.h"
 #include "skin/core/frame_layout.h"
 #include "skin/core/skin_options.h"
 #include "skin/core/skin_registry.h"
@@ -70,8 +71,9 @@ void PaintPressed(int formNumber, const SkinFormRecord& form, const CaptionButto
                   GdipGraphics& graphics, bool insideFramePaint)
 {
     const ButtonGeometry g = GeometryOf(form, button);
+    GdipBitmap surface;  // outlives the graphics attached through it
     if (!insideFramePaint)
-        graphics.CreateFromHDC(form.frameDc);
+        AttachGraphicsToDc(graphics, surface, form.frameDc);
     graphics.Flush();
     RestoreCaptionBackground(formNumber, RECT{g.x, g.y, g.x + g.width, g.y + g.height});
     const float x = static_cast<float>(g.x), y = static_cast<float>(g.y);
@@ -181,8 +183,9 @@ void PaintCaptionButtons(int formNumber, int button, GdipGraphics& graphics, boo
         return;
     }
     const ButtonGeometry g = GeometryOf(*form, *record);
+    GdipBitmap surface;  // outlives the graphics attached through it
     if (!insideFramePaint) {
-        graphics.CreateFromHDC(form->frameDc);
+        AttachGraphicsToDc(graphics, surface, form->frameDc);
         graphics.SetSmoothingMode(kSmoothingAntiAlias);
     }
     PaintCaptionButtonHover(graphics, formNumber, button, hoverAlpha);

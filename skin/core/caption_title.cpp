@@ -2,11 +2,13 @@
 
 #include <algorithm>
 
+#include "gdiplus/gdip_bitmap.h"
 #include "gdiplus/gdip_brush.h"
 #include "gdiplus/gdip_font.h"
 #include "gdiplus/gdip_graphics.h"
 #include "skin/core/drawing_core.h"
 #include "skin/core/drawing_primitives.h"
+#include "skin/core/frame_surface.h"
 #include "skin/core/skin_options.h"
 #include "skin/core/skin_registry.h"
 
@@ -41,6 +43,8 @@ void RestoreCaptionBackground(int formNumber, const RECT& rect)
     const LONG bottom = std::min<LONG>(rect.bottom, copy.bmHeight);
     if (right > left && bottom > top)
         BitBlt(form->frameDc, left, top, right - left, bottom - top, form->captionCacheDc, left, top, SRCCOPY);
+    // GDI+ may go on drawing into the same pixels.
+    GdiFlush();
 }
 
 void DrawFormTitle(int formNumber, GdipGraphics& graphics, bool insideFramePaint,
@@ -56,13 +60,15 @@ void DrawFormTitle(int formNumber, GdipGraphics& graphics, bool insideFramePaint
     const int y0 = b + 1;
     const int width = client.right - form->captionStrip.width - 10 - 2 * b;
 
+    GdipBitmap surface;  // outlives the graphics attached through it
     if (!insideFramePaint) {
-        graphics.CreateFromHDC(form->frameDc);
+        AttachGraphicsToDc(graphics, surface, form->frameDc);
         RestoreCaptionBackground(formNumber, RECT{x0, y0, x0 + width, y0 + kTitleHeight});
     }
     graphics.Flush();
     if (g_appIcon)
         DrawIconEx(form->frameDc, x0, y0, g_appIcon, kIconSize, kIconSize, 0, nullptr, DI_NORMAL);
+    GdiFlush();
 
     const std::string title = text ? *text : WindowText(form->hwnd);
     const RectF layout{static_cast<float>(x0 + 20), static_cast<float>(y0 + 2), static_cast<float>(width),

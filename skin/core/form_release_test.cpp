@@ -2,6 +2,9 @@
 // registered after it is renumbered.
 #include <gtest/gtest.h>
 
+#include <type_traits>
+#include <vector>
+
 #include "skin/core/drawing_core.h"
 #include "skin/core/form_release.h"
 #include "skin/core/memory_dc.h"
@@ -153,6 +156,61 @@ TEST(SkinReleaseTest, ReleasingTheFirstFormRenumbersTheRest)
     EXPECT_EQ(FormNumberOf(buttonB), na);
     DropCustom(g_navBars);
     DropCustom(g_scrollBars);
+}
+
+TEST(SkinReleaseTest, EveryListOfAFormIsRenumbered)
+{
+    ScopedWindow a(CreateTestForm(0, 0, 200, 150));
+    ScopedWindow b(CreateTestForm(210, 0, 300, 250));
+    const int na = SkinTestForm(a);
+    const int nb = SkinTestForm(b);
+    SkinFormRecord& form = FormRecord(nb);
+    std::vector<HWND> hw;  // windows that carry Hw_FuID
+    auto control = [&](int i) {
+        HWND w = CreateTestChild(b, "Static", 5 + (i % 10) * 25, 5 + (i / 10) * 25, 20, 20);
+        SetWindowProp(w, kPropHwFormNumber, nb);
+        return w;
+    };
+    int i = 0;
+    auto add = [&](auto& list) {
+        using Record = typename std::decay_t<decltype(list)>::value_type::element_type;
+        auto record = std::make_unique<Record>();
+        record->hwnd = control(i++);
+        hw.push_back(record->hwnd);
+        list.push_back(std::move(record));
+    };
+    add(form.listControls);
+    form.listControls[0]->verticalScrollBar = control(i++);
+    form.listControls[0]->horizontalScrollBar = control(i++);
+    hw.push_back(form.listControls[0]->verticalScrollBar);
+    hw.push_back(form.listControls[0]->horizontalScrollBar);
+    add(form.comboBoxes);
+    add(form.headers);
+    add(form.upDowns);
+    add(form.trackbars);
+    add(form.progressBars);
+    add(form.statics);
+    add(form.childControls);
+    HWND container = control(i++);
+    RegisterTestContainer(nb, container, 0, 255, kContainerKindOther);
+    hw.push_back(container);
+    HWND kj = control(i++);
+    form.kjControls.push_back(std::make_unique<SkinKjRecord>(SkinKjRecord{kj}));
+    SetWindowProp(kj, kPropKjFormNumber, nb);
+    for (HWND w : {control(i++), control(i++), control(i++)})
+        hw.push_back(w);
+    AppendCustom(g_tabStrips, hw[hw.size() - 3], nb);
+    AppendCustom(g_groupLists, hw[hw.size() - 2], nb);
+    AppendCustom(g_skinCanvases, hw[hw.size() - 1], nb);
+
+    ReleaseSkinnedForm(a);
+    EXPECT_EQ(GetWindowPropNumber(b, kPropHwListIndex), na);
+    for (size_t k = 0; k < hw.size(); ++k)
+        EXPECT_EQ(FormNumberOf(hw[k]), na) << "window " << k;
+    EXPECT_EQ(GetWindowPropNumber(kj, kPropKjFormNumber), na);
+    DropCustom(g_tabStrips);
+    DropCustom(g_groupLists);
+    DropCustom(g_skinCanvases);
 }
 
 TEST(SkinReleaseTest, AWindowThatWasNeverSkinnedOnlyRenumbers)

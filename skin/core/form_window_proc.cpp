@@ -186,6 +186,8 @@ void OnSize(SkinFormRecord& form, int n)
         g_firstFormSize = false;
     } else {
         form.needsFullRepaint = true;
+        // A frameless form's class need not redraw on every size change: the rebuild needs a paint.
+        InvalidateRect(form.hwnd, nullptr, FALSE);
     }
     LayoutAttachedPages(n);
 }

@@ -1,6 +1,8 @@
 #include "skin/core/frame_painting.h"
 
+#include <algorithm>
 #include <cmath>
+#include <cstdint>
 
 #include "gdiplus/gdip_bitmap.h"
 #include "gdiplus/gdip_brush.h"
@@ -14,6 +16,7 @@
 #include "skin/core/caption_title.h"
 #include "skin/core/drawing_core.h"
 #include "skin/core/drawing_primitives.h"
+#include "skin/core/frame_surface.h"
 #include "skin/core/memory_dc.h"
 #include "skin/core/skin_options.h"
 #include "skin/core/skin_registry.h"
@@ -43,9 +46,9 @@ bool HasTint(COLORREF colour)
     return static_cast<int>(colour) >= 0;
 }
 
-// Puts a new client-sized DIB into the frame context; the bitmap the context was made with is kept in
-// Ck_Ycjdx for the release, the DIB of the last paint is deleted.
-void RenewFrameBitmap(SkinFormRecord& form, const ClientSize& size)
+// Puts a new client-sized DIB into the frame context and returns it; the bitmap the context was made
+// with is kept in Ck_Ycjdx for the release, the DIB of the last paint is deleted.
+HBITMAP RenewFrameBitmap(SkinFormRecord& form, const ClientSize& size)
 {
     if (!form.frameDc)
         form.frameDc = CreateCompatibleDC(nullptr);
@@ -56,7 +59,9 @@ void RenewFrameBitmap(SkinFormRecord& form, const ClientSize& size)
     else if (previous)
         DeleteObject(previous);
     SetWindowProp(form.hwnd, kPropFrameBitmap, reinterpret_cast<LONG_PTR>(dib));
+    return dib;
 }
+
 
 // The caption band as painted so far (background, tint, gloss, border), before title and buttons.
 void RenewCaptionCopy(SkinFormRecord& form, const ClientSize& size)
@@ -95,6 +100,23 @@ void FillVerticalGradient(GdipGraphics& graphics, float x, float y, float width,
     graphics.FillRectangle(brush, x, y, width, height);
 }
 
+// Every pixel of the frame picture becomes the colour. The frame's DIB is filled directly, which gives
+// the pixels GraphicsClear gives, in a fraction of its time under Wine.
+void ClearFrame(GdipGraphics& graphics, const SkinFormRecord& form, uint32_t argb)
+{
+    DIBSECTION section = {};
+    HGDIOBJ dib = form.frameDc ? GetCurrentObject(form.frameDc, OBJ_BITMAP) : nullptr;
+    if (!dib || GetObjectA(dib, sizeof(section), &section) != sizeof(section) || !section.dsBm.bmBits ||
+        section.dsBm.bmBitsPixel != 32) {
+        graphics.GraphicsClear(argb);
+        return;
+    }
+    graphics.Flush();
+    GdiFlush();
+    auto* pixels = static_cast<uint32_t*>(section.dsBm.bmBits);
+    std::fill(pixels, pixels + static_cast<size_t>(section.dsBm.bmWidth) * section.dsBm.bmHeight, argb);
+}
+
 void DrawPicture(GdipGraphics& graphics, const SkinFormRecord& form, const ClientSize& size)
 {
     GdipBitmap bitmap;
@@ -127,8 +149,24 @@ void DrawPicture(GdipGraphics& graphics, const SkinFormRecord& form, const Clien
 
 }  // namespace
 
+// True when the window already has the rounded region of its client size; giving it again costs a
+// round trip to the display and a repaint.
+bool HasRoundRegion(HWND formWindow, const RECT& client)
+{
+    HRGN current = CreateRectRgn(0, 0, 0, 0);
+    HRGN wanted = CreateRoundRectRgn(0, 0, client.right + 1, client.bottom + 1, 5, 5);
+    const bool same = current && wanted && GetWindowRgn(formWindow, current) != ERROR && EqualRgn(current, wanted);
+    DeleteObject(current);
+    DeleteObject(wanted);
+    return same;
+}
+
 void ApplyRoundRegion(HWND formWindow)
 {
+    RECT client = {};
+    GetClientRect(formWindow, &client);
+    if (HasRoundRegion(formWindow, client))
+        return;
     SetWindowRgn(formWindow, nullptr, TRUE);
     SetWindowPos(formWindow, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER);
     RECT r = {};
@@ -177,7 +215,7 @@ void PaintFrameBackground(GdipGraphics& graphics, int formNumber)
     const float ch = static_cast<float>(size.height);
     const float caption = static_cast<float>(form->captionHeight);
 
-    graphics.GraphicsClear(MakeArgbColor(form->backgroundImage.empty() ? g_skinBaseColour : form->imageColour));
+    ClearFrame(graphics, *form, MakeArgbColor(form->backgroundImage.empty() ? g_skinBaseColour : form->imageColour));
     DrawPicture(graphics, *form, size);
 
     const BYTE tintAlpha = static_cast<BYTE>(form->tintAlpha);
@@ -314,8 +352,9 @@ void PaintFormFrame(int formNumber, bool present)
         return;
     RenewFrameBitmap(*form, size);
     {
+        GdipBitmap surface;
         GdipGraphics graphics;
-        graphics.CreateFromHDC(form->frameDc);
+        AttachGraphicsToDc(graphics, surface, form->frameDc);
         PaintFrameBackground(graphics, formNumber);
         if (form->frameEnabled) {
             PaintFrameBorder(formNumber, graphics);
