@@ -8,11 +8,13 @@
 #include <functional>
 #include <memory>
 
+#include "gdiplus/gdip_bitmap.h"
 #include "gdiplus/gdip_graphics.h"
 #include "gdiplus/gdip_test_support.h"
 #include "skin/controls/button_family.h"
 #include "skin/controls/control_installers.h"
 #include "skin/controls/control_test_support.h"
+#include "skin/controls/paint_helpers.h"
 #include "skin/controls/progress_family.h"
 #include "skin/controls/trackbar_family.h"
 #include "skin/core/skin_options.h"
@@ -28,12 +30,7 @@ template <class Snapshot, class DrawFace>
 std::unique_ptr<TestCanvas> Draw(const Snapshot& snapshot, DrawFace draw)
 {
     auto canvas = std::make_unique<TestCanvas>(snapshot.width, snapshot.height, kGreyBackground);
-    {
-        GdipGraphics graphics;
-        graphics.CreateFromHDC(canvas->Dc());
-        draw(graphics, snapshot);
-    }
-    GdiFlush();
+    DrawLikeAPainter(*canvas, [&](HDC, GdipGraphics& graphics) { draw(graphics, snapshot); });
     return canvas;
 }
 

@@ -4,12 +4,14 @@
 
 #include <gtest/gtest.h>
 
+#include "gdiplus/gdip_bitmap.h"
 #include "gdiplus/gdip_graphics.h"
 #include "skin/controls/button_family.h"
 #include "skin/controls/button_painters.h"
 #include "skin/controls/control_framework.h"
 #include "skin/controls/control_installers.h"
 #include "skin/controls/control_test_support.h"
+#include "skin/controls/paint_helpers.h"
 #include "skin/core/drawing_core.h"
 #include "skin/core/form_skinning.h"
 #include "skin/core/memory_dc.h"
@@ -51,8 +53,9 @@ uint32_t ExpectedPushPixel(HWND button, UINT state, int x, int y)
     EXPECT_TRUE(TakeButtonFace(button, face));
     HDC dc = CreateBackgroundDC(button, client);
     {
+        GdipBitmap surface;
         GdipGraphics graphics;
-        graphics.CreateFromHDC(dc);
+        AttachOpaqueGraphics(graphics, surface, dc);
         DrawPushButtonFace(graphics, client.right, client.bottom, state, face);
     }
     const uint32_t pixel = PixelRgb(dc, x, y);

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "gdiplus/gdip_bitmap.h"
 #include "gdiplus/gdip_brush.h"
 #include "gdiplus/gdip_graphics.h"
 #include "gdiplus/gdip_image.h"
@@ -116,8 +117,9 @@ void PaintButton(HWND window, HDC target, const RECT& rect, DrawLayers drawLayer
     if (!memory)
         return;
     {
+        GdipBitmap surface;
         GdipGraphics graphics;
-        graphics.CreateFromHDC(memory);
+        AttachOpaqueGraphics(graphics, surface, memory);
         drawLayers(graphics, w, h, face);
     }
     BlitToControl(window, memory);

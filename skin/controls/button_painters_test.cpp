@@ -29,12 +29,7 @@ std::unique_ptr<TestCanvas> Draw(FaceFunction draw, int w, int h, UINT state, co
                                  uint32_t background = 0xFFFFFF)
 {
     auto canvas = std::make_unique<TestCanvas>(w, h, background);
-    {
-        GdipGraphics graphics;
-        graphics.CreateFromHDC(canvas->Dc());
-        draw(graphics, w, h, state, face);
-    }
-    GdiFlush();
+    DrawLikeAPainter(*canvas, [&](HDC, GdipGraphics& graphics) { draw(graphics, w, h, state, face); });
     return canvas;
 }
 
@@ -257,15 +252,12 @@ TEST_F(ButtonPaintersTest, SoftOutlineGrowsFromOneToCountPixels)
     std::vector<int> widths;
     for (int count : {0, 1, 3}) {
         TestCanvas canvas(40, 40, 0xFFFFFF);
-        {
-            GdipGraphics graphics;
-            graphics.CreateFromHDC(canvas.Dc());
+        DrawLikeAPainter(canvas, [&](HDC, GdipGraphics& graphics) {
             GdipPath path;
             path.CreatePath();
             path.AddPathRectangle(10, 10, 20, 20);
             DrawSoftOutline(graphics, path, count, 0x000000, 120);
-        }
-        GdiFlush();
+        });
         // Across the left side, the line x = 10: how many pixels the strokes touched, and the darkest.
         int touched = 0;
         int darkest = 0;

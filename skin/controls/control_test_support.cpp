@@ -5,7 +5,12 @@
 #include <algorithm>
 #include <cstdlib>
 
+#include "gdiplus/gdip_bitmap.h"
+#include "gdiplus/gdip_graphics.h"
+#include "gdiplus/gdip_test_support.h"
+#include "skin/controls/paint_helpers.h"
 #include "skin/core/form_skinning.h"
+#include "skin/core/memory_dc.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/skin_test_support.h"
 #include "skin/core/window_props.h"
@@ -137,4 +142,22 @@ int ColourDistance(uint32_t a, uint32_t b)
     for (int shift = 0; shift <= 16; shift += 8)
         d = std::max(d, std::abs(static_cast<int>((a >> shift) & 0xFF) - static_cast<int>((b >> shift) & 0xFF)));
     return d;
+}
+
+void DrawLikeAPainter(TestCanvas& canvas, const std::function<void(HDC, GdipGraphics&)>& draw)
+{
+    const int w = canvas.Width();
+    const int h = canvas.Height();
+    HDC memory = CreateMemoryDC(w, h);
+    ASSERT_NE(memory, nullptr);
+    BitBlt(memory, 0, 0, w, h, canvas.Dc(), 0, 0, SRCCOPY);
+    {
+        GdipBitmap surface;
+        GdipGraphics graphics;
+        AttachOpaqueGraphics(graphics, surface, memory);
+        draw(memory, graphics);
+    }
+    BitBlt(canvas.Dc(), 0, 0, w, h, memory, 0, 0, SRCCOPY);
+    GdiFlush();
+    ReleaseMemoryDC(memory);
 }

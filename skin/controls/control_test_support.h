@@ -47,3 +47,10 @@ bool PatchIsBlank(HWND control, uint32_t rgb = kBlankPatch);
 
 // The colour distance (largest channel difference) of two 0xRRGGBB colours.
 int ColourDistance(uint32_t a, uint32_t b);
+
+class TestCanvas;
+class GdipGraphics;
+// Draws onto a skin memory context (a bottom-up DIB, as every painter gets) that starts with the
+// canvas's pixels, through a graphics attached as the painters attach theirs, then copies the result
+// back onto the canvas for reading.
+void DrawLikeAPainter(TestCanvas& canvas, const std::function<void(HDC, GdipGraphics&)>& draw);

@@ -1,5 +1,6 @@
 #include "skin/controls/paint_helpers.h"
 
+#include "gdiplus/gdip_bitmap.h"
 #include "gdiplus/gdip_brush.h"
 #include "gdiplus/gdip_font.h"
 #include "gdiplus/gdip_graphics.h"
@@ -7,6 +8,7 @@
 #include "gdiplus/gdip_pen.h"
 #include "gdiplus/gdip_string_format.h"
 #include "skin/core/drawing_primitives.h"
+#include "skin/core/frame_surface.h"
 
 void AddTopRoundedRectPath(GdipPath& path, int x, int y, int width, int height, int d)
 {
@@ -72,4 +74,19 @@ void DrawCaption(GdipGraphics& graphics, const std::string& text, const RectF& l
     GdipSolidBrush brush;
     brush.CreateSolidFill(MakeArgbColor(style.colour));
     graphics.DrawString(text, font, brush, layout, format);
+}
+
+void AttachOpaqueGraphics(GdipGraphics& graphics, GdipBitmap& surface, HDC memoryDc)
+{
+    DIBSECTION section = {};
+    HGDIOBJ bitmap = GetCurrentObject(memoryDc, OBJ_BITMAP);
+    if (GetObjectA(bitmap, sizeof(section), &section) == sizeof(section) && section.dsBm.bmBits &&
+        section.dsBm.bmBitsPixel == 32) {
+        GdiFlush();
+        auto* pixel = static_cast<uint32_t*>(section.dsBm.bmBits);
+        const size_t count = static_cast<size_t>(section.dsBm.bmWidth) * static_cast<size_t>(section.dsBm.bmHeight);
+        for (size_t i = 0; i < count; ++i)
+            pixel[i] |= 0xFF000000u;
+    }
+    AttachGraphicsToDc(graphics, surface, memoryDc);
 }

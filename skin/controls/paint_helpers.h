@@ -50,3 +50,11 @@ struct CaptionStyle {
     int lineAlignment = 0;
 };
 void DrawCaption(GdipGraphics& graphics, const std::string& text, const RectF& layout, const CaptionStyle& style);
+
+class GdipBitmap;
+
+// Attaches the graphics to the pixels of the DIB selected into a memory context (through `surface`,
+// which must outlive the graphics), after making every pixel opaque, so that translucent layers blend
+// over the background as over a screen whatever alpha the background was copied with. Without a DIB
+// the graphics draws through the context.
+void AttachOpaqueGraphics(GdipGraphics& graphics, GdipBitmap& surface, HDC memoryDc);

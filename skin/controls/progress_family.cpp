@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "gdiplus/gdip_bitmap.h"
 #include "gdiplus/gdip_graphics.h"
 #include "gdiplus/gdip_path.h"
 #include "skin/controls/control_framework.h"
@@ -128,8 +129,9 @@ void PaintProgressBar(int formNumber, int listIndex)
     if (!memory)
         return;
     {
+        GdipBitmap surface;
         GdipGraphics graphics;
-        graphics.CreateFromHDC(memory);
+        AttachOpaqueGraphics(graphics, surface, memory);
         DrawProgressFace(graphics, bar);
     }
     BlitToControl(window, memory, false, true);

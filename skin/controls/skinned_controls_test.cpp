@@ -9,6 +9,7 @@
 #include <functional>
 #include <vector>
 
+#include "gdiplus/gdip_bitmap.h"
 #include "gdiplus/gdip_graphics.h"
 #include "skin/controls/button_painters.h"
 #include "skin/controls/control_test_support.h"
@@ -128,8 +129,9 @@ TEST(SkinnedControlsTest, PictureOfEveryControlInEachState)
         HDC cell = CreateMemoryDC(w, h);
         BitBlt(cell, 0, 0, w, h, picture, x, y, SRCCOPY);
         {
+            GdipBitmap surface;
             GdipGraphics graphics;
-            graphics.CreateFromHDC(cell);
+            AttachOpaqueGraphics(graphics, surface, cell);
             draw(cell, graphics);
         }
         BitBlt(picture, x, y, w, h, cell, 0, 0, SRCCOPY);

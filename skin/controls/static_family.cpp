@@ -5,6 +5,7 @@
 #include "gdiplus/gdip_bitmap.h"
 #include "gdiplus/gdip_graphics.h"
 #include "skin/controls/control_framework.h"
+#include "skin/controls/paint_helpers.h"
 #include "skin/core/drawing_core.h"
 #include "skin/core/drawing_primitives.h"
 #include "skin/core/memory_dc.h"
@@ -212,8 +213,9 @@ void DrawStaticFace(HDC dc, int w, int h, const StaticSnapshot& face)
             DrawIcon(dc, 0, 0, icon);
         return;
     }
+    GdipBitmap surface;
     GdipGraphics graphics;
-    graphics.CreateFromHDC(dc);
+    AttachOpaqueGraphics(graphics, surface, dc);
     if (face.kind == kStaticKindBitmap) {
         if (face.picture)
             DrawBitmapPicture(graphics, w, h, face);

@@ -22,8 +22,7 @@ constexpr uint32_t kGreyBackground = 0x808080;
 std::unique_ptr<TestCanvas> Draw(int w, int h, const StaticSnapshot& face)
 {
     auto canvas = std::make_unique<TestCanvas>(w, h, kGreyBackground);
-    DrawStaticFace(canvas->Dc(), w, h, face);
-    GdiFlush();
+    DrawLikeAPainter(*canvas, [&](HDC dc, GdipGraphics&) { DrawStaticFace(dc, w, h, face); });
     return canvas;
 }
 

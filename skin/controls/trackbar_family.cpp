@@ -5,6 +5,7 @@
 #include <memory>
 #include <vector>
 
+#include "gdiplus/gdip_bitmap.h"
 #include "gdiplus/gdip_graphics.h"
 #include "gdiplus/gdip_path.h"
 #include "gdiplus/gdip_path_gradient.h"
@@ -212,8 +213,9 @@ void PaintTrackbar(int formNumber, int listIndex)
     if (!memory)
         return;
     {
+        GdipBitmap surface;
         GdipGraphics graphics;
-        graphics.CreateFromHDC(memory);
+        AttachOpaqueGraphics(graphics, surface, memory);
         DrawTrackbarFace(graphics, bar);
     }
     BlitToControl(window, memory);
