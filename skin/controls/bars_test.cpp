@@ -94,7 +94,6 @@ protected:
     void SetUp() override
     {
         InitCommonControls();
-        ParkCursor();
         NativeMessages().clear();
         g_themeColour = 0xFF0000;  // blue
         g_trackbarEffect = true;
@@ -315,6 +314,7 @@ TEST_F(BarsTest, MessagesHoverAndTheBackBuffer)
     RecordNativeMessages(progress);
     const int n = ShowSkinnedForm(form);
     SkinFormRecord& record = FormRecord(n);
+    record.prevHotIndex = 0;  // whatever the real pointer did while the form was shown
     NativeMessages().clear();
 
     for (HWND w : {bar, progress}) {

@@ -8,7 +8,9 @@
 #include "gdiplus/gdip_bitmap.h"
 #include "gdiplus/gdip_graphics.h"
 #include "gdiplus/gdip_test_support.h"
+#include "skin/controls/button_painters.h"
 #include "skin/controls/paint_helpers.h"
+#include "skin/core/drawing_core.h"
 #include "skin/core/form_skinning.h"
 #include "skin/core/memory_dc.h"
 #include "skin/core/skin_registry.h"
@@ -160,4 +162,24 @@ void DrawLikeAPainter(TestCanvas& canvas, const std::function<void(HDC, GdipGrap
     BitBlt(canvas.Dc(), 0, 0, w, h, memory, 0, 0, SRCCOPY);
     GdiFlush();
     ReleaseMemoryDC(memory);
+}
+
+uint32_t ExpectedPushButtonPixel(HWND button, UINT state, int x, int y)
+{
+    RECT client = {};
+    GetClientRect(button, &client);
+    ButtonFace face;
+    EXPECT_TRUE(TakeButtonFace(button, face));
+    HDC dc = CreateBackgroundDC(button, client);
+    if (!dc)
+        return 0xFFFFFFFF;
+    {
+        GdipBitmap surface;
+        GdipGraphics graphics;
+        AttachOpaqueGraphics(graphics, surface, dc);
+        DrawPushButtonFace(graphics, client.right, client.bottom, state, face);
+    }
+    const uint32_t pixel = PixelRgb(dc, x, y);
+    ReleaseMemoryDC(dc);
+    return pixel;
 }

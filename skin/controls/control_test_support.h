@@ -45,6 +45,10 @@ inline constexpr uint32_t kBlankPatch = 0x13579B;
 void BlankBackBufferPatch(HWND control, uint32_t rgb = kBlankPatch);
 bool PatchIsBlank(HWND control, uint32_t rgb = kBlankPatch);
 
+// 0xRRGGBB of a pixel of the picture the push-button painter makes of the registered button in that
+// state over what lies behind it.
+uint32_t ExpectedPushButtonPixel(HWND button, UINT state, int x, int y);
+
 // The colour distance (largest channel difference) of two 0xRRGGBB colours.
 int ColourDistance(uint32_t a, uint32_t b);
 

@@ -54,7 +54,6 @@ bool IsDeletable(HGDIOBJ object)
 TEST(SkinnedControlsTest, EveryStateAndAHundredFormsLeaveNothingBehind)
 {
     InitCommonControls();
-    ParkCursor();
     const int memoryDcs = MemoryDcCount();
     const int forms = SkinFormCount();
     int handedOut = 0;
@@ -108,7 +107,6 @@ TEST(SkinnedControlsTest, EveryStateAndAHundredFormsLeaveNothingBehind)
 TEST(SkinnedControlsTest, PictureOfEveryControlInEachState)
 {
     InitCommonControls();
-    ParkCursor();
     constexpr int kWidth = 660, kHeight = 430;
     // A light skin, as the program's default skin looks.
     const COLORREF baseColour = g_skinBaseColour;
