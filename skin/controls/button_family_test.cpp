@@ -297,3 +297,24 @@ TEST_F(ButtonFamilyTest, HoverRepaintsOnceAndLeavingShowsTheFocus)
     SendMessageA(check, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
     EXPECT_FALSE(PatchIsBlank(check));
 }
+
+TEST_F(ButtonFamilyTest, APictureButtonKeepsItsPicture)
+{
+    // The form runtime's picture button: a push button with BS_BITMAP and its bitmap set by message.
+    ScopedWindow form(CreateFrameForm(20, 20, 300, 200, 0, false));
+    HWND button = CreateControl(form, "Button", "", 10, 40, 28, 28, BS_PUSHBUTTON | BS_BITMAP);
+    HBITMAP picture = SolidBitmap(12, 12, RGB(255, 0, 0));
+    SendMessageA(button, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(picture));
+    const int n = ShowSkinnedForm(form);
+    ASSERT_EQ(FindButtonRecord(n, button), 1);
+    EXPECT_EQ(GetWindowLongPtrA(button, GWL_STYLE) & (BS_BITMAP | 0xF), BS_BITMAP | BS_OWNERDRAW);
+    BlankBackBufferPatch(button);
+    InvalidateRect(button, nullptr, TRUE);
+    UpdateWindow(button);
+    EXPECT_EQ(BackBufferPixel(button, 14, 14), 0xFF0000u) << "the bitmap, centred";
+    EXPECT_EQ(BackBufferPixel(button, 8, 8), 0xFF0000u);
+    EXPECT_NE(BackBufferPixel(button, 3, 14), 0xFF0000u);
+    EXPECT_NE(BackBufferPixel(button, 3, 14), kBlankPatch) << "over the push-button look";
+    DestroyWindow(button);
+    DeleteObject(picture);
+}

@@ -104,6 +104,17 @@ void FillRingGlow(GdipGraphics& graphics, const GdipPath& ring)
     graphics.FillPath(glow, ring);
 }
 
+// A picture button keeps its picture: at its own size, centred over the push-button look.
+void DrawCentredPicture(GdipGraphics& graphics, int w, int h, HBITMAP picture)
+{
+    GdipBitmap bitmap;
+    if (!bitmap.CreateBitmapFromHBITMAP(picture))
+        return;
+    const float pw = F(bitmap.GetImageWidth());
+    const float ph = F(bitmap.GetImageHeight());
+    graphics.DrawImageRectRect(bitmap, (F(w) - pw) / 2, (F(h) - ph) / 2, pw, ph);
+}
+
 // The memory context, layers, publication and copy shared by the three painters.
 template <class DrawLayers>
 void PaintButton(HWND window, HDC target, const RECT& rect, DrawLayers drawLayers)
@@ -151,6 +162,8 @@ bool TakeButtonFace(HWND window, ButtonFace& face)
     face.textColour = static_cast<COLORREF>(GetWindowProp(window, kPropKjTextColour));
     const int kind = record->kind;
     face.checked = kind != kButtonKindPush && SendMessageA(window, BM_GETCHECK, 0, 0) == BST_CHECKED;
+    if (kind == kButtonKindPush && (GetWindowLongPtrA(window, GWL_STYLE) & BS_BITMAP))
+        face.picture = reinterpret_cast<HBITMAP>(SendMessageA(window, BM_GETIMAGE, IMAGE_BITMAP, 0));
     return true;
 }
 
@@ -190,7 +203,10 @@ void DrawPushButtonFace(GdipGraphics& graphics, int w, int h, UINT state, const 
                              {PointF{2, 2}, PointF{2, F(h - 2)}, Argb(g_themeColour, 60), Argb(kWhite, 100)});
         }
     }
-    DrawCaption(graphics, face.caption, RectF{0, 2, F(w), F(h)}, CaptionOf(face, kUnitWorld, kAlignCentre));
+    if (face.picture)
+        DrawCentredPicture(graphics, w, h, face.picture);
+    else
+        DrawCaption(graphics, face.caption, RectF{0, 2, F(w), F(h)}, CaptionOf(face, kUnitWorld, kAlignCentre));
 }
 
 void DrawRadioButtonFace(GdipGraphics& graphics, int w, int h, UINT state, const ButtonFace& face)

@@ -18,10 +18,11 @@ struct ButtonFace {
     int fontStyle = 0;
     COLORREF textColour = 0;  // the control's Kj_Ztys, black without one
     bool checked = false;     // BST_CHECKED; an indeterminate box counts as unchecked
+    HBITMAP picture = nullptr;  // a picture button's bitmap (BS_BITMAP), shown in place of the caption
 };
 
-// The face of a registered button from its record, its Kj_Ztys and (radio buttons and check boxes)
-// BM_GETCHECK. False when the window is not a registered button.
+// The face of a registered button from its record, its Kj_Ztys, (radio buttons and check boxes)
+// BM_GETCHECK and (picture buttons) BM_GETIMAGE. False when the window is not a registered button.
 bool TakeButtonFace(HWND window, ButtonFace& face);
 
 // The layers of one state on a width x height control whose top-left corner is (0, 0), caption last.

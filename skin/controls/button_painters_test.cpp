@@ -98,6 +98,21 @@ TEST_F(ButtonPaintersTest, PushButtonStates)
     for (const Probe& p : probes)
         EXPECT_TRUE(p.holds(p.canvas.Rgb(p.x, p.y))) << p.what << ": " << std::hex << p.canvas.Rgb(p.x, p.y);
 
+    // A picture button's bitmap sits centred over the look, in place of the caption.
+    ButtonFace pictured = Face("不显示");
+    pictured.picture = SolidBitmap(10, 8, RGB(255, 0, 0));
+    auto picture = Draw(DrawPushButtonFace, w, h, ODS_HOTLIGHT, pictured);
+    EXPECT_EQ(picture->Rgb(35, 8), 0xFF0000u);
+    EXPECT_EQ(picture->Rgb(44, 15), 0xFF0000u);
+    EXPECT_NE(picture->Rgb(34, 8), 0xFF0000u);
+    EXPECT_NE(picture->Rgb(45, 15), 0xFF0000u);
+    EXPECT_TRUE(SameImage(*picture, *Draw(DrawPushButtonFace, w, h, ODS_HOTLIGHT, [&] {
+        ButtonFace f = pictured;
+        f.caption.clear();
+        return f;
+    }()))) << "no caption";
+    DeleteObject(pictured.picture);
+
     // A hot button shows no focus glow; a disabled one no other state.
     EXPECT_TRUE(SameImage(*Draw(DrawPushButtonFace, w, h, ODS_HOTLIGHT | ODS_FOCUS, face), *hot));
     EXPECT_TRUE(SameImage(*Draw(DrawPushButtonFace, w, h, ODS_DISABLED | ODS_HOTLIGHT | ODS_SELECTED, face), *disabled));

@@ -183,3 +183,19 @@ uint32_t ExpectedPushButtonPixel(HWND button, UINT state, int x, int y)
     ReleaseMemoryDC(dc);
     return pixel;
 }
+
+HBITMAP SolidBitmap(int width, int height, COLORREF colour)
+{
+    HDC screen = GetDC(nullptr);
+    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
+    HDC dc = CreateCompatibleDC(screen);
+    HGDIOBJ old = SelectObject(dc, bitmap);
+    RECT all = {0, 0, width, height};
+    HBRUSH brush = CreateSolidBrush(colour);
+    FillRect(dc, &all, brush);
+    DeleteObject(brush);
+    SelectObject(dc, old);
+    DeleteDC(dc);
+    ReleaseDC(nullptr, screen);
+    return bitmap;
+}

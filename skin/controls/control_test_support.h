@@ -49,6 +49,9 @@ bool PatchIsBlank(HWND control, uint32_t rgb = kBlankPatch);
 // state over what lies behind it.
 uint32_t ExpectedPushButtonPixel(HWND button, UINT state, int x, int y);
 
+// A new device-dependent bitmap of one colour; the caller deletes it.
+HBITMAP SolidBitmap(int width, int height, COLORREF colour);
+
 // The colour distance (largest channel difference) of two 0xRRGGBB colours.
 int ColourDistance(uint32_t a, uint32_t b);
 

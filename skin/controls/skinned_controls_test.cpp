@@ -166,6 +166,10 @@ TEST(SkinnedControlsTest, PictureOfEveryControlInEachState)
         at(90 + i * 100, 36, 90, 26,
            [&](HDC, GdipGraphics& g) { DrawPushButtonFace(g, 90, 26, pushStates[i].state, face); });
     }
+    ButtonFace pictureButton;
+    pictureButton.picture = SolidBitmap(16, 16, RGB(230, 120, 40));
+    at(600, 36, 28, 28, [&](HDC, GdipGraphics& g) { DrawPushButtonFace(g, 28, 28, 0, pictureButton); });
+    DeleteObject(pictureButton.picture);
     label(10, 80, "单选框");
     label(10, 110, "复选框");
     for (int i = 0; i < 6; ++i) {

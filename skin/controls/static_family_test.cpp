@@ -26,23 +26,6 @@ std::unique_ptr<TestCanvas> Draw(int w, int h, const StaticSnapshot& face)
     return canvas;
 }
 
-// A solid red 10 x 8 bitmap.
-HBITMAP RedBitmap()
-{
-    HDC screen = GetDC(nullptr);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, 10, 8);
-    HDC dc = CreateCompatibleDC(screen);
-    HGDIOBJ old = SelectObject(dc, bitmap);
-    RECT all = {0, 0, 10, 8};
-    HBRUSH red = CreateSolidBrush(RGB(255, 0, 0));
-    FillRect(dc, &all, red);
-    DeleteObject(red);
-    SelectObject(dc, old);
-    DeleteDC(dc);
-    ReleaseDC(nullptr, screen);
-    return bitmap;
-}
-
 int WidthOf(HWND window)
 {
     RECT r = {};
@@ -129,7 +112,7 @@ TEST_F(StaticFamilyTest, TextBitmapAndIconLooks)
     EXPECT_GT(glow, 20) << "a white halo around the text";
 
     SCOPED_TRACE("bitmaps by alignment");
-    HBITMAP red = RedBitmap();
+    HBITMAP red = SolidBitmap(10, 8, RGB(255, 0, 0));
     struct Case {
         int alignment;
         POINT inside;
