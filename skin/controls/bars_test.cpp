@@ -44,15 +44,6 @@ std::unique_ptr<TestCanvas> DrawProgress(const ProgressSnapshot& bar)
     return Draw(bar, DrawProgressFace);
 }
 
-bool SameImage(const TestCanvas& a, const TestCanvas& b)
-{
-    for (int y = 0; y < a.Height(); ++y)
-        for (int x = 0; x < a.Width(); ++x)
-            if (a.Rgb(x, y) != b.Rgb(x, y))
-                return false;
-    return true;
-}
-
 bool Bluish(uint32_t rgb)
 {
     return BlueOf(rgb) > RedOf(rgb) + 20;

@@ -4,7 +4,6 @@
 
 #include "skin/controls/button_painters.h"
 #include "skin/controls/control_framework.h"
-#include "skin/core/skin_options.h"
 
 namespace {
 
@@ -16,14 +15,9 @@ LONG_PTR StyleOf(HWND window)
     return GetWindowLongPtrA(window, GWL_STYLE);
 }
 
-bool Has(LONG_PTR style, LONG_PTR bits)
-{
-    return (style | bits) == style;
-}
-
 bool IsOwnerDrawn(LONG_PTR style)
 {
-    return Has(style, kOwnerDraw);
+    return HasStyleBits(style, kOwnerDraw);
 }
 
 bool IsIndicatorKind(int kind)
@@ -62,19 +56,16 @@ std::unique_ptr<SkinButtonRecord> MakeRecord(HWND button, int kind)
     return record;
 }
 
-// The direct "BUTTON" children of the parent that the form's button list does not hold yet and that
-// are not owner-drawn, each passed to `take` with its style.
+// The direct "BUTTON" children of the parent not yet in the form's button list and not owner-drawn,
+// each passed to `take` with its style.
 template <class Take>
 void VisitNewButtons(int formNumber, HWND parent, Take take)
 {
-    if (!g_skinChildControls || !SkinFormAt(formNumber))
-        return;
-    HWND child = nullptr;
-    while ((child = FindWindowExA(parent, child, kButtonClass, nullptr)) != nullptr) {
+    ForEachNewChild(formNumber, parent, kButtonClass, &SkinFormRecord::buttons, [&](HWND child) {
         const LONG_PTR style = StyleOf(child);
-        if (!IsOwnerDrawn(style) && FindButtonRecord(formNumber, child) == 0)
+        if (!IsOwnerDrawn(style))
             take(child, style);
-    }
+    });
 }
 
 }  // namespace
@@ -82,19 +73,19 @@ void VisitNewButtons(int formNumber, HWND parent, Take take)
 bool IsPushButtonStyle(HWND window)
 {
     const LONG_PTR style = StyleOf(window);
-    return !Has(style, 0x2) && !(Has(style, 0x1) && Has(style, 0x8)) && !Has(style, 0x4);
+    return !HasStyleBits(style, 0x2) && !(HasStyleBits(style, 0x1) && HasStyleBits(style, 0x8)) && !HasStyleBits(style, 0x4);
 }
 
 bool IsAutoRadioStyle(HWND window)
 {
     const LONG_PTR style = StyleOf(window);
-    return !Has(style, 0x2) && Has(style, 0x1) && Has(style, 0x8) && !Has(style, 0x4);
+    return !HasStyleBits(style, 0x2) && HasStyleBits(style, 0x1) && HasStyleBits(style, 0x8) && !HasStyleBits(style, 0x4);
 }
 
 bool IsCheckBoxStyle(HWND window)
 {
     const LONG_PTR style = StyleOf(window);
-    return Has(style, 0x2) && !Has(style, 0x4);
+    return HasStyleBits(style, 0x2) && !HasStyleBits(style, 0x4);
 }
 
 int FindButtonRecord(int formNumber, HWND window)
@@ -190,11 +181,8 @@ LRESULT CALLBACK ButtonWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
         // The next mouse move paints the button hot again.
         form->prevHotIndex = 0;
         break;
-    case WM_ERASEBKGND: {
-        HDC dc = reinterpret_cast<HDC>(wParam);
-        SetBkMode(dc, TRANSPARENT);
-        return static_cast<LRESULT>(SetTextColor(dc, static_cast<COLORREF>(GetWindowProp(window, kPropKjTextColour))));
-    }
+    case WM_ERASEBKGND:
+        return EraseWithTextColour(window, wParam);
     case WM_PAINT:
         // A push button's native code asks its parent to draw it (WM_DRAWITEM).
         if (indicator) {

@@ -213,14 +213,8 @@ TEST_F(ButtonFamilyTest, WhatReachesTheNativeCode)
     EXPECT_EQ(BackBufferPixel(check, 10, cy + 6), unticked);
 
     SCOPED_TRACE("erase: transparent, text colour from Kj_Ztys, old colour returned");
-    SetWindowProp(push, kPropKjTextColour, 0x0000FF);
-    HDC dc = GetDC(push);
-    SetTextColor(dc, 0x123456);
-    EXPECT_EQ(SendMessageA(push, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0), 0x123456);
-    EXPECT_EQ(GetTextColor(dc), 0x0000FFu);
-    EXPECT_EQ(GetBkMode(dc), TRANSPARENT);
-    ReleaseDC(push, dc);
-    EXPECT_EQ(CountNative(push, WM_ERASEBKGND), 0);
+    ExpectEraseKeepsTheBackground(push, 0x0000FF);
+    ExpectEraseKeepsTheBackground(check, 0x00FF00);
 
     SCOPED_TRACE("captions follow WM_SETTEXT, a null text clears them");
     SetWindowTextA(push, "新的");

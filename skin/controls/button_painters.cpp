@@ -1,13 +1,10 @@
 #include "skin/controls/button_painters.h"
 
-#include <vector>
-
 #include "gdiplus/gdip_bitmap.h"
 #include "gdiplus/gdip_brush.h"
 #include "gdiplus/gdip_graphics.h"
 #include "gdiplus/gdip_image.h"
 #include "gdiplus/gdip_path.h"
-#include "gdiplus/gdip_path_gradient.h"
 #include "skin/controls/control_framework.h"
 #include "skin/controls/paint_helpers.h"
 #include "skin/controls/tick_image.h"
@@ -44,12 +41,6 @@ float F(int value)
     return static_cast<float>(value);
 }
 
-void MakeRoundRect(GdipPath& path, float x, float y, float width, float height, int corner)
-{
-    path.CreatePath();
-    AddRoundRectPath(path, x, y, width, height, corner);
-}
-
 void MakeEllipse(GdipPath& path, float x, float y, float width, float height)
 {
     path.CreatePath();
@@ -57,8 +48,10 @@ void MakeEllipse(GdipPath& path, float x, float y, float width, float height)
 }
 
 // Silver block with a soft gradient and a rounded outline, the look of every disabled button.
-void DrawDisabledLayers(GdipGraphics& graphics, int w, int h, const GdipPath& outline)
+void DrawDisabledLayers(GdipGraphics& graphics, int w, int h)
 {
+    GdipPath outline;
+    MakeRoundRectPath(outline, 0, 0, F(w - 1), F(h - 1), kCorner);
     GdipSolidBrush silver;
     silver.CreateSolidFill(Argb(kSilver, 255));
     graphics.FillRectangle(silver, 0, 0, F(w), F(h));
@@ -93,15 +86,8 @@ void DrawIndicatorCaption(GdipGraphics& graphics, int w, int h, bool disabled, c
 // clip already limited to the ring.
 void FillRingGlow(GdipGraphics& graphics, const GdipPath& ring)
 {
-    GdipPathGradientBrush glow;
-    glow.CreatePathGradientFromPath(ring);
-    glow.SetPathGradientCenterColor(Argb(kWhite, 255));
-    glow.SetPathGradientSurroundColorsWithCount(std::vector<uint32_t>{Argb(kWhite, 0)});
-    glow.SetPathGradientFocusScales(0.4f, 0.4f);
-    graphics.FillPath(glow, ring);
-    glow.SetPathGradientCenterColor(Argb(g_themeColour, 255));
-    glow.SetPathGradientFocusScales(0.3f, 0.3f);
-    graphics.FillPath(glow, ring);
+    FillPathRadial(graphics, ring, Argb(kWhite, 255), Argb(kWhite, 0), 0.4f);
+    FillPathRadial(graphics, ring, Argb(g_themeColour, 255), Argb(kWhite, 0), 0.3f);
 }
 
 // A picture button keeps its picture: at its own size, centred over the push-button look.
@@ -124,15 +110,9 @@ void PaintButton(HWND window, HDC target, const RECT& rect, DrawLayers drawLayer
         return;
     const int w = rect.right - rect.left;
     const int h = rect.bottom - rect.top;
-    HDC memory = CreateBackgroundDC(window, RECT{0, 0, w, h});
+    HDC memory = RenderOverBackground(window, w, h, [&](GdipGraphics& graphics) { drawLayers(graphics, w, h, face); });
     if (!memory)
         return;
-    {
-        GdipBitmap surface;
-        GdipGraphics graphics;
-        AttachOpaqueGraphics(graphics, surface, memory);
-        drawLayers(graphics, w, h, face);
-    }
     BlitToControl(window, memory);
     BitBlt(target, 0, 0, w, h, memory, 0, 0, SRCCOPY);
     ReleaseMemoryDC(memory);
@@ -170,10 +150,10 @@ bool TakeButtonFace(HWND window, ButtonFace& face)
 void DrawPushButtonFace(GdipGraphics& graphics, int w, int h, UINT state, const ButtonFace& face)
 {
     GdipPath outline;
-    MakeRoundRect(outline, 0, 0, F(w - 1), F(h - 1), kCorner);
+    MakeRoundRectPath(outline, 0, 0, F(w - 1), F(h - 1), kCorner);
     FillPathSolid(graphics, outline, Argb(kWhite, 120));
     if (state & ODS_DISABLED) {
-        DrawDisabledLayers(graphics, w, h, outline);
+        DrawDisabledLayers(graphics, w, h);
     } else {
         FillPathGradient(graphics, outline, {PointF{0, 0}, PointF{0, F(h - 1)}, Argb(kWhite, 0), Argb(kGrey, 60)});
         GdipPath highlight;
@@ -198,7 +178,7 @@ void DrawPushButtonFace(GdipGraphics& graphics, int w, int h, UINT state, const 
         }
         if (state & ODS_SELECTED) {
             GdipPath inner;
-            MakeRoundRect(inner, 2, 2, F(w - 3), F(h - 3), kCorner);
+            MakeRoundRectPath(inner, 2, 2, F(w - 3), F(h - 3), kCorner);
             FillPathGradient(graphics, inner,
                              {PointF{2, 2}, PointF{2, F(h - 2)}, Argb(g_themeColour, 60), Argb(kWhite, 100)});
         }
@@ -213,9 +193,7 @@ void DrawRadioButtonFace(GdipGraphics& graphics, int w, int h, UINT state, const
 {
     const bool disabled = (state & ODS_DISABLED) != 0;
     if (disabled) {
-        GdipPath outline;
-        MakeRoundRect(outline, 0, 0, F(w - 1), F(h - 1), kCorner);
-        DrawDisabledLayers(graphics, w, h, outline);
+        DrawDisabledLayers(graphics, w, h);
     } else {
         graphics.SetSmoothingMode(kSmoothingAntiAlias);
         const float cy = (h - 12) / 2.0f;
@@ -243,11 +221,7 @@ void DrawRadioButtonFace(GdipGraphics& graphics, int w, int h, UINT state, const
             MakeEllipse(dot, 5, cy + 3, 6, 6);
             StrokePath(graphics, dot, Argb(kBlack, 150));
             StrokePath(graphics, dot, Argb(g_themeColour, 150));
-            GdipPathGradientBrush fill;
-            fill.CreatePathGradientFromPath(dot);
-            fill.SetPathGradientCenterColor(Argb(kWhite, 80));
-            fill.SetPathGradientSurroundColorsWithCount(std::vector<uint32_t>{Argb(g_themeColour, 255)});
-            graphics.FillPath(fill, dot);
+            FillPathRadial(graphics, dot, Argb(kWhite, 80), Argb(g_themeColour, 255));
         }
     }
     DrawIndicatorCaption(graphics, w, h, disabled, face);
@@ -257,9 +231,7 @@ void DrawCheckBoxFace(GdipGraphics& graphics, int w, int h, UINT state, const Bu
 {
     const bool disabled = (state & ODS_DISABLED) != 0;
     if (disabled) {
-        GdipPath outline;
-        MakeRoundRect(outline, 0, 0, F(w - 1), F(h - 1), kCorner);
-        DrawDisabledLayers(graphics, w, h, outline);
+        DrawDisabledLayers(graphics, w, h);
     } else {
         const float cy = (h - 12) / 2.0f;
         GdipPath inside;
@@ -272,7 +244,7 @@ void DrawCheckBoxFace(GdipGraphics& graphics, int w, int h, UINT state, const Bu
         box.AddPathRectangle(2, cy, 12, 12);
         if (state & ODS_HOTLIGHT) {
             GdipPath ring;
-            MakeRoundRect(ring, -1, cy - 3, 18, 18, 6);
+            MakeRoundRectPath(ring, -1, cy - 3, 18, 18, 6);
             graphics.SetClipPath(box);
             graphics.SetClipPath(ring, kCombineXor);
             FillRingGlow(graphics, ring);

@@ -33,15 +33,6 @@ std::unique_ptr<TestCanvas> Draw(FaceFunction draw, int w, int h, UINT state, co
     return canvas;
 }
 
-bool SameImage(const TestCanvas& a, const TestCanvas& b)
-{
-    for (int y = 0; y < a.Height(); ++y)
-        for (int x = 0; x < a.Width(); ++x)
-            if (a.Rgb(x, y) != b.Rgb(x, y))
-                return false;
-    return true;
-}
-
 bool IsNeutral(uint32_t rgb)
 {
     return ColourDistance(rgb, (rgb & 0xFF) * 0x010101) <= 3;

@@ -3,7 +3,12 @@
 #include <cmath>
 #include <vector>
 
+#include "gdiplus/gdip_bitmap.h"
 #include "gdiplus/gdip_font.h"
+#include "gdiplus/gdip_graphics.h"
+#include "skin/controls/paint_helpers.h"
+#include "skin/core/drawing_core.h"
+#include "skin/core/memory_dc.h"
 
 namespace {
 
@@ -55,6 +60,13 @@ LRESULT CallPreviousProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
     return CallWindowProcA(previous ? previous : DefWindowProcA, window, message, wParam, lParam);
 }
 
+LRESULT EraseWithTextColour(HWND window, WPARAM wParam)
+{
+    HDC dc = reinterpret_cast<HDC>(wParam);
+    SetBkMode(dc, TRANSPARENT);
+    return static_cast<LRESULT>(SetTextColor(dc, static_cast<COLORREF>(GetWindowProp(window, kPropKjTextColour))));
+}
+
 bool EnterControlHover(HWND window, SkinFormRecord& form, int listIndex, int hoverCode)
 {
     TRACKMOUSEEVENT track = {};
@@ -68,6 +80,62 @@ bool EnterControlHover(HWND window, SkinFormRecord& form, int listIndex, int hov
     form.prevHotIndex = form.hotIndex;
     form.hoverKind = hoverCode;
     return true;
+}
+
+HDC RenderOverBackground(HWND window, int width, int height, const std::function<void(GdipGraphics&)>& drawLayers)
+{
+    HDC memory = CreateBackgroundDC(window, RECT{0, 0, width, height});
+    if (!memory)
+        return nullptr;
+    GdipBitmap surface;
+    GdipGraphics graphics;
+    AttachOpaqueGraphics(graphics, surface, memory);
+    drawLayers(graphics);
+    return memory;
+}
+
+void PaintOverWholeWindow(HWND window, int width, int height, bool publishWholeWindow,
+                          const std::function<void(GdipGraphics&)>& drawLayers)
+{
+    HDC memory = RenderOverBackground(window, width, height, drawLayers);
+    if (!memory)
+        return;
+    BlitToControl(window, memory, false, publishWholeWindow);
+    HDC dc = GetWindowDC(window);
+    BitBlt(dc, 0, 0, width, height, memory, 0, 0, SRCCOPY);
+    ReleaseDC(window, dc);
+    ReleaseMemoryDC(memory);
+}
+
+bool HandleWholeWindowPaint(HWND window, UINT message, WPARAM wParam, LPARAM lParam, void (*paint)(HWND),
+                            LRESULT& result)
+{
+    switch (message) {
+    case WM_WINDOWPOSCHANGING:
+        MarkContainerDirty(window);
+        return false;
+    case WM_MOVE:
+        paint(window);
+        return false;
+    case WM_ERASEBKGND:
+        SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+        result = 1;
+        return true;
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        BeginPaint(window, &ps);
+        paint(window);
+        EndPaint(window, &ps);
+        result = DefWindowProcA(window, message, wParam, lParam);
+        return true;
+    }
+    case WM_NCPAINT:
+        paint(window);
+        result = 1;
+        return true;
+    default:
+        return false;
+    }
 }
 
 bool FormAllowsControlRepaint(HWND window, bool useKjNumber)

@@ -4,10 +4,12 @@
 // marks that make containers and kept pictures paint afresh. UI thread only.
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "skin/core/record_list.h"
+#include "skin/core/skin_options.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"
 
@@ -39,6 +41,12 @@ std::string GetWindowTextAsText(HWND window);
 // window carries none.
 LRESULT CallPreviousProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+// A style bit, or group of bits, counts as set when OR-ing it into the style leaves the style unchanged.
+inline bool HasStyleBits(LONG_PTR style, LONG_PTR bits)
+{
+    return (style | bits) == style;
+}
+
 // Index of the window in the list, 0 when it is not there.
 template <class Record>
 int FindListIndex(const RecordList<Record>& list, HWND window)
@@ -67,6 +75,34 @@ Record* FindOwnRecord(HWND window, RecordList<Record> SkinFormRecord::*list, Ski
     return record;
 }
 
+// The shared visit of an installer: the direct children of `parent` with the window class, in the order
+// FindWindowExA gives them, that the list of form `formNumber` does not hold yet, each handed to
+// `take`. A control already listed is never registered or subclassed again. Nothing happens while
+// g_skinChildControls is off or when the number names no form.
+template <class Record, class Take>
+void ForEachNewChild(int formNumber, HWND parent, const char* className, RecordList<Record> SkinFormRecord::*list,
+                     Take take)
+{
+    if (!g_skinChildControls || !SkinFormAt(formNumber))
+        return;
+    HWND child = nullptr;
+    while ((child = FindWindowExA(parent, child, className, nullptr)) != nullptr) {
+        const SkinFormRecord* form = SkinFormAt(formNumber);
+        if (form && FindListIndex(form->*list, child) == 0)
+            take(child);
+    }
+}
+
+// Record `listIndex` of the list of form `formNumber` when both numbers are in range and its control
+// still exists; nullptr otherwise.
+template <class Record>
+Record* LiveRecordAt(int formNumber, int listIndex, RecordList<Record> SkinFormRecord::*list)
+{
+    const SkinFormRecord* form = SkinFormAt(formNumber);
+    Record* record = form ? RecordAt(form->*list, listIndex) : nullptr;
+    return record && IsWindow(record->hwnd) ? record : nullptr;
+}
+
 // Appends the record (whose hwnd is the control) to the list, sets the control's Hw_lbID and Hw_FuID,
 // subclasses it with `procedure` and keeps the procedure it replaced in the record and in Hw_hProc.
 // Returns the control's list index.
@@ -88,6 +124,31 @@ int RegisterSkinnedControl(int formNumber, RecordList<Record>& list, std::unique
 // one and returns true when it must now be painted hot (another control, or one of another family,
 // was shown hot last); the form then records it as shown hot.
 bool EnterControlHover(HWND window, SkinFormRecord& form, int listIndex, int hoverCode);
+
+// WM_ERASEBKGND of controls that paint their own background: the context's background mode becomes
+// transparent and its text colour the control's Kj_Ztys; the previous text colour is the result.
+LRESULT EraseWithTextColour(HWND window, WPARAM dc);
+
+class GdipGraphics;
+
+// The start of every painter: a registered width x height memory context holding what lies behind
+// the control (CreateBackgroundDC), with the layers drawn straight into its pixels. 0 when the control
+// belongs to no skinned form. The caller publishes and copies the picture and releases the context.
+HDC RenderOverBackground(HWND window, int width, int height, const std::function<void(GdipGraphics&)>& drawLayers);
+
+// The painter pipeline of the controls drawn over their whole window rectangle (track bars, progress
+// bars): a width x height memory context holding what lies behind the control, the layers drawn
+// straight into its pixels, the copy into the form's back buffer (the client area, or with
+// publishWholeWindow the window rectangle) and onto the window's own DC, border included.
+void PaintOverWholeWindow(HWND window, int width, int height, bool publishWholeWindow,
+                          const std::function<void(GdipGraphics&)>& drawLayers);
+
+// The procedure rows those controls share: WM_WINDOWPOSCHANGING marks the container, WM_MOVE paints
+// (both then go on to the native code); WM_ERASEBKGND only makes the background mode transparent and
+// answers 1; WM_PAINT paints between BeginPaint and EndPaint and answers what DefWindowProcA does;
+// WM_NCPAINT paints and answers 1. True, with `result` set, when the message is answered here.
+bool HandleWholeWindowPaint(HWND window, UINT message, WPARAM wParam, LPARAM lParam, void (*paint)(HWND),
+                            LRESULT& result);
 
 // Whether a control that keeps its last picture in the form's back buffer paints afresh: while its form
 // is dragged by the caption only when it is also being resized, otherwise while the form is active.

@@ -199,3 +199,27 @@ HBITMAP SolidBitmap(int width, int height, COLORREF colour)
     ReleaseDC(nullptr, screen);
     return bitmap;
 }
+
+void ExpectEraseKeepsTheBackground(HWND control, COLORREF textColour)
+{
+    SetWindowProp(control, kPropKjTextColour, static_cast<LONG_PTR>(textColour));
+    const int passed = CountNative(control, WM_ERASEBKGND);
+    HDC dc = GetDC(control);
+    SetTextColor(dc, 0x654321);
+    EXPECT_EQ(SendMessageA(control, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0), 0x654321);
+    EXPECT_EQ(GetTextColor(dc), textColour);
+    EXPECT_EQ(GetBkMode(dc), TRANSPARENT);
+    ReleaseDC(control, dc);
+    EXPECT_EQ(CountNative(control, WM_ERASEBKGND), passed);
+}
+
+bool SameImage(const TestCanvas& a, const TestCanvas& b)
+{
+    if (a.Width() != b.Width() || a.Height() != b.Height())
+        return false;
+    for (int y = 0; y < a.Height(); ++y)
+        for (int x = 0; x < a.Width(); ++x)
+            if (a.Rgb(x, y) != b.Rgb(x, y))
+                return false;
+    return true;
+}

@@ -9,6 +9,8 @@
 #include <functional>
 #include <vector>
 
+class TestCanvas;
+
 struct NativeMessage {
     HWND window;
     UINT message;
@@ -49,13 +51,21 @@ bool PatchIsBlank(HWND control, uint32_t rgb = kBlankPatch);
 // state over what lies behind it.
 uint32_t ExpectedPushButtonPixel(HWND button, UINT state, int x, int y);
 
+// Sends WM_ERASEBKGND with a context whose text colour is 0x654321 and expects what the skinned
+// controls that paint their own background answer: the old text colour, the control's Kj_Ztys (set to
+// `textColour` here) as the new one, a transparent background mode, and nothing passed to the native
+// code (the control must be recorded).
+void ExpectEraseKeepsTheBackground(HWND control, COLORREF textColour);
+
+// True when the two canvases hold the same colours everywhere.
+bool SameImage(const TestCanvas& a, const TestCanvas& b);
+
 // A new device-dependent bitmap of one colour; the caller deletes it.
 HBITMAP SolidBitmap(int width, int height, COLORREF colour);
 
 // The colour distance (largest channel difference) of two 0xRRGGBB colours.
 int ColourDistance(uint32_t a, uint32_t b);
 
-class TestCanvas;
 class GdipGraphics;
 // Draws onto a skin memory context (a bottom-up DIB, as every painter gets) that starts with the
 // canvas's pixels, through a graphics attached as the painters attach theirs, then copies the result

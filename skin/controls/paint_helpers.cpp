@@ -1,10 +1,13 @@
 #include "skin/controls/paint_helpers.h"
 
+#include <vector>
+
 #include "gdiplus/gdip_bitmap.h"
 #include "gdiplus/gdip_brush.h"
 #include "gdiplus/gdip_font.h"
 #include "gdiplus/gdip_graphics.h"
 #include "gdiplus/gdip_path.h"
+#include "gdiplus/gdip_path_gradient.h"
 #include "gdiplus/gdip_pen.h"
 #include "gdiplus/gdip_string_format.h"
 #include "skin/core/drawing_primitives.h"
@@ -30,6 +33,12 @@ COLORREF SwapRedBlue(uint32_t colour, BYTE& alpha)
     return ((colour & 0xFF) << 16) | (colour & 0xFF00) | ((colour >> 16) & 0xFF);
 }
 
+void MakeRoundRectPath(GdipPath& path, float x, float y, float width, float height, int corner)
+{
+    path.CreatePath();
+    AddRoundRectPath(path, x, y, width, height, corner);
+}
+
 void FillPathSolid(GdipGraphics& graphics, const GdipPath& path, uint32_t argb)
 {
     GdipSolidBrush brush;
@@ -49,6 +58,28 @@ void StrokePath(GdipGraphics& graphics, const GdipPath& path, uint32_t argb)
     GdipPen pen;
     pen.CreatePen(argb, 1);
     graphics.DrawPath(pen, path);
+}
+
+void FillPathRadial(GdipGraphics& graphics, const GdipPath& path, uint32_t centre, uint32_t surround, float focus)
+{
+    GdipPathGradientBrush brush;
+    brush.CreatePathGradientFromPath(path);
+    brush.SetPathGradientCenterColor(centre);
+    brush.SetPathGradientSurroundColorsWithCount(std::vector<uint32_t>{surround});
+    if (focus > 0)
+        brush.SetPathGradientFocusScales(focus, focus);
+    graphics.FillPath(brush, path);
+}
+
+void DrawSoftTrough(GdipGraphics& graphics, float w, float h, bool vertical, BYTE outlineAlpha, int faceCorner)
+{
+    GdipPath outline;
+    MakeRoundRectPath(outline, 0, 0, w - 1, h - 1, 5);
+    StrokePath(graphics, outline, MakeArgbColor(0x000000, outlineAlpha));
+    GdipPath face;
+    MakeRoundRectPath(face, 1, 1, w - 2, h - 2, faceCorner);
+    const PointF end = vertical ? PointF{w - 1, 0} : PointF{0, h - 1};
+    FillPathGradient(graphics, face, {PointF{0, 0}, end, MakeArgbColor(0xFFFFFF, 160), MakeArgbColor(0x000000, 30)});
 }
 
 void DrawSoftOutline(GdipGraphics& graphics, const GdipPath& path, int count, COLORREF colour, BYTE alpha)

@@ -20,6 +20,10 @@ COLORREF SwapRedBlue(uint32_t colour, BYTE& alpha);
 
 class GdipGraphics;
 
+// Makes the path hold one closed rounded rectangle (AddRoundRectPath: `corner` is the side of each
+// corner's arc box).
+void MakeRoundRectPath(GdipPath& path, float x, float y, float width, float height, int corner);
+
 // A straight line of a linear gradient: colour `from` at point `start`, `to` at point `end`, ARGB.
 struct LinearGradient {
     PointF start;
@@ -33,6 +37,17 @@ struct LinearGradient {
 void FillPathSolid(GdipGraphics& graphics, const GdipPath& path, uint32_t argb);
 void FillPathGradient(GdipGraphics& graphics, const GdipPath& path, const LinearGradient& gradient);
 void StrokePath(GdipGraphics& graphics, const GdipPath& path, uint32_t argb);
+// Fills the path with a path-gradient brush made from it: `centre` at its centre running out to
+// `surround` along its outline; focus scales (the share of the path filled with the centre colour)
+// only when one above 0 is given.
+void FillPathRadial(GdipGraphics& graphics, const GdipPath& path, uint32_t centre, uint32_t surround,
+                    float focus = 0);
+
+// The soft trough of track bars and progress bars: a rounded outline (0, 0, w - 1, h - 1, corner 5) in
+// black at `outlineAlpha`, and inside it a face (1, 1, w - 2, h - 2, `faceCorner`) fading from white
+// at alpha 160 at the top (the left of a vertical bar) to black at alpha 30 at the far edge.
+void DrawSoftTrough(GdipGraphics& graphics, float width, float height, bool vertical, BYTE outlineAlpha,
+                    int faceCorner);
 
 // Strokes the path `count` times in the colour at `alpha`, with pen widths 1 to count: an edge most
 // opaque along the path that fades outward. Count 0 draws nothing.

@@ -4,14 +4,11 @@
 
 #include <memory>
 
-#include "gdiplus/gdip_bitmap.h"
 #include "gdiplus/gdip_graphics.h"
 #include "gdiplus/gdip_path.h"
 #include "skin/controls/control_framework.h"
 #include "skin/controls/paint_helpers.h"
-#include "skin/core/drawing_core.h"
 #include "skin/core/drawing_primitives.h"
-#include "skin/core/memory_dc.h"
 #include "skin/core/skin_options.h"
 
 namespace {
@@ -19,19 +16,6 @@ namespace {
 constexpr char kProgressClass[] = "msctls_progress32";
 constexpr COLORREF kWhite = 0xFFFFFF;
 constexpr COLORREF kBlack = 0x000000;
-
-void AddRound(GdipPath& path, float x, float y, float width, float height, int corner)
-{
-    path.CreatePath();
-    AddRoundRectPath(path, x, y, width, height, corner);
-}
-
-SkinProgressRecord* ProgressAt(int formNumber, int listIndex)
-{
-    const SkinFormRecord* form = SkinFormAt(formNumber);
-    SkinProgressRecord* record = form ? RecordAt(form->progressBars, listIndex) : nullptr;
-    return record && IsWindow(record->hwnd) ? record : nullptr;
-}
 
 void PaintOwnProgressBar(HWND window)
 {
@@ -42,19 +26,13 @@ void PaintOwnProgressBar(HWND window)
 
 void SkinProgressBars(int formNumber, HWND parent)
 {
-    SkinFormRecord* form = SkinFormAt(formNumber);
-    if (!g_skinChildControls || !form)
-        return;
-    HWND child = nullptr;
-    while ((child = FindWindowExA(parent, child, kProgressClass, nullptr)) != nullptr) {
-        if (FindListIndex(form->progressBars, child) > 0)
-            continue;
-        const LONG_PTR style = GetWindowLongPtrA(child, GWL_STYLE);
+    ForEachNewChild(formNumber, parent, kProgressClass, &SkinFormRecord::progressBars, [formNumber](HWND child) {
         auto record = std::make_unique<SkinProgressRecord>();
         record->hwnd = child;
-        record->vertical = (style | PBS_VERTICAL) == style;
-        RegisterSkinnedControl(formNumber, form->progressBars, std::move(record), ProgressBarWndProc);
-    }
+        record->vertical = HasStyleBits(GetWindowLongPtrA(child, GWL_STYLE), PBS_VERTICAL);
+        RegisterSkinnedControl(formNumber, SkinFormAt(formNumber)->progressBars, std::move(record),
+                               ProgressBarWndProc);
+    });
 }
 
 bool TakeProgressSnapshot(HWND window, ProgressSnapshot& bar)
@@ -79,13 +57,7 @@ void DrawProgressFace(GdipGraphics& graphics, const ProgressSnapshot& bar)
 {
     const float w = static_cast<float>(bar.width);
     const float h = static_cast<float>(bar.height);
-    GdipPath outline;
-    AddRound(outline, 0, 0, w - 1, h - 1, 5);
-    StrokePath(graphics, outline, MakeArgbColor(kBlack, 50));
-    GdipPath face;
-    AddRound(face, 1, 1, w - 2, h - 2, 1);
-    const PointF faceEnd = bar.vertical ? PointF{w - 1, 0} : PointF{0, h - 1};
-    FillPathGradient(graphics, face, {PointF{0, 0}, faceEnd, MakeArgbColor(kWhite, 160), MakeArgbColor(kBlack, 30)});
+    DrawSoftTrough(graphics, w, h, bar.vertical, 50, 1);
 
     // An empty or reversed range has no scale: the trough stands alone.
     const float span = static_cast<float>(bar.high) - static_cast<float>(bar.low);
@@ -111,63 +83,26 @@ void DrawProgressFace(GdipGraphics& graphics, const ProgressSnapshot& bar)
     if ((bar.vertical ? fill.height : fill.width) <= 0)
         return;
     GdipPath path;
-    AddRound(path, fill.x + 1, fill.y + 1, fill.width - 3, fill.height - 3, 3);
+    MakeRoundRectPath(path, fill.x + 1, fill.y + 1, fill.width - 3, fill.height - 3, 3);
     FillPathGradient(graphics, path, gradient);
     StrokePath(graphics, path, MakeArgbColor(g_themeColour, 150));
 }
 
 void PaintProgressBar(int formNumber, int listIndex)
 {
-    const SkinProgressRecord* record = ProgressAt(formNumber, listIndex);
-    if (!record)
-        return;
-    const HWND window = record->hwnd;
+    const SkinProgressRecord* record = LiveRecordAt(formNumber, listIndex, &SkinFormRecord::progressBars);
     ProgressSnapshot bar;
-    if (!TakeProgressSnapshot(window, bar))
-        return;
-    HDC memory = CreateBackgroundDC(window, RECT{0, 0, bar.width, bar.height});
-    if (!memory)
-        return;
-    {
-        GdipBitmap surface;
-        GdipGraphics graphics;
-        AttachOpaqueGraphics(graphics, surface, memory);
-        DrawProgressFace(graphics, bar);
-    }
-    BlitToControl(window, memory, false, true);
-    HDC dc = GetWindowDC(window);
-    BitBlt(dc, 0, 0, bar.width, bar.height, memory, 0, 0, SRCCOPY);
-    ReleaseDC(window, dc);
-    ReleaseMemoryDC(memory);
+    if (record && TakeProgressSnapshot(record->hwnd, bar))
+        PaintOverWholeWindow(record->hwnd, bar.width, bar.height, true,
+                             [&](GdipGraphics& graphics) { DrawProgressFace(graphics, bar); });
 }
 
 LRESULT CALLBACK ProgressBarWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (!FindOwnRecord(window, &SkinFormRecord::progressBars))
-        return CallPreviousProc(window, message, wParam, lParam);
-    switch (message) {
-    case WM_WINDOWPOSCHANGING:
-        MarkContainerDirty(window);
-        break;
-    case WM_MOVE:
-        PaintOwnProgressBar(window);
-        break;
-    case WM_ERASEBKGND:
-        SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-        return 1;
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        BeginPaint(window, &ps);
-        PaintOwnProgressBar(window);
-        EndPaint(window, &ps);
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
-    case WM_NCPAINT:
-        PaintOwnProgressBar(window);
-        return 1;
-    default:
-        // Mouse moves and leaves go straight on: progress bars take no part in the hover.
-        break;
-    }
+    // Mouse moves and leaves go straight on: progress bars take no part in the hover.
+    LRESULT result = 0;
+    if (FindOwnRecord(window, &SkinFormRecord::progressBars) &&
+        HandleWholeWindowPaint(window, message, wParam, lParam, PaintOwnProgressBar, result))
+        return result;
     return CallPreviousProc(window, message, wParam, lParam);
 }

@@ -9,7 +9,6 @@
 #include "skin/core/drawing_core.h"
 #include "skin/core/drawing_primitives.h"
 #include "skin/core/memory_dc.h"
-#include "skin/core/skin_options.h"
 #include "skin/core/window_rects.h"
 
 namespace {
@@ -19,27 +18,22 @@ constexpr COLORREF kTextColour = 0x000000;
 constexpr COLORREF kGlowColour = 0xFFFFFF;
 constexpr int kGlowBlur = 4;
 
-bool Has(LONG_PTR style, LONG_PTR bits)
-{
-    return (style | bits) == style;
-}
-
 int KindOf(LONG_PTR style)
 {
-    if (Has(style, SS_ICON))
+    if (HasStyleBits(style, SS_ICON))
         return kStaticKindIcon;
-    if (Has(style, SS_BITMAP))
+    if (HasStyleBits(style, SS_BITMAP))
         return kStaticKindBitmap;
     return kStaticKindText;
 }
 
 int ImageAlignmentOf(LONG_PTR style)
 {
-    if (Has(style, SS_CENTERIMAGE))
+    if (HasStyleBits(style, SS_CENTERIMAGE))
         return kImageCentred;
-    if (Has(style, SS_REALSIZECONTROL))
+    if (HasStyleBits(style, SS_REALSIZECONTROL))
         return kImageStretched;
-    if (Has(style, SS_RIGHTJUST))
+    if (HasStyleBits(style, SS_RIGHTJUST))
         return kImageAtBottomRight;
     return kImageAtTopLeft;
 }
@@ -72,13 +66,6 @@ HANDLE BitmapOrIcon(HWND window)
     if (LRESULT bitmap = SendMessageA(window, STM_GETIMAGE, IMAGE_BITMAP, 0))
         return reinterpret_cast<HANDLE>(bitmap);
     return reinterpret_cast<HANDLE>(SendMessageA(window, STM_GETICON, 0, 0));
-}
-
-SkinStaticRecord* StaticAt(int formNumber, int listIndex)
-{
-    const SkinFormRecord* form = SkinFormAt(formNumber);
-    SkinStaticRecord* record = form ? RecordAt(form->statics, listIndex) : nullptr;
-    return record && IsWindow(record->hwnd) ? record : nullptr;
 }
 
 void PaintOwnStatic(HWND window)
@@ -154,14 +141,8 @@ int FindStaticIndex(int formNumber, HWND window)
 
 void SkinStatics(int formNumber, HWND parent, int extraWidth)
 {
-    SkinFormRecord* form = SkinFormAt(formNumber);
-    if (!g_skinChildControls || !form)
-        return;
-    HWND child = nullptr;
-    while ((child = FindWindowExA(parent, child, kStaticClass, nullptr)) != nullptr) {
+    ForEachNewChild(formNumber, parent, kStaticClass, &SkinFormRecord::statics, [&](HWND child) {
         const LONG_PTR style = GetWindowLongPtrA(child, GWL_STYLE);
-        if (FindStaticIndex(formNumber, child) > 0)
-            continue;
         auto record = std::make_unique<SkinStaticRecord>();
         record->hwnd = child;
         const ControlFontInfo font = GetControlFontInfo(child);
@@ -176,8 +157,8 @@ void SkinStatics(int formNumber, HWND parent, int extraWidth)
             SetWindowPos(child, nullptr, r.left, r.top, r.right - r.left + extraWidth, r.bottom - r.top,
                          SWP_NOZORDER | SWP_NOOWNERZORDER);
         }
-        RegisterSkinnedControl(formNumber, form->statics, std::move(record), StaticWndProc);
-    }
+        RegisterSkinnedControl(formNumber, SkinFormAt(formNumber)->statics, std::move(record), StaticWndProc);
+    });
 }
 
 bool TakeStaticSnapshot(HWND window, StaticSnapshot& face)
@@ -235,7 +216,7 @@ void DrawStaticFace(HDC dc, int w, int h, const StaticSnapshot& face)
 
 void PaintStatic(int formNumber, int listIndex)
 {
-    const SkinStaticRecord* record = StaticAt(formNumber, listIndex);
+    const SkinStaticRecord* record = LiveRecordAt(formNumber, listIndex, &SkinFormRecord::statics);
     if (!record)
         return;
     const HWND window = record->hwnd;
@@ -273,11 +254,8 @@ LRESULT CALLBACK StaticWndProc(HWND window, UINT message, WPARAM wParam, LPARAM 
     case WM_MOVE:
         InvalidateRect(window, nullptr, TRUE);
         break;
-    case WM_ERASEBKGND: {
-        HDC dc = reinterpret_cast<HDC>(wParam);
-        SetBkMode(dc, TRANSPARENT);
-        return static_cast<LRESULT>(SetTextColor(dc, static_cast<COLORREF>(GetWindowProp(window, kPropKjTextColour))));
-    }
+    case WM_ERASEBKGND:
+        return EraseWithTextColour(window, wParam);
     case WM_PAINT:
         return OnPaint(window, *record, wParam, lParam);
     case WM_SETTEXT:

@@ -233,14 +233,7 @@ TEST_F(StaticFamilyTest, MessagesAndTheBrushPairTheParentHandedOut)
     SkinFormRecord& record = FormRecord(n);
     NativeMessages().clear();
 
-    SetWindowProp(label, kPropKjTextColour, 0x00FF00);
-    HDC dc = GetDC(label);
-    SetTextColor(dc, 0x654321);
-    EXPECT_EQ(SendMessageA(label, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc), 0), 0x654321);
-    EXPECT_EQ(GetTextColor(dc), 0x00FF00u);
-    EXPECT_EQ(GetBkMode(dc), TRANSPARENT);
-    ReleaseDC(label, dc);
-    EXPECT_EQ(CountNative(label, WM_ERASEBKGND), 0);
+    ExpectEraseKeepsTheBackground(label, 0x00FF00);
 
     // Statics have no hover; their non-client paint is the native code's.
     record.hoverKind = 4;

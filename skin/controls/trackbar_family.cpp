@@ -3,17 +3,12 @@
 #include <commctrl.h>
 
 #include <memory>
-#include <vector>
 
-#include "gdiplus/gdip_bitmap.h"
 #include "gdiplus/gdip_graphics.h"
 #include "gdiplus/gdip_path.h"
-#include "gdiplus/gdip_path_gradient.h"
 #include "skin/controls/control_framework.h"
 #include "skin/controls/paint_helpers.h"
-#include "skin/core/drawing_core.h"
 #include "skin/core/drawing_primitives.h"
-#include "skin/core/memory_dc.h"
 #include "skin/core/skin_options.h"
 
 namespace {
@@ -25,18 +20,13 @@ constexpr float kSelectedChannel = 4;
 constexpr float kHotThumb = 11;
 constexpr float kThumb = 6;
 
-bool Has(LONG_PTR style, LONG_PTR bits)
-{
-    return (style | bits) == style;
-}
-
 int TickModeOf(LONG_PTR style)
 {
-    if (Has(style, TBS_NOTICKS))
+    if (HasStyleBits(style, TBS_NOTICKS))
         return kTickModeNone;
-    if (Has(style, TBS_TOP))
+    if (HasStyleBits(style, TBS_TOP))
         return kTickModeTopOrLeft;
-    if (Has(style, TBS_BOTH))
+    if (HasStyleBits(style, TBS_BOTH))
         return kTickModeBoth;
     return kTickModeBottomOrRight;
 }
@@ -54,31 +44,12 @@ struct TrackAxes {
     }
 };
 
-void AddRound(GdipPath& path, const RectF& r, int corner)
-{
-    path.CreatePath();
-    AddRoundRectPath(path, r.x, r.y, r.width, r.height, corner);
-}
-
 void StrokeRectangle(GdipGraphics& graphics, const RectF& r, uint32_t argb)
 {
     GdipPath path;
     path.CreatePath();
     path.AddPathRectangle(r.x, r.y, r.width, r.height);
     StrokePath(graphics, path, argb);
-}
-
-void DrawOuterFrame(GdipGraphics& graphics, const TrackbarSnapshot& bar)
-{
-    const float w = static_cast<float>(bar.width);
-    const float h = static_cast<float>(bar.height);
-    GdipPath outer;
-    AddRound(outer, RectF{0, 0, w - 1, h - 1}, 5);
-    StrokePath(graphics, outer, MakeArgbColor(kBlack, 30));
-    GdipPath face;
-    AddRound(face, RectF{1, 1, w - 2, h - 2}, 3);
-    const PointF end = bar.vertical ? PointF{w - 1, 0} : PointF{0, h - 1};
-    FillPathGradient(graphics, face, {PointF{0, 0}, end, MakeArgbColor(kWhite, 160), MakeArgbColor(kBlack, 30)});
 }
 
 void DrawThumb(GdipGraphics& graphics, const TrackAxes& axes, float along, float across, float size)
@@ -88,19 +59,8 @@ void DrawThumb(GdipGraphics& graphics, const TrackAxes& axes, float along, float
     const RectF r = axes.Rect(along, across, size, size);
     circle.AddPathEllipse(r.x, r.y, r.width, r.height);
     FillPathSolid(graphics, circle, MakeArgbColor(kWhite, 255));
-    GdipPathGradientBrush shade;
-    shade.CreatePathGradientFromPath(circle);
-    shade.SetPathGradientCenterColor(MakeArgbColor(kWhite, 32));
-    shade.SetPathGradientSurroundColorsWithCount(std::vector<uint32_t>{MakeArgbColor(kBlack, 60)});
-    graphics.FillPath(shade, circle);
+    FillPathRadial(graphics, circle, MakeArgbColor(kWhite, 32), MakeArgbColor(kBlack, 60));
     StrokePath(graphics, circle, MakeArgbColor(kBlack, 60));
-}
-
-SkinTrackbarRecord* TrackbarAt(int formNumber, int listIndex)
-{
-    const SkinFormRecord* form = SkinFormAt(formNumber);
-    SkinTrackbarRecord* record = form ? RecordAt(form->trackbars, listIndex) : nullptr;
-    return record && IsWindow(record->hwnd) ? record : nullptr;
 }
 
 void PaintOwnTrackbar(HWND window)
@@ -112,21 +72,15 @@ void PaintOwnTrackbar(HWND window)
 
 void SkinTrackbars(int formNumber, HWND parent)
 {
-    SkinFormRecord* form = SkinFormAt(formNumber);
-    if (!g_skinChildControls || !form)
-        return;
-    HWND child = nullptr;
-    while ((child = FindWindowExA(parent, child, kTrackbarClass, nullptr)) != nullptr) {
-        if (FindListIndex(form->trackbars, child) > 0)
-            continue;
+    ForEachNewChild(formNumber, parent, kTrackbarClass, &SkinFormRecord::trackbars, [formNumber](HWND child) {
         const LONG_PTR style = GetWindowLongPtrA(child, GWL_STYLE);
         auto record = std::make_unique<SkinTrackbarRecord>();
         record->hwnd = child;
-        record->vertical = Has(style, TBS_VERT);
+        record->vertical = HasStyleBits(style, TBS_VERT);
         record->tickMode = TickModeOf(style);
-        record->selectionRange = Has(style, TBS_ENABLESELRANGE);
-        RegisterSkinnedControl(formNumber, form->trackbars, std::move(record), TrackbarWndProc);
-    }
+        record->selectionRange = HasStyleBits(style, TBS_ENABLESELRANGE);
+        RegisterSkinnedControl(formNumber, SkinFormAt(formNumber)->trackbars, std::move(record), TrackbarWndProc);
+    });
 }
 
 bool TakeTrackbarSnapshot(HWND window, TrackbarSnapshot& bar)
@@ -156,7 +110,7 @@ void DrawTrackbarFace(GdipGraphics& graphics, const TrackbarSnapshot& bar)
 {
     const TrackAxes axes{bar.vertical};
     if (bar.frameEffect)
-        DrawOuterFrame(graphics, bar);
+        DrawSoftTrough(graphics, static_cast<float>(bar.width), static_cast<float>(bar.height), bar.vertical, 30, 3);
 
     // The channel: the reported one, or 4 pixels centred in it when the bar shows a selection.
     const float start = static_cast<float>(bar.channel.left);
@@ -168,7 +122,8 @@ void DrawTrackbarFace(GdipGraphics& graphics, const TrackbarSnapshot& bar)
         thickness = kSelectedChannel;
     }
     GdipPath channel;
-    AddRound(channel, axes.Rect(start, across, length, thickness), 1);
+    const RectF lane = axes.Rect(start, across, length, thickness);
+    MakeRoundRectPath(channel, lane.x, lane.y, lane.width, lane.height, 1);
     FillPathGradient(graphics, channel,
                      {axes.Point(0, across), axes.Point(0, across + thickness), MakeArgbColor(kBlack, 50),
                       MakeArgbColor(kBlack, 40)});
@@ -202,28 +157,11 @@ void DrawTrackbarFace(GdipGraphics& graphics, const TrackbarSnapshot& bar)
 
 void PaintTrackbar(int formNumber, int listIndex)
 {
-    const SkinTrackbarRecord* record = TrackbarAt(formNumber, listIndex);
-    if (!record)
-        return;
-    const HWND window = record->hwnd;
+    const SkinTrackbarRecord* record = LiveRecordAt(formNumber, listIndex, &SkinFormRecord::trackbars);
     TrackbarSnapshot bar;
-    if (!TakeTrackbarSnapshot(window, bar))
-        return;
-    HDC memory = CreateBackgroundDC(window, RECT{0, 0, bar.width, bar.height});
-    if (!memory)
-        return;
-    {
-        GdipBitmap surface;
-        GdipGraphics graphics;
-        AttachOpaqueGraphics(graphics, surface, memory);
-        DrawTrackbarFace(graphics, bar);
-    }
-    BlitToControl(window, memory);
-    // The picture covers the whole window, border included.
-    HDC dc = GetWindowDC(window);
-    BitBlt(dc, 0, 0, bar.width, bar.height, memory, 0, 0, SRCCOPY);
-    ReleaseDC(window, dc);
-    ReleaseMemoryDC(memory);
+    if (record && TakeTrackbarSnapshot(record->hwnd, bar))
+        PaintOverWholeWindow(record->hwnd, bar.width, bar.height, false,
+                             [&](GdipGraphics& graphics) { DrawTrackbarFace(graphics, bar); });
 }
 
 LRESULT CALLBACK TrackbarWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -232,6 +170,9 @@ LRESULT CALLBACK TrackbarWndProc(HWND window, UINT message, WPARAM wParam, LPARA
     SkinTrackbarRecord* bar = FindOwnRecord(window, &SkinFormRecord::trackbars, &form);
     if (!bar)
         return CallPreviousProc(window, message, wParam, lParam);
+    LRESULT result = 0;
+    if (HandleWholeWindowPaint(window, message, wParam, lParam, PaintOwnTrackbar, result))
+        return result;
     switch (message) {
     case WM_MOUSEMOVE:
         if (EnterControlHover(window, *form, GetWindowPropNumber(window, kPropHwListIndex), kHoverTrackbars)) {
@@ -244,25 +185,6 @@ LRESULT CALLBACK TrackbarWndProc(HWND window, UINT message, WPARAM wParam, LPARA
         bar->hot = false;
         PaintOwnTrackbar(window);
         break;
-    case WM_WINDOWPOSCHANGING:
-        MarkContainerDirty(window);
-        break;
-    case WM_MOVE:
-        PaintOwnTrackbar(window);
-        break;
-    case WM_ERASEBKGND:
-        SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
-        return 1;
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        BeginPaint(window, &ps);
-        PaintOwnTrackbar(window);
-        EndPaint(window, &ps);
-        return DefWindowProcA(window, message, wParam, lParam);
-    }
-    case WM_NCPAINT:
-        PaintOwnTrackbar(window);
-        return 1;
     default:
         break;
     }
