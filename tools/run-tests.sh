@@ -24,7 +24,7 @@ bn_wine_session_start build/win64/tools/wine/bn_keep_desktop.exe
 ctest --test-dir build/win64 -LE benchmark -j "$jobs" --output-on-failure
 
 # Only the benchmarks' own lines, without ctest's bookkeeping.
-benchmark_lines() { grep -E '^[0-9]+: ' | sed 's/^[0-9]*: //' | grep -vE '^(Test command|Working Directory|Test timeout)' || true; }
+benchmark_lines() { grep -aE '^[0-9]+: ' | sed 's/^[0-9]*: //' | grep -avE '^(Test command|Working Directory|Test timeout)' || true; }
 echo "== benchmarks (native)"
 ctest --test-dir build/native -L benchmark --verbose --no-tests=ignore | benchmark_lines
 echo "== benchmarks (win64 under Wine)"
