@@ -136,6 +136,26 @@ TEST_F(MainWindowShellTest, HelpItemsActEverySecondChoice)
     }
 }
 
+bool g_menuShown = false;
+
+void CALLBACK CloseShownMenu(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    KillTimer(nullptr, timer);
+    HWND menu = FindWindowA("#32768", nullptr);
+    g_menuShown = menu && IsWindowVisible(menu);
+    EndMenu();
+}
+
+TEST_F(MainWindowShellTest, PressingTheHelpLabelPopsUpTheHelpMenu)
+{
+    g_menuShown = false;
+    SetTimer(nullptr, 0, 50, CloseShownMenu);
+    HWND label = Unit("透明标签使用帮助").Window();
+    SendMessageA(label, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+    EXPECT_TRUE(g_menuShown);
+    EXPECT_FALSE(IsHelpMenuItemChecked(1)) << "closing the menu chooses nothing";
+}
+
 // Expected sizes (-1: not set by the table) of one unit of each row of the resize table.
 struct Expected {
     const char* unit;

@@ -13,6 +13,7 @@
 #include "db/database.h"
 #include "naming/generation_state.h"
 #include "naming/name_lists.h"
+#include "runtime/forms/form_runtime.h"
 #include "runtime/ini.h"
 #include "skin/core/screenshot.h"
 #include "skin/core/skin_form_record.h"
@@ -67,6 +68,7 @@ TEST_F(MainWindowStartTest, OpensSkinnedOnPageZeroWithTheSavedSurnameAndTheDatab
     EXPECT_TRUE(attributes & FILE_ATTRIBUTE_SYSTEM) << std::hex << attributes;
 
     Unit("超级列表框1").AppendRow({"欧阳晨曦【 92分】"});
+    forms::ProcessPendingMessages();  // the list repaints its new rows then
     EXPECT_FALSE(SaveWindowScreenshot(window, "main-window.png").empty());
 }
 
