@@ -88,7 +88,7 @@ void OnAboutWindowCreated(forms::Event& event)
     options.tintColour = 0xECECEC;
     options.tintAlpha = 150;
     SkinForm(event.form.Window(), options);
-    // Skin step still to come (skin stage 8): SetFormCloseEffect (window, 1), the shrink-and-fade close.
+    // Skin step still to come: SetFormCloseEffect (window, 1), the shrink-and-fade close.
     SetSkinOptions(true, 0);
 }
 

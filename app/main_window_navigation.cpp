@@ -33,8 +33,8 @@ const NavItem kNavItems[] = {
 };
 constexpr int kNavItemCount = static_cast<int>(sizeof kNavItems / sizeof kNavItems[0]);
 
-// The help menu's items as units of the window. The skin's popup menu (skin stage 5) takes their
-// place: CreateSkinPopupMenu (item width 100) with the three items, SetSkinMenuCallback (the menu,
+// The help menu's items as units of the window, until the skin's popup menu takes their place:
+// CreateSkinPopupMenu (item width 100) with the three items, SetSkinMenuCallback (the menu,
 // OnHelpMenuItem), and the check marks through IsSkinMenuItemChecked and SetSkinMenuItemChecked.
 const char* const kHelpMenuItems[] = {"帮助菜单联系我们", "帮助菜单软件升级", "帮助菜单软件主页"};
 constexpr int kHelpMenuItemCount = static_cast<int>(sizeof kHelpMenuItems / sizeof kHelpMenuItems[0]);

@@ -36,8 +36,8 @@ void InitGlobals()
 {
     ResetGenerationState();  // g_seenTexts empty
     SeedRandomFromClock();
-    // The shared objects of the custom-drawn controls come here with those controls (skin stages 9 to
-    // 12): g_skinCanvas, g_navBar, g_groupList and g_tabStrip.
+    // The shared objects of the custom-drawn controls come here with those controls: g_skinCanvas,
+    // g_navBar, g_groupList and g_tabStrip.
 }
 
 void ReleaseGlobals()
