@@ -21,9 +21,11 @@ using forms::UnitKind;
 // the units below are placed as the resize table places them at this size.
 constexpr int kWindowWidth = 952;
 constexpr int kWindowHeight = 672;
-constexpr int kNavBarHeight = 96;          // 图片框1, in the caption band
+constexpr int kNavBarTop = 20;             // 图片框1, in the caption band below the caption buttons
+constexpr int kNavBarHeight = 96;
+constexpr int kInputGroupTop = kNavBarTop + kNavBarHeight;
 constexpr int kInputGroupHeight = 146;     // 分组框18
-constexpr int kMainTabsTop = 20 + kNavBarHeight + kInputGroupHeight;
+constexpr int kMainTabsTop = kInputGroupTop + kInputGroupHeight;
 constexpr int kMainTabsHeight = kWindowHeight - kNavBarHeight - kInputGroupHeight - 25;
 constexpr int kCollectedGroupWidth = 200;  // 分组框13
 constexpr int kPoemTitleListWidth = 180;   // 超级列表框诗词标题
@@ -85,7 +87,7 @@ void AddInputGroup(std::vector<forms::UnitDef>& units, int& id)
     SYSTEMTIME now;
     GetLocalTime(&now);
     const unsigned radioFirst = forms::kGroupStart | forms::kDisabled | forms::kChecked;
-    units.push_back(Define(UnitKind::GroupBox, kInputGroup, "分组框18", {0, 20 + kNavBarHeight, kWindowWidth, kInputGroupHeight},
+    units.push_back(Define(UnitKind::GroupBox, kInputGroup, "分组框18", {0, kInputGroupTop, kWindowWidth, kInputGroupHeight},
                            "请设置宝宝相关信息："));
     auto in = [&](forms::UnitDef def) { units.push_back(def.In(kInputGroup)); };
     // Surname, sex and birth.
@@ -218,7 +220,7 @@ void AddPages(std::vector<forms::UnitDef>& units, int& id)
 // The caption band: the navigation bar's picture box and the label that opens the help menu.
 void AddCaptionUnits(std::vector<forms::UnitDef>& units)
 {
-    units.push_back(Define(UnitKind::PictureBox, kNavBarPicture, "图片框1", {6, 20, 690, kNavBarHeight}));
+    units.push_back(Define(UnitKind::PictureBox, kNavBarPicture, "图片框1", {6, kNavBarTop, 690, kNavBarHeight}));
     units.push_back(Define(UnitKind::TransparentLabel, kHelpLabel, "透明标签使用帮助", {kWindowWidth - 80, 28, 64, 18},
                            "使用帮助")
                         .Colours(0xFFFFFF));
