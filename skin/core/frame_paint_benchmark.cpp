@@ -65,7 +65,7 @@ int main()
     std::printf("PaintFormFrame, 800 x 600 form with picture, tint, title, 3 caption buttons, 3 status segments:\n");
     std::printf("  mean %.1f ms, worst %.1f ms of %d paints (target: under 30 ms)\n", same.mean, same.worst, kPaints);
     std::printf("  after a resize (760 to 809 x 600): mean %.1f ms, worst %.1f ms of %d paints (no target set: a new size\n"
-                "  also makes new frame pictures, a new region and a new background layer)\n",
+                "  also makes new frame pictures and a new window region)\n",
                 resized.mean, resized.worst, kPaints);
     DestroyWindow(window);
     ShutdownGdiplus(g_gdiplusToken);

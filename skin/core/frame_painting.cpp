@@ -11,6 +11,7 @@
 #include "gdiplus/gdip_graphics.h"
 #include "gdiplus/gdip_string_format.h"
 #include "gdiplus/gdip_texture.h"
+#include "skin/core/caption_button_pictures.h"
 #include "skin/core/caption_buttons.h"
 #include "skin/core/caption_title.h"
 #include "skin/core/drawing_core.h"
@@ -127,12 +128,12 @@ void FillVerticalGradient(GdipGraphics& graphics, float x, float y, float width,
 
 // While PaintFormFrame paints a frame with its own graphics, which draws straight into the frame's
 // DIB, the large layers are blended into those pixels here. Called on their own, the layer functions
-// draw everything with the graphics they are given.
+// draw everything with the graphics they are given. Per thread: each UI thread paints its own forms.
 struct DirectFrame {
     HDC frameDc = nullptr;
     DibPixels pixels;
 };
-const DirectFrame* g_directFrame = nullptr;
+thread_local const DirectFrame* g_directFrame = nullptr;
 
 class ScopedDirectFrame {
 public:
@@ -238,7 +239,9 @@ std::shared_ptr<const PictureLayer> PictureLayerOf(GdipGraphics& graphics, const
     DibPixels pixels;
     if (picture.empty() || mode < 0 || mode > 4 || !DirectPixels(graphics, form, pixels))
         return nullptr;
-    return FramePictureLayer(picture, mode, pixels, [&](GdipGraphics& onLayer) { DrawPicture(onLayer, form, size); });
+    // Mode 0 draws the picture at its natural size at (0, 0), whatever the client size.
+    return FramePictureLayer(picture, mode, mode == 0, pixels,
+                             [&](GdipGraphics& onLayer) { DrawPicture(onLayer, form, size); });
 }
 
 // True when the window already has the rounded region of its client size; giving it again costs a
@@ -367,13 +370,14 @@ void PaintStatusSegment(int formNumber, GdipGraphics& graphics, int segment)
 
     RectF text{x + 3, y + 2, w - 3, h};
     if (!part.picture.empty()) {
-        GdipImage picture;
-        picture.LoadImageFromStream(part.picture);
-        float ph = static_cast<float>(picture.GetImageHeight());
-        float pw = static_cast<float>(picture.GetImageWidth());
+        // A picture that does not decode takes no room but the gap.
+        const auto picture = DecodeSmallPicture(part.picture);
+        float ph = picture ? static_cast<float>(picture->height) : 0;
+        float pw = picture ? static_cast<float>(picture->width) : 0;
         if (ph >= form->statusHeight)
             ph = pw = static_cast<float>(static_cast<int>(form->statusHeight * 0.7));
-        graphics.DrawImageRectRect(picture, x + 2, y + (h - ph) / 2, pw, ph);
+        if (picture)
+            DrawDecodedPicture(graphics, *picture, x + 2, y + (h - ph) / 2, pw, ph);
         text = RectF{x + pw + 5, y + 2, w - pw - 5, h};
     }
 

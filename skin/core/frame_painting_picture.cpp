@@ -13,17 +13,33 @@ namespace {
 constexpr size_t kKeptLayers = 4;
 constexpr size_t kKeptPixels = 6u << 20;  // 24 MB of layers at most
 
-// What a layer depends on: the picture's bytes, its placement and the client size.
+// A clipped drawing might differ inside as well: a layer serves other client sizes only when it keeps
+// this far from the right and bottom edges, in the client it was drawn in and in the new one.
+constexpr int kClearOfEdges = 2;
+
+bool LiesClearInside(const PictureLayer& layer, int width, int height)
+{
+    return layer.x + layer.width + kClearOfEdges <= width && layer.y + layer.height + kClearOfEdges <= height;
+}
+
+// What a layer depends on: the picture's bytes, its placement and the client size (only while it
+// does not lie clear inside, for a picture anchored at the top left).
 struct KeptLayer {
     std::string picture;
     int mode = 0;
     int width = 0;
     int height = 0;
+    bool anyClearSize = false;
     std::shared_ptr<const PictureLayer> layer;
 
     bool Matches(const std::string& otherPicture, int otherMode, int otherWidth, int otherHeight) const
     {
-        return mode == otherMode && width == otherWidth && height == otherHeight && picture == otherPicture;
+        if (mode != otherMode)
+            return false;
+        const bool sameSize = width == otherWidth && height == otherHeight;
+        if (!sameSize && !(anyClearSize && LiesClearInside(*layer, otherWidth, otherHeight)))
+            return false;
+        return picture == otherPicture;
     }
 };
 
@@ -47,10 +63,10 @@ void Keep(KeptLayer kept)
     std::lock_guard<std::mutex> lock(g_keptMutex);
     g_kept.push_front(std::move(kept));
     size_t pixels = 0, count = 0;
-    for (auto kept = g_kept.begin(); kept != g_kept.end(); ++kept) {
-        pixels += kept->layer->argb.size();
+    for (auto entry = g_kept.begin(); entry != g_kept.end(); ++entry) {
+        pixels += entry->layer->argb.size();
         if (++count > kKeptLayers || (count > 1 && pixels > kKeptPixels)) {
-            g_kept.erase(kept, g_kept.end());
+            g_kept.erase(entry, g_kept.end());
             break;
         }
     }
@@ -87,7 +103,8 @@ std::shared_ptr<PictureLayer> CutLayer(const DibPixels& drawing)
 
 }  // namespace
 
-std::shared_ptr<const PictureLayer> FramePictureLayer(const std::string& picture, int mode, const DibPixels& surface,
+std::shared_ptr<const PictureLayer> FramePictureLayer(const std::string& picture, int mode, bool anchoredTopLeft,
+                                                      const DibPixels& surface,
                                                       const std::function<void(GdipGraphics&)>& draw)
 {
     if (surface.width <= 0 || surface.height <= 0)
@@ -108,7 +125,8 @@ std::shared_ptr<const PictureLayer> FramePictureLayer(const std::string& picture
         draw(graphics);
     }
     std::shared_ptr<const PictureLayer> layer = CutLayer(surface);
-    Keep(KeptLayer{picture, mode, surface.width, surface.height, layer});
+    const bool anyClearSize = anchoredTopLeft && LiesClearInside(*layer, surface.width, surface.height);
+    Keep(KeptLayer{picture, mode, surface.width, surface.height, anyClearSize, layer});
     return layer;
 }
 

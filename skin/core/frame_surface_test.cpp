@@ -12,6 +12,8 @@
 #include "gdiplus/gdip_brush.h"
 #include "gdiplus/gdip_graphics.h"
 #include "gdiplus/gdip_texture.h"
+#include "skin/core/caption_button_pictures.h"
+#include "skin/core/caption_glyphs.h"
 #include "skin/core/frame_painting_border.h"
 #include "skin/core/frame_painting_picture.h"
 #include "skin/core/frame_surface.h"
@@ -214,9 +216,10 @@ TEST(FrameSurfaceTest, PictureLayerLaidOverMatchesGdiplusDrawing)
             };
             const auto expected = DrawnByGdiplus(kWidth, kHeight, draw);
             Scratch surface(kWidth, kHeight);
-            const auto layer = FramePictureLayer(picture.bytes, ++mode, surface.pixels(), draw);
+            const auto layer = FramePictureLayer(picture.bytes, ++mode, false, surface.pixels(), draw);
             ASSERT_NE(layer, nullptr);
-            EXPECT_EQ(FramePictureLayer(picture.bytes, mode, surface.pixels(), [](GdipGraphics&) { FAIL(); }), layer)
+            EXPECT_EQ(FramePictureLayer(picture.bytes, mode, false, surface.pixels(), [](GdipGraphics&) { FAIL(); }),
+                      layer)
                 << "drawn once and kept";
             const auto actual = DrawnDirectly(kWidth, kHeight, [&](const DibPixels& p) { LayPictureLayer(p, *layer); });
             const size_t at = FirstDifference(expected, actual);
@@ -226,8 +229,87 @@ TEST(FrameSurfaceTest, PictureLayerLaidOverMatchesGdiplusDrawing)
         }
     }
     Scratch surface(kWidth, kHeight);
-    const auto nothing = FramePictureLayer("none", 0, surface.pixels(), [](GdipGraphics&) {});
+    const auto nothing = FramePictureLayer("none", 0, false, surface.pixels(), [](GdipGraphics&) {});
     ASSERT_NE(nothing, nullptr);
     EXPECT_EQ(nothing->width * nothing->height, 0);
-    EXPECT_EQ(FramePictureLayer("none", 0, DibPixels{}, [](GdipGraphics&) {}), nullptr);
+    EXPECT_EQ(FramePictureLayer("none", 0, false, DibPixels{}, [](GdipGraphics&) {}), nullptr);
+}
+
+// A picture at its natural size at (0, 0) is drawn the same in any client it lies clear inside; one
+// reaching an edge is drawn again for every size.
+TEST(FrameSurfaceTest, PictureLayerAtTheTopLeftServesEveryClientItLiesInside)
+{
+    std::string picture;
+    {
+        GdipBitmap bitmap;
+        bitmap.CreateBitmapFromStream(EveryAlphaPicture(kImageFormatPng));
+        bitmap.BitmapSetResolution(90, 100);
+        picture = bitmap.SaveImageToStream(kImageFormatPng);
+    }
+    const auto draw = [&](GdipGraphics& g) {
+        GdipBitmap decoded;
+        decoded.CreateBitmapFromStream(picture);
+        g.DrawImage(decoded, 0, 0);
+    };
+    int drawings = 0;
+    const auto counted = [&](GdipGraphics& g) {
+        ++drawings;
+        draw(g);
+    };
+    int right = 0, bottom = 0;  // of the layer drawn first
+    {
+        Scratch first(400, 60);
+        const auto layer = FramePictureLayer(picture, 0, true, first.pixels(), counted);
+        ASSERT_NE(layer, nullptr);
+        right = layer->x + layer->width;
+        bottom = layer->y + layer->height;
+        EXPECT_GT(right, 256) << "drawn at 90 dpi, wider than its pixels";
+    }
+    struct Size {
+        int width, height;
+        bool drawnAgain;
+    } sizes[] = {{right + 2, bottom + 2, false}, {900, bottom + 2, false}, {right + 1, bottom + 5, true},
+                 {right + 1, bottom + 5, false}, {right + 3, bottom + 3, false}, {right + 20, bottom, true}};
+    for (const Size& size : sizes) {
+        SCOPED_TRACE(testing::Message() << size.width << " x " << size.height);
+        const auto expected = DrawnByGdiplus(size.width, size.height, draw);
+        Scratch surface(size.width, size.height);
+        const int before = drawings;
+        const auto layer = FramePictureLayer(picture, 0, true, surface.pixels(), counted);
+        ASSERT_NE(layer, nullptr);
+        EXPECT_EQ(drawings - before, size.drawnAgain ? 1 : 0);
+        const auto actual = DrawnDirectly(size.width, size.height, [&](const DibPixels& p) { LayPictureLayer(p, *layer); });
+        EXPECT_EQ(FirstDifference(expected, actual), SIZE_MAX);
+    }
+}
+
+TEST(FrameSurfaceTest, SmallPicturesDrawnOnceDecodedMatchDecodingEachTime)
+{
+    std::vector<std::string> pictures = {EveryAlphaPicture(kImageFormatPng), EveryAlphaPicture(kImageFormatJpeg)};
+    for (CaptionGlyph glyph : {CaptionGlyph::Help, CaptionGlyph::Menu, CaptionGlyph::Minimize, CaptionGlyph::Maximize,
+                               CaptionGlyph::Restore, CaptionGlyph::Close})
+        pictures.push_back(CaptionGlyphPng(glyph));
+    const RectF places[] = {{5, 3, 26, 18}, {40, 2, 25, 18}, {70.5f, 4.25f, 14, 14}, {100, 0, 256, 12}};
+    constexpr int kWidth = 360, kHeight = 24;
+    for (const std::string& bytes : pictures) {
+        const auto picture = DecodeSmallPicture(bytes);
+        ASSERT_NE(picture, nullptr);
+        EXPECT_EQ(DecodeSmallPicture(bytes), picture) << "decoded once";
+        for (const RectF& r : places) {
+            SCOPED_TRACE(testing::Message() << picture->width << " x " << picture->height << " into " << r.x << ","
+                                            << r.y << " " << r.width << " x " << r.height);
+            const auto expected = DrawnByGdiplus(kWidth, kHeight, [&](GdipGraphics& g) {
+                GdipImage decoded;
+                decoded.LoadImageFromStream(bytes);
+                g.DrawImageRectRect(decoded, r.x, r.y, r.width, r.height);
+            });
+            const auto actual = DrawnByGdiplus(kWidth, kHeight, [&](GdipGraphics& g) {
+                EXPECT_TRUE(DrawDecodedPicture(g, *picture, r.x, r.y, r.width, r.height));
+            });
+            EXPECT_EQ(FirstDifference(expected, actual), SIZE_MAX);
+        }
+    }
+    EXPECT_FALSE(DecodeSmallPicture(CaptionGlyphPng(CaptionGlyph::Close))->argb.empty()) << "kept as pixels";
+    EXPECT_EQ(DecodeSmallPicture("not a picture"), nullptr);
+    EXPECT_EQ(DecodeSmallPicture(""), nullptr);
 }
