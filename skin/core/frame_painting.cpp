@@ -54,15 +54,15 @@ bool IsDibOfSize(HGDIOBJ bitmap, int width, int height)
 }
 
 // Gives the frame context a client-sized DIB and returns it; the bitmap the context was made with is
-// kept in Ck_Ycjdx for the release. The DIB of the last paint is kept while the size is the same (every
-// pixel is painted again, and fresh pages cost more than the paint itself under Wine), else deleted.
+// kept in Ck_Ycjdx for the release. The DIB of the last paint (in Ck_wtjbdx) is kept while the size is
+// the same, as every pixel is painted again and fresh pages cost more than the paint itself under Wine;
+// else it is deleted. (A new context holds a plain 1 x 1 bitmap, never a DIB section.)
 HBITMAP RenewFrameBitmap(SkinFormRecord& form, const ClientSize& size)
 {
     if (!form.frameDc)
         form.frameDc = CreateCompatibleDC(nullptr);
     HGDIOBJ current = GetCurrentObject(form.frameDc, OBJ_BITMAP);
-    if (GetPropA(form.hwnd, kPropFramePrevBitmap) && current == GetPropA(form.hwnd, kPropFrameBitmap) &&
-        IsDibOfSize(current, size.width, size.height))
+    if (IsDibOfSize(current, size.width, size.height))
         return static_cast<HBITMAP>(current);
     HBITMAP dib = CreateDib32(size.width, size.height);
     HGDIOBJ previous = SelectObject(form.frameDc, dib);
