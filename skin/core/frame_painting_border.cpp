@@ -1,6 +1,7 @@
 #include "skin/core/frame_painting_border.h"
 
 #include <cstdint>
+#include <iterator>
 #include <vector>
 
 #include "gdiplus/gdip_bitmap.h"
@@ -68,23 +69,26 @@ bool LayFrameBorderStrokes(const DibPixels& pixels)
     const int width = pixels.width, height = pixels.height;
     if (width <= kSmallSide || height <= kSmallSide)
         return false;
-    for (const BorderStroke& stroke : kStrokes) {
-        // On a transparent picture source-over leaves each stroked pixel in the pen's own colour.
-        std::vector<uint32_t> small(static_cast<size_t>(kSmallSide) * kSmallSide, 0);
+    // Each stroke on a transparent small picture, where source-over leaves every stroked pixel in the
+    // pen's own colour. The small picture's outline has the frame's left and top corners in place and
+    // its right and bottom ones moved by whole pixels.
+    std::vector<uint32_t> small[std::size(kStrokes)];
+    for (size_t i = 0; i < std::size(kStrokes); ++i) {
+        small[i].assign(static_cast<size_t>(kSmallSide) * kSmallSide, 0);
         GdipBitmap surface;
-        if (!surface.CreateBitmapFromScan0(kSmallSide, kSmallSide, kSmallSide * 4, kPixelFormat32bppArgb, small.data()))
+        if (!surface.CreateBitmapFromScan0(kSmallSide, kSmallSide, kSmallSide * 4, kPixelFormat32bppArgb,
+                                           small[i].data()))
             return false;
-        {
-            // The small picture's outline has the frame's left and top corners in place and its right
-            // and bottom ones moved by whole pixels.
-            GdipGraphics graphics;
-            graphics.CreateFromImage(surface);
-            DrawStroke(graphics, stroke, kSmallSide, kSmallSide);
-        }
+        GdipGraphics graphics;
+        if (!graphics.CreateFromImage(surface))
+            return false;
+        DrawStroke(graphics, kStrokes[i], kSmallSide, kSmallSide);
+    }
+    for (const std::vector<uint32_t>& stroke : small) {
         for (int sy = 0; sy < kSmallSide; ++sy) {
             for (int sx = 0; sx < kSmallSide; ++sx) {
-                const uint32_t colour = small[static_cast<size_t>(sy) * kSmallSide + sx];
-                if (!colour)
+                const uint32_t colour = stroke[static_cast<size_t>(sy) * kSmallSide + sx];
+                if (colour >> 24 == 0)
                     continue;
                 const Span x = SpanOf(sx, width), y = SpanOf(sy, height);
                 FillOver(pixels, x.first, y.first, x.count, y.count, colour);

@@ -116,8 +116,7 @@ std::shared_ptr<const PictureLayer> FramePictureLayer(const std::string& picture
         std::fill(surface.Row(y), surface.Row(y) + surface.width, 0u);
     {
         GdipBitmap bitmap;
-        if (!bitmap.CreateBitmapFromScan0(surface.width, surface.height, static_cast<int>(surface.stride * 4),
-                                          kPixelFormat32bppArgb, surface.top))
+        if (!WrapPixels(bitmap, surface))
             return nullptr;
         GdipGraphics graphics;
         if (!graphics.CreateFromImage(bitmap))

@@ -31,6 +31,12 @@ bool DibPixelsOfDc(HDC dc, DibPixels& pixels)
     return dc && DibPixelsOf(static_cast<HBITMAP>(GetCurrentObject(dc, OBJ_BITMAP)), pixels);
 }
 
+bool WrapPixels(GdipBitmap& surface, const DibPixels& pixels)
+{
+    return surface.CreateBitmapFromScan0(pixels.width, pixels.height, static_cast<int>(pixels.stride * 4),
+                                         kPixelFormat32bppArgb, pixels.top);
+}
+
 bool WrapDibPixels(GdipBitmap& surface, HBITMAP dib)
 {
     DibPixels pixels;
@@ -38,8 +44,7 @@ bool WrapDibPixels(GdipBitmap& surface, HBITMAP dib)
         return false;
     // GDI may still hold drawing for these pixels.
     GdiFlush();
-    return surface.CreateBitmapFromScan0(pixels.width, pixels.height, static_cast<int>(pixels.stride * 4),
-                                         kPixelFormat32bppArgb, reinterpret_cast<BYTE*>(pixels.top));
+    return WrapPixels(surface, pixels);
 }
 
 void AttachGraphicsToDc(GdipGraphics& graphics, GdipBitmap& surface, HDC dc)
@@ -82,6 +87,12 @@ bool ClipToPicture(const DibPixels& pixels, int& x, int& y, int& width, int& hei
     width = right - left;
     height = bottom - top;
     return true;
+}
+
+void BlendRun(uint32_t* run, int count, uint32_t colour)
+{
+    for (int i = 0; i < count; ++i)
+        run[i] = BlendOver(run[i], colour);
 }
 
 // One colour laid over many pixels. Over an opaque pixel (the frame is opaque) each channel's result
@@ -130,6 +141,12 @@ void FillOver(const DibPixels& pixels, int x, int y, int width, int height, uint
     int firstRow = 0;
     if (!ClipToPicture(pixels, x, y, width, height, firstRow))
         return;
+    constexpr int kTableWorthIt = 1024;  // pixels; a table costs 768 sums
+    if (width * height < kTableWorthIt) {
+        for (int row = 0; row < height; ++row)
+            BlendRun(pixels.Row(y + row) + x, width, colour);
+        return;
+    }
     const OverColour over(colour);
     for (int row = 0; row < height; ++row)
         over.Run(pixels.Row(y + row) + x, width);
@@ -140,12 +157,8 @@ void FillRowsOver(const DibPixels& pixels, int x, int y, int width, int height, 
     int firstRow = 0;
     if (!ClipToPicture(pixels, x, y, width, height, firstRow))
         return;
-    for (int row = 0; row < height; ++row) {
-        uint32_t* run = pixels.Row(y + row) + x;
-        const uint32_t colour = rowColours[firstRow + row];
-        for (int i = 0; i < width; ++i)
-            run[i] = BlendOver(run[i], colour);
-    }
+    for (int row = 0; row < height; ++row)
+        BlendRun(pixels.Row(y + row) + x, width, rowColours[firstRow + row]);
 }
 
 std::vector<uint32_t> VerticalGradientRows(int y, int height, uint32_t top, uint32_t bottom)

@@ -28,14 +28,16 @@ bool DibPixelsOf(HBITMAP dib, DibPixels& pixels);
 // The DIB selected into the context; false when it holds none.
 bool DibPixelsOfDc(HDC dc, DibPixels& pixels);
 
+// Makes `surface` a 32-bpp ARGB bitmap over the pixels, which must outlive it.
+bool WrapPixels(GdipBitmap& surface, const DibPixels& pixels);
 // Makes `surface` a bitmap over the pixels of a 32-bpp DIB section; false for anything else.
 bool WrapDibPixels(GdipBitmap& surface, HBITMAP dib);
 // Attaches the graphics to the DIB selected into the context through `surface`, which must outlive
 // the graphics; to the context itself when it holds no DIB.
 void AttachGraphicsToDc(GdipGraphics& graphics, GdipBitmap& surface, HDC dc);
 
-// A non-premultiplied ARGB colour laid over an ARGB pixel in source-over mode, rounded as GDI+ rounds
-// it when it fills onto a 32-bpp ARGB bitmap.
+// A non-premultiplied ARGB colour laid over an ARGB pixel in source-over mode, with the integer
+// arithmetic GDI+ (Wine's) uses when it fills onto a 32-bpp ARGB bitmap.
 uint32_t BlendOver(uint32_t under, uint32_t colour);
 // Lays the colour over the pixels of (x, y, width, height), clipped to the picture: the pixels a GDI+
 // FillRectangle of those whole numbers covers.
