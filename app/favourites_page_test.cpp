@@ -76,7 +76,7 @@ TEST_F(FavouritesPageTest, ListCountsRowsFromZeroAndDeletesEachRowsOwnRecord)
     const Texts names = {"张三丰", "李四", "赵六"};
     for (int row = 0; row < 3; ++row) {
         const ScoredNameRow expected = MakeScoredNameRow(MainWindowTalents(), IntToText(row), names[row]);
-        EXPECT_EQ(ScoredNameRowCells(expected), RowCells("超级列表框3", row));
+        EXPECT_EQ(ScoredNameRowCells(expected), Row("超级列表框3", row));
     }
     EXPECT_EQ(2, g_loopIndex);
     RefreshFavouritesList(*window_);  // lists nothing twice
@@ -325,6 +325,12 @@ TEST_F(FavouritesPageTest, TypingTheSurnameRewritesItsKeyAndSetsTheCombosToNow)
     for (int i = 0; i < 5; ++i)
         ASSERT_TRUE(Unit(combos[i]).SetText(other[i]));
     ASSERT_EQ(other, ComboTexts(*window_));
+
+    // The items are plain numbers, so a plain minute picks its own item ("5", not "50").
+    ASSERT_TRUE(Unit("组合框分1").SetText("5"));
+    EXPECT_EQ("5", Unit("组合框分1").Text());
+    ASSERT_TRUE(Unit("组合框月1").SetText("1"));
+    EXPECT_EQ("1", Unit("组合框月1").Text());
 
     const Texts before = NowTexts();
     Unit("编辑框_姓1").SetText("欧阳");

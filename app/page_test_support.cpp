@@ -1,5 +1,6 @@
 #include "app/page_test_support.h"
 
+#include "app/list_view_cells.h"
 #include "app/main_window_scoring.h"
 #include "naming/name_score.h"
 #include "runtime/forms/form_runtime.h"
@@ -31,20 +32,12 @@ void PageTest::SetUp()
 
 std::vector<std::string> PageTest::Column(const std::string& list, int column)
 {
-    std::vector<std::string> cells;
-    forms::Unit& unit = Unit(list);
-    for (int row = 0; row < unit.RowCount(); ++row)
-        cells.push_back(unit.Cell(row, column));
-    return cells;
+    return ColumnCells(Unit(list), column);
 }
 
-std::vector<std::string> PageTest::RowCells(const std::string& list, int row)
+std::vector<std::string> PageTest::Row(const std::string& list, int row)
 {
-    std::vector<std::string> cells;
-    forms::Unit& unit = Unit(list);
-    for (int column = 0; column < unit.ColumnCount(); ++column)
-        cells.push_back(unit.Cell(row, column));
-    return cells;
+    return RowCells(Unit(list), row);
 }
 
 std::vector<std::string> PageTest::StoredFavourites()

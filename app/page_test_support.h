@@ -15,7 +15,7 @@ protected:
 
     // The cells of the list's rows in one column, and of one row.
     std::vector<std::string> Column(const std::string& list, int column);
-    std::vector<std::string> RowCells(const std::string& list, int row);
+    std::vector<std::string> Row(const std::string& list, int row);
     // The names in table mz, in table order.
     std::vector<std::string> StoredFavourites();
     // A menu item unit of the window chosen, as the menu delivers it.

@@ -217,7 +217,7 @@ TEST_F(PoemPageTest, PoemModeNamesEveryPairOnceForTheRun)
     ASSERT_EQ(names, Column("超级列表框诗词模式", 1));
     for (int row = 0; row < 4; ++row) {
         const ScoredNameRow expected = MakeScoredNameRow(MainWindowTalents(), IntToText(row + 1), names[row]);
-        EXPECT_EQ(ScoredNameRowCells(expected), RowCells("超级列表框诗词模式", row));
+        EXPECT_EQ(ScoredNameRowCells(expected), Row("超级列表框诗词模式", row));
     }
     EXPECT_TRUE(Unit("按钮生成").Enabled());
     EXPECT_EQ("林江", Unit("编辑框诗内容").Text()) << "a finished run keeps the picked characters";
