@@ -2,8 +2,10 @@
 
 #include <windows.h>
 
+#include <iterator>
 
 #include "app/about_window.h"
+#include "app/favourites_page.h"
 #include "app/generator_handlers.h"
 #include "app/main_window_events.h"
 #include "app/main_window_fun_page.h"
@@ -11,7 +13,6 @@
 #include "app/main_window_navigation.h"
 #include "app/main_window_poem_page.h"
 #include "app/main_window_remote.h"
-#include "app/favourites_page.h"
 #include "app/persisted_inputs.h"
 #include "app/result_list_menus.h"
 
@@ -41,7 +42,6 @@ enum : int {
     kSideListPanel = 5,       // 画板5
     kFeatureTabs = 6,         // 高级选择夹2
     kCollectedGroup = 7,      // 分组框13
-    kPoemPickerGroup = 8,     // 分组框1
     kHelpLabel = 9,           // 透明标签使用帮助
     kGenerateButton = 10,
     kStopButton,
@@ -233,8 +233,12 @@ void AddMenus(std::vector<forms::UnitDef>& units, std::vector<forms::Binding>& b
         const char* name;
         std::vector<const char*> items;
         forms::Handler handler;
-    } listMenus[] = {{kResultListMenu, "右键菜单", {"名字评分", "复制此名", "加入列表", "查看自选"}, OnResultListMenuClick},
-                     {kSavedListMenu, "右键菜单1", {"查看评分", "删除此名", "删除全部"}, OnSavedListMenuClick}};
+    } listMenus[] = {
+        {kResultListMenu, "右键菜单", {std::begin(kResultListMenuCaptions), std::end(kResultListMenuCaptions)},
+         OnResultListMenuClick},
+        {kSavedListMenu, "右键菜单1", {std::begin(kSavedListMenuCaptions), std::end(kSavedListMenuCaptions)},
+         OnSavedListMenuClick},
+    };
     for (const ListMenu& menu : listMenus) {
         units.push_back(Define(UnitKind::Menu, menu.id, menu.name));
         int item = menu.id;

@@ -17,7 +17,7 @@
 
 namespace {
 
-std::string PoolBox(int element)
+std::string PoolBox(size_t element)
 {
     return std::string("编辑框") + kPoolElements[element];
 }
@@ -49,11 +49,11 @@ void GeneratePoemModeNames(forms::Form& window)
     // ends without touching a unit.
     const std::shared_ptr<forms::Form> keep = window.shared_from_this();
     ElementPools pools;
-    for (int e = 0; e < 5; ++e)
+    for (size_t e = 0; e < pools.size(); ++e)
         window.Get(PoolBox(e)).SetText("");
     window.Get("编辑框诗词模式临时用").SetText("");
     SortPoemCharsByElement(window.Get("编辑框诗内容").Text(), ShippedCharData(), g_seenTexts, pools);
-    for (int e = 0; e < 5; ++e)
+    for (size_t e = 0; e < pools.size(); ++e)
         window.Get(PoolBox(e)).SetText(pools[e]);
     const std::string pool = JoinElementPools(pools);
     std::string cleanedPool;

@@ -12,21 +12,20 @@
 #include "runtime/forms/form.h"
 #include "runtime/forms/platform_actions.h"
 
-namespace {
+const char* const kResultListMenuCaptions[4] = {"名字评分", "复制此名", "加入列表", "查看自选"};
+const char* const kSavedListMenuCaptions[3] = {"查看评分", "删除此名", "删除全部"};
 
-// The menus' items as units of the window, in item order, until the skin's popup menus take their
-// place (CreateSkinPopupMenu with SetSkinMenuCallback calling the item handlers with the number).
-const char* const kResultListMenuItems[] = {"右键菜单名字评分", "右键菜单复制此名", "右键菜单加入列表", "右键菜单查看自选"};
-const char* const kSavedListMenuItems[] = {"右键菜单1查看评分", "右键菜单1删除此名", "右键菜单1删除全部"};
+namespace {
 
 enum ResultListItem { kScoreName = 1, kCopyName, kAddToList, kShowFavourites };
 enum SavedListItem { kShowDetails = 1, kDeleteName, kDeleteAll };
 
+// The number of a menu item unit by its caption; 0 for none of the menu's.
 template <size_t N>
-int ItemNumber(const char* const (&items)[N], const std::string& unitName)
+int ItemNumber(const char* const (&captions)[N], const forms::Unit& item)
 {
     for (size_t i = 0; i < N; ++i)
-        if (unitName == items[i])
+        if (item.Text() == captions[i])
             return static_cast<int>(i) + 1;
     return 0;
 }
@@ -55,20 +54,11 @@ void ShowMessage(forms::Form& window, const char* text, const char* caption = ""
     forms::ShowPlainMessageBox(window.Window(), text, caption, 0);
 }
 
-// Page 0: the selected row's text (name and tag) onto the clipboard.
-void CopySelectedRandomName(forms::Form& window)
+// The report of the name in column 1 of the list's selected row, scored afresh.
+void OpenFreshlyScoredRowReport(forms::Form& window, const char* list)
 {
-    const std::string text = window.Get("超级列表框1").SelectedCell(0);
-    if (!text.empty() && SetClipboardText(window.Window(), text))
-        ShowMessage(window, "复制成功", "复制");
-}
-
-// Page 0: the selected row's text into the collected names, once for the whole run.
-void CollectSelectedRandomName(forms::Form& window)
-{
-    const std::string text = window.Get("超级列表框1").SelectedCell(0);
-    if (!text.empty() && g_seenTexts.Add(text))
-        window.Get("超级编辑框1").AppendText(text + "\r\n");
+    const std::string name = window.Get(list).SelectedCell(1);
+    OpenReport(name, name + ScoreTag(ScoreName(MainWindowTalents(), name)));
 }
 
 // The name of the selected row of a scored-name list into the favourites.
@@ -84,26 +74,15 @@ void AddSelectedNameToFavourites(forms::Form& window, const char* list)
 
 void OnResultListMenuItem(forms::Form& window, int item)
 {
-    const int page = CurrentPage(window);
     switch (item) {
     case kScoreName:
         OpenSelectedNameReport(window);
         break;
     case kCopyName:
-        if (page == 0)
-            CopySelectedRandomName(window);
-        else if (page == 1)
-            OpenFreshlyScoredRowReport(window, "组合模式_超级列表框");
-        else if (page == 6)
-            CopyPoemModeRowName(window);
+        OnMenuCopyName(window);
         break;
     case kAddToList:
-        if (page == 0)
-            CollectSelectedRandomName(window);
-        else if (page == 1)
-            AddCombinationNameToFavourites(window);
-        else if (page == 6)
-            AddPoemModeNameToFavourites(window);
+        AddToFavourites(window);
         break;
     case kShowFavourites:
         ShowFavourites(window);
@@ -117,7 +96,7 @@ void OnSavedListMenuItem(forms::Form& window, int item)
 {
     switch (item) {
     case kShowDetails:
-        OpenFreshlyScoredRowReport(window, "超级列表框3");
+        ShowFavouriteDetails(window);
         break;
     case kDeleteName:
         OnMenuDeleteSavedName(window);
@@ -142,12 +121,12 @@ void OnSavedListRightPress(forms::Event& event)
 
 void OnResultListMenuClick(forms::Event& event)
 {
-    OnResultListMenuItem(event.form, ItemNumber(kResultListMenuItems, event.sender.Name()));
+    OnResultListMenuItem(event.form, ItemNumber(kResultListMenuCaptions, event.sender));
 }
 
 void OnSavedListMenuClick(forms::Event& event)
 {
-    OnSavedListMenuItem(event.form, ItemNumber(kSavedListMenuItems, event.sender.Name()));
+    OnSavedListMenuItem(event.form, ItemNumber(kSavedListMenuCaptions, event.sender));
 }
 
 void OpenSelectedNameReport(forms::Form& window)
@@ -163,10 +142,43 @@ void OpenSelectedNameReport(forms::Form& window)
     }
 }
 
-void OpenFreshlyScoredRowReport(forms::Form& window, const char* list)
+void OpenComboModeRowReport(forms::Form& window)
 {
-    const std::string name = window.Get(list).SelectedCell(1);
-    OpenReport(name, name + ScoreTag(ScoreName(MainWindowTalents(), name)));
+    OpenFreshlyScoredRowReport(window, "组合模式_超级列表框");
+}
+
+void ShowFavouriteDetails(forms::Form& window)
+{
+    OpenFreshlyScoredRowReport(window, "超级列表框3");
+}
+
+void OnMenuCopyName(forms::Form& window)
+{
+    const int page = CurrentPage(window);
+    if (page == 0) {
+        const std::string text = window.Get("超级列表框1").SelectedCell(0);
+        if (!text.empty() && SetClipboardText(window.Window(), text))
+            ShowMessage(window, "复制成功", "复制");
+    } else if (page == 1) {
+        OpenComboModeRowReport(window);
+    } else if (page == 6) {
+        CopyPoemModeRowName(window);
+    }
+}
+
+void AddToFavourites(forms::Form& window)
+{
+    const int page = CurrentPage(window);
+    if (page == 0) {
+        // The collected names take each row once for the whole run.
+        const std::string text = window.Get("超级列表框1").SelectedCell(0);
+        if (!text.empty() && g_seenTexts.Add(text))
+            window.Get("超级编辑框1").AppendText(text + "\r\n");
+    } else if (page == 1) {
+        AddCombinationNameToFavourites(window);
+    } else if (page == 6) {
+        AddPoemModeNameToFavourites(window);
+    }
 }
 
 void CopyPoemModeRowName(forms::Form& window)
@@ -193,10 +205,10 @@ void OnRandomNamesDoubleClick(forms::Event& event)
 
 void OnCombinationListDoubleClick(forms::Event& event)
 {
-    OpenFreshlyScoredRowReport(event.form, "组合模式_超级列表框");
+    OpenComboModeRowReport(event.form);
 }
 
 void OnSavedListDoubleClicked(forms::Event& event)
 {
-    OpenFreshlyScoredRowReport(event.form, "超级列表框3");
+    ShowFavouriteDetails(event.form);
 }
