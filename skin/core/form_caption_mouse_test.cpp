@@ -252,20 +252,24 @@ TEST_F(CaptionMouseTest, DoubleClickInTheCaptionTogglesMaximiseOnlyWhenResizable
 
 TEST_F(CaptionMouseTest, FormThatGoesAwayWhileClickedIsLeftAlone)
 {
-    // The form's own procedure destroys it on the command the click sends; the skin's procedure then
-    // neither passes the mouse message on nor touches the freed record.
+    // The form's own procedure destroys it on the command the click sends (or when the caption drag
+    // starts); the skin's procedure then neither passes the mouse message on nor touches the freed
+    // record.
     FormAnsweredMessages().clear();
     struct Case {
         const char* what;
         UINT message;
         int button;  // 0: a point in the caption
-    } cases[] = {{"close button", WM_LBUTTONUP, 3}, {"caption double-click", WM_LBUTTONDBLCLK, 0}};
+        UINT destroyingMessage;
+    } cases[] = {{"close button", WM_LBUTTONUP, 3, WM_SYSCOMMAND},
+                 {"caption double-click", WM_LBUTTONDBLCLK, 0, WM_SYSCOMMAND},
+                 {"caption drag", WM_LBUTTONDOWN, 0, WM_NCLBUTTONDOWN}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         const int before = SkinFormCount();
         HWND window = MakeForm();
-        FormMessageProbe() = [](const FormMessage& m) {
-            if (m.message == WM_SYSCOMMAND)
+        FormMessageProbe() = [&c](const FormMessage& m) {
+            if (m.message == c.destroyingMessage)
                 DestroyWindow(m.window);
         };
         const LPARAM point = c.button ? ButtonCentre(Form(), c.button) : PointParam(120, 12);
