@@ -1,10 +1,10 @@
 #include "skin/core/form_window_proc.h"
 
+#include "gdiplus/gdip_graphics.h"
 #include "skin/controls/control_framework.h"
 #include "skin/controls/control_styles.h"
 #include "skin/controls/draw_item.h"
 #include "skin/controls/form_repaint.h"
-#include "gdiplus/gdip_graphics.h"
 #include "skin/core/attached_pages.h"
 #include "skin/core/caption_title.h"
 #include "skin/core/drawing_core.h"
