@@ -3,7 +3,6 @@
 // another going dark): mean and worst.
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <functional>
 
@@ -15,47 +14,15 @@
 #include "skin/core/skin_registry.h"
 #include "skin/core/skin_test_support.h"
 
-namespace {
-
-struct Figures {
-    double mean = 0;
-    double worst = 0;
-};
-
-Figures Measure(int runs, const std::function<void()>& prepare, const std::function<void()>& run)
-{
-    LARGE_INTEGER frequency, start, end;
-    QueryPerformanceFrequency(&frequency);
-    Figures f;
-    for (int i = 0; i < runs; ++i) {
-        prepare();
-        QueryPerformanceCounter(&start);
-        run();
-        QueryPerformanceCounter(&end);
-        const double ms =
-            1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
-        f.mean += ms / runs;
-        f.worst = std::max(f.worst, ms);
-    }
-    return f;
-}
-
-}  // namespace
-
 int main()
 {
     InitSkinEngine();
     g_firstFormSize = false;
-    g_skinBaseColour = RGB(0x3C, 0x8C, 0xC8);
-    HWND window = CreateFrameForm(40, 40, 800, 600, WS_MINIMIZEBOX | WS_MAXIMIZEBOX, false);
-    SetWindowTextA(window, "宝宝起名 - 起名测名");
-    SkinForm(window, ProgramLikeOptions());
-    ShowWindow(window, SW_SHOW);
-    UpdateWindow(window);
+    HWND window = ShowProgramLikeForm(800, 600, "宝宝起名 - 起名测名");
     SkinFormRecord& form = FormRecord(FindSkinnedWindow(window));
     constexpr int kRuns = 100;
 
-    const Figures paint = Measure(
+    const TimingFigures paint = TimeRuns(
         kRuns, [&] { InvalidateRect(window, nullptr, FALSE); },
         [&] { UpdateWindow(window); });
     std::printf("Clean WM_PAINT of an 800 x 600 skinned form (the frame picture copied):\n");
@@ -63,7 +30,7 @@ int main()
     if (form.needsFullRepaint)
         std::printf("  (the frame was rebuilt: the figure is not that of a clean paint)\n");
 
-    const Figures step = Measure(
+    const TimingFigures step = TimeRuns(
         kRuns,
         [&] {
             form.mouseInside = form.inCaptionStrip = true;

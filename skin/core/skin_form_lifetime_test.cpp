@@ -146,12 +146,7 @@ TEST_F(SkinFormLifetimeTest, Screenshots)
 {
     {
         SCOPED_TRACE("a caption button lit, another pressed");
-        ScopedWindow window(CreateFrameForm(40, 40, 640, 420, WS_MINIMIZEBOX | WS_MAXIMIZEBOX, false));
-        SetWindowTextA(window, "宝宝起名 - 标题按钮");
-        g_skinBaseColour = RGB(0x3C, 0x8C, 0xC8);
-        SkinForm(window, ProgramLikeOptions());
-        ShowWindow(window, SW_SHOW);
-        UpdateWindow(window);
+        ScopedWindow window(ShowProgramLikeForm(640, 420, "宝宝起名 - 标题按钮"));
         SkinFormRecord& form = FormRecord(FindSkinnedWindow(window));
         SendMessageA(window, WM_MOUSEMOVE, 0, ButtonCentre(form, 1));
         SendMessageA(window, WM_MOUSEHOVER, 0, 0);
