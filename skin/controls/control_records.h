@@ -5,6 +5,9 @@
 #include <windows.h>
 
 #include <atomic>
+#include <vector>
+
+#include "skin/controls/attached_page.h"
 
 // Button kinds the installers assign.
 inline constexpr int kButtonKindPush = 0;
@@ -82,4 +85,6 @@ struct SkinContainerRecord {
     // The next paint renders the container's background afresh; its children have moved.
     bool backgroundDirty = true;
     bool childrenMoved = false;
+    // Page windows of navigation bars inside the container, laid out on its size changes.
+    std::vector<AttachedPage> attachedPages;
 };

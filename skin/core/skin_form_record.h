@@ -46,14 +46,6 @@ struct StatusBandSegment {
     COLORREF textColour = 0;
 };
 
-// A page window that a navigation bar lays out on the form.
-struct AttachedPage {
-    HWND page = nullptr;
-    int top = 0;
-    int left = 0;
-    bool fill = false;
-};
-
 struct CaptionFade {
     int button = 0;  // caption button number, 0 none
     int level = 0;   // 0..8

@@ -1,0 +1,131 @@
+#include "skin/custom/nav_bar_images.h"
+
+#include "gdiplus/gdip_bitmap.h"
+#include "gdiplus/gdip_graphics.h"
+#include "skin/controls/paint_helpers.h"
+#include "skin/core/drawing_primitives.h"
+#include "skin/core/memory_dc.h"
+
+namespace {
+
+constexpr COLORREF kWhite = 0xFFFFFF;
+constexpr uint32_t kOpaqueWhite = 0xFFFFFFFF;
+
+enum class GreyRule {
+    kIconGrey,    // ConvertIconToPng, grey
+    kIconColour,  // ConvertIconToPng, colours kept
+    kDerived,     // the derived pictures: opaque white becomes transparent
+};
+
+COLORREF Shade(int v)
+{
+    return RGB(v, v, v);
+}
+
+// The new ARGB pixel from the pixel drawn over white and the pixel's own colour (both COLORREFs).
+uint32_t TransformPixel(COLORREF overWhite, COLORREF own, GreyRule rule)
+{
+    const int r = GetRValue(overWhite), g = GetGValue(overWhite), b = GetBValue(overWhite);
+    const int grey = (r + g + b) / 3;
+    const COLORREF kept = rule == GreyRule::kIconColour ? overWhite : Shade(grey);
+    if (overWhite != own) {
+        if (r == g && g == b && r > 0)
+            return MakeArgbColor(Shade(255 - grey), static_cast<BYTE>(255 - grey));
+        return MakeArgbColor(kept, static_cast<BYTE>(255 - grey));
+    }
+    if (rule == GreyRule::kDerived && overWhite == kWhite)
+        return MakeArgbColor(kWhite, 0);
+    return MakeArgbColor(kept, 255);
+}
+
+COLORREF ColourOf(uint32_t argb)
+{
+    BYTE alpha = 0;
+    return SwapRedBlue(argb, alpha);
+}
+
+// Writes the grey version of `source` into `target` (which may be the source itself), column by column.
+bool DeriveGrey(GdipBitmap& source, GdipBitmap& target, GdipBitmap* written)
+{
+    const int width = source.GetImageWidth();
+    const int height = source.GetImageHeight();
+    if (width <= 0 || height <= 0 || !target.CreateBitmapFromScan0Default(width, height))
+        return false;
+    {
+        GdipGraphics g;
+        g.CreateFromImage(target);
+        g.GraphicsClear(kOpaqueWhite);
+        g.DrawImageRectRect(source, 0, 0, static_cast<float>(width), static_cast<float>(height));
+    }
+    for (int x = 0; x < width; ++x) {
+        for (int y = 0; y < height; ++y) {
+            const COLORREF overWhite = ColourOf(target.BitmapGetPixel(x, y));
+            const COLORREF own = ColourOf(source.BitmapGetPixel(x, y));
+            written->BitmapSetPixel(x, y, TransformPixel(overWhite, own, GreyRule::kDerived));
+        }
+    }
+    return true;
+}
+
+}  // namespace
+
+HICON LoadIconFromFile(const std::string& path)
+{
+    return static_cast<HICON>(LoadImageA(nullptr, path.c_str(), IMAGE_ICON, 0, 0, LR_LOADFROMFILE));
+}
+
+std::string ConvertIconToPng(HICON icon, bool grey)
+{
+    GdipBitmap picture;
+    if (!icon || !picture.CreateBitmapFromHICON(icon))
+        return {};
+    const int width = picture.GetImageWidth();
+    const int height = picture.GetImageHeight();
+    if (width <= 0 || height <= 0)
+        return {};
+    HBITMAP over = nullptr;
+    {
+        GdipBitmap blank;
+        if (blank.CreateBitmapFromScan0Default(width, height))
+            over = blank.CreateHBITMAPFromBitmap(0);
+    }
+    if (!over)
+        return {};
+    HDC dc = CreateCompatibleDC(nullptr);
+    RegisterMemoryDC(dc, over, SelectObject(dc, over));
+    {
+        GdipGraphics g;
+        g.CreateFromHDC(dc);
+        g.GraphicsClear(kOpaqueWhite);
+    }
+    DrawIconEx(dc, 0, 0, icon, width, height, 0, nullptr, DI_NORMAL);
+    GdiFlush();
+    const GreyRule rule = grey ? GreyRule::kIconGrey : GreyRule::kIconColour;
+    for (int x = 0; x < width; ++x) {
+        for (int y = 0; y < height; ++y) {
+            const COLORREF overWhite = GetPixel(dc, x, y) & 0xFFFFFF;
+            const COLORREF own = ColourOf(picture.BitmapGetPixel(x, y));
+            picture.BitmapSetPixel(x, y, TransformPixel(overWhite, own, rule));
+        }
+    }
+    ReleaseMemoryDC(dc);
+    return picture.SaveImageToStream(kImageFormatPng);
+}
+
+bool MakeDerivedItemImage(GdipBitmap& bitmap)
+{
+    GdipBitmap overWhite;
+    DeriveGrey(bitmap, overWhite, &bitmap);
+    return true;
+}
+
+std::string MakeDerivedItemImagePng(const std::string& picture)
+{
+    GdipBitmap source;
+    if (!source.CreateBitmapFromStream(picture))
+        return {};
+    GdipBitmap grey;
+    if (!DeriveGrey(source, grey, &grey))
+        return {};
+    return grey.SaveImageToStream(kImageFormatPng);
+}
