@@ -44,24 +44,60 @@ COLORREF ColourOf(uint32_t argb)
     return SwapRedBlue(argb, alpha);
 }
 
-// Writes the grey version of `source` into `target` (which may be the source itself), column by column.
-bool DeriveGrey(GdipBitmap& source, GdipBitmap& target, GdipBitmap* written)
+// The pixels of a whole bitmap, locked as 32-bit ARGB for as long as the object lives.
+class LockedPixels {
+public:
+    LockedPixels(GdipBitmap& bitmap, int lockMode) : bitmap_(bitmap)
+    {
+        locked_ = bitmap.BitmapLockBits(Rect{0, 0, bitmap.GetImageWidth(), bitmap.GetImageHeight()}, lockMode,
+                                        kPixelFormat32bppArgb, data_);
+    }
+    ~LockedPixels()
+    {
+        if (locked_)
+            bitmap_.BitmapUnlockBits(data_);
+    }
+    LockedPixels(const LockedPixels&) = delete;
+    LockedPixels& operator=(const LockedPixels&) = delete;
+    bool Locked() const { return locked_; }
+    uint32_t& At(int x, int y)
+    {
+        return reinterpret_cast<uint32_t*>(static_cast<BYTE*>(data_.scan0) + static_cast<ptrdiff_t>(y) * data_.stride)[x];
+    }
+
+private:
+    GdipBitmap& bitmap_;
+    BitmapData data_;
+    bool locked_ = false;
+};
+
+constexpr int kLockRead = 1;
+constexpr int kLockReadWrite = 3;
+
+// Makes `overWhite` the source drawn over opaque white, then writes the grey version of every pixel,
+// column by column, into the source itself (inPlace) or into `overWhite`.
+bool DeriveGrey(GdipBitmap& source, GdipBitmap& overWhite, bool inPlace)
 {
     const int width = source.GetImageWidth();
     const int height = source.GetImageHeight();
-    if (width <= 0 || height <= 0 || !target.CreateBitmapFromScan0Default(width, height))
+    if (width <= 0 || height <= 0 || !overWhite.CreateBitmapFromScan0Default(width, height))
         return false;
     {
         GdipGraphics g;
-        g.CreateFromImage(target);
+        g.CreateFromImage(overWhite);
         g.GraphicsClear(kOpaqueWhite);
         g.DrawImageRectRect(source, 0, 0, static_cast<float>(width), static_cast<float>(height));
     }
+    LockedPixels own(source, inPlace ? kLockReadWrite : kLockRead);
+    LockedPixels over(overWhite, inPlace ? kLockRead : kLockReadWrite);
+    if (!own.Locked() || !over.Locked())
+        return false;
+    LockedPixels& written = inPlace ? own : over;
     for (int x = 0; x < width; ++x) {
         for (int y = 0; y < height; ++y) {
-            const COLORREF overWhite = ColourOf(target.BitmapGetPixel(x, y));
-            const COLORREF own = ColourOf(source.BitmapGetPixel(x, y));
-            written->BitmapSetPixel(x, y, TransformPixel(overWhite, own, GreyRule::kDerived));
+            const COLORREF w = ColourOf(over.At(x, y));
+            const COLORREF p = ColourOf(own.At(x, y));
+            written.At(x, y) = TransformPixel(w, p, GreyRule::kDerived);
         }
     }
     return true;
@@ -101,11 +137,13 @@ std::string ConvertIconToPng(HICON icon, bool grey)
     DrawIconEx(dc, 0, 0, icon, width, height, 0, nullptr, DI_NORMAL);
     GdiFlush();
     const GreyRule rule = grey ? GreyRule::kIconGrey : GreyRule::kIconColour;
-    for (int x = 0; x < width; ++x) {
-        for (int y = 0; y < height; ++y) {
-            const COLORREF overWhite = GetPixel(dc, x, y) & 0xFFFFFF;
-            const COLORREF own = ColourOf(picture.BitmapGetPixel(x, y));
-            picture.BitmapSetPixel(x, y, TransformPixel(overWhite, own, rule));
+    {
+        LockedPixels own(picture, kLockReadWrite);
+        for (int x = 0; own.Locked() && x < width; ++x) {
+            for (int y = 0; y < height; ++y) {
+                const COLORREF overWhite = GetPixel(dc, x, y) & 0xFFFFFF;
+                own.At(x, y) = TransformPixel(overWhite, ColourOf(own.At(x, y)), rule);
+            }
         }
     }
     ReleaseMemoryDC(dc);
@@ -115,7 +153,7 @@ std::string ConvertIconToPng(HICON icon, bool grey)
 bool MakeDerivedItemImage(GdipBitmap& bitmap)
 {
     GdipBitmap overWhite;
-    DeriveGrey(bitmap, overWhite, &bitmap);
+    DeriveGrey(bitmap, overWhite, true);
     return true;
 }
 
@@ -125,7 +163,7 @@ std::string MakeDerivedItemImagePng(const std::string& picture)
     if (!source.CreateBitmapFromStream(picture))
         return {};
     GdipBitmap grey;
-    if (!DeriveGrey(source, grey, &grey))
+    if (!DeriveGrey(source, grey, false))
         return {};
     return grey.SaveImageToStream(kImageFormatPng);
 }

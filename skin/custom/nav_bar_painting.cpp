@@ -16,6 +16,7 @@
 #include "skin/controls/paint_helpers.h"
 #include "skin/core/drawing_core.h"
 #include "skin/core/drawing_primitives.h"
+#include "skin/core/frame_surface.h"
 #include "skin/core/memory_dc.h"
 #include "skin/core/skin_options.h"
 #include "skin/custom/nav_bar.h"
@@ -180,18 +181,21 @@ bool IsIconFile(const std::string& path, const GdipBitmap& picture)
     return ok && head[0] == 0 && head[1] == 0 && head[2] == 1 && head[3] == 0;
 }
 
-void DrawIconFile(GdipGraphics& g, const NavBarItem& item, float left, float top, float side)
+void DrawIconFile(GdipGraphics& g, HDC surfaceDc, const NavBarItem& item, float left, float top, float side)
 {
     HICON icon = LoadIconFromFile(item.imagePath);
     if (!icon)
         return;
     if (!item.disabled) {
         // Straight into the surface's context, with the icon's own mask or alpha.
-        if (HDC dc = g.GetDC()) {
+        HDC dc = surfaceDc ? surfaceDc : g.GetDC();
+        if (dc) {
             DrawIconEx(dc, static_cast<int>(left), static_cast<int>(top), icon, static_cast<int>(side),
                        static_cast<int>(side), 0, nullptr, DI_NORMAL);
-            g.ReleaseDC(dc);
+            GdiFlush();
         }
+        if (dc && !surfaceDc)
+            g.ReleaseDC(dc);
     } else {
         GdipBitmap grey;
         if (grey.CreateBitmapFromStream(ConvertIconToPng(icon, true)))
@@ -201,7 +205,7 @@ void DrawIconFile(GdipGraphics& g, const NavBarItem& item, float left, float top
 }
 
 // The item's picture scaled into side x side; a picture that cannot be read leaves the square empty.
-void DrawItemPicture(GdipGraphics& g, const NavBarItem& item, float left, float top, float side)
+void DrawItemPicture(GdipGraphics& g, HDC surfaceDc, const NavBarItem& item, float left, float top, float side)
 {
     GdipBitmap picture;
     if (!item.imagePath.empty()) {
@@ -209,13 +213,17 @@ void DrawItemPicture(GdipGraphics& g, const NavBarItem& item, float left, float 
             return;
         if (IsIconFile(item.imagePath, picture)) {
             picture.DisposeBitmap();
-            DrawIconFile(g, item, left, top, side);
+            DrawIconFile(g, surfaceDc, item, left, top, side);
             return;
         }
         if (item.disabled)
             MakeDerivedItemImage(picture);
-    } else if (!picture.CreateBitmapFromStream(item.disabled ? MakeDerivedItemImagePng(item.image) : item.image)) {
-        return;
+    } else {
+        if (!picture.CreateBitmapFromStream(item.image))
+            return;
+        // The same pixels MakeDerivedItemImagePng gives, without encoding and decoding them again.
+        if (item.disabled)
+            MakeDerivedItemImage(picture);
     }
     g.DrawImageRectRect(picture, left, top, side, side);
 }
@@ -262,22 +270,23 @@ void DrawCaption(GdipGraphics& g, const NavBarRecord& bar, const NavBarItem& ite
 }
 
 // Picture and caption by the caption and the layout.
-void PaintContent(GdipGraphics& g, const NavBarRecord& bar, const NavBarItem& item, const ItemBox& b)
+void PaintContent(GdipGraphics& g, HDC surfaceDc, const NavBarRecord& bar, const NavBarItem& item,
+                  const ItemBox& b)
 {
     const float x = static_cast<float>(b.x), y = static_cast<float>(b.y);
     const float w = static_cast<float>(b.w), h = static_cast<float>(b.h);
     const float drop = static_cast<float>(item.dropWidth);
     if (item.caption.empty()) {
         const float side = 0.7f * (w - drop);
-        DrawItemPicture(g, item, x + (w - drop - side) / 2, y + (h - side) / 2, side);
+        DrawItemPicture(g, surfaceDc, item, x + (w - drop - side) / 2, y + (h - side) / 2, side);
     } else if (item.layout == 0) {
         const float side = std::min(0.8f * (h - bar.fontSize), w - drop - 4);
         const float top = y + std::floor(0.05f * h);
-        DrawItemPicture(g, item, x + (w - drop - side) / 2, top, side);
+        DrawItemPicture(g, surfaceDc, item, x + (w - drop - side) / 2, top, side);
         DrawCaption(g, bar, item, MakeRect(x, top + side + kCaptionGap, w - drop, h - side), 1, 0);
     } else if (item.layout == 1) {
         const float side = 0.8f * h;
-        DrawItemPicture(g, item, x + 3, y + (h - side) / 2, side);
+        DrawItemPicture(g, surfaceDc, item, x + 3, y + (h - side) / 2, side);
         DrawCaption(g, bar, item, MakeRect(x + side + 2, y + 2, w - drop - side - 7, h - 2), 0, 1);
     }
 }
@@ -301,6 +310,27 @@ void DrawDropArrow(GdipGraphics& g, const ItemBox& b, const RectF& exact, int sp
     if (MakeDropArrow(arrow))
         g.DrawImageRectRect(arrow, static_cast<float>(b.x + splitOffset + 2), exact.y + (b.h - kArrowHeight) / 2.0f,
                             kArrowWidth, kArrowHeight);
+}
+
+// Gives the pixels of the area of the context's DIB full alpha: the picture is then drawn with GDI+
+// straight into the DIB's pixels (frame_surface.h), which blends over their colour only when they
+// are opaque. What lies behind a bar may come with any alpha.
+void MakeAreaOpaque(HDC dc, const RECT& area)
+{
+    DIBSECTION section = {};
+    HGDIOBJ dib = GetCurrentObject(dc, OBJ_BITMAP);
+    if (!dib || GetObjectA(dib, sizeof(section), &section) != sizeof(section) || !section.dsBm.bmBits ||
+        section.dsBm.bmBitsPixel != 32)
+        return;
+    GdiFlush();
+    const int width = section.dsBm.bmWidth, height = section.dsBm.bmHeight;
+    const bool bottomUp = section.dsBmih.biHeight > 0;
+    auto* pixels = static_cast<uint32_t*>(section.dsBm.bmBits);
+    for (int y = std::max<int>(0, area.top); y < std::min<int>(height, area.bottom); ++y) {
+        uint32_t* row = pixels + static_cast<size_t>(bottomUp ? height - 1 - y : y) * width;
+        for (int x = std::max<int>(0, area.left); x < std::min<int>(width, area.right); ++x)
+            row[x] |= 0xFF000000u;
+    }
 }
 
 }  // namespace
@@ -331,7 +361,7 @@ void PaintNavBarBackground(const NavBarRecord& bar, GdipGraphics& surface)
 }
 
 void PaintNavItem(GdipGraphics& surface, const NavBarRecord& bar, int item, const NavItemLook& look,
-                  const RectF* keepInside)
+                  const RectF* keepInside, HDC surfaceDc)
 {
     const NavBarItem* record = RecordAt(bar.items, item);
     if (!record || record->hidden)
@@ -346,7 +376,7 @@ void PaintNavItem(GdipGraphics& surface, const NavBarRecord& bar, int item, cons
         else
             PaintHoverLayer(surface, b, record->layout, look.overlayAlpha, keepInside);
     }
-    PaintContent(surface, bar, *record, b);
+    PaintContent(surface, surfaceDc, bar, *record, b);
     if (record->dropWidth > 0)
         DrawDropArrow(surface, b, exact, record->splitOffset);
 }
@@ -366,9 +396,11 @@ void PaintNavBar(HWND window, HDC paintDc)
         bar->memoryDC = CreateMemoryDC(width, height);
     if (!bar->memoryDC)
         return;
+    MakeAreaOpaque(bar->memoryDC, client);
     {
+        GdipBitmap pixels;  // outlives the graphics drawing into it
         GdipGraphics surface;
-        surface.CreateFromHDC(bar->memoryDC);
+        AttachGraphicsToDc(surface, pixels, bar->memoryDC);
         if (bar->backColour != 0) {
             GdipSolidBrush fill;
             fill.CreateSolidFill(MakeArgbColor(bar->backColour, static_cast<BYTE>(bar->backAlpha)));
@@ -376,7 +408,7 @@ void PaintNavBar(HWND window, HDC paintDc)
         }
         PaintNavBarBackground(*bar, surface);
         for (int i = 1; i <= RecordCount(bar->items); ++i)
-            PaintNavItem(surface, *bar, i, NavItemLook());
+            PaintNavItem(surface, *bar, i, NavItemLook(), nullptr, bar->memoryDC);
     }
     BlitToControl(window, bar->memoryDC);
     HDC target = paintDc ? paintDc : GetDC(window);
@@ -401,9 +433,11 @@ void DrawNavItem(HWND window, int item, GdipGraphics* surface, const NavItemLook
     const ItemBox b = BoxOf(bar->itemRects[static_cast<size_t>(item) - 1]);
     const RECT restore = {b.x, b.y, b.x + b.w, b.y + b.h + 3};
     PaintBackgroundInSkinCanvas(window, bar->memoryDC, restore);
+    MakeAreaOpaque(bar->memoryDC, restore);
     {
+        GdipBitmap pixels;  // outlives the graphics drawing into it
         GdipGraphics own;
-        own.CreateFromHDC(bar->memoryDC);
+        AttachGraphicsToDc(own, pixels, bar->memoryDC);
         const RectF area = MakeRect(static_cast<float>(b.x), static_cast<float>(b.y), static_cast<float>(b.w),
                                     static_cast<float>(b.h + 3));
         if (bar->backColour != 0) {
@@ -413,7 +447,7 @@ void DrawNavItem(HWND window, int item, GdipGraphics* surface, const NavItemLook
         }
         own.SetClipRect(static_cast<float>(b.x), static_cast<float>(b.y), static_cast<float>(b.w),
                         static_cast<float>(b.h), kCombineReplace);
-        PaintNavItem(own, *bar, item, look, &area);
+        PaintNavItem(own, *bar, item, look, &area, bar->memoryDC);
     }
     HDC dc = target ? target : GetDC(window);
     BitBlt(dc, b.x, b.y, b.w, b.h + 3, bar->memoryDC, b.x, b.y, SRCCOPY);

@@ -23,9 +23,11 @@ void PaintNavBar(HWND window, HDC paintDc = nullptr);
 // The separators of the bar.
 void PaintNavBarBackground(const NavBarRecord& bar, GdipGraphics& surface);
 // Item `item` (1-based) of the bar onto the surface, from the record alone; nothing for a number
-// outside 1..count or a hidden item. `keepInside`, when given, is the clip left after the shadow ring.
+// outside 1..count or a hidden item. `keepInside`, when given, is the clip left after the shadow ring;
+// `surfaceDc`, when given, is the context whose pixels the surface draws into (icons are drawn
+// there with GDI).
 void PaintNavItem(GdipGraphics& surface, const NavBarRecord& bar, int item, const NavItemLook& look,
-                  const RectF* keepInside = nullptr);
+                  const RectF* keepInside = nullptr, HDC surfaceDc = nullptr);
 // With a surface: PaintNavItem on it. Without one (the own pass): restores the background of the
 // item's rectangle and the 3 pixels below it in memoryDC, draws the item there and copies that
 // area to `target` (a DC of the window when not given). Before the first full repaint there is no
