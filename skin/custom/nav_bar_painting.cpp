@@ -165,12 +165,10 @@ void PaintPressedOrChecked(GdipGraphics& g, const ItemBox& b, bool pressed, bool
     }
 }
 
-// Icon files are told by the icon format or by their first bytes (00 00 01 00): some GDI+ builds
-// report an icon's raw format as BMP.
-bool IsIconFile(const std::string& path, const GdipBitmap& picture)
+// Icon files are told by their first bytes (00 00 01 00) or by the icon format: Wine's GDI+ reports
+// an icon file's raw format as BMP.
+bool HasIconHeader(const std::string& path)
 {
-    if (picture.GetImageRawFormat() == kImageFormatIcon)
-        return true;
     HANDLE file = CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr, OPEN_EXISTING, 0, nullptr);
     if (file == INVALID_HANDLE_VALUE)
         return false;
@@ -209,9 +207,13 @@ void DrawItemPicture(GdipGraphics& g, HDC surfaceDc, const NavBarItem& item, flo
 {
     GdipBitmap picture;
     if (!item.imagePath.empty()) {
+        if (HasIconHeader(item.imagePath)) {
+            DrawIconFile(g, surfaceDc, item, left, top, side);
+            return;
+        }
         if (!picture.CreateBitmapFromFile(item.imagePath))
             return;
-        if (IsIconFile(item.imagePath, picture)) {
+        if (picture.GetImageRawFormat() == kImageFormatIcon) {
             picture.DisposeBitmap();
             DrawIconFile(g, surfaceDc, item, left, top, side);
             return;

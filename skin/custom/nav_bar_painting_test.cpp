@@ -8,6 +8,7 @@
 #include "gdiplus/gdip_test_support.h"
 #include "skin/core/memory_dc.h"
 #include "skin/core/skin_test_support.h"
+#include "skin/custom/nav_bar_images.h"
 #include "skin/custom/nav_bar_painting.h"
 #include "skin/custom/nav_bar_test_support.h"
 
@@ -58,6 +59,41 @@ int CountDifferences(const TestCanvas& a, const TestCanvas& b)
         for (int x = 0; x < a.Width(); ++x)
             n += a.Rgb(x, y) != b.Rgb(x, y);
     return n;
+}
+
+// A 16 x 16 icon file of one opaque colour: a 32-bit image with an empty mask.
+std::string SolidIcon(uint32_t rgb)
+{
+    std::string file;
+    auto put16 = [&file](int v) { file += static_cast<char>(v & 0xFF), file += static_cast<char>((v >> 8) & 0xFF); };
+    auto put32 = [&](uint32_t v) { put16(static_cast<int>(v & 0xFFFF)), put16(static_cast<int>(v >> 16)); };
+    const int pixels = 16 * 16 * 4, mask = 16 * 4;
+    put16(0), put16(1), put16(1);                                   // an icon file of one image
+    file += '\x10', file += '\x10', file += '\0', file += '\0';  // 16 x 16, no palette
+    put16(1), put16(32), put32(40 + pixels + mask), put32(22);
+    put32(40), put32(16), put32(32), put16(1), put16(32), put32(0), put32(pixels + mask);
+    put32(0), put32(0), put32(0), put32(0);
+    for (int i = 0; i < 16 * 16; ++i)
+        put32(0xFF000000u | rgb);
+    file.append(mask, '\0');
+    return file;
+}
+
+std::string WriteTempFile(const char* name, const std::string& bytes)
+{
+    char folder[MAX_PATH] = {};
+    GetTempPathA(MAX_PATH, folder);
+    const std::string path = std::string(folder) + name;
+    HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+    DWORD written = 0;
+    WriteFile(file, bytes.data(), static_cast<DWORD>(bytes.size()), &written, nullptr);
+    CloseHandle(file);
+    return path;
+}
+
+bool IsGrey(uint32_t rgb)
+{
+    return RedOf(rgb) == GreenOf(rgb) && GreenOf(rgb) == BlueOf(rgb);
 }
 
 bool IsDarkerThan(uint32_t rgb, uint32_t ground, int by)
@@ -152,7 +188,7 @@ TEST(NavBarPaintingTest, APictureThatCannotBeReadLeavesItsSquareEmpty)
     EXPECT_EQ(squareColour(good), 0x2050D0u);
     FirstItem(good).disabled = true;
     const uint32_t grey = squareColour(good);
-    EXPECT_TRUE(RedOf(grey) == GreenOf(grey) && GreenOf(grey) == BlueOf(grey)) << std::hex << grey;
+    EXPECT_TRUE(IsGrey(grey)) << std::hex << grey;
 
     NavBarRecord bad = OneItemBar();
     FirstItem(bad).image = "not a picture";
@@ -168,6 +204,52 @@ TEST(NavBarPaintingTest, APictureThatCannotBeReadLeavesItsSquareEmpty)
     PaintOnCanvas(canvas, bad, NavItemLook{});
     RECT dark = {};
     EXPECT_TRUE(canvas.DarkBounds(dark, 0x90));
+}
+
+TEST(NavBarPaintingTest, PicturesComeFromFilesIconsIncluded)
+{
+    const std::string png = WriteTempFile("bn_nav_item.png", SolidPng(16, 16, 0xFF20A040));
+    const std::string icon = WriteTempFile("bn_nav_item.ico", SolidIcon(0xD03030));
+    auto squareColour = [](const std::string& path, bool disabled) {
+        NavBarRecord bar = OneItemBar();
+        FirstItem(bar).imagePath = path;  // the item's picture bytes stay: the file wins
+        FirstItem(bar).disabled = disabled;
+        TestCanvas canvas(110, 100, kGround);
+        {
+            GdipGraphics g;
+            g.CreateFromHDC(canvas.Dc());
+            PaintNavItem(g, bar, 1, NavItemLook{}, nullptr, canvas.Dc());
+        }
+        return canvas.Rgb(kX + 42, kY + 28);
+    };
+    EXPECT_EQ(squareColour(png, false), 0x20A040u);
+    EXPECT_EQ(squareColour(icon, false), 0xD03030u);
+    const uint32_t greyPng = squareColour(png, true);
+    const uint32_t greyIcon = squareColour(icon, true);
+    EXPECT_TRUE(IsGrey(greyPng) && RedOf(greyPng) == (0x20 + 0xA0 + 0x40) / 3) << std::hex << greyPng;
+    EXPECT_TRUE(IsGrey(greyIcon) && RedOf(greyIcon) == (0xD0 + 0x30 + 0x30) / 3) << std::hex << greyIcon;
+    HICON loaded = LoadIconFromFile(icon);
+    ASSERT_NE(loaded, nullptr);
+    DestroyIcon(loaded);
+
+    // In a bar the icon goes straight into the kept picture, under what GDI+ draws there.
+    BarTestForm f = MakeBarTestForm(300, 150, RECT{10, 10, 200, 90});
+    ScopedWindow form(f.form);
+    SkinNavBar bar;
+    bar.Attach(f.host, 85, 75);
+    NavBarItemOptions item;
+    item.caption = "图标";
+    item.imagePath = icon;
+    bar.AddItem(item);
+    bar.AddItem(item);
+    bar.SetItemDisabled(2);
+    UpdateWindow(f.host);
+    EXPECT_EQ(PixelRgb(bar.GetMemoryDC(), 42, 18), 0xD03030u);
+    DrawNavItem(f.host, 1, nullptr, NavItemLook{true, false, 160});
+    EXPECT_EQ(PixelRgb(bar.GetMemoryDC(), 42, 18), 0xD03030u);
+    EXPECT_EQ(PixelRgb(bar.GetMemoryDC(), 90 + 42, 18), 0x656565u);
+    DeleteFileA(png.c_str());
+    DeleteFileA(icon.c_str());
 }
 
 TEST(NavBarPaintingTest, SeparatorsSitInTheGapAfterTheirItem)
