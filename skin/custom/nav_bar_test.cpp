@@ -13,11 +13,6 @@
 
 namespace {
 
-bool SameRect(const RECT& a, const RECT& b)
-{
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
-}
-
 NavBarItemOptions Item(const char* caption, std::optional<int> width = std::nullopt,
                        std::optional<int> height = std::nullopt)
 {
@@ -140,15 +135,14 @@ TEST_F(NavBarTest, ToolKHoldsItemKAfterInsertsAndRemovals)
     bar_.AddItem(c);
     HWND tip = FindNavBar(host_)->toolTip.tipWindow;
     auto expectTool = [&](int id, const char* text, int left) {
-        RECT r = {};
-        std::string got;
+        const ToolReading tool = ReadTool(tip, host_, id);
         if (!text) {
-            EXPECT_FALSE(ReadTool(tip, host_, id, r, got)) << "tool " << id;
+            EXPECT_FALSE(tool.found) << "tool " << id;
             return;
         }
-        ASSERT_TRUE(ReadTool(tip, host_, id, r, got)) << "tool " << id;
-        EXPECT_EQ(got, text) << "tool " << id;
-        EXPECT_TRUE(SameRect(r, RECT{left, 0, left + 85, 75})) << "tool " << id << " at " << r.left;
+        ASSERT_TRUE(tool.found) << "tool " << id;
+        EXPECT_EQ(tool.text, text) << "tool " << id;
+        EXPECT_TRUE(SameRect(tool.rect, RECT{left, 0, left + 85, 75})) << "tool " << id << " at " << tool.rect.left;
     };
     expectTool(1, "提示甲", 0);
     expectTool(2, nullptr, 0);

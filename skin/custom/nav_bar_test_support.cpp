@@ -117,7 +117,7 @@ int CountThreadTooltips()
     return count;
 }
 
-bool ReadTool(HWND tipWindow, HWND owner, int id, RECT& rect, std::string& text)
+ToolReading ReadTool(HWND tipWindow, HWND owner, int id)
 {
     char buffer[256] = {};
     TTTOOLINFOA info = {};
@@ -125,11 +125,16 @@ bool ReadTool(HWND tipWindow, HWND owner, int id, RECT& rect, std::string& text)
     info.hwnd = owner;
     info.uId = static_cast<UINT_PTR>(id);
     info.lpszText = buffer;
-    if (!SendMessageA(tipWindow, TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&info)))
-        return false;
-    rect = info.rect;
+    ToolReading reading;
+    reading.found = SendMessageA(tipWindow, TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&info)) != 0;
+    reading.rect = info.rect;
     info.lpszText = buffer;
     SendMessageA(tipWindow, TTM_GETTEXTA, sizeof(buffer), reinterpret_cast<LPARAM>(&info));
-    text = buffer;
-    return true;
+    reading.text = buffer;
+    return reading;
+}
+
+bool SameRect(const RECT& a, const RECT& b)
+{
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }

@@ -1,6 +1,6 @@
 #pragma once
-// Shared by the navigation bar's tests: bar windows on skinned test forms, mouse messages, recorded
-// callbacks and small pictures.
+// Shared by the tests of the custom controls: bar windows on skinned test forms, mouse messages,
+// recorded callbacks, small pictures and the tools of a tooltip.
 #include <windows.h>
 
 #include <cstdint>
@@ -39,5 +39,11 @@ void ClearRecordedCallbacks();
 std::string SolidPng(int width, int height, uint32_t argb);
 // Tooltip windows of this thread.
 int CountThreadTooltips();
-// The rectangle and text of tool `id` of the tooltip; false when it has no such tool.
-bool ReadTool(HWND tipWindow, HWND owner, int id, RECT& rect, std::string& text);
+// Tool `id` of the owner's tooltip as the tooltip window holds it.
+struct ToolReading {
+    bool found = false;
+    RECT rect = {};
+    std::string text;
+};
+ToolReading ReadTool(HWND tipWindow, HWND owner, int id);
+bool SameRect(const RECT& a, const RECT& b);

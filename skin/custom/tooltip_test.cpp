@@ -4,6 +4,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include "skin/custom/nav_bar_test_support.h"
 #include "skin/custom/tooltip.h"
 
 namespace {
@@ -14,32 +15,9 @@ HWND MakeOwner(int width, int height)
                            GetModuleHandleA(nullptr), nullptr);
 }
 
-struct ToolReading {
-    bool found = false;
-    RECT rect = {};
-    std::string text;
-};
-
 ToolReading ReadTool(const ToolTipClass& tip, int id)
 {
-    char buffer[256] = {};
-    TTTOOLINFOA info = {};
-    info.cbSize = TTTOOLINFOA_V1_SIZE;
-    info.hwnd = tip.owner;
-    info.uId = static_cast<UINT_PTR>(id);
-    info.lpszText = buffer;
-    ToolReading reading;
-    reading.found = SendMessageA(tip.tipWindow, TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&info)) != 0;
-    reading.rect = info.rect;
-    info.lpszText = buffer;
-    SendMessageA(tip.tipWindow, TTM_GETTEXTA, sizeof(buffer), reinterpret_cast<LPARAM>(&info));
-    reading.text = buffer;
-    return reading;
-}
-
-bool SameRect(const RECT& a, const RECT& b)
-{
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+    return ReadTool(tip.tipWindow, tip.owner, id);
 }
 
 }  // namespace
