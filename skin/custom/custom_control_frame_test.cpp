@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "skin/controls/form_repaint.h"
+#include "skin/core/memory_dc.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/skin_test_support.h"
 #include "skin/core/window_props.h"
@@ -57,7 +58,9 @@ TEST(CustomControlFrameTest, DetachingTheFirstBarRenumbersTheSecond)
     EXPECT_EQ(GetWindowPropNumber(second, kPropHwFormNumber), f.number);
     EXPECT_EQ(GetWindowPropNumber(second, kPropHwListIndex), 2);
 
+    const int tooltips = CountThreadTooltips();
     DestroyWindow(f.host);
+    EXPECT_EQ(CountThreadTooltips(), tooltips - 1) << "the bar's tooltip window goes with it";
     ASSERT_EQ(RecordCount(g_navBars), 1);
     EXPECT_EQ(GetWindowPropNumber(second, kPropHwListIndex), 1);
     EXPECT_EQ(object.AddItem(NavBarItemOptions{std::nullopt, std::string("取名")}), 1)
@@ -143,6 +146,22 @@ TEST(CustomControlFrameTest, ACleanPaintOnlyCopiesTheKeptPicture)
     bar.Refresh();
     UpdateWindow(f.host);
     EXPECT_EQ(PixelRgb(bar.GetMemoryDC(), 150, 60), PatternColour(30 + 150, 40 + 60));
+}
+
+TEST(CustomControlFrameTest, ABarNoFormOwnsPaintsOverAPlainPicture)
+{
+    ScopedWindow plain(CreateTestForm(0, 0, 300, 120));
+    HWND host = CreateBarHost(plain, 10, 10, 200, 80);
+    const int memoryDcs = MemoryDcCount();
+    SkinNavBar bar;
+    ASSERT_EQ(bar.Attach(host, 85, 75), 1);
+    EXPECT_EQ(GetWindowPropNumber(host, kPropHwFormNumber), 0);
+    bar.AddItem(NavBarItemOptions{SolidPng(8, 8, 0xFF0000FF), std::string("取名")});
+    UpdateWindow(host);
+    ASSERT_NE(bar.GetMemoryDC(), nullptr);
+    EXPECT_EQ(PixelRgb(bar.GetMemoryDC(), 150, 40), 0u) << "nothing lies behind it";
+    DestroyWindow(host);
+    EXPECT_EQ(MemoryDcCount(), memoryDcs);
 }
 
 TEST(CustomControlFrameTest, MessagesTheBarDoesNotAnswerReachThePreviousProcedureOnce)

@@ -120,13 +120,14 @@ TEST(NavBarScreenTest, ManyLifetimesOfAUsedBarLeaveNothingBehind)
     PumpUntil([] { return false; }, 20);
     const int memoryDcs = MemoryDcCount();
     const int tooltips = CountThreadTooltips();
-    for (int cycle = 0; cycle < 30; ++cycle) {
+    const std::string picture = SolidPng(8, 8, 0xFF40A040);
+    for (int cycle = 0; cycle < 16; ++cycle) {
         BarTestForm f = MakeBarTestForm(400, 200, RECT{10, 40, 270, 118});
         SkinNavBar bar;
         ASSERT_GT(bar.Attach(f.host, 85, 75, std::nullopt, std::nullopt, std::nullopt, true), 0);
         for (int i = 0; i < 3; ++i) {
             NavBarItemOptions item;
-            item.image = SolidPng(8, 8, 0xFF40A040);
+            item.image = picture;
             item.caption = "页";
             item.tipText = "提示";
             bar.AddItem(item);
