@@ -63,7 +63,7 @@ TEST(CustomControlFrameTest, DetachingTheFirstBarRenumbersTheSecond)
     EXPECT_EQ(CountThreadTooltips(), tooltips - 1) << "the bar's tooltip window goes with it";
     ASSERT_EQ(RecordCount(g_navBars), 1);
     EXPECT_EQ(GetWindowPropNumber(second, kPropHwListIndex), 1);
-    EXPECT_EQ(object.AddItem(NavBarItemOptions{std::nullopt, std::string("取名")}), 1)
+    EXPECT_EQ(object.AddItem(PictureItem("", "取名")), 1)
         << "the object still reaches its bar";
     EXPECT_EQ(object.GetItemText(1), "取名");
     EXPECT_EQ(first.AddItem(), 0) << "the destroyed bar's object finds nothing";
@@ -124,7 +124,7 @@ TEST(CustomControlFrameTest, ACleanPaintOnlyCopiesTheKeptPicture)
     UpdateWindow(f.host);
     EXPECT_EQ(bar.GetMemoryDC(), nullptr) << "nothing is painted before the first item";
 
-    bar.AddItem(NavBarItemOptions{SolidPng(8, 8, 0xFF0000FF), std::string("取名")});
+    bar.AddItem(PictureItem(SolidPng(8, 8, 0xFF0000FF), "取名"));
     ASSERT_TRUE(FindNavBar(f.host)->dirty);
     UpdateWindow(f.host);
     HDC kept = bar.GetMemoryDC();
@@ -156,7 +156,7 @@ TEST(CustomControlFrameTest, ABarNoFormOwnsPaintsOverAPlainPicture)
     SkinNavBar bar;
     ASSERT_EQ(bar.Attach(host, 85, 75), 1);
     EXPECT_EQ(GetWindowPropNumber(host, kPropHwFormNumber), 0);
-    bar.AddItem(NavBarItemOptions{SolidPng(8, 8, 0xFF0000FF), std::string("取名")});
+    bar.AddItem(PictureItem(SolidPng(8, 8, 0xFF0000FF), "取名"));
     UpdateWindow(host);
     ASSERT_NE(bar.GetMemoryDC(), nullptr);
     EXPECT_EQ(PixelRgb(bar.GetMemoryDC(), 150, 40), 0u) << "nothing lies behind it";
@@ -203,8 +203,9 @@ TEST(CustomControlFrameTest, MessagesTheBarDoesNotAnswerReachThePreviousProcedur
         PassedOn().clear();
         const LRESULT result = SendMessageA(host, row.message, row.wParam, MouseAt(5, 5));
         EXPECT_EQ(TimesPassedOn(row.message), row.timesPassedOn) << "message 0x" << std::hex << row.message;
-        if (row.message == WM_ERASEBKGND)
+        if (row.message == WM_ERASEBKGND) {
             EXPECT_EQ(result, 1);
+        }
     }
     ReleaseDC(host, dc);
     KillTimer(host, reinterpret_cast<UINT_PTR>(host));

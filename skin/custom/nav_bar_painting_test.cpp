@@ -310,10 +310,10 @@ TEST(NavBarPaintingTest, AnOwnPassChangesNothingOutsideItsItem)
     SkinNavBar bar;
     bar.Attach(f.host, 85, 75, std::nullopt, 0xFFFFFF, 60);
     for (int i = 0; i < 3; ++i)
-        bar.AddItem(NavBarItemOptions{SolidPng(16, 16, 0xFF20A020), std::string("项目")});
+        bar.AddItem(PictureItem(SolidPng(16, 16, 0xFF20A020), "项目"));
     bar.AddSeparator(1);
     bar.AddSeparator(2);
-    NavBarItemOptions dropping{SolidPng(16, 16, 0xFF20A020), std::string("下拉")};
+    NavBarItemOptions dropping = PictureItem(SolidPng(16, 16, 0xFF20A020), "下拉");
     dropping.hasDropPart = true;
     bar.AddItem(dropping);
     // Before the first full repaint there is no picture: the own pass draws nothing.

@@ -91,10 +91,9 @@ TEST_F(NavBarTest, ItemsAreLaidOutWithGaps)
     const NavBarItem* fourth = RecordAt(FindNavBar(host_)->items, 4);
     EXPECT_EQ(fourth->splitOffset, 70);
     EXPECT_EQ(fourth->dropWidth, 13);
-    EXPECT_EQ(bar_.AddItem(NavBarItemOptions{std::nullopt, std::nullopt, 0, std::nullopt, std::nullopt, std::nullopt,
-                                             std::nullopt, std::nullopt, std::nullopt, std::nullopt, 6}),
-              0)
-        << "a position outside 1..count adds nothing";
+    NavBarItemOptions beyond = Item("五");
+    beyond.position = 6;
+    EXPECT_EQ(bar_.AddItem(beyond), 0) << "a position outside 1..count adds nothing";
     EXPECT_EQ(RecordCount(FindNavBar(host_)->items), 4);
 }
 

@@ -85,6 +85,15 @@ int RecordSecond(const int* arguments, int count)
     return 0;
 }
 
+NavBarItemOptions PictureItem(const std::string& image, const std::string& caption)
+{
+    NavBarItemOptions item;
+    if (!image.empty())
+        item.image = image;
+    item.caption = caption;
+    return item;
+}
+
 std::string SolidPng(int width, int height, uint32_t argb)
 {
     GdipBitmap bitmap;

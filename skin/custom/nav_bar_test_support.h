@@ -35,6 +35,8 @@ std::vector<int>& RecordedClicks();
 std::vector<int>& RecordedSeconds();
 void ClearRecordedCallbacks();
 
+// An item with a picture (bytes, none when empty) and a caption, everything else not given.
+NavBarItemOptions PictureItem(const std::string& image, const std::string& caption);
 // A width x height PNG of one ARGB colour.
 std::string SolidPng(int width, int height, uint32_t argb);
 // Tooltip windows of this thread.
