@@ -1,7 +1,7 @@
 #include "app/calendar_texts.h"
 
 #include "runtime/datetime.h"
-#include "runtime/forms/lunar_words.h"
+#include "runtime/lunar_words.h"
 #include "runtime/text.h"
 
 std::string WeekdayName(int weekday)

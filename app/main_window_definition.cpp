@@ -4,19 +4,44 @@
 
 #include <cstdio>
 
+#include "app/about_window.h"
 #include "app/generator_handlers.h"
 #include "app/main_window_events.h"
+#include "app/main_window_fun_page.h"
+#include "app/main_window_layout.h"
+#include "app/main_window_navigation.h"
+#include "app/main_window_remote.h"
 
 namespace {
 
 using forms::Define;
 using forms::UnitKind;
 
+// Designed size: the window's rectangle is its client area (the skin paints caption and border), and
+// the units below are placed as the resize table places them at this size.
+constexpr int kWindowWidth = 952;
+constexpr int kWindowHeight = 672;
+constexpr int kNavBarTop = 20;             // 图片框1, in the caption band below the caption buttons
+constexpr int kNavBarHeight = 96;
+constexpr int kInputGroupTop = kNavBarTop + kNavBarHeight;
+constexpr int kInputGroupHeight = 146;     // 分组框18
+constexpr int kMainTabsTop = kInputGroupTop + kInputGroupHeight;
+constexpr int kMainTabsHeight = kWindowHeight - kNavBarHeight - kInputGroupHeight - 25;
+constexpr int kCollectedGroupWidth = 200;  // 分组框13
+constexpr int kPoemTitleListWidth = 180;   // 超级列表框诗词标题
+constexpr int kPoemTextHeight = 60;        // 编辑框诗内容
+
 // Unit ids of MainWindow. Containers first, then their contents.
 enum : int {
     kInputGroup = 1,          // 分组框18
     kMainTabs = 2,            // 高级选择夹1
     kEnglishGroup = 3,        // 分组框5
+    kNavBarPicture = 4,       // 图片框1
+    kSideListPanel = 5,       // 画板5
+    kFeatureTabs = 6,         // 高级选择夹2
+    kCollectedGroup = 7,      // 分组框13
+    kPoemPickerGroup = 8,     // 分组框1
+    kHelpLabel = 9,           // 透明标签使用帮助
     kGenerateButton = 10,
     kStopButton,
     kSecondCharCheck,
@@ -28,6 +53,16 @@ enum : int {
     kGirl3Timer,
     kCustomTestButton,
     kNicknameList,
+    kHelpMenu,                // the help label's menu
+    kHelpContactItem,
+    kHelpUpgradeItem,
+    kHelpHomeItem,
+    kUseHelpMenu,             // 使用帮助 and 托盘菜单, never popped up
+    kContactUsItem,
+    kSoftwareUpgradeItem,
+    kTrayMenu,
+    kSoftwareUpdateItem,
+    kScoringPageGroup,        // 分组框3
     kFirstFreeId,
 };
 
@@ -52,7 +87,8 @@ void AddInputGroup(std::vector<forms::UnitDef>& units, int& id)
     SYSTEMTIME now;
     GetLocalTime(&now);
     const unsigned radioFirst = forms::kGroupStart | forms::kDisabled | forms::kChecked;
-    units.push_back(Define(UnitKind::GroupBox, kInputGroup, "分组框18", {4, 2, 928, 150}, "请设置宝宝相关信息："));
+    units.push_back(Define(UnitKind::GroupBox, kInputGroup, "分组框18", {0, kInputGroupTop, kWindowWidth, kInputGroupHeight},
+                           "请设置宝宝相关信息："));
     auto in = [&](forms::UnitDef def) { units.push_back(def.In(kInputGroup)); };
     // Surname, sex and birth.
     in(Define(UnitKind::Label, id++, "标签姓", {12, 26, 40, 18}, "姓氏："));
@@ -126,29 +162,83 @@ std::vector<forms::ColumnDef> ScoredNameColumns()
 
 void AddPages(std::vector<forms::UnitDef>& units, int& id)
 {
-    units.push_back(Define(UnitKind::TabControl, kMainTabs, "高级选择夹1", {4, 158, 928, 470})
+    constexpr int W = kWindowWidth;
+    constexpr int H = kMainTabsHeight;
+    units.push_back(Define(UnitKind::TabControl, kMainTabs, "高级选择夹1", {0, kMainTabsTop, W, H})
                         .Items({"宝宝取名", "组合模式", "名字评分", "自选列表", "趣味工具", "取英文名", "诗词模式", "取小名"}));
     auto on = [&](int page, forms::UnitDef def) { units.push_back(def.In(kMainTabs, page)); };
-    // Page 0: the random names, one cell per row (name and score tag).
-    on(0, Define(UnitKind::ListView, id++, "超级列表框1", {6, 30, 912, 430}).Columns({{"宝宝名字", 240}}));
+    // Page 0: the random names, one cell per row (name and score tag), and the names collected by hand.
+    constexpr int listWidth = W - kCollectedGroupWidth - 28;
+    on(0, Define(UnitKind::ListView, id++, "超级列表框1", {6, 30, listWidth, H - 45}).Columns({{"宝宝名字", 240}}));
+    on(0, Define(UnitKind::GroupBox, kCollectedGroup, "分组框13", {listWidth + 16, 26, kCollectedGroupWidth, H - 40},
+                 "自选列表"));
+    units.push_back(Define(UnitKind::Edit, id++, "超级编辑框1", {6, 12, kCollectedGroupWidth - 12, H - 40 - 15})
+                        .Flags(forms::kMultiLine | forms::kVScroll)
+                        .In(kCollectedGroup));
     // Page 1: the user's own characters in all combinations.
     on(1, Define(UnitKind::Label, id++, "标签名字", {8, 32, 200, 18}, "请输入备选汉字（可用逗号分开）："));
-    on(1, Define(UnitKind::Edit, id++, "编辑框名字", {8, 52, 200, 404}).Flags(forms::kMultiLine | forms::kVScroll));
-    on(1, Define(UnitKind::ListView, id++, "组合模式_超级列表框", {214, 30, 704, 430}).Columns(ScoredNameColumns()));
-    on(1, Define(UnitKind::Edit, id++, "编辑框临时用", {8, 440, 20, 20}).Flags(forms::kHidden));
+    on(1, Define(UnitKind::Edit, id++, "编辑框名字", {8, 52, 200, H - 72}).Flags(forms::kMultiLine | forms::kVScroll));
+    on(1, Define(UnitKind::ListView, id++, "组合模式_超级列表框", {214, 30, W - 200 - 30, H - 50}).Columns(ScoredNameColumns()));
+    on(1, Define(UnitKind::Edit, id++, "编辑框临时用", {8, 300, 20, 20}).Flags(forms::kHidden));
+    // Page 2: shown while the name-scoring window is open.
+    on(2, Define(UnitKind::GroupBox, kScoringPageGroup, "分组框3", {4, 26, 740, 110}, "姓名评测"));
+    units.push_back(Define(UnitKind::Label, id++, "标签分组框3", {12, 26, 716, 60},
+                           "在“姓名评测”窗口中输入宝宝的名字，即可得到它的评分和详细的名字报告。")
+                        .In(kScoringPageGroup));
+    // Page 3: the favourite names kept in the database.
+    on(3, Define(UnitKind::ListView, id++, "超级列表框3", {4, 28, W - 10, H - 50}).Columns(ScoredNameColumns()));
+    // Page 4: the side list and the feature pages.
+    AddFunToolsPage(units, {kMainTabs, 4, W, H, kSideListPanel, kFeatureTabs}, id);
     // Page 5: English names.
-    on(5, Define(UnitKind::GroupBox, kEnglishGroup, "分组框5", {4, 28, 918, 434}, "英文名字（英文名、中文译名、来源、含义）"));
-    units.push_back(Define(UnitKind::ListView, id++, "超级列表框取英文名", {6, 20, 904, 406})
+    on(5, Define(UnitKind::GroupBox, kEnglishGroup, "分组框5", {4, 28, W - 10, H - 50}, "英文名字（英文名、中文译名、来源、含义）"));
+    units.push_back(Define(UnitKind::ListView, id++, "超级列表框取英文名", {5, 16, W - 20, H - 70})
                         .Columns({{"英文名字", 860}}).In(kEnglishGroup));
+    // Page 6: poets, titles, the picked characters and the names made of them; the character picker
+    // shows over the names when a poem is chosen.
+    on(6, Define(UnitKind::ListView, id++, "超级列表框诗人", {4, 50, 130, H - 78}).Columns({{"编号", 40}, {"诗人", 80}}));
+    on(6, Define(UnitKind::ListView, id++, "超级列表框诗词标题", {138, 50, kPoemTitleListWidth, H - 78})
+              .Columns({{"编号", 40}, {"诗词标题", 130}}));
+    constexpr int poemLeft = 138 + kPoemTitleListWidth + 4;
+    constexpr int poemWidth = W - 2 * kPoemTitleListWidth;
+    on(6, Define(UnitKind::Edit, id++, "编辑框诗内容", {poemLeft, 50, poemWidth, kPoemTextHeight})
+              .Flags(forms::kMultiLine | forms::kVScroll));
+    on(6, Define(UnitKind::ListView, id++, "超级列表框诗词模式", {poemLeft, 54 + kPoemTextHeight, poemWidth, H - kPoemTextHeight - 80})
+              .Columns(ScoredNameColumns()));
+    on(6, Define(UnitKind::GroupBox, kPoemPickerGroup, "分组框1", {poemLeft, 50, poemWidth, H - 78}, "请选择下面诗词中的单字")
+              .Flags(forms::kHidden));
     // Page 7: nicknames in three patterns, and the test of one typed nickname.
     on(7, Define(UnitKind::RadioBox, id++, "单选框AA型", {10, 34, 70, 22}, "AA型").Flags(forms::kGroupStart | forms::kChecked));
     on(7, Define(UnitKind::RadioBox, id++, "单选框小A型", {84, 34, 70, 22}, "小A型"));
     on(7, Define(UnitKind::RadioBox, id++, "单选框A儿型", {158, 34, 70, 22}, "A儿型"));
     on(7, Define(UnitKind::Button, kCustomTestButton, "按钮自定义测算", {250, 32, 90, 26}, "自定义测算"));
     on(7, Define(UnitKind::Edit, id++, "编辑框自定义测算", {346, 34, 120, 22}).Flags(forms::kHidden));
-    on(7, Define(UnitKind::ListView, kNicknameList, "超级列表框取小名", {6, 64, 912, 396})
+    on(7, Define(UnitKind::ListView, kNicknameList, "超级列表框取小名", {6, 64, W - 15, H - 120})
               .Columns({{"序号", 50}, {"小名", 70}, {"读音", 100}, {"五行", 70}, {"康熙笔画", 80},
                         {"评价(双击复制)", 430}, {"吉凶", 60}}));
+}
+
+// The caption band: the navigation bar's picture box and the label that opens the help menu.
+void AddCaptionUnits(std::vector<forms::UnitDef>& units)
+{
+    units.push_back(Define(UnitKind::PictureBox, kNavBarPicture, "图片框1", {6, kNavBarTop, 690, kNavBarHeight}));
+    units.push_back(Define(UnitKind::TransparentLabel, kHelpLabel, "透明标签使用帮助", {kWindowWidth - 80, 28, 64, 18},
+                           "使用帮助")
+                        .Colours(0xFFFFFF));
+}
+
+// The help label's menu, and the window's menus 使用帮助 and 托盘菜单, which the program never pops up
+// but whose items carry the contact and update handlers.
+void AddMenus(std::vector<forms::UnitDef>& units)
+{
+    units.push_back(Define(UnitKind::Menu, kHelpMenu, "帮助菜单"));
+    units.push_back(Define(UnitKind::MenuItem, kHelpContactItem, "帮助菜单联系我们", {}, "联系我们").In(kHelpMenu));
+    units.push_back(Define(UnitKind::MenuItem, kHelpUpgradeItem, "帮助菜单软件升级", {}, "软件升级").In(kHelpMenu));
+    units.push_back(Define(UnitKind::MenuItem, kHelpHomeItem, "帮助菜单软件主页", {}, "软件主页").In(kHelpMenu));
+    units.push_back(Define(UnitKind::Menu, kUseHelpMenu, "使用帮助"));
+    units.push_back(Define(UnitKind::MenuItem, kContactUsItem, "联系我们", {}, "联系我们").In(kUseHelpMenu));
+    units.push_back(Define(UnitKind::MenuItem, kSoftwareUpgradeItem, "软件升级", {}, "软件升级").In(kUseHelpMenu));
+    units.push_back(Define(UnitKind::Menu, kTrayMenu, "托盘菜单"));
+    units.push_back(Define(UnitKind::MenuItem, kSoftwareUpdateItem, "软件更新", {}, "软件更新").In(kTrayMenu));
 }
 
 forms::FormDef MakeMainWindow()
@@ -157,21 +247,34 @@ forms::FormDef MakeMainWindow()
     d.id = kMainWindowId;
     d.name = "MainWindow";
     d.caption = "宝宝取名";
-    d.rect = {40, 20, 952, 672};
-    d.flags = forms::kFormResizable;
+    d.rect = {40, 20, kWindowWidth, kWindowHeight};
+    d.flags = forms::kFormFrameless | forms::kFormResizable;
     int id = kFirstFreeId;
+    AddCaptionUnits(d.units);
     AddInputGroup(d.units, id);
     AddPages(d.units, id);
+    AddMenus(d.units);
     d.units.push_back(Define(UnitKind::Timer, kBoy2Timer, "时钟取2个字男名字"));
     d.units.push_back(Define(UnitKind::Timer, kBoy3Timer, "时钟取3个字男名字"));
     d.units.push_back(Define(UnitKind::Timer, kGirl2Timer, "时钟取2个字女名字"));
     d.units.push_back(Define(UnitKind::Timer, kGirl3Timer, "时钟取3个字女名字"));
     d.units.push_back(Define(UnitKind::DbConnection, id++, "数据库连接1"));
+    for (const char* records : {"记录集1", "记录集2", "记录集3", "记录集_诗词"})
+        d.units.push_back(Define(UnitKind::RecordSet, id++, records));
     using forms::EventKind;
     d.bindings = {
         {0, EventKind::Created, OnMainWindowCreated},
+        {0, EventKind::Resized, OnMainWindowResized},
         {0, EventKind::MayClose, OnMainWindowQueryClose},
         {0, EventKind::Destroying, OnMainWindowDestroy},
+        {kMainTabs, EventKind::PageChanged, OnMainTabChanged},
+        {kHelpLabel, EventKind::MouseDown, OnHelpLabelDown},
+        {kHelpContactItem, EventKind::Click, OnHelpContactItem},
+        {kHelpUpgradeItem, EventKind::Click, OnHelpUpgradeItem},
+        {kHelpHomeItem, EventKind::Click, OnHelpHomeItem},
+        {kContactUsItem, EventKind::Click, OnMenuContactUs},
+        {kSoftwareUpgradeItem, EventKind::Click, OnSoftwareUpgradeMenuItem},
+        {kSoftwareUpdateItem, EventKind::Click, OnSoftwareUpdateMenuItem},
         {kGenerateButton, EventKind::Click, OnGenerateButtonClick},
         {kStopButton, EventKind::Click, OnStopButton},
         {kSecondCharCheck, EventKind::Click, OnSecondCharOptionChanged},

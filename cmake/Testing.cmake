@@ -19,9 +19,10 @@ if(TARGET gtest)
   target_compile_options(gtest_main PRIVATE -fexec-charset=UTF-8)
 endif()
 
-# bn_add_test(name SOURCES a.cpp b.cpp LIBS lib1 lib2 [LABELS l])
+# bn_add_test(name SOURCES a.cpp b.cpp LIBS lib1 lib2 [LABELS l] [SERIAL])
+# SERIAL: the tests run while no other test runs (they move the real mouse pointer, for example).
 function(bn_add_test name)
-  cmake_parse_arguments(T "" "" "SOURCES;LIBS;LABELS" ${ARGN})
+  cmake_parse_arguments(T "SERIAL" "" "SOURCES;LIBS;LABELS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} gtest_main gtest Threads::Threads)
   set(labels ${T_LABELS})
@@ -36,9 +37,13 @@ function(bn_add_test name)
   else()
     list(APPEND labels native)
   endif()
+  set(serial)
+  if(T_SERIAL)
+    set(serial RUN_SERIAL TRUE)
+  endif()
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
                        WORKING_DIRECTORY "${CMAKE_CURRENT_BINARY_DIR}"
-                       PROPERTIES LABELS "${labels}" TIMEOUT 120)
+                       PROPERTIES LABELS "${labels}" TIMEOUT 120 ${serial})
 endfunction()
 
 # Benchmarks are plain programs that print their figures (no timing assertions). They are registered

@@ -2,6 +2,7 @@
 
 #include <sqlite3.h>
 
+#include <climits>
 #include <functional>
 
 #include "codepage/codepage.h"
@@ -19,21 +20,50 @@ struct DbConnection::Query {
 
 namespace {
 
-// Quotes an identifier for SQL ("name" with inner quotes doubled).
-std::string QuoteIdentifier(const std::string& name)
+// The UTF-8 SQL of a quoted identifier ("name" with inner quotes doubled). Converted first, then
+// quoted, so no byte of a GBK character can pair with a quote; false for a name that is not GBK or holds
+// NUL (neither can name a table or column of ours).
+bool QuoteIdentifier(const std::string& gbkName, std::string& quoted)
 {
-    std::string out = "\"";
-    for (char c : name) {
+    if (gbkName.empty() || !IsValidGbk(gbkName) || gbkName.find('\0') != std::string::npos)
+        return false;
+    quoted = "\"";
+    for (char c : GbkToUtf8(gbkName)) {
         if (c == '"')
-            out += '"';
-        out += c;
+            quoted += '"';
+        quoted += c;
     }
-    return out + "\"";
+    quoted += '"';
+    return true;
+}
+
+bool IsOnlyBlanksAndComments(sqlite3* db, const char* text, size_t length)
+{
+    while (length > 0) {
+        sqlite3_stmt* stmt = nullptr;
+        const char* tail = nullptr;
+        int rc = sqlite3_prepare_v2(db, text, static_cast<int>(length), &stmt, &tail);
+        sqlite3_finalize(stmt);
+        if (rc != SQLITE_OK || stmt || !tail || tail <= text)
+            return false;  // another statement, or something that stops the reading (a NUL)
+        length -= static_cast<size_t>(tail - text);
+        text = tail;
+    }
+    return true;
 }
 
 class Statement {
 public:
-    Statement(sqlite3* db, const std::string& utf8Sql) { ok_ = sqlite3_prepare_v2(db, utf8Sql.c_str(), -1, &stmt_, nullptr) == SQLITE_OK && stmt_; }
+    // Prepares the whole text as one statement: a second statement or anything after a NUL fails it
+    // rather than being left unrun.
+    Statement(sqlite3* db, const std::string& utf8Sql)
+    {
+        if (utf8Sql.size() >= static_cast<size_t>(INT_MAX))
+            return;
+        const char* tail = nullptr;
+        ok_ = sqlite3_prepare_v2(db, utf8Sql.data(), static_cast<int>(utf8Sql.size()), &stmt_, &tail) == SQLITE_OK &&
+              stmt_ && tail && IsOnlyBlanksAndComments(db, tail, utf8Sql.size() - static_cast<size_t>(tail - utf8Sql.data()));
+    }
     ~Statement() { sqlite3_finalize(stmt_); }
     bool ok() const { return ok_; }
     sqlite3_stmt* get() const { return stmt_; }
@@ -120,12 +150,24 @@ std::string DbConnection::LastError() const
     return lastError_;
 }
 
-bool DbConnection::Execute(const std::string& sql, const std::vector<std::string>& params)
+bool DbConnection::SqlToUtf8(const std::string& gbkSql, std::string& utf8Sql)
 {
-    return RunChange(sql, params, nullptr);
+    if (!IsValidGbk(gbkSql)) {
+        std::lock_guard<std::recursive_mutex> guard(lock_);
+        lastError_ = "the statement is not GBK text";
+        return false;
+    }
+    utf8Sql = GbkToUtf8(gbkSql);
+    return true;
 }
 
-bool DbConnection::RunStatement(const std::string& sql, const std::vector<std::string>& params,
+bool DbConnection::Execute(const std::string& sql, const std::vector<std::string>& params)
+{
+    std::string utf8Sql;
+    return SqlToUtf8(sql, utf8Sql) && RunChange(utf8Sql, params, nullptr);
+}
+
+bool DbConnection::RunStatement(const std::string& utf8Sql, const std::vector<std::string>& params,
                                 const std::function<int(sqlite3_stmt*)>& run)
 {
     std::lock_guard<std::recursive_mutex> guard(lock_);
@@ -133,17 +175,18 @@ bool DbConnection::RunStatement(const std::string& sql, const std::vector<std::s
         lastError_ = "the database is not open";
         return false;
     }
-    Statement statement(db_, GbkToUtf8(sql));
+    Statement statement(db_, utf8Sql);
     if (!statement.ok() || !statement.Bind(params) || run(statement.get()) != SQLITE_DONE) {
-        lastError_ = Utf8ToGbk(sqlite3_errmsg(db_));
+        lastError_ = statement.ok() || sqlite3_errcode(db_) != SQLITE_OK ? Utf8ToGbk(sqlite3_errmsg(db_))
+                                                                         : "the text holds more than one statement, or a NUL";
         return false;
     }
     return true;
 }
 
-bool DbConnection::RunChange(const std::string& sql, const std::vector<std::string>& params, long long* newRowId)
+bool DbConnection::RunChange(const std::string& utf8Sql, const std::vector<std::string>& params, long long* newRowId)
 {
-    return RunStatement(sql, params, [&](sqlite3_stmt* stmt) {
+    return RunStatement(utf8Sql, params, [&](sqlite3_stmt* stmt) {
         int rc;
         while ((rc = sqlite3_step(stmt)) == SQLITE_ROW) {
         }
@@ -153,9 +196,9 @@ bool DbConnection::RunChange(const std::string& sql, const std::vector<std::stri
     });
 }
 
-bool DbConnection::RunQuery(const std::string& sql, const std::vector<std::string>& params, Query& result)
+bool DbConnection::RunQuery(const std::string& utf8Sql, const std::vector<std::string>& params, Query& result)
 {
-    return RunStatement(sql, params, [&](sqlite3_stmt* stmt) {
+    return RunStatement(utf8Sql, params, [&](sqlite3_stmt* stmt) {
         int columnCount = sqlite3_column_count(stmt);
         int first = result.firstColumnIsKey ? 1 : 0;
         result.columns.clear();
@@ -230,7 +273,8 @@ bool DbRecordSet::OpenSql(const std::string& sql, const std::vector<std::string>
     if (!connection_)
         return false;
     DbConnection::Query query;
-    if (!connection_->RunQuery(sql, params, query))
+    std::string utf8Sql;
+    if (!connection_->SqlToUtf8(sql, utf8Sql) || !connection_->RunQuery(utf8Sql, params, query))
         return false;
     columns_ = std::move(query.columns);
     TakeRows(query.rows, rows_);
@@ -242,11 +286,12 @@ bool DbRecordSet::OpenSql(const std::string& sql, const std::vector<std::string>
 bool DbRecordSet::OpenTable(const std::string& tableName)
 {
     Close();
-    if (!connection_ || tableName.empty())
+    std::string table;
+    if (!connection_ || !QuoteIdentifier(tableName, table))
         return false;
     DbConnection::Query query;
     query.firstColumnIsKey = true;
-    if (!connection_->RunQuery("select rowid, * from " + QuoteIdentifier(tableName) + " order by rowid", {}, query))
+    if (!connection_->RunQuery("select rowid, * from " + table + " order by rowid", {}, query))
         return false;
     columns_ = std::move(query.columns);
     TakeRows(query.rows, rows_);
@@ -357,17 +402,23 @@ bool DbRecordSet::SetField(const std::string& name, const std::string& value) { 
 
 bool DbRecordSet::Update()
 {
-    if (!open_ || table_.empty() || pending_ == Pending::None || !ConnectionUsable())
+    std::string table;
+    if (!open_ || table_.empty() || pending_ == Pending::None || !ConnectionUsable() || !QuoteIdentifier(table_, table))
         return false;
     std::vector<std::string> names, params;
     for (size_t i = 0; i < columns_.size(); ++i)
         if (pendingSet_[i]) {
-            names.push_back(QuoteIdentifier(columns_[i]));
+            std::string name;
+            if (!QuoteIdentifier(columns_[i], name)) {
+                pending_ = Pending::None;
+                return false;
+            }
+            names.push_back(name);
             params.push_back(pendingRow_.values[i]);
         }
     bool ok;
     if (pending_ == Pending::Add) {
-        std::string sql = "insert into " + QuoteIdentifier(table_);
+        std::string sql = "insert into " + table;
         if (names.empty()) {
             sql += " default values";
         } else {
@@ -391,7 +442,7 @@ bool DbRecordSet::Update()
             assignments += (i ? "," : "") + names[i] + "=?";
         params.push_back(std::to_string(pendingRow_.key));
         ok = names.empty() ||
-             connection_->RunChange("update " + QuoteIdentifier(table_) + " set " + assignments + " where rowid=cast(? as integer)", params, nullptr);
+             connection_->RunChange("update " + table + " set " + assignments + " where rowid=cast(? as integer)", params, nullptr);
         if (ok)
             rows_[current_] = pendingRow_;
     }
@@ -401,10 +452,11 @@ bool DbRecordSet::Update()
 
 bool DbRecordSet::DeleteCurrent()
 {
-    if (IsEof() || table_.empty() || !ConnectionUsable())
+    std::string table;
+    if (IsEof() || table_.empty() || !ConnectionUsable() || !QuoteIdentifier(table_, table))
         return false;
     pending_ = Pending::None;
-    if (!connection_->RunChange("delete from " + QuoteIdentifier(table_) + " where rowid=cast(? as integer)",
+    if (!connection_->RunChange("delete from " + table + " where rowid=cast(? as integer)",
                                 {std::to_string(rows_[current_].key)}, nullptr))
         return false;
     rows_.erase(rows_.begin() + current_);
@@ -415,10 +467,11 @@ bool DbRecordSet::DeleteCurrent()
 
 bool DbRecordSet::DeleteAll()
 {
-    if (!open_ || table_.empty() || !ConnectionUsable())
+    std::string table;
+    if (!open_ || table_.empty() || !ConnectionUsable() || !QuoteIdentifier(table_, table))
         return false;
     pending_ = Pending::None;
-    if (!connection_->RunChange("delete from " + QuoteIdentifier(table_), {}, nullptr))
+    if (!connection_->RunChange("delete from " + table, {}, nullptr))
         return false;
     rows_.clear();
     current_ = -1;

@@ -2,7 +2,9 @@
 // The program's database: a connection to one SQLite file and record sets attached to it.
 // Texts are GBK at this interface and stored as UTF-8 in the file (so LIKE '%...%' matches Chinese
 // text); SQL text may be GBK too (table and column names are Chinese). Every value a caller supplies
-// travels as a bound parameter ("?" in the SQL), never pasted into the SQL text.
+// travels as a bound parameter ("?" in the SQL), never pasted into the SQL text. A statement must be
+// GBK text holding one statement (a second one, or anything after a NUL, fails it); a table name must
+// be GBK text without NUL.
 // A connection may be used from the UI thread and a worker: its calls are serialised by a lock.
 // One record set belongs to one thread at a time.
 #include <functional>
@@ -37,11 +39,13 @@ public:
 private:
     friend class DbRecordSet;
     struct Query;
-    bool RunQuery(const std::string& sql, const std::vector<std::string>& params, Query& result);
-    bool RunChange(const std::string& sql, const std::vector<std::string>& params, long long* newRowId);
+    // The caller's GBK statement as UTF-8; false (recording why) when it is not GBK text.
+    bool SqlToUtf8(const std::string& gbkSql, std::string& utf8Sql);
+    bool RunQuery(const std::string& utf8Sql, const std::vector<std::string>& params, Query& result);
+    bool RunChange(const std::string& utf8Sql, const std::vector<std::string>& params, long long* newRowId);
     // Prepares and binds the statement with the connection locked, then lets run step it; run returns
     // the last step's result, and anything but SQLITE_DONE records the error.
-    bool RunStatement(const std::string& sql, const std::vector<std::string>& params,
+    bool RunStatement(const std::string& utf8Sql, const std::vector<std::string>& params,
                       const std::function<int(sqlite3_stmt*)>& run);
 
     mutable std::recursive_mutex lock_;

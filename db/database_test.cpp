@@ -1,4 +1,5 @@
 #include "db/database.h"
+#include "runtime/unique_temp_path.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +14,7 @@ class DatabaseTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        path_ = ::testing::TempDir() + "db_test_" + ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".db";
+        path_ = UniqueTempPath(::testing::TempDir(), std::string("db_test_") + ::testing::UnitTest::GetInstance()->current_test_info()->name(), ".db");
         std::remove(path_.c_str());
         std::FILE* f = std::fopen(path_.c_str(), "wb");  // an empty file is an empty database
         ASSERT_NE(f, nullptr);
@@ -79,6 +80,55 @@ TEST_F(DatabaseTest, BoundTextWithAnApostropheIsStoredAsIs)
     ASSERT_TRUE(rs.OpenSql("select 名字 from mz where 名字=?", {name}));
     ASSERT_EQ(rs.RecordCount(), 1);
     EXPECT_EQ(rs.Field(0), name);
+}
+
+// A table name is converted, then quoted: a lead byte before a quote cannot make the rest of the name
+// run as SQL, and names that are not GBK or hold NUL are refused.
+TEST_F(DatabaseTest, TableNamesCannotBreakOutOfTheirQuotes)
+{
+    ASSERT_TRUE(db_.Execute("create table \"?\" (a text)"));
+    ASSERT_TRUE(db_.Execute("create table secrets (secret text)"));
+    ASSERT_TRUE(db_.Execute("insert into secrets values ('hidden')"));
+    DbRecordSet rs;
+    rs.Attach(&db_);
+    const std::string attacks[] = {
+        "\x81\"--",
+        "\x81\" union select 1, secret from secrets --",
+        "\xD5\"",
+        std::string("mz\0x", 4),
+        std::string("mz\0", 3),
+    };
+    for (const std::string& name : attacks) {
+        EXPECT_FALSE(rs.OpenTable(name)) << name;
+        EXPECT_FALSE(rs.IsOpen());
+    }
+    ASSERT_TRUE(rs.OpenTable("?"));  // the odd name itself still opens
+    EXPECT_EQ(rs.FieldName(0), "a");
+    ASSERT_TRUE(db_.Execute("create table \"a\"\"b\" (x text)"));
+    ASSERT_TRUE(rs.OpenTable("a\"b"));
+    ASSERT_TRUE(rs.AddNew());
+    ASSERT_TRUE(rs.SetField(0, "1"));
+    ASSERT_TRUE(rs.Update());
+    ASSERT_TRUE(rs.OpenTable("a\"b"));
+    EXPECT_EQ(rs.RecordCount(), 1);
+    ASSERT_TRUE(rs.DeleteCurrent());
+    ASSERT_TRUE(rs.OpenTable("a\"b"));
+    EXPECT_EQ(rs.RecordCount(), 0);
+}
+
+// The whole text is one statement: a second statement or a NUL fails it instead of being cut off.
+TEST_F(DatabaseTest, StatementTextIsReadToItsEnd)
+{
+    EXPECT_FALSE(db_.Execute("delete from SC; drop table mz"));
+    EXPECT_FALSE(db_.Execute(std::string("delete from SC where id=1\0 or 1", 31)));
+    EXPECT_FALSE(db_.Execute("delete from SC where title='\xB0'"));  // not GBK text
+    EXPECT_FALSE(db_.LastError().empty());
+    DbRecordSet rs;
+    rs.Attach(&db_);
+    EXPECT_FALSE(rs.OpenSql("select 1; select 2"));
+    ASSERT_TRUE(rs.OpenSql("select count(*) from SC ; -- two rows\n ;"));
+    EXPECT_EQ(rs.Field(0), "2");
+    ASSERT_TRUE(rs.OpenTable("mz"));
 }
 
 TEST_F(DatabaseTest, AddsDeletesAndKeepsTableOrder)

@@ -3,10 +3,10 @@
 // element, the Kangxi and the common stroke count and the reading of a character, and the per-name
 // columns built from them. Texts are GBK; a Chinese character is two bytes.
 //
-// Every table lookup follows the text search of runtime/text.h (bytes compared exactly, a two-byte
-// character matched only at a character boundary, the empty text found in any non-empty table).
-// The tables are searched through indexes built once from the table texts; the indexes give the
-// same answers as searching the texts.
+// Every table lookup follows the text search of runtime/text.h, as char_search.h spells out. Every
+// one- and two-byte text (a Chinese character, a Latin letter, a pair of letters, a stray byte) is
+// answered from indexes built once from the table texts, which give the same answers as the search;
+// longer texts are searched.
 #include <cstdint>
 #include <memory>
 #include <string>
@@ -14,20 +14,13 @@
 #include <utility>
 #include <vector>
 
+#include "char_search.h"
+
 // Replaces chars with the characters of text and returns their count. A text without anything but
 // blanks has none. Otherwise the whole text is walked, blanks included: a byte of 122 or less is a
 // one-byte character, a byte of 123 or more starts a two-byte character (so "{" to "~" and 0x7F
 // lead one too), and a lead byte at the very end stands alone.
 int SplitTextIntoChars(const std::string& text, std::vector<std::string>& chars);
-
-// The texts the lookups read. The program uses the shipped tables (char_tables.h); tests may give
-// their own.
-struct CharTableTexts {
-    std::vector<std::pair<std::string, std::string>> elementTables;  // element, characters; in search order
-    std::vector<std::pair<int, std::string>> strokeHandLists;        // count, characters; in search order
-    std::string strokeTable;
-    std::string pinyinTable;
-};
 
 class CharData {
 public:
@@ -54,12 +47,14 @@ public:
 
 private:
     struct Indexes;
-    int KangxiByLists(const std::string& text) const;
     std::string Reading(const std::string& unit) const;
 
     CharTableTexts texts_;
     std::unique_ptr<Indexes> indexes_;
 };
+
+// The texts of the shipped tables (char_tables.h).
+CharTableTexts ShippedCharTableTexts();
 
 // The shipped tables, made on first use (safe when several threads come first at once) and kept
 // for the run.

@@ -1,5 +1,6 @@
 // Names scored per second (with the three-talents lookup through a database connection), and the
-// time to score the 10,000 names that a pool of 100 characters gives with one surname.
+// time to score the 10,000 names that a pool of 100 characters gives with one surname; the same for
+// names that hold Latin letters.
 #include <chrono>
 #include <cstdio>
 #include <filesystem>
@@ -15,19 +16,6 @@ using Clock = std::chrono::steady_clock;
 double SecondsSince(Clock::time_point start)
 {
     return std::chrono::duration<double>(Clock::now() - start).count();
-}
-
-// A full SC table: 125 titles with a luck word each.
-std::vector<ScRow> AllTitles()
-{
-    const char* elements[] = {"木", "火", "土", "金", "水"};
-    const char* lucks[] = {"吉", "平", "凶"};
-    std::vector<ScRow> rows;
-    for (int h = 0; h < 5; ++h)
-        for (int p = 0; p < 5; ++p)
-            for (int e = 0; e < 5; ++e)
-                rows.push_back({std::string(elements[h]) + elements[p] + elements[e], lucks[(h + p + e) % 3], "说明<BR>第二行"});
-    return rows;
 }
 
 // 100 consecutive GB2312 characters from 0xC0A1 on.
@@ -46,7 +34,7 @@ int main()
     std::string folder = (std::filesystem::temp_directory_path() / "").string();
     std::string path = UniqueDatabasePath(folder, "name_score_benchmark");
     ScFixture fixture;
-    if (!fixture.Create(path, AllTitles())) {
+    if (!fixture.Create(path, AllScTitles())) {
         std::printf("name_score_benchmark: cannot make the database %s\n", path.c_str());
         return 1;
     }
@@ -75,11 +63,40 @@ int main()
         for (const std::string& name : names)
             checksum += ScoreName(talents, name).size();
     double seconds = SecondsSince(start);
-    std::printf("names scored per second (three-talents lookup included): %.0f\n", rounds * names.size() / seconds);
+
+    double chineseRate = rounds * names.size() / seconds;
+    std::printf("names scored per second (three-talents lookup included): %.0f\n", chineseRate);
 
     start = Clock::now();
     for (size_t i = 0; i < names.size(); ++i)
         checksum += MakeScoredNameRow(talents, std::to_string(i + 1), names[i]).pinyin.size();
-    std::printf("10,000 eight-column scored rows made in %.1f ms (checksum %ld)\n", SecondsSince(start) * 1000, checksum);
+    double chineseRows = SecondsSince(start);
+    std::printf("10,000 eight-column scored rows made in %.1f ms\n", chineseRows * 1000);
+
+    // Names holding Latin letters, in every place a two-byte unit can take one: a letter pair, and
+    // letters that share a unit with half of a Chinese character.
+    std::vector<std::string> latinNames;
+    for (const std::string& x : pool) {
+        latinNames.push_back("张Li" + x);
+        latinNames.push_back("张" + x + "Li");
+        latinNames.push_back("张a" + x + "b");
+        latinNames.push_back("Al" + x);
+    }
+    while (latinNames.size() < names.size())
+        latinNames.push_back(latinNames[latinNames.size() % 400]);
+    start = Clock::now();
+    for (int round = 0; round < rounds; ++round)
+        for (const std::string& name : latinNames)
+            checksum += ScoreName(talents, name).size();
+    double latinRate = rounds * latinNames.size() / SecondsSince(start);
+    std::printf("names with a Latin letter scored per second: %.0f (%.2f times the Chinese names' rate; "
+                "target: at least 0.33)\n", latinRate, latinRate / chineseRate);
+
+    start = Clock::now();
+    for (size_t i = 0; i < latinNames.size(); ++i)
+        checksum += MakeScoredNameRow(talents, std::to_string(i + 1), latinNames[i]).pinyin.size();
+    double latinRows = SecondsSince(start);
+    std::printf("10,000 scored rows of names with a Latin letter made in %.1f ms (%.2f times the Chinese rows' "
+                "time; target: at most 3) (checksum %ld)\n", latinRows * 1000, latinRows / chineseRows, checksum);
     return 0;
 }

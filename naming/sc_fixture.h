@@ -1,13 +1,12 @@
 #pragma once
 // Tests and the benchmark: a temporary database file holding a table SC with the given rows
 // (id, title, luck, explain), made through the database layer.
-#include <chrono>
 #include <cstdio>
-#include <random>
 #include <string>
 #include <vector>
 
 #include "db/database.h"
+#include "runtime/unique_temp_path.h"
 
 struct ScRow {
     std::string title;
@@ -15,13 +14,23 @@ struct ScRow {
     std::string explanation;
 };
 
-// A file name in folder (ending in a separator) that no other test process picks at the same time.
+// A full SC table: all 125 titles, each with a luck word (吉, 平 and 凶 in turn).
+inline std::vector<ScRow> AllScTitles()
+{
+    const char* elements[] = {"木", "火", "土", "金", "水"};
+    const char* lucks[] = {"吉", "平", "凶"};
+    std::vector<ScRow> rows;
+    for (int h = 0; h < 5; ++h)
+        for (int p = 0; p < 5; ++p)
+            for (int e = 0; e < 5; ++e)
+                rows.push_back({std::string(elements[h]) + elements[p] + elements[e], lucks[(h + p + e) % 3], "说明<BR>第二行"});
+    return rows;
+}
+
+// A database file name in folder (ending in a separator) that no other test process picks at the same time.
 inline std::string UniqueDatabasePath(const std::string& folder, const std::string& stem)
 {
-    std::random_device device;
-    unsigned long long mix = device() ^ static_cast<unsigned long long>(
-                                            std::chrono::steady_clock::now().time_since_epoch().count());
-    return folder + stem + "_" + std::to_string(mix % 1000000007ULL) + ".db";
+    return UniqueTempPath(folder, stem, ".db");
 }
 
 class ScFixture {

@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <ctime>
+#include <vector>
 
 #include "runtime/text.h"
 
@@ -52,6 +53,22 @@ double FromLinearSeconds(long long seconds)
     return day >= 0 ? day + fraction : day - fraction;
 }
 
+// The linear seconds of 0100-01-01 00:00:00 and 9999-12-31 23:59:59, the valid range.
+const long long kFirstSecond = (DaysFromCivil(100, 1, 1) - kEpochDay) * kSecondsPerDay;
+const long long kLastSecond = (DaysFromCivil(9999, 12, 31) - kEpochDay) * kSecondsPerDay + kSecondsPerDay - 1;
+
+// The linear seconds of a stored value (rounded to the second); false for a value that is not finite
+// or lies outside the valid years.
+bool ValidSeconds(double value, long long& seconds)
+{
+    // The day bounds first, so the conversions below never see a value out of their range.
+    if (!std::isfinite(value) || value <= static_cast<double>(kFirstSecond / kSecondsPerDay - 1) ||
+        value >= static_cast<double>(kLastSecond / kSecondsPerDay + 1))
+        return false;
+    seconds = ToLinearSeconds(value);
+    return seconds >= kFirstSecond && seconds <= kLastSecond;
+}
+
 bool YearInRange(int year) { return year >= 100 && year <= 9999; }
 
 }  // namespace
@@ -78,10 +95,12 @@ bool MakeDateTime(int year, int month, int day, int hour, int minute, int second
 
 DateTimeParts SplitDateTime(double dateTime)
 {
-    long long seconds = ToLinearSeconds(dateTime);
+    DateTimeParts parts;
+    long long seconds;
+    if (!ValidSeconds(dateTime, seconds))
+        return parts;
     long long day = seconds >= 0 ? seconds / kSecondsPerDay : -((-seconds + kSecondsPerDay - 1) / kSecondsPerDay);
     long long rest = seconds - day * kSecondsPerDay;
-    DateTimeParts parts;
     CivilFromDays(day + kEpochDay, parts.year, parts.month, parts.day);
     parts.hour = static_cast<int>(rest / 3600);
     parts.minute = static_cast<int>(rest / 60 % 60);
@@ -91,7 +110,9 @@ DateTimeParts SplitDateTime(double dateTime)
 
 int DateTimeWeekday(double dateTime)
 {
-    long long seconds = ToLinearSeconds(dateTime);
+    long long seconds;
+    if (!ValidSeconds(dateTime, seconds))
+        return 0;
     long long day = seconds >= 0 ? seconds / kSecondsPerDay : -((-seconds + kSecondsPerDay - 1) / kSecondsPerDay);
     // 1899-12-30 was a Saturday (7).
     long long w = ((day + 6) % 7 + 7) % 7;  // 0 = Sunday
@@ -115,12 +136,20 @@ double DateTimeNow()
 
 bool AddToDateTime(double dateTime, DateTimeUnit unit, long long amount, double& out)
 {
+    long long seconds;
+    if (!ValidSeconds(dateTime, seconds))
+        return false;
     DateTimeParts p = SplitDateTime(dateTime);
+    // No amount beyond the width of the valid range can land inside it: refuse it before multiplying.
+    const long long rangeSeconds = kLastSecond - kFirstSecond;
     if (unit == DateTimeUnit::Year || unit == DateTimeUnit::Month) {
-        long long months = static_cast<long long>(p.year) * 12 + (p.month - 1) + (unit == DateTimeUnit::Year ? amount * 12 : amount);
-        long long year = months >= 0 ? months / 12 : -1;
+        const long long monthsPerUnit = unit == DateTimeUnit::Year ? 12 : 1;
+        if (amount > 10000 * 12 / monthsPerUnit || amount < -10000 * 12 / monthsPerUnit)
+            return false;
+        long long months = static_cast<long long>(p.year) * 12 + (p.month - 1) + amount * monthsPerUnit;
+        long long year = months / 12;  // a negative count gives year 0 or less, refused below
         int month = static_cast<int>(months - year * 12) + 1;
-        if (year < 100 || year > 9999)
+        if (!YearInRange(static_cast<int>(year)))
             return false;
         int day = p.day > DaysInMonth(static_cast<int>(year), month) ? DaysInMonth(static_cast<int>(year), month) : p.day;
         return MakeDateTime(static_cast<int>(year), month, day, p.hour, p.minute, p.second, out);
@@ -129,19 +158,28 @@ bool AddToDateTime(double dateTime, DateTimeUnit unit, long long amount, double&
                    : unit == DateTimeUnit::Day  ? kSecondsPerDay
                    : unit == DateTimeUnit::Hour ? 3600
                    : unit == DateTimeUnit::Minute ? 60 : 1;
-    long long seconds = ToLinearSeconds(dateTime) + amount * step;
-    double result = FromLinearSeconds(seconds);
-    if (!YearInRange(SplitDateTime(result).year) || std::fabs(result) > 3e6)
+    if (amount > rangeSeconds / step || amount < -rangeSeconds / step)
         return false;
-    out = result;
+    seconds += amount * step;
+    if (seconds < kFirstSecond || seconds > kLastSecond)
+        return false;
+    out = FromLinearSeconds(seconds);
     return true;
 }
 
-long long SecondsBetween(double from, double to) { return ToLinearSeconds(to) - ToLinearSeconds(from); }
+long long SecondsBetween(double from, double to)
+{
+    long long fromSeconds, toSeconds;
+    if (!ValidSeconds(from, fromSeconds) || !ValidSeconds(to, toSeconds))
+        return 0;
+    return toSeconds - fromSeconds;
+}
 
 std::string DateTimeToText(double dateTime)
 {
     DateTimeParts p = SplitDateTime(dateTime);
+    if (p.year == 0)
+        return std::string();
     std::string text = IntToText(p.year) + "年" + IntToText(p.month) + "月" + IntToText(p.day) + "日";
     if (p.hour || p.minute || p.second)
         text += IntToText(p.hour) + "时" + IntToText(p.minute) + "分" + IntToText(p.second) + "秒";
@@ -206,19 +244,46 @@ bool ReadClockTime(Reader& r, int& h, int& mi, int& s)
     return r.Literal(":") && r.Number(s) && r.AtEnd();
 }
 
+// Splits "date blanks hh:mm[:ss]" at the run of blanks before the hour (the digits before the first
+// ":"), since blanks are removed before the parts are read. False when the text has no ":" at all.
+bool SplitClockPart(const std::string& text, std::string& datePart, std::string& timePart)
+{
+    // The starts of the characters and whether each is a blank, walking forward (GBK boundaries).
+    std::vector<size_t> starts;
+    std::vector<bool> blank;
+    size_t colon = std::string::npos;
+    for (size_t i = 0; i < text.size(); i += GbkCharLengthAt(text, i)) {
+        starts.push_back(i);
+        blank.push_back(text[i] == ' ' || text.compare(i, 2, "\xA1\xA1") == 0);
+        if (text[i] == ':' && colon == std::string::npos)
+            colon = starts.size() - 1;
+    }
+    if (colon == std::string::npos)
+        return false;
+    size_t k = colon;
+    while (k > 0 && blank[k - 1])
+        --k;
+    while (k > 0 && text[starts[k - 1]] >= '0' && text[starts[k - 1]] <= '9')
+        --k;
+    size_t hour = k;
+    while (k > 0 && blank[k - 1])
+        --k;
+    if (k == hour || k == 0)
+        return false;  // no blank before the hour, or no date before it
+    datePart = text.substr(0, starts[k]);
+    timePart = text.substr(starts[hour]);
+    return true;
+}
+
 }  // namespace
 
 bool TextToDateTime(const std::string& text, double& out)
 {
-    // Blanks are removed first, so "2012-05-12 12:00" reads as "2012-05-1212:00": split the clock
-    // part off before that happens.
+    // Blanks are removed before the parts are read, so "2012-05-12 12:00" would read as
+    // "2012-05-1212:00": split the clock part off first.
     std::string datePart = text, timePart;
-    std::string trimmed = TextTrim(text);
-    int blank = TextFind(trimmed, " ");
-    if (blank > 0 && TextFind(trimmed, ":") > blank) {
-        datePart = TextLeft(trimmed, blank - 1);
-        timePart = TextMid(trimmed, blank + 1, static_cast<int>(trimmed.size()));
-    }
+    if (!SplitClockPart(text, datePart, timePart))
+        datePart = text, timePart.clear();
     int y = 0, m = 0, d = 0, h = 0, mi = 0, s = 0;
     Reader r(datePart);
     if (!r.Number(y))

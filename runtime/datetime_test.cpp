@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
+#include <climits>
+#include <cmath>
+
 namespace {
 
 double At(int y, int mo, int d, int h = 0, int mi = 0, int s = 0)
@@ -67,6 +71,10 @@ TEST(DateTime, TextRoundTripsThroughItsOwnForms)
         {"2012-05-12 08:09:10", At(2012, 5, 12, 8, 9, 10)},
         {"2012/5/12 8:09", At(2012, 5, 12, 8, 9)},
         {"2012/05/12", At(2012, 5, 12)},
+        {"2012 - 05 - 12 12:00", At(2012, 5, 12, 12)},  // blanks around the parts of the date
+        {"2012 /5/12 1:00", At(2012, 5, 12, 1)},
+        {"2012-05-12\xA1\xA1" "08 : 09", At(2012, 5, 12, 8, 9)},  // a full-width blank before the hour
+        {"2012年5月12日 12:05", At(2012, 5, 12, 12, 5)},
     };
     for (const Case& c : cases) {
         double v = -1;
@@ -78,11 +86,45 @@ TEST(DateTime, TextRoundTripsThroughItsOwnForms)
         ASSERT_TRUE(TextToDateTime(DateTimeToText(v), back));
         EXPECT_DOUBLE_EQ(back, v);
     }
-    for (const char* bad : {"", "abc", "2012年13月1日", "2023年2月29日", "2012-05", "2012年5月12日x", "2012-05-12 25:00"}) {
+    for (const char* bad : {"", "abc", "2012年13月1日", "2023年2月29日", "2012-05", "2012年5月12日x", "2012-05-12 25:00",
+                            "2012-05-1212:00", "12:00", "2012-05-12 :00"}) {
         double v = 7;
         EXPECT_FALSE(TextToDateTime(bad, v)) << bad;
         EXPECT_EQ(v, 7);
     }
+}
+
+// Values that are not finite or lie outside the years 100-9999 are no date-times: zero parts, false,
+// no seconds; amounts are checked before they are multiplied.
+TEST(DateTime, RefusesValuesAndAmountsOutsideTheValidYears)
+{
+    const double invalid[] = {std::nan(""), HUGE_VAL, -HUGE_VAL, 1e300, -DBL_MAX, 2958466.0, -657435.0, 2958465.99999999};
+    for (double v : invalid) {
+        DateTimeParts p = SplitDateTime(v);
+        EXPECT_EQ(p.year + p.month + p.day + p.hour + p.minute + p.second, 0) << v;
+        EXPECT_EQ(DateTimeWeekday(v), 0) << v;
+        EXPECT_EQ(DateTimeToText(v), "") << v;
+        EXPECT_EQ(SecondsBetween(v, 0.0), 0) << v;
+        EXPECT_EQ(SecondsBetween(0.0, v), 0) << v;
+        double out = 7;
+        EXPECT_FALSE(AddToDateTime(v, DateTimeUnit::Second, 0, out)) << v;
+        EXPECT_EQ(out, 7);
+    }
+    EXPECT_EQ(SplitDateTime(At(100, 1, 1)).year, 100);
+    EXPECT_EQ(SplitDateTime(At(9999, 12, 31, 23, 59, 59)).year, 9999);
+
+    double out = 7;
+    const double start = At(2012, 5, 12);
+    EXPECT_FALSE(AddToDateTime(start, DateTimeUnit::Week, 30500568904944LL, out));
+    EXPECT_FALSE(AddToDateTime(start, DateTimeUnit::Second, LLONG_MIN, out));
+    EXPECT_FALSE(AddToDateTime(start, DateTimeUnit::Year, LLONG_MAX, out));
+    EXPECT_FALSE(AddToDateTime(start, DateTimeUnit::Month, -LLONG_MAX, out));
+    EXPECT_FALSE(AddToDateTime(start, DateTimeUnit::Year, -1913, out));
+    EXPECT_EQ(out, 7);
+    ASSERT_TRUE(AddToDateTime(start, DateTimeUnit::Year, -1912, out));
+    EXPECT_DOUBLE_EQ(out, At(100, 5, 12));
+    ASSERT_TRUE(AddToDateTime(At(100, 1, 1), DateTimeUnit::Second, SecondsBetween(At(100, 1, 1), At(9999, 12, 31, 23, 59, 59)), out));
+    EXPECT_DOUBLE_EQ(out, At(9999, 12, 31, 23, 59, 59));
 }
 
 }  // namespace

@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "codepage/codepage.h"
 #include "runtime/files.h"
 #include "runtime/text.h"
 
@@ -81,8 +82,28 @@ std::string IniRead(const std::string& path, const std::string& section, const s
     return defaultValue;
 }
 
+namespace {
+
+bool HasLineBreak(const std::string& text) { return text.find_first_of("\r\n") != std::string::npos; }
+
+// What a write puts in a file must read back as the same section, key and value: no line breaks
+// anywhere, no "]" in a section name, no "=" in a key, no key that would read as a comment or a
+// section line, and names of whole GBK characters (a lone lead byte would take the "]" or "=" after it).
+bool CanBeWritten(const std::string& section, const std::string& key, const std::string& value)
+{
+    std::string trimmedKey = TextTrim(key);
+    return !HasLineBreak(section) && !HasLineBreak(key) && !HasLineBreak(value) &&
+           !TextContains(section, "]") && !TextContains(key, "=") && !trimmedKey.empty() &&
+           trimmedKey[0] != ';' && trimmedKey[0] != '#' && trimmedKey[0] != '[' && IsValidGbk(section) &&
+           IsValidGbk(key);
+}
+
+}  // namespace
+
 bool IniWrite(const std::string& path, const std::string& section, const std::string& key, const std::string& value)
 {
+    if (!CanBeWritten(section, key, value))
+        return false;
     std::string content;
     ReadFileBytes(path, content);  // a missing file starts empty
     std::vector<IniLine> lines = SplitLines(content);

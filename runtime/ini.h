@@ -6,5 +6,7 @@
 
 std::string IniRead(const std::string& path, const std::string& section, const std::string& key,
                     const std::string& defaultValue = "");
-// Creates the file (not its folder) when missing; false when the file cannot be written.
+// Creates the file (not its folder) when missing; false when the file cannot be written, and false
+// with nothing written for what could not be read back: a line break anywhere, "]" in the section
+// name, "=" in the key, a key that is empty or starts with ";", "#" or "[", names that are not GBK.
 bool IniWrite(const std::string& path, const std::string& section, const std::string& key, const std::string& value);

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "runtime/files.h"
+#include "runtime/unique_temp_path.h"
 
 namespace {
 
@@ -12,7 +13,7 @@ class IniTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        path_ = ::testing::TempDir() + "ini_test_" + ::testing::UnitTest::GetInstance()->current_test_info()->name() + ".ini";
+        path_ = UniqueTempPath(::testing::TempDir(), std::string("ini_test_") + ::testing::UnitTest::GetInstance()->current_test_info()->name(), ".ini");
         std::remove(path_.c_str());
     }
     void TearDown() override { std::remove(path_.c_str()); }
@@ -55,6 +56,53 @@ TEST_F(IniTest, EditsAHandWrittenFileInPlace)
 TEST_F(IniTest, WriteIntoAMissingFolderFails)
 {
     EXPECT_FALSE(IniWrite(::testing::TempDir() + "no_such_folder/x.ini", "a", "b", "c"));
+}
+
+// Keys and sections holding the euro sign (0x80, one character) are found and rewritten in place.
+TEST_F(IniTest, EuroSignInNamesIsOneCharacter)
+{
+    ASSERT_TRUE(IniWrite(path_, "s\x80", "k\x80", "1"));
+    ASSERT_TRUE(IniWrite(path_, "s\x80", "k\x80", "2"));
+    EXPECT_EQ(IniRead(path_, "s\x80", "k\x80"), "2");
+    std::string content;
+    ASSERT_TRUE(ReadFileBytes(path_, content));
+    EXPECT_EQ(content, "[s\x80]\r\nk\x80=2\r\n");
+    ASSERT_TRUE(IniWrite(path_, "乚", "k", "3"));  // 乚 is 81 5D: its trail byte is "]"
+    EXPECT_EQ(IniRead(path_, "乚", "k"), "3");
+}
+
+// Nothing that would read back as something else is written: line breaks, "]" in a section, "=" in
+// a key, keys read as comments or sections, names with a lone lead byte.
+TEST_F(IniTest, RefusesWhatCouldNotBeReadBack)
+{
+    ASSERT_TRUE(IniWrite(path_, "user", "name", "x"));
+    const struct {
+        const char* section;
+        const char* key;
+        const char* value;
+    } refused[] = {
+        {"user", "name", "x\r\n[admin]\r\nallowed=1"},
+        {"user", "name", "x\n"},
+        {"user\r", "name", "x"},
+        {"user", "na\nme", "x"},
+        {"admin]", "name", "x"},
+        {"user", "a=b", "x"},
+        {"user", "", "x"},
+        {"user", " ", "x"},
+        {"user", ";name", "x"},
+        {"user", "#name", "x"},
+        {"user", "[name", "x"},
+        {"user", "name\xB0", "x"},
+        {"user\xD5", "name", "x"},
+    };
+    for (const auto& r : refused)
+        EXPECT_FALSE(IniWrite(path_, r.section, r.key, r.value)) << r.section << "/" << r.key << "/" << r.value;
+    std::string content;
+    ASSERT_TRUE(ReadFileBytes(path_, content));
+    EXPECT_EQ(content, "[user]\r\nname=x\r\n");
+    EXPECT_EQ(IniRead(path_, "admin", "allowed", "none"), "none");
+    EXPECT_TRUE(IniWrite(path_, "user", "name", "a=b]c"));  // a value may hold both
+    EXPECT_EQ(IniRead(path_, "user", "name"), "a=b]c");
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "text.h"
 
+#include <climits>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -211,8 +212,10 @@ std::string TextToFullWidth(const std::string& text)
 {
     std::string out;
     for (size_t i = 0; i < text.size();) {
-        int length = GbkCharLengthAt(text, i);
         unsigned char c = static_cast<unsigned char>(text[i]);
+        // A lead byte keeps the byte after it even when that is no trail byte: widening such a byte
+        // would join the two into another character, and TextToHalfWidth could not undo it.
+        size_t length = IsGbkLeadByte(c) && i + 1 < text.size() ? 2 : 1;
         if (length == 1 && c == ' ') {
             out += kFullWidthBlank;
         } else if (length == 1 && c >= 0x21 && c <= 0x7E) {
@@ -263,13 +266,24 @@ std::string NumberToText(double value)
     return buffer;
 }
 
-double TextToNumber(const std::string& text)
+namespace {
+
+// A plain decimal number at the start of a text: [blanks] [sign] digits [. digits] [e [sign] digits],
+// where the digits before or after the point may be missing but not both.
+struct DecimalScan {
+    size_t start = 0, end = 0;  // the number's bytes, blanks before it excluded
+    bool negative = false;
+    std::string digits;         // integer and fraction digits together
+    size_t pointAt = 0;         // how many of them stand before the point
+    long long exponent = 0;     // clamped far beyond any long long or double
+};
+
+bool ScanDecimal(const std::string& text, DecimalScan& scan)
 {
-    // Only a plain decimal number counts: [sign] digits [. digits] [e [sign] digits].
     size_t i = 0;
     while (i < text.size() && (text[i] == ' ' || text[i] == '\t'))
         ++i;
-    size_t start = i;
+    scan.start = i;
     auto digitsFrom = [&](size_t& k) {
         size_t first = k;
         while (k < text.size() && text[k] >= '0' && text[k] <= '9')
@@ -277,31 +291,67 @@ double TextToNumber(const std::string& text)
         return k - first;
     };
     if (i < text.size() && (text[i] == '+' || text[i] == '-'))
-        ++i;
+        scan.negative = text[i++] == '-';
+    size_t integerStart = i;
     size_t mantissa = digitsFrom(i);
+    scan.digits = text.substr(integerStart, mantissa);
+    scan.pointAt = mantissa;
     if (i < text.size() && text[i] == '.') {
         size_t k = i + 1;
         size_t fraction = digitsFrom(k);
-        if (mantissa + fraction > 0)
+        if (mantissa + fraction > 0) {
+            scan.digits += text.substr(i + 1, fraction);
             i = k, mantissa += fraction;
+        }
     }
     if (mantissa == 0)
-        return 0;
+        return false;
     if (i < text.size() && (text[i] == 'e' || text[i] == 'E')) {
         size_t k = i + 1;
+        bool negativeExponent = false;
         if (k < text.size() && (text[k] == '+' || text[k] == '-'))
-            ++k;
-        if (digitsFrom(k) > 0)
+            negativeExponent = text[k++] == '-';
+        size_t exponentStart = k;
+        if (digitsFrom(k) > 0) {
+            long long e = 0;
+            for (size_t d = exponentStart; d < k; ++d)
+                e = e > 1000000 ? e : e * 10 + (text[d] - '0');
+            scan.exponent = negativeExponent ? -e : e;
             i = k;
+        }
     }
-    double value = std::strtod(text.substr(start, i - start).c_str(), nullptr);
+    scan.end = i;
+    return true;
+}
+
+}  // namespace
+
+double TextToNumber(const std::string& text)
+{
+    DecimalScan scan;
+    if (!ScanDecimal(text, scan))
+        return 0;
+    double value = std::strtod(text.substr(scan.start, scan.end - scan.start).c_str(), nullptr);
     return std::isfinite(value) ? value : 0;
 }
 
 long long TextToInt(const std::string& text)
 {
-    double value = TextToNumber(text);
-    if (value >= 9.2e18 || value <= -9.2e18)
+    // Integer arithmetic on the digits before the (shifted) point, so every long long reads back
+    // exactly; beyond the range the result stays at the nearest end.
+    DecimalScan scan;
+    if (!ScanDecimal(text, scan))
         return 0;
-    return static_cast<long long>(value);  // cuts the fraction off
+    const unsigned long long limit = scan.negative ? static_cast<unsigned long long>(LLONG_MAX) + 1 : LLONG_MAX;
+    long long wholeDigits = static_cast<long long>(scan.pointAt) + scan.exponent;
+    unsigned long long magnitude = 0;
+    for (long long d = 0; d < wholeDigits && magnitude < limit; ++d) {
+        if (d >= static_cast<long long>(scan.digits.size()) && magnitude == 0)
+            break;  // zeros shifted further stay zero
+        unsigned digit = d < static_cast<long long>(scan.digits.size()) ? static_cast<unsigned>(scan.digits[d] - '0') : 0;
+        magnitude = magnitude > (limit - digit) / 10 ? limit : magnitude * 10 + digit;
+    }
+    if (!scan.negative)
+        return static_cast<long long>(magnitude);
+    return magnitude == limit ? LLONG_MIN : -static_cast<long long>(magnitude);
 }

@@ -2,12 +2,16 @@
 // Text commands on GBK texts. A Chinese character is two bytes; lengths and positions count bytes,
 // and positions start at 1 (0 means "not found").
 //
-// The search rule used by every find, replace and split here: compare bytes exactly, and move one byte
-// past a byte below 0x80 and two bytes past a byte of 0x80 or more, so a two-byte character is matched
-// only at a character boundary. An empty sought text is found at the start of any non-empty text.
+// The search rule used by every find, replace and split here: compare bytes exactly, and move from
+// character to character as the code page divides the text (codepage.h: a lead byte 0x81-0xFE with a
+// trail byte after it is two bytes, every other byte one, 0x80 included), so a two-byte character is
+// matched only at a character boundary. An empty sought text is found at the start of any non-empty
+// text.
 #include <string>
 #include <utility>
 #include <vector>
+
+#include "codepage/codepage.h"  // GbkCharLengthAt: the character boundaries
 
 // Position (from 1) of the first occurrence of sought at or after byte startPos, or 0.
 int TextFind(const std::string& text, const std::string& sought, int startPos = 1);
@@ -42,7 +46,9 @@ std::string TextTrimRight(const std::string& text);
 // ASCII letters only; the bytes of Chinese characters are never touched.
 std::string TextToUpper(const std::string& text);
 std::string TextToLower(const std::string& text);
-// ASCII 0x21-0x7E and the space <-> their full-width GBK forms (A3 A1-A3 FE, A1 A1).
+// ASCII 0x21-0x7E and the space <-> their full-width GBK forms (A3 A1-A3 FE, A1 A1), by position in
+// the block: "$" becomes A3 A4 and "~" A3 FE, which GBK shows as the full-width yuan sign and macron.
+// TextToHalfWidth undoes TextToFullWidth exactly for any text that holds no full-width form itself.
 std::string TextToFullWidth(const std::string& text);
 std::string TextToHalfWidth(const std::string& text);
 std::string TextRepeat(const std::string& text, int times);
@@ -55,10 +61,3 @@ std::string NumberToText(double value);
 // does not start with a number gives 0.
 long long TextToInt(const std::string& text);
 double TextToNumber(const std::string& text);
-
-// Byte length of the character that starts at index (0-based) under the search rule: 2 for a byte of
-// 0x80 or more with a byte after it, else 1.
-inline int GbkCharLengthAt(const std::string& text, size_t index)
-{
-    return static_cast<unsigned char>(text[index]) >= 0x80 && index + 1 < text.size() ? 2 : 1;
-}

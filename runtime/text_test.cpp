@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 namespace {
 
 struct FindCase {
@@ -41,7 +43,7 @@ TEST(TextSplit, KeepsEmptyPiecesBeforeADelimiterOnly)
     EXPECT_EQ(TextSplit("", ","), V{});
     EXPECT_EQ(TextSplit("abc", ""), V{"abc"});
     EXPECT_EQ(TextSplit("甲々☆乙々☆", "々☆"), (V{"甲", "乙"}));
-    // 「乚」 is 81 63: its trail byte is the ASCII 'c', which must not split it.
+    // 「乧」 is 81 63: its trail byte is the ASCII 'c', which must not split it.
     EXPECT_EQ(TextSplit("a\x81\x63" "b", "c"), (V{"a\x81\x63" "b"}));
     EXPECT_EQ(TextSplit("张,三", ","), (V{"张", "三"}));
 }
@@ -74,15 +76,35 @@ TEST(TextBlanks, RemovesAndTrimsHalfAndFullWidthBlanks)
 
 TEST(TextCase, ChangesAsciiLettersButNeverTrailBytes)
 {
-    // 「乚」 81 63 and 「丄」 81 43 have the ASCII letters 'c' and 'C' as trail bytes.
+    // 「乧」 81 63 and 「丆」 81 43 have the ASCII letters 'c' and 'C' as trail bytes.
     EXPECT_EQ(TextToUpper("ab\x81\x63z"), "AB\x81\x63Z");
     EXPECT_EQ(TextToLower("AB\x81\x43Z"), "ab\x81\x43z");
+}
+
+// 0x80 is the euro sign, one character; a lead byte alone never swallows the delimiter after it.
+TEST(TextFind, EuroSignAndLoneLeadBytesAreSingleCharacters)
+{
+    using V = std::vector<std::string>;
+    EXPECT_EQ(TextFind("\x80=1", "="), 2);
+    EXPECT_EQ(TextSplit("\x80,a", ","), (V{"\x80", "a"}));
+    EXPECT_EQ(TextFind("\xB0=1", "="), 2);
+    EXPECT_EQ(TextSplit("\xD5,\xD5", ","), (V{"\xD5", "\xD5"}));
+    EXPECT_EQ(TextReplaceAll("\x80\x80", "\x80", "E"), "EE");
+    EXPECT_EQ(TextTrimRight("\x80 "), "\x80");
 }
 
 TEST(TextWidth, ConvertsBetweenHalfAndFullWidth)
 {
     EXPECT_EQ(TextToFullWidth("A1 张"), "Ａ１　张");
     EXPECT_EQ(TextToHalfWidth("Ａ１　张"), "A1 张");
+    EXPECT_EQ(TextToFullWidth("$~"), "\xA3\xA4\xA3\xFE");  // shown as the full-width yuan sign and macron
+    std::string ascii;
+    for (char c = ' '; c <= '~'; ++c)
+        ascii += c;
+    EXPECT_EQ(TextToFullWidth(ascii).size(), 2 * ascii.size());
+    // The half-width form undoes the full-width one, around euro signs and lone lead bytes too.
+    for (std::string text : {ascii, std::string("张\x80!\xB0!\x81\x20;\xFF=\xD5"), std::string("\xA3!")})
+        EXPECT_EQ(TextToHalfWidth(TextToFullWidth(text)), text) << text;
 }
 
 TEST(TextParts, ClampsCounts)
@@ -104,9 +126,24 @@ TEST(TextNumbers, ReadsLeadingDecimalNumbersAndCutsFractions)
     EXPECT_EQ(TextToInt(""), 0);
     EXPECT_EQ(TextToInt("0x10"), 0);
     EXPECT_EQ(TextToInt("1e3"), 1000);
+    EXPECT_EQ(TextToInt("1.5e3"), 1500);
+    EXPECT_EQ(TextToInt("-2e-1"), 0);
     EXPECT_EQ(IntToText(85), "85");
     EXPECT_EQ(NumberToText(3.0), "3");
     EXPECT_EQ(NumberToText(2.5), "2.5");
+}
+
+// Integers are read with integer arithmetic: beyond 2^53 every digit counts, and the range's ends stay.
+TEST(TextNumbers, ReadsEveryLongLongExactlyAndSaturates)
+{
+    EXPECT_EQ(TextToInt("9007199254740993"), 9007199254740993LL);
+    EXPECT_EQ(TextToInt(IntToText(LLONG_MAX)), LLONG_MAX);
+    EXPECT_EQ(TextToInt(IntToText(LLONG_MIN)), LLONG_MIN);
+    EXPECT_EQ(TextToInt("9223372036854775808"), LLONG_MAX);
+    EXPECT_EQ(TextToInt("-99999999999999999999999"), LLONG_MIN);
+    EXPECT_EQ(TextToInt("1e400"), LLONG_MAX);
+    EXPECT_EQ(TextToInt("0e999999999999"), 0);
+    EXPECT_EQ(TextToInt("12345678901234567.9"), 12345678901234567LL);
 }
 
 }  // namespace

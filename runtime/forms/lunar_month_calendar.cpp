@@ -9,7 +9,7 @@
 
 #include "runtime/datetime.h"
 #include "runtime/forms/lunar_controls.h"
-#include "runtime/forms/lunar_words.h"
+#include "runtime/lunar_words.h"
 #include "runtime/forms/own_control_procs.h"
 #include "runtime/text.h"
 #include "calendar/calendar.h"

@@ -47,16 +47,54 @@ void AppendUtf8(std::string& out, char32_t c)
 char32_t DecodeGbkAt(std::string_view text, size_t i, size_t& length)
 {
     unsigned char b = static_cast<unsigned char>(text[i]);
-    if (b < 0x80) {
-        length = 1;
+    length = static_cast<size_t>(GbkCharLengthAt(text, i));
+    if (length == 2)
+        return GbkCodeToUnicode(b, static_cast<unsigned char>(text[i + 1]));
+    if (b < 0x80)
         return b;
+    return b == 0x80 ? 0x20AC : 0;  // a lead byte alone, or 0xFF
+}
+
+// Decodes one well-formed UTF-8 sequence at text[i] into c; returns its length, 0 when the bytes there
+// are no character (overlong, surrogate, beyond U+10FFFF, cut off or a stray byte).
+size_t DecodeUtf8At(std::string_view text, size_t i, char32_t& c)
+{
+    unsigned char b = static_cast<unsigned char>(text[i]);
+    if (b < 0x80) {
+        c = b;
+        return 1;
     }
-    if (b == 0x80 || b == 0xFF || i + 1 >= text.size()) {
-        length = 1;
-        return b == 0x80 ? 0x20AC : 0;
+    size_t length;
+    unsigned char secondMin = 0x80, secondMax = 0xBF;
+    if (b >= 0xC2 && b <= 0xDF) {
+        length = 2;
+        c = b & 0x1F;
+    } else if (b >= 0xE0 && b <= 0xEF) {
+        length = 3;
+        c = b & 0x0F;
+        if (b == 0xE0)
+            secondMin = 0xA0;  // below is overlong
+        else if (b == 0xED)
+            secondMax = 0x9F;  // above are the surrogates
+    } else if (b >= 0xF0 && b <= 0xF4) {
+        length = 4;
+        c = b & 0x07;
+        if (b == 0xF0)
+            secondMin = 0x90;
+        else if (b == 0xF4)
+            secondMax = 0x8F;  // above is beyond U+10FFFF
+    } else {
+        return 0;
     }
-    length = 2;
-    return GbkCodeToUnicode(b, static_cast<unsigned char>(text[i + 1]));
+    if (i + length > text.size())
+        return 0;
+    for (size_t k = 1; k < length; ++k) {
+        unsigned char t = static_cast<unsigned char>(text[i + k]);
+        if (t < (k == 1 ? secondMin : 0x80) || t > (k == 1 ? secondMax : 0xBF))
+            return 0;
+        c = (c << 6) | (t & 0x3F);
+    }
+    return length;
 }
 
 template <typename Sink>
@@ -149,22 +187,15 @@ std::string Utf8ToGbk(std::string_view utf8)
     std::string out;
     out.reserve(utf8.size());
     for (size_t i = 0; i < utf8.size();) {
-        unsigned char b = static_cast<unsigned char>(utf8[i]);
-        int extra = b < 0x80 ? 0 : (b >> 5) == 6 ? 1 : (b >> 4) == 14 ? 2 : (b >> 3) == 30 ? 3 : -1;
-        bool valid = extra >= 0 && i + extra < utf8.size();
-        char32_t c = extra == 0 ? b : extra == 1 ? (b & 0x1F) : extra == 2 ? (b & 0x0F) : (b & 0x07);
-        for (int k = 1; valid && k <= extra; ++k) {
-            unsigned char t = static_cast<unsigned char>(utf8[i + k]);
-            valid = (t & 0xC0) == 0x80;
-            c = (c << 6) | (t & 0x3F);
-        }
-        if (!valid) {
+        char32_t c = 0;
+        size_t length = DecodeUtf8At(utf8, i, c);
+        if (length == 0) {
             out += '?';
             ++i;
             continue;
         }
         AppendGbk(out, c);
-        i += extra + 1;
+        i += length;
     }
     return out;
 }
@@ -174,6 +205,18 @@ bool IsValidGbk(std::string_view gbk)
     for (size_t i = 0; i < gbk.size();) {
         size_t length = 1;
         if (DecodeGbkAt(gbk, i, length) == 0 && gbk[i] != 0)
+            return false;
+        i += length;
+    }
+    return true;
+}
+
+bool IsValidUtf8(std::string_view utf8)
+{
+    for (size_t i = 0; i < utf8.size();) {
+        char32_t c;
+        size_t length = DecodeUtf8At(utf8, i, c);
+        if (length == 0)
             return false;
         i += length;
     }

@@ -3,7 +3,7 @@
 // by LayoutAttachedPages, skin/core/attached_pages.h).
 #include <vector>
 
-#include "skin/controls/attached_page.h"
+#include "skin/controls/control_records.h"
 
 // Appends the page. A list that holds nothing but a placeholder (a page of window 0) loses it first.
 void AppendAttachedPage(std::vector<AttachedPage>& pages, const AttachedPage& page);

@@ -1,9 +1,8 @@
-// The container side of the custom controls: a moved child marks its container, navigation-bar pages
-// in a container's list, and what lies behind part of a window.
+// The container side of the custom controls: navigation-bar pages in a container's list, and what lies
+// behind part of a window.
 #include <gtest/gtest.h>
 
 #include "skin/controls/background_patch.h"
-#include "skin/controls/container_dirty.h"
 #include "skin/controls/container_pages.h"
 #include "skin/core/memory_dc.h"
 #include "skin/core/skin_registry.h"
@@ -26,32 +25,6 @@ bool SameRect(const RECT& a, const RECT& b)
 }
 
 }  // namespace
-
-TEST(ContainerDirtyTest, OnlyARegisteredContainerThatIsNoBoardIsMarked)
-{
-    ScopedWindow window(CreateTestForm(0, 0, 300, 200));
-    const int n = SkinTestForm(window);
-    HWND box = CreateTestChild(window, "Static", 10, 10, 200, 150);
-    const int index = RegisterTestContainer(n, box, 0, 255, kContainerKindOther);
-    SkinContainerRecord* container = RecordAt(FormRecord(n).containers, index);
-    container->childrenMoved = false;
-    HWND onForm = CreateTestChild(window, "Static", 220, 10, 20, 20);
-    HWND inBox = CreateTestChild(box, "Static", 5, 5, 20, 20);
-    HWND loose = CreateTestChild(window, "Static", 220, 40, 60, 60);
-    HWND inLoose = CreateTestChild(loose, "Static", 5, 5, 20, 20);
-
-    MarkContainerDirty(onForm);
-    MarkContainerDirty(inLoose);
-    EXPECT_FALSE(container->childrenMoved) << "the form itself and an unregistered parent are no containers";
-    // A real move reaches the flag through the child's procedure only; the routine itself marks it.
-    MarkContainerDirty(inBox);
-    EXPECT_TRUE(container->childrenMoved);
-
-    container->childrenMoved = false;
-    SetWindowProp(box, kPropCanvasIndex, 1);
-    MarkContainerDirty(inBox);
-    EXPECT_FALSE(container->childrenMoved) << "a drawing board keeps its own flags";
-}
 
 TEST(ContainerPagesTest, PlaceholderGoesAndPagesFollowTheContainer)
 {

@@ -1,8 +1,36 @@
 #include "skin/controls/control_installers.h"
 
+#include "skin/controls/button_family.h"
+#include "skin/controls/progress_family.h"
+#include "skin/controls/static_family.h"
+#include "skin/controls/trackbar_family.h"
+
+namespace {
+
+// Dialogs make their text statics this much wider, so the glow of the last character fits.
+constexpr int kDialogStaticExtraWidth = 6;
+
+void RunInstallers(int formNumber, HWND parent, bool dialog)
+{
+    SkinPushButtons(formNumber, parent);
+    SkinCheckAndRadioButtons(formNumber, parent);
+    // Edit and combo boxes come here.
+    SkinTrackbars(formNumber, parent);
+    SkinProgressBars(formNumber, parent);
+    // List-type controls, up-down controls and list headers come here.
+    if (dialog)
+        SkinStatics(formNumber, parent, kDialogStaticExtraWidth);
+    // Toolbars come here.
+}
+
+}  // namespace
+
 void RunControlInstallers(int formNumber, HWND parent)
 {
-    // No control family is installed yet: every standard child keeps its native look.
-    (void)formNumber;
-    (void)parent;
+    RunInstallers(formNumber, parent, false);
+}
+
+void RunDialogControlInstallers(int formNumber, HWND dialog)
+{
+    RunInstallers(formNumber, dialog, true);
 }

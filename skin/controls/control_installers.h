@@ -8,3 +8,6 @@
 // controls, list headers, toolbars. Each registers the children of its classes in the form's lists
 // and subclasses them, and does nothing while g_skinChildControls is off (toolbars excepted).
 void RunControlInstallers(int formNumber, HWND parent);
+// The same for a skinned dialog or message box, whose static controls are skinned too, after the list
+// headers and before the toolbars.
+void RunDialogControlInstallers(int formNumber, HWND dialog);

@@ -2,12 +2,21 @@
 // The records of the skinned standard controls, one per control, kept in the per-type lists of the
 // control's SkinFormRecord. Each record starts with the control's window, which the skin engine core
 // reads when it renumbers a form's controls; the control families add the state of their own painting.
+// A list starts empty; the first control registered gets index 1, and records stay at their index for
+// as long as the form is skinned (containers excepted: theirs go with their window).
 #include <windows.h>
 
 #include <atomic>
+#include <string>
 #include <vector>
 
-#include "skin/controls/attached_page.h"
+// A page window that a navigation bar lays out on a form or inside a container.
+struct AttachedPage {
+    HWND page = nullptr;
+    int top = 0;
+    int left = 0;
+    bool fill = false;
+};
 
 // Button kinds the installers assign.
 inline constexpr int kButtonKindPush = 0;
@@ -16,7 +25,14 @@ inline constexpr int kButtonKindCheckBox = 5;
 
 struct SkinButtonRecord {
     HWND hwnd = nullptr;
+    WNDPROC previousProc = nullptr;  // also in Hw_hProc
     int kind = kButtonKindPush;
+    std::string caption;  // the window text, kept up to date from WM_SETTEXT
+    bool focused = false;
+    std::string fontFace;
+    int fontSize = 0;   // em size in pixels
+    int fontStyle = 0;  // GDI+ style bits: 1 bold, 2 italic, 4 underline, 8 strike-out
+    bool pressed = false;  // between WM_LBUTTONDOWN and WM_LBUTTONUP
 };
 
 // Edit boxes and list-type controls carry two skin-drawn scroll bars laid over their native ones;
@@ -35,12 +51,25 @@ struct SkinListControlRecord {
     bool dirty = true;
 };
 
+// Where a track bar's ticks are, as its style says.
+inline constexpr int kTickModeTopOrLeft = 0;
+inline constexpr int kTickModeBottomOrRight = 1;
+inline constexpr int kTickModeBoth = 2;
+inline constexpr int kTickModeNone = 3;
+
 struct SkinTrackbarRecord {
     HWND hwnd = nullptr;
+    WNDPROC previousProc = nullptr;
+    bool vertical = false;
+    int tickMode = kTickModeBottomOrRight;
+    bool hot = false;  // the mouse is over the control: the thumb is drawn large
+    bool selectionRange = false;
 };
 
 struct SkinProgressRecord {
     HWND hwnd = nullptr;
+    WNDPROC previousProc = nullptr;
+    bool vertical = false;
 };
 
 struct SkinComboRecord {
@@ -62,8 +91,24 @@ struct SkinKjRecord {
     bool repaint = false;
 };
 
+inline constexpr int kStaticKindText = 1;
+inline constexpr int kStaticKindBitmap = 2;
+inline constexpr int kStaticKindIcon = 3;
+
+// Where an icon or bitmap static puts its picture.
+inline constexpr int kImageAtTopLeft = 0;
+inline constexpr int kImageAtBottomRight = 1;
+inline constexpr int kImageCentred = 2;
+inline constexpr int kImageStretched = 3;
+
 struct SkinStaticRecord {
     HWND hwnd = nullptr;
+    int imageAlignment = kImageAtTopLeft;  // bitmap and icon statics
+    int kind = kStaticKindText;
+    WNDPROC previousProc = nullptr;
+    std::string fontFace;
+    int fontSize = 12;
+    int fontStyle = 0;
 };
 
 inline constexpr int kContainerKindOther = 0;
@@ -77,14 +122,21 @@ struct SkinContainerRecord {
     // Laid under the container's children at fillAlpha; 0 means no fill.
     COLORREF fillColour = 0;
     BYTE fillAlpha = 255;
-    std::atomic<int> clientWidth{0};
-    std::atomic<int> clientHeight{0};
-    int kind = kContainerKindOther;
-    // Non-zero: controls inside the container take its fill as their background.
-    int paintAsContainer = 0;
+    // Non-zero: a container that is neither a tab control nor a group box gets a rounded frame.
+    int option = 0;
+    WNDPROC previousProc = nullptr;  // also in Hw_hProc, from which it is restored
     // The next paint renders the container's background afresh; its children have moved.
     bool backgroundDirty = true;
     bool childrenMoved = false;
-    // Page windows of navigation bars inside the container, laid out on its size changes.
+    std::atomic<int> clientWidth{0};
+    std::atomic<int> clientHeight{0};
+    int kind = kContainerKindOther;
+    // Non-zero: the container paints itself and controls inside it take its fill as their background;
+    // zero: only its children are skinned.
+    int paintAsContainer = 0;
+    std::string fontFace;  // tab controls and group boxes
+    int fontSize = 0;
+    int fontStyle = 0;
+    // Page windows laid out inside the container when it is resized.
     std::vector<AttachedPage> attachedPages;
 };

@@ -1,14 +1,31 @@
 #include "skin/controls/draw_item.h"
 
+#include "skin/controls/button_painters.h"
 #include "skin/core/skin_registry.h"
+#include "skin/core/window_props.h"
+
+namespace {
+
+// Push buttons the button family made owner-drawn; radio buttons and check boxes paint themselves.
+void DrawButtonItem(const SkinFormRecord& form, const DRAWITEMSTRUCT& item)
+{
+    const SkinButtonRecord* button = RecordAt(form.buttons, GetWindowPropNumber(item.hwndItem, kPropHwListIndex));
+    if (button && button->hwnd == item.hwndItem && button->kind == kButtonKindPush)
+        PaintPushButton(item.hwndItem, item.hDC, item.itemState, item.rcItem);
+}
+
+}  // namespace
 
 void HandleDrawItem(int formNumber, const DRAWITEMSTRUCT& item)
 {
-    if (!SkinFormAt(formNumber))
+    const SkinFormRecord* form = SkinFormAt(formNumber);
+    if (!form)
         return;
     switch (item.CtlType) {
-    case ODT_BUTTON:  // painted by the button family once it is installed
-    case ODT_MENU:    // painted by the popup-menu service once it is installed
+    case ODT_BUTTON:
+        DrawButtonItem(*form, item);
+        break;
+    case ODT_MENU:  // painted by the popup-menu service once it is installed
     default:
         break;
     }

@@ -1,6 +1,17 @@
 #include "skin/controls/paint_helpers.h"
 
+#include <vector>
+
+#include "gdiplus/gdip_bitmap.h"
+#include "gdiplus/gdip_brush.h"
+#include "gdiplus/gdip_font.h"
+#include "gdiplus/gdip_graphics.h"
 #include "gdiplus/gdip_path.h"
+#include "gdiplus/gdip_path_gradient.h"
+#include "gdiplus/gdip_pen.h"
+#include "gdiplus/gdip_string_format.h"
+#include "skin/core/drawing_primitives.h"
+#include "skin/core/frame_surface.h"
 
 void AddTopRoundedRectPath(GdipPath& path, int x, int y, int width, int height, int d)
 {
@@ -20,4 +31,93 @@ COLORREF SwapRedBlue(uint32_t colour, BYTE& alpha)
 {
     alpha = static_cast<BYTE>(colour >> 24);
     return ((colour & 0xFF) << 16) | (colour & 0xFF00) | ((colour >> 16) & 0xFF);
+}
+
+void MakeRoundRectPath(GdipPath& path, float x, float y, float width, float height, int corner)
+{
+    path.CreatePath();
+    AddRoundRectPath(path, x, y, width, height, corner);
+}
+
+void FillPathSolid(GdipGraphics& graphics, const GdipPath& path, uint32_t argb)
+{
+    GdipSolidBrush brush;
+    brush.CreateSolidFill(argb);
+    graphics.FillPath(brush, path);
+}
+
+void FillPathGradient(GdipGraphics& graphics, const GdipPath& path, const LinearGradient& gradient)
+{
+    GdipLinearGradientBrush brush;
+    brush.CreateLineBrush(gradient.start, gradient.end, gradient.from, gradient.to);
+    graphics.FillPath(brush, path);
+}
+
+void StrokePath(GdipGraphics& graphics, const GdipPath& path, uint32_t argb)
+{
+    GdipPen pen;
+    pen.CreatePen(argb, 1);
+    graphics.DrawPath(pen, path);
+}
+
+void FillPathRadial(GdipGraphics& graphics, const GdipPath& path, uint32_t centre, uint32_t surround, float focus)
+{
+    GdipPathGradientBrush brush;
+    brush.CreatePathGradientFromPath(path);
+    brush.SetPathGradientCenterColor(centre);
+    brush.SetPathGradientSurroundColorsWithCount(std::vector<uint32_t>{surround});
+    if (focus > 0)
+        brush.SetPathGradientFocusScales(focus, focus);
+    graphics.FillPath(brush, path);
+}
+
+void DrawSoftTrough(GdipGraphics& graphics, float w, float h, bool vertical, BYTE outlineAlpha, int faceCorner)
+{
+    GdipPath outline;
+    MakeRoundRectPath(outline, 0, 0, w - 1, h - 1, 5);
+    StrokePath(graphics, outline, MakeArgbColor(0x000000, outlineAlpha));
+    GdipPath face;
+    MakeRoundRectPath(face, 1, 1, w - 2, h - 2, faceCorner);
+    const PointF end = vertical ? PointF{w - 1, 0} : PointF{0, h - 1};
+    FillPathGradient(graphics, face, {PointF{0, 0}, end, MakeArgbColor(0xFFFFFF, 160), MakeArgbColor(0x000000, 30)});
+}
+
+void DrawSoftOutline(GdipGraphics& graphics, const GdipPath& path, int count, COLORREF colour, BYTE alpha)
+{
+    GdipPen pen;
+    pen.CreatePen(MakeArgbColor(colour, alpha), 1);
+    for (int i = 1; i <= count; ++i) {
+        pen.SetPenWidth(static_cast<float>(i));
+        graphics.DrawPath(pen, path);
+    }
+}
+
+void DrawCaption(GdipGraphics& graphics, const std::string& text, const RectF& layout, const CaptionStyle& style)
+{
+    if (text.empty())
+        return;
+    GdipFont font;
+    font.CreateFontFromName(style.face, style.size, style.style, style.unit);
+    GdipStringFormat format;
+    format.CreateStringFormat(0);
+    format.SetStringFormatAlign(style.alignment);
+    format.SetStringFormatLineAlign(style.lineAlignment);
+    GdipSolidBrush brush;
+    brush.CreateSolidFill(MakeArgbColor(style.colour));
+    graphics.DrawString(text, font, brush, layout, format);
+}
+
+void AttachOpaqueGraphics(GdipGraphics& graphics, GdipBitmap& surface, HDC memoryDc)
+{
+    DIBSECTION section = {};
+    HGDIOBJ bitmap = GetCurrentObject(memoryDc, OBJ_BITMAP);
+    if (GetObjectA(bitmap, sizeof(section), &section) == sizeof(section) && section.dsBm.bmBits &&
+        section.dsBm.bmBitsPixel == 32) {
+        GdiFlush();
+        auto* pixel = static_cast<uint32_t*>(section.dsBm.bmBits);
+        const size_t count = static_cast<size_t>(section.dsBm.bmWidth) * static_cast<size_t>(section.dsBm.bmHeight);
+        for (size_t i = 0; i < count; ++i)
+            pixel[i] |= 0xFF000000u;
+    }
+    AttachGraphicsToDc(graphics, surface, memoryDc);
 }

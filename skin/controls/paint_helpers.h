@@ -3,6 +3,9 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <string>
+
+#include "gdiplus/gdip_types.h"
 
 class GdipPath;
 
@@ -14,3 +17,59 @@ void AddTopRoundedRectPath(GdipPath& path, int x, int y, int width, int height, 
 // A GDI+ ARGB value as a COLORREF (red and blue bytes exchanged, top byte 0), or a COLORREF back to
 // ARGB order; the former top byte, the alpha, goes to `alpha`.
 COLORREF SwapRedBlue(uint32_t colour, BYTE& alpha);
+
+class GdipGraphics;
+
+// Makes the path hold one closed rounded rectangle (AddRoundRectPath: `corner` is the side of each
+// corner's arc box).
+void MakeRoundRectPath(GdipPath& path, float x, float y, float width, float height, int corner);
+
+// A straight line of a linear gradient: colour `from` at point `start`, `to` at point `end`, ARGB.
+struct LinearGradient {
+    PointF start;
+    PointF end;
+    uint32_t from = 0;
+    uint32_t to = 0;
+};
+
+// One layer of a control painter: the path filled with one solid ARGB colour, or with a linear
+// gradient, or stroked with a pen of width 1; brush and pen are made and deleted here.
+void FillPathSolid(GdipGraphics& graphics, const GdipPath& path, uint32_t argb);
+void FillPathGradient(GdipGraphics& graphics, const GdipPath& path, const LinearGradient& gradient);
+void StrokePath(GdipGraphics& graphics, const GdipPath& path, uint32_t argb);
+// Fills the path with a path-gradient brush made from it: `centre` at its centre running out to
+// `surround` along its outline; focus scales (the share of the path filled with the centre colour)
+// only when one above 0 is given.
+void FillPathRadial(GdipGraphics& graphics, const GdipPath& path, uint32_t centre, uint32_t surround,
+                    float focus = 0);
+
+// The soft trough of track bars and progress bars: a rounded outline (0, 0, w - 1, h - 1, corner 5) in
+// black at `outlineAlpha`, and inside it a face (1, 1, w - 2, h - 2, `faceCorner`) fading from white
+// at alpha 160 at the top (the left of a vertical bar) to black at alpha 30 at the far edge.
+void DrawSoftTrough(GdipGraphics& graphics, float width, float height, bool vertical, BYTE outlineAlpha,
+                    int faceCorner);
+
+// Strokes the path `count` times in the colour at `alpha`, with pen widths 1 to count: an edge most
+// opaque along the path that fades outward. Count 0 draws nothing.
+void DrawSoftOutline(GdipGraphics& graphics, const GdipPath& path, int count, COLORREF colour, BYTE alpha);
+
+// A control's caption: the text in its font (face, em size, style bits, GDI+ unit) and colour,
+// aligned in the layout box (0 near, 1 centre, 2 far). An empty text draws nothing.
+struct CaptionStyle {
+    std::string face;
+    float size = 12;
+    int style = 0;
+    int unit = 0;
+    COLORREF colour = 0;
+    int alignment = 0;
+    int lineAlignment = 0;
+};
+void DrawCaption(GdipGraphics& graphics, const std::string& text, const RectF& layout, const CaptionStyle& style);
+
+class GdipBitmap;
+
+// Attaches the graphics to the pixels of the DIB selected into a memory context (through `surface`,
+// which must outlive the graphics), after making every pixel opaque, so that translucent layers blend
+// over the background as over a screen whatever alpha the background was copied with. Without a DIB
+// the graphics draws through the context.
+void AttachOpaqueGraphics(GdipGraphics& graphics, GdipBitmap& surface, HDC memoryDc);

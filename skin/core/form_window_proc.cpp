@@ -1,5 +1,6 @@
 #include "skin/core/form_window_proc.h"
 
+#include "skin/controls/control_framework.h"
 #include "skin/controls/control_styles.h"
 #include "skin/controls/draw_item.h"
 #include "skin/controls/form_repaint.h"
@@ -192,15 +193,6 @@ void OnSize(SkinFormRecord& form, int n)
 }
 
 }  // namespace
-
-void FreeControlColourObjects(HWND control)
-{
-    DeleteBrushOf(control);
-    if (HGDIOBJ bitmap = GetWindowPropHandle<HGDIOBJ>(control, kPropKjCtlBitmap))
-        DeleteObject(bitmap);
-    RemovePropA(control, kPropKjCtlBrush);
-    RemovePropA(control, kPropKjCtlBitmap);
-}
 
 void BlitFrameBuffer(int formNumber, HDC dc)
 {

@@ -13,6 +13,3 @@ LRESULT CALLBACK SkinFormWindowProc(HWND window, UINT message, WPARAM wParam, LP
 void BlitFrameBuffer(int formNumber, HDC dc);
 // Marks the form's visible list views dirty and invalidates them (after a restore from an icon).
 void RefreshListViews(HWND formWindow);
-// Deletes the brush and bitmap the form handed the control for WM_CTLCOLOR* (never a stock brush)
-// and removes them from the control.
-void FreeControlColourObjects(HWND control);

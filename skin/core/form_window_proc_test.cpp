@@ -106,8 +106,9 @@ TEST_F(FormProcTest, MessageTable)
             wParam = reinterpret_cast<WPARAM>(dc = GetDC(window));
         LRESULT result = 0;
         EXPECT_EQ(ReachesOwnProc(window, row.message, wParam, row.lParam, &result), row.passedOn);
-        if (row.message == WM_ERASEBKGND)
+        if (row.message == WM_ERASEBKGND) {
             EXPECT_EQ(result, 1);
+        }
         if (dc)
             ReleaseDC(window, dc);
         EXPECT_TRUE(row.state());

@@ -1,7 +1,7 @@
 // The navigation bar's attach, window procedure, hot tracking, hover fade, clicks and detach.
 #include "skin/custom/nav_bar.h"
 
-#include "skin/controls/container_dirty.h"
+#include "skin/controls/control_framework.h"
 #include "skin/controls/message_words.h"
 #include "skin/core/drawing_core.h"
 #include "skin/core/memory_dc.h"

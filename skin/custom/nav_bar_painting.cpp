@@ -16,7 +16,6 @@
 #include "skin/controls/paint_helpers.h"
 #include "skin/core/drawing_core.h"
 #include "skin/core/drawing_primitives.h"
-#include "skin/core/frame_surface.h"
 #include "skin/core/memory_dc.h"
 #include "skin/core/skin_options.h"
 #include "skin/custom/nav_bar.h"
@@ -59,19 +58,14 @@ ItemBox BoxOf(const RectF& r)
 void FillVertically(GdipGraphics& g, const GdipPath& path, float x, float top, float bottom, uint32_t topColour,
                     uint32_t bottomColour)
 {
-    GdipLinearGradientBrush brush;
-    brush.CreateLineBrush(MakePoint(x, top), MakePoint(x, bottom), topColour, bottomColour);
-    g.FillPath(brush, path);
+    FillPathGradient(g, path, LinearGradient{MakePoint(x, top), MakePoint(x, bottom), topColour, bottomColour});
 }
 
 void OutlineRound(GdipGraphics& g, uint32_t colour, float x, float y, float w, float h, int corner)
 {
     GdipPath path;
-    path.CreatePath();
-    AddRoundRectPath(path, x, y, w, h, corner);
-    GdipPen pen;
-    pen.CreatePen(colour, 1);
-    g.DrawPath(pen, path);
+    MakeRoundRectPath(path, x, y, w, h, corner);
+    StrokePath(g, path, colour);
 }
 
 // A soft ring between the outline and the shadow box 3 pixels below it, darkest at `centre`.
@@ -80,19 +74,12 @@ void ShadowRing(GdipGraphics& g, const ItemBox& b, uint32_t centre, const RectF*
     const float x = static_cast<float>(b.x), y = static_cast<float>(b.y);
     const float w = static_cast<float>(b.w), h = static_cast<float>(b.h);
     GdipPath shadow;
-    shadow.CreatePath();
-    AddRoundRectPath(shadow, x, y, w - 1, h + 2, 8);
+    MakeRoundRectPath(shadow, x, y, w - 1, h + 2, 8);
     GdipPath outline;
-    outline.CreatePath();
-    AddRoundRectPath(outline, x, y, w - 1, h - 1, 5);
+    MakeRoundRectPath(outline, x, y, w - 1, h - 1, 5);
     g.SetClipPath(shadow, kCombineReplace);
     g.SetClipPath(outline, kCombineXor);
-    GdipPathGradientBrush brush;
-    brush.CreatePathGradientFromPath(shadow);
-    brush.SetPathGradientCenterColor(centre);
-    brush.SetPathGradientSurroundColorsWithCount(std::vector<uint32_t>{White(0)});
-    brush.SetPathGradientFocusScales(0.8f, 0.8f);
-    g.FillPath(brush, shadow);
+    FillPathRadial(g, shadow, centre, White(0), 0.8f);
     g.ResetClip();
     if (keepInside)
         g.SetClipRect(keepInside->x, keepInside->y, keepInside->width, keepInside->height, kCombineReplace);
@@ -123,8 +110,7 @@ void PaintHoverLayer(GdipGraphics& g, const ItemBox& b, int layout, int a, const
         // Stays on the surface for the items drawn after this one.
         g.SetSmoothingMode(kSmoothingAntiAlias);
         GdipPath inner;
-        inner.CreatePath();
-        AddRoundRectPath(inner, x + 1, y + 1, w - 3, h - 3, 5);
+        MakeRoundRectPath(inner, x + 1, y + 1, w - 3, h - 3, 5);
         FillVertically(g, inner, x + 1, y + 1, y + h - 2, White(a), White(a / 10));
     } else {
         GdipPath gloss;
@@ -230,7 +216,7 @@ void DrawItemPicture(GdipGraphics& g, HDC surfaceDc, const NavBarItem& item, flo
     g.DrawImageRectRect(picture, left, top, side, side);
 }
 
-void DrawCaption(GdipGraphics& g, const NavBarRecord& bar, const NavBarItem& item, const RectF& box, int alignment,
+void DrawItemCaption(GdipGraphics& g, const NavBarRecord& bar, const NavBarItem& item, const RectF& box, int alignment,
                  int lineAlignment)
 {
     const COLORREF textColour = item.disabled ? kDisabledCaption : bar.textColour;
@@ -260,15 +246,14 @@ void DrawCaption(GdipGraphics& g, const NavBarRecord& bar, const NavBarItem& ite
         plain = kDisabledCaption;
     else if (bar.inverseCaptions)
         plain = ~g_skinBaseColour & 0xFFFFFF;
-    GdipFont font;
-    font.CreateFontFromName(bar.fontName, size, 0, kUnitPixel);
-    GdipStringFormat format;
-    format.CreateStringFormat(0);
-    format.SetStringFormatAlign(alignment);
-    format.SetStringFormatLineAlign(lineAlignment);
-    GdipSolidBrush brush;
-    brush.CreateSolidFill(MakeArgbColor(plain, 255));
-    g.DrawString(item.caption, font, brush, box, format);
+    CaptionStyle style;
+    style.face = bar.fontName;
+    style.size = size;
+    style.unit = kUnitPixel;
+    style.colour = plain;
+    style.alignment = alignment;
+    style.lineAlignment = lineAlignment;
+    DrawCaption(g, item.caption, box, style);
 }
 
 // Picture and caption by the caption and the layout.
@@ -285,11 +270,11 @@ void PaintContent(GdipGraphics& g, HDC surfaceDc, const NavBarRecord& bar, const
         const float side = std::min(0.8f * (h - bar.fontSize), w - drop - 4);
         const float top = y + std::floor(0.05f * h);
         DrawItemPicture(g, surfaceDc, item, x + (w - drop - side) / 2, top, side);
-        DrawCaption(g, bar, item, MakeRect(x, top + side + kCaptionGap, w - drop, h - side), 1, 0);
+        DrawItemCaption(g, bar, item, MakeRect(x, top + side + kCaptionGap, w - drop, h - side), 1, 0);
     } else if (item.layout == 1) {
         const float side = 0.8f * h;
         DrawItemPicture(g, surfaceDc, item, x + 3, y + (h - side) / 2, side);
-        DrawCaption(g, bar, item, MakeRect(x + side + 2, y + 2, w - drop - side - 7, h - 2), 0, 1);
+        DrawItemCaption(g, bar, item, MakeRect(x + side + 2, y + 2, w - drop - side - 7, h - 2), 0, 1);
     }
 }
 
@@ -314,25 +299,14 @@ void DrawDropArrow(GdipGraphics& g, const ItemBox& b, const RectF& exact, int sp
                             kArrowWidth, kArrowHeight);
 }
 
-// Gives the pixels of the area of the context's DIB full alpha: the picture is then drawn with GDI+
-// straight into the DIB's pixels (frame_surface.h), which blends over their colour only when they
-// are opaque. What lies behind a bar may come with any alpha.
-void MakeAreaOpaque(HDC dc, const RECT& area)
+// The bar's own fill colour over the area; a back colour of 0 means none.
+void FillBackColour(GdipGraphics& g, const NavBarRecord& bar, const RectF& area)
 {
-    DIBSECTION section = {};
-    HGDIOBJ dib = GetCurrentObject(dc, OBJ_BITMAP);
-    if (!dib || GetObjectA(dib, sizeof(section), &section) != sizeof(section) || !section.dsBm.bmBits ||
-        section.dsBm.bmBitsPixel != 32)
+    if (bar.backColour == 0)
         return;
-    GdiFlush();
-    const int width = section.dsBm.bmWidth, height = section.dsBm.bmHeight;
-    const bool bottomUp = section.dsBmih.biHeight > 0;
-    auto* pixels = static_cast<uint32_t*>(section.dsBm.bmBits);
-    for (int y = std::max<int>(0, area.top); y < std::min<int>(height, area.bottom); ++y) {
-        uint32_t* row = pixels + static_cast<size_t>(bottomUp ? height - 1 - y : y) * width;
-        for (int x = std::max<int>(0, area.left); x < std::min<int>(width, area.right); ++x)
-            row[x] |= 0xFF000000u;
-    }
+    GdipSolidBrush fill;
+    fill.CreateSolidFill(MakeArgbColor(bar.backColour, static_cast<BYTE>(bar.backAlpha)));
+    g.FillRectangle(fill, area.x, area.y, area.width, area.height);
 }
 
 }  // namespace
@@ -398,16 +372,11 @@ void PaintNavBar(HWND window, HDC paintDc)
         bar->memoryDC = CreateMemoryDC(width, height);
     if (!bar->memoryDC)
         return;
-    MakeAreaOpaque(bar->memoryDC, client);
     {
         GdipBitmap pixels;  // outlives the graphics drawing into it
         GdipGraphics surface;
-        AttachGraphicsToDc(surface, pixels, bar->memoryDC);
-        if (bar->backColour != 0) {
-            GdipSolidBrush fill;
-            fill.CreateSolidFill(MakeArgbColor(bar->backColour, static_cast<BYTE>(bar->backAlpha)));
-            surface.FillRectangle(fill, 0, 0, static_cast<float>(width), static_cast<float>(height));
-        }
+        AttachOpaqueGraphics(surface, pixels, bar->memoryDC);
+        FillBackColour(surface, *bar, MakeRect(0, 0, static_cast<float>(width), static_cast<float>(height)));
         PaintNavBarBackground(*bar, surface);
         for (int i = 1; i <= RecordCount(bar->items); ++i)
             PaintNavItem(surface, *bar, i, NavItemLook(), nullptr, bar->memoryDC);
@@ -435,18 +404,13 @@ void DrawNavItem(HWND window, int item, GdipGraphics* surface, const NavItemLook
     const ItemBox b = BoxOf(bar->itemRects[static_cast<size_t>(item) - 1]);
     const RECT restore = {b.x, b.y, b.x + b.w, b.y + b.h + 3};
     PaintBackgroundInSkinCanvas(window, bar->memoryDC, restore);
-    MakeAreaOpaque(bar->memoryDC, restore);
     {
         GdipBitmap pixels;  // outlives the graphics drawing into it
         GdipGraphics own;
-        AttachGraphicsToDc(own, pixels, bar->memoryDC);
+        AttachOpaqueGraphics(own, pixels, bar->memoryDC);
         const RectF area = MakeRect(static_cast<float>(b.x), static_cast<float>(b.y), static_cast<float>(b.w),
                                     static_cast<float>(b.h + 3));
-        if (bar->backColour != 0) {
-            GdipSolidBrush fill;
-            fill.CreateSolidFill(MakeArgbColor(bar->backColour, static_cast<BYTE>(bar->backAlpha)));
-            own.FillRectangle(fill, area.x, area.y, area.width, area.height);
-        }
+        FillBackColour(own, *bar, area);
         own.SetClipRect(static_cast<float>(b.x), static_cast<float>(b.y), static_cast<float>(b.w),
                         static_cast<float>(b.h), kCombineReplace);
         PaintNavItem(own, *bar, item, look, &area, bar->memoryDC);

@@ -19,13 +19,21 @@
 
 namespace {
 
-// Processes messages until the condition holds; false when it has not after `milliseconds`.
-bool PumpUntil(const std::function<bool()>& condition, DWORD milliseconds = 3000)
+// Processes messages until the condition holds; false when it has not after `milliseconds`. `again`,
+// when given, runs every 150 ms while waiting (input sent before the desktop takes it can be lost).
+bool PumpUntil(const std::function<bool()>& condition, DWORD milliseconds = 3000,
+               const std::function<void()>& again = nullptr)
 {
     const DWORD start = GetTickCount();
+    DWORD last = start;
     while (!condition()) {
-        if (GetTickCount() - start > milliseconds)
+        const DWORD now = GetTickCount();
+        if (now - start > milliseconds)
             return false;
+        if (again && now - last >= 150) {
+            again();
+            last = now;
+        }
         MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
         MSG msg;
         while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
@@ -73,6 +81,7 @@ TEST(NavBarScreenTest, RealMouseFadesAnItemAndShowsItsTip)
     ScopedWindow form(f.form);
     SetWindowPos(form, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     SetForegroundWindow(form);
+    PumpUntil([&] { return GetForegroundWindow() == form.get(); }, 1000);
     SkinNavBar bar;
     ASSERT_GT(bar.Attach(f.host, 85, 75), 0);
     for (int i = 0; i < 3; ++i) {
@@ -92,7 +101,8 @@ TEST(NavBarScreenTest, RealMouseFadesAnItemAndShowsItsTip)
     MoveMouseOver(form, 350, 180);
     PumpUntil([] { return false; }, 50);
     MoveMouseOver(f.host, 130, 40);  // item 2
-    ASSERT_TRUE(PumpUntil([&] { return record->fadeIn.item == 2 && record->fadeIn.step == kNavFadeSteps; }))
+    ASSERT_TRUE(PumpUntil([&] { return record->fadeIn.item == 2 && record->fadeIn.step == kNavFadeSteps; }, 3000,
+                          [&] { MoveMouseOver(f.host, 131, 40); }))
         << "fade-in of item 2 at step " << record->fadeIn.step;
     EXPECT_TRUE(record->mouseInside);
     EXPECT_EQ(record->hotItem, 2);
@@ -108,7 +118,8 @@ TEST(NavBarScreenTest, RealMouseFadesAnItemAndShowsItsTip)
     EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(tip) != 0; })) << "the tip shows on rest";
 
     MoveMouseOver(form, 350, 180);  // off the bar
-    EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(tip) == 0; })) << "the tip hides on leave";
+    EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(tip) == 0; }, 3000, [&] { MoveMouseOver(form, 351, 180); }))
+        << "the tip hides on leave";
     ASSERT_TRUE(PumpUntil([&] { return !record->mouseInside && record->fadeOut.item == 0 && record->fadeIn.item == 0; }))
         << "fade-out step " << record->fadeOut.step;
     EXPECT_EQ(record->hotItem, 0);

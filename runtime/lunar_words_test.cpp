@@ -1,4 +1,4 @@
-#include "runtime/forms/lunar_words.h"
+#include "runtime/lunar_words.h"
 
 #include <gtest/gtest.h>
 
