@@ -39,7 +39,8 @@ void AlignToDword(std::vector<WORD>& out)
 INT_PTR CALLBACK TestDialogProc(HWND, UINT message, WPARAM, LPARAM)
 {
     DialogMessages().push_back(message);
-    return message == WM_INITDIALOG || message == WM_CLOSE;
+    // No default focus at WM_INITDIALOG: that would activate the dialog while it is being made.
+    return message == WM_CLOSE;
 }
 
 BOOL CALLBACK CollectDialogs(HWND window, LPARAM list)

@@ -26,7 +26,7 @@ HWND CreateSimpleTestDialog(int width = 300, int height = 120);
 std::vector<UINT>& DialogMessages();
 int CountDialogMessages(UINT message);
 
-// The visible "#32770" windows of this thread that the skin took over, in creation order.
+// The visible "#32770" windows of this thread that the skin took over, topmost (the newest box) first.
 std::vector<HWND> SkinnedDialogsOfThread();
 // The visible "#32768" popup-menu window of this thread; 0 when none is open.
 HWND OpenPopupMenuWindow();
