@@ -13,18 +13,6 @@ RecordList<SkinMenuRecord>& Menus()
     return menus;
 }
 
-// GetMenuState of a popup item keeps only the low byte of its flags: the owner-draw and popup flags
-// are given again.
-UINT ModifyFlags(HMENU menu, int position, bool popup)
-{
-    UINT state = GetMenuState(menu, static_cast<UINT>(position), MF_BYPOSITION);
-    if (state == static_cast<UINT>(-1))
-        state = 0;
-    if (popup)
-        state &= 0xFF;
-    return state | MF_BYPOSITION | MF_OWNERDRAW | (popup ? MF_POPUP : 0);
-}
-
 // What an item carries in its item data: its number, or for a submenu item or a separator its
 // command id.
 ULONG_PTR ItemData(int menuNumber, const SkinMenuItemRecord& item, bool separator)
@@ -155,14 +143,13 @@ void RenumberSkinMenuItems(int menuNumber, int fromItem)
     for (int i = fromItem < 1 ? 1 : fromItem; i <= RecordCount(menu->items); ++i) {
         SkinMenuItemRecord& item = *RecordAt(menu->items, i);
         item.itemNumber = i;
-        const bool separator = IsSeparator(menu->menu, i - 1);
-        const ULONG_PTR data = ItemData(menuNumber, item, separator);
-        if (item.submenu)
-            ModifyMenuA(menu->menu, static_cast<UINT>(i - 1), ModifyFlags(menu->menu, i - 1, true),
-                        reinterpret_cast<UINT_PTR>(item.submenu), reinterpret_cast<LPCSTR>(data));
-        else
-            ModifyMenuA(menu->menu, static_cast<UINT>(i - 1), ModifyFlags(menu->menu, i - 1, false),
-                        SkinMenuCommandId(menuNumber, i), reinterpret_cast<LPCSTR>(data));
+        // Only id and data change: the item keeps its kind, state and submenu.
+        MENUITEMINFOA info = {};
+        info.cbSize = sizeof(info);
+        info.fMask = MIIM_ID | MIIM_DATA;
+        info.wID = static_cast<UINT>(SkinMenuCommandId(menuNumber, i));
+        info.dwItemData = ItemData(menuNumber, item, IsSeparator(menu->menu, i - 1));
+        SetMenuItemInfoA(menu->menu, static_cast<UINT>(i - 1), TRUE, &info);
     }
 }
 
@@ -198,9 +185,12 @@ bool PopupSkinMenuAtCursor(int menuNumber, HWND window, int x, int y)
     if (!menu)
         return false;
     if (!GetMenu(window)) {
+        // A window without a menu gets an empty bar, which the form's release destroys.
         HMENU bar = CreateMenu();
-        SetMenu(window, bar);
-        SetWindowProp(window, kPropFormMenu, reinterpret_cast<LONG_PTR>(bar));
+        if (SetMenu(window, bar))
+            SetWindowProp(window, kPropFormMenu, reinterpret_cast<LONG_PTR>(bar));
+        else
+            DestroyMenu(bar);
     }
     TrackPopupMenu(menu->menu, 0, x, y, 0, window, nullptr);
     return true;
