@@ -2,6 +2,7 @@
 
 #include <atomic>
 
+#include "skin/controls/control_framework.h"
 #include "skin/controls/draw_item.h"
 #include "skin/core/dialog_painting.h"
 #include "skin/core/form_release.h"
@@ -59,12 +60,6 @@ void StopFade(DialogFade& fade)
     CloseHandle(fade.thread);
     fade.thread = nullptr;
     --g_openFadeThreads;
-}
-
-LRESULT CallPrevious(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    WNDPROC previous = GetWindowPropHandle<WNDPROC>(dialog, kPropHwProc);
-    return CallWindowProcA(previous ? previous : DefWindowProcA, dialog, message, wParam, lParam);
 }
 
 void ApplyDialogRegion(HWND dialog)
@@ -148,7 +143,7 @@ LRESULT CALLBACK DialogFrameWndProc(HWND dialog, UINT message, WPARAM wParam, LP
     const int n = GetWindowPropNumber(dialog, kPropHwListIndex);
     SkinFormRecord* form = SkinFormAt(n);
     if (!form || form->hwnd != dialog)
-        return CallPrevious(dialog, message, wParam, lParam);
+        return CallPreviousProc(dialog, message, wParam, lParam);
 
     switch (message) {
     case WM_NCDESTROY: {
@@ -212,5 +207,5 @@ LRESULT CALLBACK DialogFrameWndProc(HWND dialog, UINT message, WPARAM wParam, LP
     default:
         break;
     }
-    return CallPrevious(dialog, message, wParam, lParam);
+    return CallPreviousProc(dialog, message, wParam, lParam);
 }

@@ -6,6 +6,7 @@
 #include "gdiplus/gdip_graphics.h"
 #include "gdiplus/gdip_path.h"
 #include "gdiplus/gdip_pen.h"
+#include "skin/controls/control_framework.h"
 #include "skin/controls/draw_item.h"
 #include "skin/controls/paint_helpers.h"
 #include "skin/controls/tick_image.h"
@@ -263,14 +264,15 @@ void PaintMenuBorder(HWND menuWindow)
 
 LRESULT CALLBACK MenuWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    WNDPROC previous = GetWindowPropHandle<WNDPROC>(window, kPropHwProc);
     if (message == WM_NCPAINT)
         return 0;
     if (message == WM_NCDESTROY) {
         // The window goes: give it its own procedure back and take the property away.
+        WNDPROC previous = GetWindowPropHandle<WNDPROC>(window, kPropHwProc);
         if (previous)
             SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(previous));
         RemovePropA(window, kPropHwProc);
+        return CallWindowProcA(previous ? previous : DefWindowProcA, window, message, wParam, lParam);
     }
-    return CallWindowProcA(previous ? previous : DefWindowProcA, window, message, wParam, lParam);
+    return CallPreviousProc(window, message, wParam, lParam);
 }

@@ -1,5 +1,5 @@
 // Skinned dialogs: what SkinDialogWindow makes of a system dialog, the dialog procedure's message table,
-// hit test, close-button looks, resizing, the painted frame and the fade-in thread.
+// hit test, close-button looks, resizing and the painted frame.
 #include <gtest/gtest.h>
 
 #include "gdiplus/gdip_graphics.h"
@@ -269,44 +269,4 @@ TEST_F(SkinnedDialogTest, GlowTextIsDarkTextInALightHalo)
     EXPECT_GT(darker, 20);
     EXPECT_GT(lighter, darker) << "the halo spreads around the strokes";
     EXPECT_EQ(canvas.Rgb(2, 15), 0x808080u) << "nothing left of the layout box";
-}
-
-TEST_F(SkinnedDialogTest, EachDialogFadesInOnItsOwnThread)
-{
-    const int open = OpenDialogFadeThreads();
-    ScopedWindow first(ShowSkinnedDialog());
-    ScopedWindow second(ShowSkinnedDialog());
-    EXPECT_EQ(OpenDialogFadeThreads(), open + 2) << "one fade per dialog, the second too";
-    InvalidateRect(second, nullptr, TRUE);
-    UpdateWindow(second);
-    EXPECT_EQ(OpenDialogFadeThreads(), open + 2) << "a later paint starts none";
-    PumpFor(300);
-    EXPECT_EQ(LayeredAlpha(first), 240);
-    EXPECT_EQ(LayeredAlpha(second), 240);
-
-    HDC frame = FormRecord(FindSkinnedWindow(second)).frameDc;
-    HGDIOBJ bitmap = GetWindowPropHandle<HGDIOBJ>(second, kPropFrameBitmap);
-    ASSERT_NE(bitmap, nullptr);
-    DestroyWindow(second);
-    EXPECT_EQ(OpenDialogFadeThreads(), open + 1);
-    EXPECT_EQ(GetObjectType(bitmap), 0u);
-    EXPECT_EQ(GetObjectType(frame), 0u);
-    DestroyWindow(first);
-    EXPECT_EQ(OpenDialogFadeThreads(), open);
-}
-
-TEST_F(SkinnedDialogTest, ClosingDuringTheFadeStopsItBeforeTheShrink)
-{
-    ScopedWindow dialog(ShowSkinnedDialog());
-    const int open = OpenDialogFadeThreads();
-    const RECT full = WindowRectOf(dialog);
-    // The focus reaches the dialog itself as it closes: the fade stops, then the shrink plays.
-    SendMessageA(dialog, WM_SETFOCUS, 0, 0);
-    EXPECT_EQ(OpenDialogFadeThreads(), open - 1) << "joined and its handle closed";
-    const RECT last = WindowRectOf(dialog);
-    EXPECT_LT(last.right - last.left, (full.right - full.left) / 5) << "every shrink step was shown";
-    EXPECT_GT(last.left, full.left);
-    PumpFor(100);
-    EXPECT_EQ(WindowRectOf(dialog).right - WindowRectOf(dialog).left, last.right - last.left)
-        << "no fade step comes after";
 }
