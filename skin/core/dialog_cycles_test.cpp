@@ -10,7 +10,6 @@
 #include "skin/core/skin_menus.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/skin_test_support.h"
-#include "skin/core/skinned_dialog.h"
 #include "skin/core/window_props.h"
 
 TEST(DialogCyclesTest, NothingIsLeftBehind)
@@ -24,10 +23,8 @@ TEST(DialogCyclesTest, NothingIsLeftBehind)
     const int fades = OpenDialogFadeThreads();
 
     for (int i = 0; i < 100; ++i) {
-        HWND dialog = CreateSimpleTestDialog();
-        SkinDialogWindow(dialog);
-        ShowWindow(dialog, SW_SHOWNA);
-        RedrawWindow(dialog, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+        HWND dialog = ShowSkinnedTestDialog();
+        RedrawWindow(dialog, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
         HGDIOBJ bitmap = GetWindowPropHandle<HGDIOBJ>(dialog, kPropFrameBitmap);
         HDC frame = FormRecord(FindSkinnedWindow(dialog)).frameDc;
         ASSERT_NE(bitmap, nullptr) << i;

@@ -9,32 +9,11 @@
 #include "skin/core/skinned_dialog.h"
 #include "skin/core/window_props.h"
 
-namespace {
-
-// A skinned 300 x 120 dialog, shown without activation and painted once.
-HWND ShowSkinnedDialog()
-{
-    HWND dialog = CreateSimpleTestDialog(300, 120);
-    SkinDialogWindow(dialog);
-    ShowWindow(dialog, SW_SHOWNA);
-    UpdateWindow(dialog);
-    return dialog;
-}
-
-RECT WindowRectOf(HWND window)
-{
-    RECT r = {};
-    GetWindowRect(window, &r);
-    return r;
-}
-
-}  // namespace
-
 TEST(DialogFadeTest, EachDialogFadesInOnItsOwnThread)
 {
     const int open = OpenDialogFadeThreads();
-    ScopedWindow first(ShowSkinnedDialog());
-    ScopedWindow second(ShowSkinnedDialog());
+    ScopedWindow first(ShowSkinnedTestDialog());
+    ScopedWindow second(ShowSkinnedTestDialog());
     EXPECT_EQ(OpenDialogFadeThreads(), open + 2) << "one fade per dialog, the second too";
     InvalidateRect(second, nullptr, TRUE);
     UpdateWindow(second);
@@ -56,7 +35,7 @@ TEST(DialogFadeTest, EachDialogFadesInOnItsOwnThread)
 
 TEST(DialogFadeTest, ClosingDuringTheFadeStopsItBeforeTheShrink)
 {
-    ScopedWindow dialog(ShowSkinnedDialog());
+    ScopedWindow dialog(ShowSkinnedTestDialog());
     const int open = OpenDialogFadeThreads();
     const RECT full = WindowRectOf(dialog);
     // The focus reaches the dialog itself as it closes: the fade stops, then the shrink plays.

@@ -4,6 +4,7 @@
 
 #include "skin/core/screenshot.h"
 #include "skin/core/skin_registry.h"
+#include "skin/core/skinned_dialog.h"
 #include "skin/core/window_props.h"
 
 namespace {
@@ -118,6 +119,22 @@ HWND CreateSimpleTestDialog(int width, int height)
     return CreateTestDialog(nullptr, "测试对话框", width, height,
                             {{0x0082, "增加成功", SS_LEFT, 10, 10, 120, 10, 100},
                              {0x0080, "确定", BS_DEFPUSHBUTTON | WS_TABSTOP, 70, 40, 50, 14, IDOK}});
+}
+
+HWND ShowSkinnedTestDialog(int width, int height)
+{
+    HWND dialog = CreateSimpleTestDialog(width, height);
+    SkinDialogWindow(dialog);
+    ShowWindow(dialog, SW_SHOWNA);
+    UpdateWindow(dialog);
+    return dialog;
+}
+
+RECT WindowRectOf(HWND window)
+{
+    RECT r = {};
+    GetWindowRect(window, &r);
+    return r;
 }
 
 std::vector<HWND> SkinnedDialogsOfThread()

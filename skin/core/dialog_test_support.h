@@ -22,6 +22,10 @@ HWND CreateTestDialog(HWND owner, const std::string& title, int width, int heigh
                       const std::vector<TestDialogItem>& items);
 // A static text and an OK button.
 HWND CreateSimpleTestDialog(int width = 300, int height = 120);
+// CreateSimpleTestDialog skinned (SkinDialogWindow), shown without activation and painted once.
+HWND ShowSkinnedTestDialog(int width = 300, int height = 120);
+RECT WindowRectOf(HWND window);
+
 // The messages the test dialogs' procedures received, oldest first.
 std::vector<UINT>& DialogMessages();
 int CountDialogMessages(UINT message);

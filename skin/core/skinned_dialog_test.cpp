@@ -29,15 +29,7 @@ protected:
     }
     void TearDown() override { g_skinBaseColour = 0; }
 
-    // A skinned 300 x 120 dialog, shown without activation and painted once.
-    HWND ShowSkinnedDialog()
-    {
-        dialog_ = CreateSimpleTestDialog(300, 120);
-        SkinDialogWindow(dialog_);
-        ShowWindow(dialog_, SW_SHOWNA);
-        UpdateWindow(dialog_);
-        return dialog_;
-    }
+    HWND ShowSkinnedDialog() { return dialog_ = ShowSkinnedTestDialog(); }
     SkinFormRecord& Record() { return FormRecord(FindSkinnedWindow(dialog_)); }
 
     HWND dialog_ = nullptr;
@@ -46,13 +38,6 @@ protected:
 bool IsDark(uint32_t rgb, int limit)
 {
     return RedOf(rgb) < limit && GreenOf(rgb) < limit && BlueOf(rgb) < limit;
-}
-
-RECT WindowRectOf(HWND window)
-{
-    RECT r = {};
-    GetWindowRect(window, &r);
-    return r;
 }
 
 }  // namespace
