@@ -195,9 +195,7 @@ void PaintMenuItemContent(const DRAWITEMSTRUCT& item, HDC dc)
     const int w = item.rcItem.right - item.rcItem.left;
     const int h = item.rcItem.bottom - item.rcItem.top;
     HMENU menu = reinterpret_cast<HMENU>(item.hwndItem);
-    // Submenu items and separators carry their command id in the item data, plain items their number.
-    const UINT_PTR id = item.itemData > 999 ? item.itemData : item.itemID;
-    const int itemNumber = ItemNumberOfId(id);
+    const int itemNumber = ItemNumberOfId(SkinMenuItemId(item.itemID, item.itemData));
     const SkinMenuItemRecord* record = SkinMenuItemAt(FindSkinnedMenu(menu), itemNumber);
     const MenuItemFacts facts = record ? ReadMenuItem(menu, static_cast<UINT>(itemNumber - 1), true)
                                        : ReadMenuItem(menu, item.itemID, false);

@@ -44,7 +44,7 @@ MenuItemPainter g_realPainter = nullptr;
 
 void CountingPainter(int formNumber, const DRAWITEMSTRUCT& item)
 {
-    Painted().insert(ItemNumberOfId(item.itemData > 999 ? item.itemData : item.itemID));
+    Painted().insert(ItemNumberOfId(SkinMenuItemId(item.itemID, item.itemData)));
     g_realPainter(formNumber, item);
 }
 

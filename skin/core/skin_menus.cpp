@@ -23,8 +23,10 @@ ULONG_PTR ItemData(int menuNumber, const SkinMenuItemRecord& item, bool separato
 
 bool IsSeparator(HMENU menu, int position)
 {
-    const UINT state = GetMenuState(menu, static_cast<UINT>(position), MF_BYPOSITION);
-    return state != static_cast<UINT>(-1) && (state & MF_SEPARATOR);
+    MENUITEMINFOA info = {};
+    info.cbSize = sizeof(info);
+    info.fMask = MIIM_FTYPE;
+    return GetMenuItemInfoA(menu, static_cast<UINT>(position), TRUE, &info) && (info.fType & MFT_SEPARATOR);
 }
 
 }  // namespace
@@ -70,6 +72,11 @@ int MenuNumberOfId(UINT_PTR id)
 int ItemNumberOfId(UINT_PTR id)
 {
     return static_cast<int>(id % 1000);
+}
+
+UINT_PTR SkinMenuItemId(UINT itemID, ULONG_PTR itemData)
+{
+    return itemData > 999 ? itemData : itemID;
 }
 
 int CreateSkinPopupMenu(int itemWidth, int itemHeight)
@@ -200,19 +207,13 @@ void MeasureSkinMenuItem(HWND, MEASUREITEMSTRUCT* measure)
 {
     if (!measure)
         return;
-    // Submenu items and separators carry their command id in the item data (a separator's own id is
-    // dropped by the system, a submenu item's is its submenu); plain items carry only their number there.
-    const UINT_PTR id = measure->itemData > 999 ? measure->itemData : measure->itemID;
+    const UINT_PTR id = SkinMenuItemId(measure->itemID, measure->itemData);
     const SkinMenuRecord* menu = SkinMenuAt(MenuNumberOfId(id));
     if (!menu)
         return;
     // The item is read by its position, which the id names whatever the kind of item.
     const int position = ItemNumberOfId(id) - 1;
-    MENUITEMINFOA info = {};
-    info.cbSize = sizeof(info);
-    info.fMask = MIIM_FTYPE;
-    const bool separator = GetMenuItemInfoA(menu->menu, static_cast<UINT>(position), TRUE, &info) &&
-                           (info.fType & MFT_SEPARATOR);
+    const bool separator = IsSeparator(menu->menu, position);
     measure->itemWidth = static_cast<UINT>(menu->itemWidth);
     measure->itemHeight = static_cast<UINT>(separator ? 12 : menu->itemHeight);
 }

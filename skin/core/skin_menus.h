@@ -46,6 +46,10 @@ UINT_PTR SkinMenuCommandId(int menuNumber, int itemNumber);
 // it has no more than three) and the item number (the last three digits).
 int MenuNumberOfId(UINT_PTR id);
 int ItemNumberOfId(UINT_PTR id);
+// The command id naming a skin menu item from what WM_MEASUREITEM and WM_DRAWITEM give: submenu items and
+// separators carry it in their item data (the system drops a separator's own id, and a submenu item's
+// id need not be its own), plain items carry only their number there.
+UINT_PTR SkinMenuItemId(UINT itemID, ULONG_PTR itemData);
 // Windows reports menu commands in the low word of wParam: no larger id survives the trip.
 inline constexpr UINT_PTR kLargestMenuCommandId = 0xFFFF;
 

@@ -79,6 +79,9 @@ TEST(SkinMenusTest, CommandIdsFollowMenuAndItemNumbers)
         }
     }
     EXPECT_EQ(MenuNumberOfId(999), 0) << "three digits name no menu";
+    EXPECT_EQ(SkinMenuItemId(4002, 2), 4002u) << "a plain item: its id";
+    EXPECT_EQ(SkinMenuItemId(0, 4005), 4005u) << "a separator: its data";
+    EXPECT_EQ(SkinMenuItemId(0x20046, 4003), 4003u) << "a submenu item: its data";
 }
 
 TEST(SkinMenusTest, MenusAreNumberedFromOneAndItemsCarryTheirIds)
