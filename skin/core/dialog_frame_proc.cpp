@@ -129,8 +129,8 @@ LRESULT DialogHitTest(HWND dialog, LPARAM lParam)
     const int y = static_cast<short>(HIWORD(lParam));
     RECT r = {};
     GetWindowRect(dialog, &r);
-    const SkinFormRecord* form = SkinFormAt(GetWindowPropNumber(dialog, kPropHwListIndex));
-    const int strip = form && form->hwnd == dialog ? form->captionStrip.x : 0;
+    const SkinFormRecord* form = SkinFormOfWindow(dialog);
+    const int strip = form ? form->captionStrip.x : 0;
     if (r.left + strip < x && x < r.right - 5 && r.top + 3 < y && y <= r.top + 20)
         return HTCLOSE;
     if (y <= r.top + 25)

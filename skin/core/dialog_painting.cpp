@@ -39,12 +39,6 @@ WindowSize WindowSizeOf(HWND window)
     return {r.right - r.left, r.bottom - r.top};
 }
 
-SkinFormRecord* DialogRecord(HWND dialog)
-{
-    SkinFormRecord* form = SkinFormAt(GetWindowPropNumber(dialog, kPropHwListIndex));
-    return form && form->hwnd == dialog ? form : nullptr;
-}
-
 void FillSolidRect(GdipGraphics& graphics, uint32_t argb, float x, float y, float width, float height)
 {
     GdipSolidBrush brush;
@@ -231,7 +225,7 @@ void PaintDialogCloseButton(int formNumber, int button, GdipGraphics* graphics, 
 
 void PaintDialogFrame(HWND dialog)
 {
-    SkinFormRecord* form = DialogRecord(dialog);
+    SkinFormRecord* form = SkinFormOfWindow(dialog);
     if (!form)
         return;
     const WindowSize size = WindowSizeOf(dialog);

@@ -64,13 +64,6 @@ void DrawPicture(GdipGraphics& graphics, const std::string& bytes, float x, floa
         graphics.DrawImageRectRect(image, x, y, width, height);
 }
 
-// The owner form's record when the owner is one.
-const SkinFormRecord* OwnerForm(HWND owner)
-{
-    const SkinFormRecord* form = SkinFormAt(GetWindowPropNumber(owner, kPropHwListIndex));
-    return form && form->hwnd == owner ? form : nullptr;
-}
-
 // The first paint in a menu window makes it the skin's: no system frame, translucent and rounded.
 void TakeOverMenuWindow(HWND menuWindow)
 {
@@ -173,7 +166,7 @@ void PaintSkinMenuItem(int formNumber, const DRAWITEMSTRUCT& item)
 
 void PaintMenuItem(HWND owner, const DRAWITEMSTRUCT& item)
 {
-    const SkinFormRecord* form = OwnerForm(owner);
+    const SkinFormRecord* form = SkinFormOfWindow(owner);
     HWND menuWindow = WindowFromDC(item.hDC);
     TakeOverMenuWindow(menuWindow);
     if (menuWindow)
