@@ -10,6 +10,7 @@
 #include "skin/core/frame_hit_testing.h"
 #include "skin/core/frame_layout.h"
 #include "skin/core/frame_painting.h"
+#include "skin/core/skin_menus.h"
 #include "skin/core/skin_options.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"
@@ -230,6 +231,13 @@ LRESULT CALLBACK SkinFormWindowProc(HWND window, UINT message, WPARAM wParam, LP
         return CallPrevious(window, message, wParam, lParam);
 
     switch (message) {
+    case WM_MEASUREITEM:
+        if (wParam == 0)
+            MeasureSkinMenuItem(window, reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+        break;
+    case WM_COMMAND:
+        DispatchSkinMenuCommand(wParam, lParam);
+        break;
     case WM_NCDESTROY: {
         KillTimer(window, HoverTimerId(window));
         // The release gives the window its own procedure back and frees the record; the message goes on

@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -57,6 +58,9 @@ struct SkinnedChildRecord {
     // The next paint renders the control afresh.
     bool dirty = true;
 };
+
+// The fade-in of a skinned dialog (dialog_frame_proc.cpp).
+struct DialogFade;
 
 enum CloseEffect {
     kCloseEffectNone = 0,
@@ -157,6 +161,8 @@ struct SkinFormRecord {
     CaptionFade fadeOut;
     bool fadeTimerRunning = false;
     bool closeHot = false;
+    // A skinned dialog's fade-in, from its first paint until it closes; empty before.
+    std::shared_ptr<DialogFade> dialogFade;
     HWND shadowWindow = nullptr;
     // Client size at the last layout; also read by the animation threads.
     std::atomic<int> clientWidth{0};
