@@ -67,7 +67,7 @@ LRESULT EraseWithTextColour(HWND window, WPARAM wParam)
     return static_cast<LRESULT>(SetTextColor(dc, static_cast<COLORREF>(GetWindowProp(window, kPropKjTextColour))));
 }
 
-bool EnterControlHover(HWND window, SkinFormRecord& form, int listIndex, int hoverCode)
+bool EnterControlHover(HWND window, SkinFormRecord& form, int listIndex, int hoverCode, bool movedOn)
 {
     TRACKMOUSEEVENT track = {};
     track.cbSize = sizeof(track);
@@ -75,7 +75,7 @@ bool EnterControlHover(HWND window, SkinFormRecord& form, int listIndex, int hov
     track.hwndTrack = window;
     TrackMouseEvent(&track);
     form.hotIndex = listIndex;
-    if (form.prevHotIndex == form.hotIndex && form.hoverKind == hoverCode)
+    if (form.prevHotIndex == form.hotIndex && form.hoverKind == hoverCode && !movedOn)
         return false;
     form.prevHotIndex = form.hotIndex;
     form.hoverKind = hoverCode;
@@ -84,7 +84,12 @@ bool EnterControlHover(HWND window, SkinFormRecord& form, int listIndex, int hov
 
 HDC RenderOverBackground(HWND window, int width, int height, const std::function<void(GdipGraphics&)>& drawLayers)
 {
-    HDC memory = CreateBackgroundDC(window, RECT{0, 0, width, height});
+    return RenderAreaOverBackground(window, RECT{0, 0, width, height}, drawLayers);
+}
+
+HDC RenderAreaOverBackground(HWND window, const RECT& area, const std::function<void(GdipGraphics&)>& drawLayers)
+{
+    HDC memory = CreateBackgroundDC(window, area);
     if (!memory)
         return nullptr;
     GdipBitmap surface;

@@ -20,6 +20,20 @@ COLORREF SwapRedBlue(uint32_t colour, BYTE& alpha);
 
 class GdipGraphics;
 
+// Geometry of bars that run along a track and across it (track bars, scroll bars): a horizontal bar
+// takes (along, across) as (x, y), a vertical one swaps the two axes.
+struct BarAxes {
+    bool vertical;
+    RectF Rect(float along, float across, float length, float thickness) const
+    {
+        return vertical ? RectF{across, along, thickness, length} : RectF{along, across, length, thickness};
+    }
+    PointF Point(float along, float across) const
+    {
+        return vertical ? PointF{across, along} : PointF{along, across};
+    }
+};
+
 // Makes the path hold one closed rounded rectangle (AddRoundRectPath: `corner` is the side of each
 // corner's arc box).
 void MakeRoundRectPath(GdipPath& path, float x, float y, float width, float height, int corner);
