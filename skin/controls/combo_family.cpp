@@ -8,7 +8,7 @@
 #include "gdiplus/gdip_pen.h"
 #include "skin/controls/arrow_pictures.h"
 #include "skin/controls/control_framework.h"
-#include "skin/controls/keyed_copy.h"
+#include "skin/controls/back_buffer_copies.h"
 #include "skin/controls/make_point.h"
 #include "skin/controls/paint_helpers.h"
 #include "skin/core/drawing_core.h"
@@ -87,7 +87,7 @@ void DrawButton(GdipGraphics& graphics, const ComboSnapshot& box)
     const uint32_t to = box.hot ? MakeArgbColor(g_themeColour, 150) : MakeArgbColor(g_themeColour, 100);
     FillPathGradient(graphics, path, {MakePoint(bx + 1, by), MakePoint(bx + 1, by + bh - 2), from, to});
     GdipBitmap arrow;
-    if (!arrow.CreateBitmapFromStream(PngArrowDown7x4()))
+    if (!LoadArrowBitmap(ArrowPicture::kDown, arrow))
         return;
     const float iw = static_cast<float>(arrow.GetImageWidth());
     const float ih = static_cast<float>(arrow.GetImageHeight());
@@ -130,9 +130,7 @@ void DrawComboFace(GdipGraphics& graphics, const ComboSnapshot& box)
 {
     const float w = static_cast<float>(box.width);
     const float h = static_cast<float>(box.height);
-    GdipSolidBrush veil;
-    veil.CreateSolidFill(box.veil ? MakeArgbColor(kWhite, static_cast<BYTE>(box.veilAlpha)) : MakeArgbColor(kWhite, 255));
-    graphics.FillRectangle(veil, 0, 0, w, h);
+    FillVeil(graphics, 0, 0, w, h, box.veil ? box.veilAlpha : 255);
 
     for (const RECT& hole : box.holes) {
         graphics.SetClipRect(static_cast<float>(hole.left), static_cast<float>(hole.top),
@@ -168,9 +166,11 @@ void PaintComboBox(int formNumber, int listIndex, std::optional<bool> hot, std::
                                       [&](GdipGraphics& graphics) { DrawComboFace(graphics, box); });
     if (!memory)
         return;
-    // The keyed holes leave what the child windows drew.
+    // The holes leave what the child windows drew, on the screen and in the back buffer.
     HDC dc = GetWindowDC(combo);
-    KeyedCopy(dc, 0, 0, box.width, box.height, memory, 0, 0, kKey);
+    for (const RECT& hole : box.holes)
+        ExcludeClipRect(dc, hole.left, hole.top, hole.right, hole.bottom);
+    BitBlt(dc, 0, 0, box.width, box.height, memory, 0, 0, SRCCOPY);
     TransparentBlitToControl(combo, memory, kKey);
     ReleaseDC(combo, dc);
     ReleaseMemoryDC(memory);

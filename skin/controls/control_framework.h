@@ -175,6 +175,14 @@ HDC RenderAreaOverBackground(HWND window, const RECT& area, const std::function<
 void PaintOverWholeWindow(HWND window, int width, int height, bool publishWholeWindow,
                           const std::function<void(GdipGraphics&)>& drawLayers);
 
+// The painter pipeline of a control's non-client ring (the window area around its client area, both
+// in window coordinates): for each side of the ring a memory context holding what lies behind it, the
+// layers of the whole window drawn over it (in window coordinates, clipped to that side), and the side
+// copied onto the window and into the form's back buffer. Sides are painted apart because GDI+ under
+// Wine works through a shape's whole bounding box; the client area stays the control's own.
+void PaintNonClientRing(HWND window, int width, int height, const RECT& client,
+                        const std::function<void(GdipGraphics&)>& drawLayers);
+
 // The procedure rows those controls share: WM_WINDOWPOSCHANGING marks the container, WM_MOVE paints
 // (both then go on to the native code); WM_ERASEBKGND only makes the background mode transparent and
 // answers 1; WM_PAINT paints between BeginPaint and EndPaint and answers what DefWindowProcA does;

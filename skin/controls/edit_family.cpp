@@ -8,7 +8,7 @@
 #include "skin/controls/combo_family.h"
 #include "skin/controls/control_framework.h"
 #include "skin/controls/control_styles.h"
-#include "skin/controls/keyed_copy.h"
+#include "skin/controls/back_buffer_copies.h"
 #include "skin/controls/paint_helpers.h"
 #include "skin/controls/scroll_overlays.h"
 #include "skin/controls/veiled_background.h"
@@ -77,23 +77,14 @@ void PaintFrameOf(HWND edit, const SkinEditRecord& record, std::optional<bool> f
                   std::optional<bool> hot = std::nullopt)
 {
     const EditFrameSnapshot frame = TakeEditFrameSnapshot(edit, record, focused, hot);
-    HDC memory = RenderOverBackground(edit, frame.width, frame.height,
-                                      [&](GdipGraphics& graphics) { DrawEditFrameFace(graphics, frame); });
-    if (!memory)
-        return;
-    // The ring reaches the screen; the client area is the Edit's own.
-    HDC dc = GetWindowDC(edit);
-    const RECT& c = frame.client;
-    ExcludeClipRect(dc, c.left, c.top, c.right, c.bottom);
-    BitBlt(dc, 0, 0, frame.width, frame.height, memory, 0, 0, SRCCOPY);
-    TransparentBlitToControl(edit, memory, kKey);
-    ReleaseDC(edit, dc);
-    ReleaseMemoryDC(memory);
+    // The ring reaches the screen and the back buffer; the client area is the Edit's own.
+    PaintNonClientRing(edit, frame.width, frame.height, frame.client,
+                       [&](GdipGraphics& graphics) { DrawEditFrameFace(graphics, frame); });
 }
 
-void SyncOwnOverlays(HWND edit, const SkinEditRecord& record)
+void SyncOwnOverlays(HWND edit, const SkinEditRecord& record, bool raise)
 {
-    SyncOverlayWindows(edit, true, record.verticalScrollBar, record.horizontalScrollBar);
+    SyncOverlayWindows(edit, true, record.verticalScrollBar, record.horizontalScrollBar, raise);
 }
 
 void InvalidateWhenVeiledWithoutBars(HWND edit, LONG_PTR style)
@@ -176,9 +167,7 @@ void DrawEditFrameFace(GdipGraphics& graphics, const EditFrameSnapshot& frame)
     graphics.SetClipRect(static_cast<float>(c.left), static_cast<float>(c.top), static_cast<float>(c.right - c.left),
                          static_cast<float>(c.bottom - c.top), kCombineXor);
     if (frame.veil) {
-        GdipSolidBrush veil;
-        veil.CreateSolidFill(MakeArgbColor(kWhite, static_cast<BYTE>(frame.veilAlpha)));
-        graphics.FillRectangle(veil, 0, 0, w, h);
+        FillVeil(graphics, 0, 0, w, h, frame.veilAlpha);
     } else {
         graphics.GraphicsClear(MakeArgbColor(kWhite, 255));
     }
@@ -240,19 +229,19 @@ LRESULT CALLBACK EditWindowProc(HWND edit, UINT message, WPARAM wParam, LPARAM l
         PaintFrameOf(edit, record, record.focused);
         break;
     case WM_SHOWWINDOW:
-        SyncOwnOverlays(edit, record);
+        SyncOwnOverlays(edit, record, true);
         break;
     case WM_MOVE:
         if (g_veilEnabled)
             InvalidateRect(edit, nullptr, TRUE);
-        SyncOwnOverlays(edit, record);
+        SyncOwnOverlays(edit, record, false);
         break;
     case WM_WINDOWPOSCHANGING:
         MarkContainerDirty(edit);
         break;
     case WM_WINDOWPOSCHANGED:
     case WM_GETMINMAXINFO:
-        SyncOwnOverlays(edit, record);
+        SyncOwnOverlays(edit, record, RaisesOverlays(message, lParam));
         break;
     case WM_ERASEBKGND:
         if (!g_veilEnabled)

@@ -74,8 +74,8 @@ void PaintHeader(const SkinHeaderRecord& record)
         return;
     const int margin = static_cast<int>(SendMessageA(header, HDM_GETBITMAPMARGIN, 0, 0));
     HDC dc = GetDC(header);
+    RECT place = {};
     for (int i = 0; i < count; ++i) {
-        RECT place = {};
         const HeaderItemSnapshot item = TakeHeaderItemSnapshot(record, i, count, margin, place);
         HDC memory = RenderAreaOverBackground(header, place,
                                               [&](GdipGraphics& graphics) { DrawHeaderItemFace(graphics, item); });
@@ -85,6 +85,22 @@ void PaintHeader(const SkinHeaderRecord& record)
             continue;
         BitBlt(dc, place.left, place.top, place.right - place.left, place.bottom - place.top, memory, 0, 0, SRCCOPY);
         ReleaseMemoryDC(memory);
+    }
+    // Beyond the last item the header shows what lies behind it under the veil: the native header,
+    // which would paint there, never paints.
+    RECT client = {};
+    GetClientRect(header, &client);
+    if (place.right < client.right) {
+        const RECT rest = {place.right, client.top, client.right, client.bottom};
+        const int veilAlpha = g_veilEnabled ? g_veilAlpha : 255;
+        HDC memory = RenderAreaOverBackground(header, rest, [&](GdipGraphics& graphics) {
+            FillVeil(graphics, 0, 0, static_cast<float>(rest.right - rest.left), static_cast<float>(rest.bottom),
+                     veilAlpha);
+        });
+        if (memory) {
+            BitBlt(dc, rest.left, rest.top, rest.right - rest.left, rest.bottom - rest.top, memory, 0, 0, SRCCOPY);
+            ReleaseMemoryDC(memory);
+        }
     }
     BlitToControl(header, dc);
     ReleaseDC(header, dc);
@@ -223,11 +239,10 @@ void DrawHeaderItemFace(GdipGraphics& graphics, const HeaderItemSnapshot& item)
     const float d = static_cast<float>(item.drawnWidth);
     const float top = static_cast<float>(item.top);
 
+    FillVeil(graphics, 0, top, d, h, item.veil ? item.veilAlpha : 255);
     GdipPath area;
     area.CreatePath();
     area.AddPathRectangle(0, top, d, h);
-    FillPathSolid(graphics, area, item.veil ? MakeArgbColor(kWhite, static_cast<BYTE>(item.veilAlpha))
-                                            : MakeArgbColor(kWhite, 255));
     if (item.buttons)
         FillPathGradient(graphics, area,
                          {MakePoint(0, top), MakePoint(0, top + h), MakeArgbColor(kWhite, 80),

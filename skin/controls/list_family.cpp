@@ -9,7 +9,8 @@
 #include "gdiplus/gdip_pen.h"
 #include "skin/controls/control_framework.h"
 #include "skin/controls/control_styles.h"
-#include "skin/controls/keyed_copy.h"
+#include "skin/controls/back_buffer_copies.h"
+#include "skin/controls/paint_helpers.h"
 #include "skin/controls/scroll_overlays.h"
 #include "skin/controls/veiled_background.h"
 #include "skin/core/drawing_core.h"
@@ -72,23 +73,25 @@ void PaintFrameOf(const SkinListControlRecord& record, std::optional<bool> hot =
                   std::optional<bool> focused = std::nullopt)
 {
     const ListFrameSnapshot frame = TakeListFrameSnapshot(record, hot, focused);
-    HWND control = record.hwnd;
-    HDC memory = RenderOverBackground(control, frame.width, frame.height,
-                                      [&](GdipGraphics& graphics) { DrawListFrameFace(graphics, frame); });
-    if (!memory)
+    // A wholly keyed picture would change nothing anywhere.
+    if (frame.keyedWhole)
         return;
-    HDC dc = GetWindowDC(control);
-    const RECT& c = frame.client;
-    ExcludeClipRect(dc, c.left, c.top, c.right, c.bottom);
-    KeyedCopy(dc, 0, 0, frame.width, frame.height, memory, 0, 0, kKey);
-    TransparentBlitToControl(control, memory, kKey);
-    ReleaseDC(control, dc);
-    ReleaseMemoryDC(memory);
+    // The client hole is keyed: only the ring reaches the screen and the back buffer.
+    PaintNonClientRing(record.hwnd, frame.width, frame.height, frame.client,
+                       [&](GdipGraphics& graphics) { DrawListFrameFace(graphics, frame); });
 }
 
-void SyncOwnOverlays(const SkinListControlRecord& record)
+void SyncOwnOverlays(const SkinListControlRecord& record, bool raise)
 {
-    SyncOverlayWindows(record.hwnd, false, record.verticalScrollBar, record.horizontalScrollBar);
+    SyncOverlayWindows(record.hwnd, false, record.verticalScrollBar, record.horizontalScrollBar, raise);
+}
+
+// The ring as the frame painter last left it, from the back buffer.
+void CopyFrameFromBackBuffer(const SkinListControlRecord& record)
+{
+    const ListFrameSnapshot frame = TakeListFrameSnapshot(record, std::nullopt, std::nullopt);
+    if (!frame.keyedWhole)
+        BlitRingFromBackBuffer(record.hwnd, frame.width, frame.height, frame.client);
 }
 
 LRESULT Erase(HWND control, const SkinListControlRecord& record, WPARAM wParam, LPARAM lParam)
@@ -139,25 +142,29 @@ void PaintOverVeil(HWND control, SkinListControlRecord& record, LPARAM lParam)
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(control, &ps);
     CallRecordedProc(record.previousProc, control, WM_PAINT, reinterpret_cast<WPARAM>(veiled), lParam);
-    BitBlt(dc, 0, 0, rc.right, rc.bottom, veiled, 0, 0, SRCCOPY);
+    // The children (a list view's header) keep what they show: repainting them over the picture
+    // would cost each list paint a header paint.
+    BitBlt(ExcludeChildrenFromClip(control, dc), 0, 0, rc.right, rc.bottom, veiled, 0, 0, SRCCOPY);
     BlitToControl(control, veiled);
     EndPaint(control, &ps);
     ReleaseMemoryDC(veiled);
-    // The picture covered the children (a list view's header): they paint again over it.
-    InvalidateVisibleChildren(control);
     record.dirty = false;
 }
 
 LRESULT Paint(HWND control, SkinListControlRecord& record, const SkinFormRecord& form, WPARAM wParam, LPARAM lParam)
 {
-    SyncOwnOverlays(record);
-    PaintFrameOf(record);
+    SyncOwnOverlays(record, false);
     // Only while the form is dragged, and the mouse has not rested on the control, does the last
-    // picture stand in.
+    // picture stand in, its frame included.
     if (!(form.moving && !record.hoverSeen))
         record.dirty = true;
     const std::string className = GetWindowClassName(control);
-    switch (ChooseListPaintWay(className, g_veilEnabled, record.dirty)) {
+    const ListPaintWay way = ChooseListPaintWay(className, g_veilEnabled, record.dirty);
+    if (way == ListPaintWay::kBackBuffer)
+        CopyFrameFromBackBuffer(record);
+    else
+        PaintFrameOf(record);
+    switch (way) {
     case ListPaintWay::kTree:
         PaintTree(control, record, lParam);
         return DefWindowProcA(control, WM_PAINT, wParam, lParam);
@@ -195,10 +202,17 @@ void OnMouseMove(HWND control, SkinListControlRecord& record, SkinFormRecord& fo
     }
 }
 
+// The control's client area, not its children: the paints leave a list view's header alone, and the
+// header need not paint again for every list paint.
+void InvalidateList(HWND control, bool erase)
+{
+    RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_NOCHILDREN | (erase ? RDW_ERASE : 0));
+}
+
 void InvalidateWhenVeiled(HWND control)
 {
     if (g_veilEnabled)
-        InvalidateRect(control, nullptr, TRUE);
+        InvalidateList(control, true);
 }
 
 }  // namespace
@@ -275,9 +289,7 @@ void DrawListFrameFace(GdipGraphics& graphics, const ListFrameSnapshot& frame)
     graphics.SetClipRect(0, 0, w, h, kCombineReplace);
     graphics.SetClipRect(cx, cy, cw, ch, kCombineXor);
     if (frame.veil) {
-        GdipSolidBrush veil;
-        veil.CreateSolidFill(MakeArgbColor(kWhite, static_cast<BYTE>(frame.veilAlpha)));
-        graphics.FillRectangle(veil, 0, 0, w, h);
+        FillVeil(graphics, 0, 0, w, h, frame.veilAlpha);
     } else {
         graphics.GraphicsClear(MakeArgbColor(kWhite, 255));
     }
@@ -330,7 +342,7 @@ LRESULT CALLBACK ListControlWndProc(HWND control, UINT message, WPARAM wParam, L
         PaintFrameOf(record, false);
         break;
     case WM_SHOWWINDOW:
-        SyncOwnOverlays(record);
+        SyncOwnOverlays(record, true);
         break;
     case WM_WINDOWPOSCHANGING:
         MarkContainerDirty(control);
@@ -340,7 +352,7 @@ LRESULT CALLBACK ListControlWndProc(HWND control, UINT message, WPARAM wParam, L
         break;
     case WM_WINDOWPOSCHANGED:
     case WM_GETMINMAXINFO:
-        SyncOwnOverlays(record);
+        SyncOwnOverlays(record, RaisesOverlays(message, lParam));
         record.dirty = true;
         break;
     case WM_ERASEBKGND:
@@ -382,7 +394,7 @@ LRESULT CALLBACK ListControlWndProc(HWND control, UINT message, WPARAM wParam, L
             // What the host's navigation message would do before each queued key: the whole list is
             // drawn afresh over the veil at the next paint.
             if (g_veilEnabled)
-                InvalidateRect(control, nullptr, FALSE);
+                InvalidateList(control, false);
         }
         break;
     case WM_KEYUP:
@@ -392,7 +404,7 @@ LRESULT CALLBACK ListControlWndProc(HWND control, UINT message, WPARAM wParam, L
     case kNavigationMessage:
         if (g_veilEnabled && record.arrowKeyDown) {
             record.dirty = true;
-            InvalidateRect(control, nullptr, FALSE);
+            InvalidateList(control, false);
         }
         break;
     case WM_NCLBUTTONDOWN:

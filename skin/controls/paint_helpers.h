@@ -63,6 +63,10 @@ void FillPathRadial(GdipGraphics& graphics, const GdipPath& path, uint32_t centr
 void DrawSoftTrough(GdipGraphics& graphics, float width, float height, bool vertical, BYTE outlineAlpha,
                     int faceCorner);
 
+// The white veil laid over control backgrounds: white at `alpha` over the rectangle. At alpha 0 it
+// changes no pixel and nothing is drawn.
+void FillVeil(GdipGraphics& graphics, float x, float y, float width, float height, int alpha);
+
 // Strokes the path `count` times in the colour at `alpha`, with pen widths 1 to count: an edge most
 // opaque along the path that fades outward. Count 0 draws nothing.
 void DrawSoftOutline(GdipGraphics& graphics, const GdipPath& path, int count, COLORREF colour, BYTE alpha);

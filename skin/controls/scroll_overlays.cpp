@@ -1,7 +1,6 @@
 #include "skin/controls/scroll_overlays.h"
 
 #include <cstdint>
-#include <string>
 
 #include "gdiplus/gdip_bitmap.h"
 #include "gdiplus/gdip_graphics.h"
@@ -136,17 +135,24 @@ LRESULT OverlayProc(HWND overlay, UINT message, WPARAM wParam, LPARAM lParam, bo
     return CallPreviousProc(overlay, message, wParam, lParam);
 }
 
-void ShowOverlay(HWND overlay, bool shown)
+void ShowOverlay(HWND overlay, bool shown, bool raise)
 {
-    if (overlay)
-        ShowWindow(overlay, shown ? SW_SHOWNA : SW_HIDE);
+    if (!overlay)
+        return;
+    if (!raise && ((GetWindowLongPtrA(overlay, GWL_STYLE) & WS_VISIBLE) != 0) == shown)
+        return;
+    ShowWindow(overlay, shown ? SW_SHOWNA : SW_HIDE);
 }
 
-void PlaceOverlay(HWND owner, HWND overlay, bool vertical, POINT origin)
+void PlaceOverlay(HWND owner, HWND overlay, bool vertical, POINT origin, bool raise)
 {
     SCROLLBARINFO info;
     NativeBarInfo(owner, vertical, info);
     const RECT& bar = info.rcScrollBar;
+    RECT now = {};
+    GetWindowRect(overlay, &now);
+    if (!raise && EqualRect(&now, &bar))
+        return;
     SetWindowPos(overlay, HWND_TOP, bar.left - origin.x, bar.top - origin.y, bar.right - bar.left,
                  bar.bottom - bar.top, SWP_NOACTIVATE);
 }
@@ -160,7 +166,7 @@ struct ArrowPlaces {
 
 // One arrow button: the rounded button, its highlight and its picture.
 void DrawArrowButton(GdipGraphics& graphics, const ScrollBarSnapshot& bar, const ArrowPlaces& at, bool hot,
-                     const std::string& picture)
+                     ArrowPicture picture)
 {
     const BarAxes axes{bar.vertical};
     const float d = static_cast<float>(bar.buttonSize);
@@ -178,7 +184,7 @@ void DrawArrowButton(GdipGraphics& graphics, const ScrollBarSnapshot& bar, const
     StrokePath(graphics, highlight, MakeArgbColor(kWhite, 150));
 
     GdipBitmap image;
-    if (!image.CreateBitmapFromStream(picture))
+    if (!LoadArrowBitmap(picture, image))
         return;
     const float iw = static_cast<float>(image.GetImageWidth());
     const float ih = static_cast<float>(image.GetImageHeight());
@@ -240,7 +246,7 @@ void SyncScrollOverlays(HWND owner)
         SyncOverlayWindows(owner, isEdit, *vertical.overlay, *horizontal.overlay);
 }
 
-void SyncOverlayWindows(HWND owner, bool isEdit, HWND vertical, HWND horizontal)
+void SyncOverlayWindows(HWND owner, bool isEdit, HWND vertical, HWND horizontal, bool raise)
 {
     if (!vertical && !horizontal)
         return;
@@ -250,21 +256,29 @@ void SyncOverlayWindows(HWND owner, bool isEdit, HWND vertical, HWND horizontal)
     const bool visible = IsWindowVisible(owner) != FALSE;
     if (isEdit) {
         const bool shown = (style & WS_VISIBLE) != 0;
-        ShowOverlay(vertical, hasVertical && shown);
-        ShowOverlay(horizontal, hasHorizontal && shown);
+        ShowOverlay(vertical, hasVertical && shown, raise);
+        ShowOverlay(horizontal, hasHorizontal && shown, raise);
     } else {
         if (hasVertical)
-            ShowOverlay(vertical, visible);
+            ShowOverlay(vertical, visible, raise);
         if (hasHorizontal)
-            ShowOverlay(horizontal, visible);
+            ShowOverlay(horizontal, visible, raise);
     }
     if (!visible)
         return;
     const POINT origin = ParentClientOrigin(owner);
     if (vertical)
-        PlaceOverlay(owner, vertical, true, origin);
+        PlaceOverlay(owner, vertical, true, origin, raise);
     if (horizontal)
-        PlaceOverlay(owner, horizontal, false, origin);
+        PlaceOverlay(owner, horizontal, false, origin, raise);
+}
+
+bool RaisesOverlays(UINT message, LPARAM lParam)
+{
+    if (message != WM_WINDOWPOSCHANGED)
+        return false;
+    const auto* position = reinterpret_cast<const WINDOWPOS*>(lParam);
+    return !position || !(position->flags & SWP_NOZORDER);
 }
 
 void PaintScrollOverlay(HWND owner, HWND overlay, bool vertical, int hotPart, ScrollBarParts& parts)
@@ -391,8 +405,8 @@ void DrawScrollBarFace(GdipGraphics& graphics, const ScrollBarSnapshot& bar)
     // The first picture is centred in the band from 2, the second in the band from length - 15 of a
     // vertical bar but from length - 17 of a horizontal one.
     DrawArrowButton(graphics, bar, ArrowPlaces{1, 2, 2}, bar.available && bar.hotPart == kScrollHitFirstArrow,
-                    bar.vertical ? PngArrowUp7x4() : PngArrowLeft4x7());
+                    bar.vertical ? ArrowPicture::kUp : ArrowPicture::kLeft);
     DrawArrowButton(graphics, bar, ArrowPlaces{length - 17, length - 15, bar.vertical ? length - 15 : length - 17},
                     bar.available && bar.hotPart == kScrollHitSecondArrow,
-                    bar.vertical ? PngArrowDown7x4() : PngArrowRight4x7());
+                    bar.vertical ? ArrowPicture::kDown : ArrowPicture::kRight);
 }

@@ -63,10 +63,16 @@ void SyncScrollOverlays(HWND owner);
 void DestroyScrollOverlays(HWND& vertical, HWND& horizontal, HWND owner);
 
 // The same work for an owner procedure that holds its record already (each property read costs):
-// paint one overlay (0: nothing) and rewrite its parts, hit-test by those parts, and sync both.
+// paint one overlay (0: nothing) and rewrite its parts, hit-test by those parts, and sync both. With
+// `raise` off an overlay already at its bar's place keeps its place among its siblings (moving a
+// window costs a round trip to the server under Wine, and owners sync at every paint); pass it on
+// when the owner itself may have moved among its siblings.
 void PaintScrollOverlay(HWND owner, HWND overlay, bool vertical, int hotPart, ScrollBarParts& parts);
 int HitTestScrollOverlay(HWND overlay, const ScrollBarParts& parts, LPARAM lParam);
-void SyncOverlayWindows(HWND owner, bool isEdit, HWND vertical, HWND horizontal);
+void SyncOverlayWindows(HWND owner, bool isEdit, HWND vertical, HWND horizontal, bool raise = true);
+// Whether an owner's message may have moved it among its siblings: a WM_WINDOWPOSCHANGED that changed
+// its place in the z-order.
+bool RaisesOverlays(UINT message, LPARAM lParam);
 
 // The snapshot of the owner's native bar under its overlay; false without an overlay.
 bool TakeScrollBarSnapshot(HWND owner, HWND overlay, bool vertical, int hotPart, ScrollBarSnapshot& bar);

@@ -14,8 +14,9 @@ int MeasureTextWidth(const std::string& text, const std::string& face, int emSiz
     {
         GdipGraphics graphics;
         graphics.CreateFromHDC(dc);
+        // GDI+ under Wine makes a font of size 0; the platform's does not.
         GdipFont font;
-        if (font.CreateFontFromName(face, static_cast<float>(emSize), style))
+        if (emSize > 0 && font.CreateFontFromName(face, static_cast<float>(emSize), style))
             width = graphics.MeasureString(text, font, RectF{}).width;
     }
     DeleteDC(dc);

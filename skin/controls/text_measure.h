@@ -3,6 +3,6 @@
 #include <string>
 
 // floor(width of the text's bounding box) + 1 in pixels, measured without a layout limit or string
-// format in the font of that face, em size (world units, that is pixels) and GDI+ style bits. A font
-// that cannot be made (empty face, size 0) measures 0, so the result is 1; so does an empty text.
+// format in the font of that face, em size (world units, that is pixels) and GDI+ style bits. No font
+// is made for an empty face or a size of 0 or less: then, as for an empty text, the result is 1.
 int MeasureTextWidth(const std::string& text, const std::string& face, int emSize, int style);
