@@ -291,11 +291,14 @@ LRESULT CALLBACK EditWindowProc(HWND edit, UINT message, WPARAM wParam, LPARAM l
         RepaintScrollOverlays(edit, record, GetWindowLongPtrA(edit, GWL_STYLE), vertical, !vertical);
         return result;
     }
-    case WM_NCPAINT:
-        // The native code never draws the frame: the ring is the skin's.
+    case WM_NCPAINT: {
+        // The Edit's own code never sees it: the ring is the skin's. DefWindowProcA validates the
+        // frame; under Wine it still draws a WS_BORDER line, so the ring and the overlays come after it.
+        const LRESULT result = DefWindowProcA(edit, WM_NCPAINT, kNoRegion, lParam);
         PaintFrameOf(edit, record);
         RepaintScrollOverlays(edit, record, GetWindowLongPtrA(edit, GWL_STYLE));
-        return DefWindowProcA(edit, WM_NCPAINT, kNoRegion, lParam);
+        return result;
+    }
     case WM_NCMOUSEMOVE:
         HighlightScrollOverlays(edit, record, GetWindowLongPtrA(edit, GWL_STYLE), lParam);
         break;
