@@ -1,12 +1,14 @@
 #include "app/report_window.h"
 
+#include "app/main_window_scoring.h"
 #include "app/report_window_main_units.h"
 #include "app/report_window_rich_text.h"
+#include "app/settings_file.h"
 #include "db/database.h"
+#include "naming/generation_state.h"
 #include "naming/name_report.h"
 #include "naming/pillars.h"
 #include "naming/report_input.h"
-#include "naming/three_talents.h"
 #include "runtime/forms/form_runtime.h"
 #include "runtime/text.h"
 
@@ -42,9 +44,9 @@ void WriteReport(forms::Form& report)
     const BirthTexts birth = ReadBirthCombos();
     StoreBirthTexts(birth);
     g_stemBranchElements = SplitStemBranchElementTable();
-    ThreeTalentsTable talents(connection);
+    g_surname = ReadSurnameSetting();
     const std::vector<ReportLine> lines =
-        ComposeNameReport(g_reportInputParts, birth, g_stemBranchElements, talents, *records.RecordSet());
+        ComposeNameReport(g_reportInputParts, birth, g_stemBranchElements, MainWindowTalents(), *records.RecordSet());
 
     forms::Unit& box = report.Get(kReportBox);
     bool first = true;

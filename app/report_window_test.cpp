@@ -1,19 +1,22 @@
 // The name report window on the stand-in main window and the program database: the composed lines
 // with their formats in the rich edit box, the box's size, the main window hidden while a report is
-// open, and the main window's connection kept usable.
+// open, the surname taken again from the settings file, and the main window's connection kept usable.
 #include "app/report_window.h"
 
 #include <richedit.h>
 
 #include "app/report_window_rich_text.h"
 #include "app/report_window_test_support.h"
+#include "app/settings_file.h"
 #include "db/database.h"
+#include "naming/generation_state.h"
 #include "naming/name_report.h"
 #include "naming/name_score.h"
 #include "naming/pillars.h"
 #include "naming/report_input.h"
 #include "naming/three_talents.h"
 #include "runtime/forms/form_runtime.h"
+#include "runtime/ini.h"
 #include "runtime/text.h"
 
 namespace report_test {
@@ -155,6 +158,18 @@ TEST_F(ReportWindowTest, MainWindowConnectionStillScoresAfterAReport)
     EXPECT_FALSE(LookupThreeTalents(fresh, "木", "火", "木").luck.empty());
     ASSERT_TRUE(favourites.OpenSql("select count(*) from N81"));
     EXPECT_EQ(favourites.Field(0), "81");
+}
+
+TEST_F(ReportWindowTest, ReportTakesTheSurnameFromTheSettingsFile)
+{
+    ASSERT_TRUE(IniWrite(SettingsFilePath(), "编辑框", "编辑框_姓1", "欧阳"));
+    g_surname = "张";
+    g_reportInput = "张三丰【 95分】";
+    forms::Form* report = OpenNameReportWindow();
+    ASSERT_NE(report, nullptr);
+    EXPECT_EQ("欧阳", g_surname);
+    EXPECT_TRUE(report->Close());
+    DeleteFileA(SettingsFilePath().c_str());
 }
 
 TEST_F(ReportWindowTest, OpeningAndClosingLeavesNothingBehind)

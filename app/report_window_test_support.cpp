@@ -1,6 +1,7 @@
 #include "app/report_window_test_support.h"
 
 #include "app/birth_chart_window.h"
+#include "app/main_window_scoring.h"
 #include "app/report_window.h"
 #include "app/report_window_main_units.h"
 #include "db/database.h"
@@ -15,24 +16,6 @@ namespace {
 
 using forms::Define;
 using forms::UnitKind;
-
-std::function<void()>& PendingSteps()
-{
-    static std::function<void()> steps;
-    return steps;
-}
-
-void CALLBACK RunPendingSteps(HWND, UINT, UINT_PTR timer, DWORD)
-{
-    KillTimer(nullptr, timer);
-    std::function<void()> steps = std::move(PendingSteps());
-    PendingSteps() = nullptr;
-    if (steps)
-        steps();
-    for (forms::Form* form : forms::OpenForms())
-        if (form->IsModal())
-            form->Destroy();
-}
 
 // The build runs on Linux; under Wine its folders are on drive Z:.
 std::string ScreenshotFolder()
@@ -81,12 +64,15 @@ void ReportWindowsTest::SetUp()
     main_->Get("编辑框_姓1").SetText("张");
     SetBirth({"2012", "05", "12", "12", "12"});
     main_->Get("数据库连接1").Connection()->Open(ProgramDatabasePath());
+    // The scorers of these windows read the main window's three-talents table.
+    AttachMainWindowTalents(main_->Get("数据库连接1").Connection());
 }
 
 void ReportWindowsTest::TearDown()
 {
     EXPECT_TRUE(WaitForBirthChartWorkers(5000));
     FormsTest::TearDown();
+    ReleaseMainWindowTalents();
 }
 
 void ReportWindowsTest::SetBirth(const BirthTexts& birth)
@@ -151,12 +137,6 @@ bool SaveScreenshot(HWND window, const std::string& name)
     image.DisposeImage();
     DeleteObject(bitmap);
     return saved;
-}
-
-void RunInsideNextModalLoop(std::function<void()> steps)
-{
-    PendingSteps() = std::move(steps);
-    SetTimer(nullptr, 0, 10, RunPendingSteps);
 }
 
 int RichCharCount(const std::string& text)

@@ -4,9 +4,9 @@
 // the program database, screenshots, and a way to act inside a modal window's loop.
 #include <windows.h>
 
-#include <functional>
 #include <string>
 
+#include "app/modal_test_support.h"
 #include "naming/birth_texts.h"
 #include "runtime/forms/form.h"
 #include "runtime/forms/forms_test_support.h"
@@ -36,9 +36,7 @@ protected:
 // Saves the window as it shows on the screen to build/screenshots/<name>.
 bool SaveScreenshot(HWND window, const std::string& name);
 
-// Runs the steps on this thread once the next modal loop handles messages; afterwards every modal
-// window still open is destroyed, so the loop always ends.
-void RunInsideNextModalLoop(std::function<void()> steps);
+using app_test::RunInsideNextModalLoop;
 
 // Number of characters of a GBK text as a rich edit box counts them: a two-byte character and a
 // line break (CR LF) count once.

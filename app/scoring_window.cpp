@@ -1,20 +1,14 @@
 #include "app/scoring_window.h"
 
+#include "app/main_window_scoring.h"
 #include "app/report_window.h"
 #include "app/report_window_main_units.h"
 #include "naming/report_input.h"
-#include "naming/three_talents.h"
 #include "runtime/forms/form_runtime.h"
 
 namespace {
 
 enum ScoringUnit { kNameGroup = 1, kGivenNameBox = 2, kScoreButton = 3 };
-
-DbConnection* MainWindowConnection()
-{
-    forms::Form* main = FindMainWindow();
-    return main ? main->Get("数据库连接1").Connection() : nullptr;
-}
 
 }  // namespace
 
@@ -60,8 +54,7 @@ void OnScoringWindowCreated(forms::Event&)
 void OnScoreNameButtonClicked(forms::Event& event)
 {
     const std::string givenName = event.form.Get(kGivenNameBox).Text();
-    ThreeTalentsTable talents(MainWindowConnection());
-    const TypedNameScore typed = ScoreTypedName(talents, MainWindowText("编辑框_姓1"), givenName);
+    const TypedNameScore typed = ScoreTypedName(MainWindowTalents(), MainWindowText("编辑框_姓1"), givenName);
     g_reportInput = typed.reportInput;
     if (typed.opensReport)
         OpenNameReportWindow();

@@ -8,6 +8,11 @@ std::string SettingsFilePath()
     return forms::ProgramFolder() + "\\data\\setsoft.ini";
 }
 
+std::string ReadSurnameSetting()
+{
+    return IniRead(SettingsFilePath(), "编辑框", "编辑框_姓1");
+}
+
 bool SaveSurnameSetting(const std::string& surname)
 {
     return IniWrite(SettingsFilePath(), "编辑框", "编辑框_姓1", surname);

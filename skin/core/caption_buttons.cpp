@@ -6,6 +6,7 @@
 #include "gdiplus/gdip_path.h"
 #include "gdiplus/gdip_pen.h"
 #include "skin/controls/paint_helpers.h"
+#include "skin/core/caption_button_pictures.h"
 #include "skin/core/caption_title.h"
 #include "skin/core/drawing_primitives.h"
 #include "skin/core/frame_surface.h"
@@ -53,9 +54,8 @@ void DrawPicture(GdipGraphics& graphics, const SkinFormRecord& form, const Capti
                  float y, float width, float height)
 {
     const bool restore = button.kind == kCaptionMaximize && form.maximized;
-    GdipImage picture;
-    if (picture.LoadImageFromStream(restore ? button.altImage : button.image))
-        graphics.DrawImageRectRect(picture, x, y, width, height);
+    if (const auto picture = DecodeSmallPicture(restore ? button.altImage : button.image))
+        DrawDecodedPicture(graphics, *picture, x, y, width, height);
 }
 
 void CopyButtonToWindow(const SkinFormRecord& form, GdipGraphics& graphics, const ButtonGeometry& g)
@@ -125,6 +125,9 @@ void PaintCaptionButtonHover(GdipGraphics& graphics, int formNumber, int button,
     const ButtonGeometry g = GeometryOf(*form, *record);
     graphics.Flush();
     RestoreCaptionBackground(formNumber, RECT{g.x - 1, g.rectY, g.x + g.width + 2, g.rectY + g.height + 1});
+    // At alpha 0 every layer below is transparent and changes no pixel: only the wipe shows.
+    if (hoverAlpha == 0)
+        return;
     const float x = static_cast<float>(g.x), y = static_cast<float>(g.rectY);
     const float w = static_cast<float>(g.width), h = static_cast<float>(g.height);
     const BYTE level = static_cast<BYTE>(hoverAlpha);

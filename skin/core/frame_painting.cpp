@@ -1,21 +1,23 @@
 #include "skin/core/frame_painting.h"
 
 #include <algorithm>
-#include <cmath>
 #include <cstdint>
+#include <string>
+#include <vector>
 
 #include "gdiplus/gdip_bitmap.h"
 #include "gdiplus/gdip_brush.h"
 #include "gdiplus/gdip_font.h"
 #include "gdiplus/gdip_graphics.h"
-#include "gdiplus/gdip_path.h"
-#include "gdiplus/gdip_pen.h"
 #include "gdiplus/gdip_string_format.h"
 #include "gdiplus/gdip_texture.h"
+#include "skin/core/caption_button_pictures.h"
 #include "skin/core/caption_buttons.h"
 #include "skin/core/caption_title.h"
 #include "skin/core/drawing_core.h"
 #include "skin/core/drawing_primitives.h"
+#include "skin/core/frame_painting_border.h"
+#include "skin/core/frame_painting_picture.h"
 #include "skin/core/frame_surface.h"
 #include "skin/core/memory_dc.h"
 #include "skin/core/skin_options.h"
@@ -25,7 +27,6 @@
 namespace {
 
 constexpr COLORREF kWhite = 0xFFFFFF;
-constexpr COLORREF kBlack = 0;
 constexpr int kWrapTileFlipX = 1;
 constexpr int kUnitPixel = 2;
 
@@ -46,12 +47,23 @@ bool HasTint(COLORREF colour)
     return static_cast<int>(colour) >= 0;
 }
 
-// Puts a new client-sized DIB into the frame context and returns it; the bitmap the context was made
-// with is kept in Ck_Ycjdx for the release, the DIB of the last paint is deleted.
+bool IsDibOfSize(HGDIOBJ bitmap, int width, int height)
+{
+    DibPixels pixels;
+    return DibPixelsOf(static_cast<HBITMAP>(bitmap), pixels) && pixels.width == width && pixels.height == height;
+}
+
+// Gives the frame context a client-sized DIB and returns it; the bitmap the context was made with is
+// kept in Ck_Ycjdx for the release. The DIB of the last paint (in Ck_wtjbdx) is kept while the size is
+// the same, as every pixel is painted again and fresh pages cost more than the paint itself under Wine;
+// else it is deleted. (A new context holds a plain 1 x 1 bitmap, never a DIB section.)
 HBITMAP RenewFrameBitmap(SkinFormRecord& form, const ClientSize& size)
 {
     if (!form.frameDc)
         form.frameDc = CreateCompatibleDC(nullptr);
+    HGDIOBJ current = GetCurrentObject(form.frameDc, OBJ_BITMAP);
+    if (IsDibOfSize(current, size.width, size.height))
+        return static_cast<HBITMAP>(current);
     HBITMAP dib = CreateDib32(size.width, size.height);
     HGDIOBJ previous = SelectObject(form.frameDc, dib);
     if (!GetPropA(form.hwnd, kPropFramePrevBitmap))
@@ -63,9 +75,15 @@ HBITMAP RenewFrameBitmap(SkinFormRecord& form, const ClientSize& size)
 }
 
 
-// The caption band as painted so far (background, tint, gloss, border), before title and buttons.
+// The caption band as painted so far (background, tint, gloss, border), before title and buttons. The
+// copy's DIB is kept while its size is the same.
 void RenewCaptionCopy(SkinFormRecord& form, const ClientSize& size)
 {
+    if (form.captionCacheDc && GetCurrentObject(form.captionCacheDc, OBJ_BITMAP) == form.captionCacheBitmap &&
+        IsDibOfSize(form.captionCacheBitmap, size.width, form.captionHeight)) {
+        BitBlt(form.captionCacheDc, 0, 0, size.width, form.captionHeight, form.frameDc, 0, 0, SRCCOPY);
+        return;
+    }
     if (form.captionCacheDc) {
         SelectObject(form.captionCacheDc, form.captionCacheOldBitmap);
         DeleteObject(form.captionCacheBitmap);
@@ -77,8 +95,16 @@ void RenewCaptionCopy(SkinFormRecord& form, const ClientSize& size)
     BitBlt(form.captionCacheDc, 0, 0, size.width, form.captionHeight, form.frameDc, 0, 0, SRCCOPY);
 }
 
+// The back buffer is copied from the frame; its DIB is kept while the size is the same.
 void RenewBackBuffer(SkinFormRecord& form, const ClientSize& size)
 {
+    if (form.backBufferDc && IsMemoryDcRegistered(form.backBufferDc) &&
+        IsDibOfSize(GetCurrentObject(form.backBufferDc, OBJ_BITMAP), size.width, size.height)) {
+        // A control's publishing leaves no clipping behind, but the whole frame must arrive.
+        SelectClipRgn(form.backBufferDc, nullptr);
+        BitBlt(form.backBufferDc, 0, 0, size.width, size.height, form.frameDc, 0, 0, SRCCOPY);
+        return;
+    }
     ReleaseMemoryDC(form.backBufferDc);
     form.backBufferDc = CreateMemoryDC(size.width, size.height);
     if (form.backBufferDc)
@@ -100,21 +126,76 @@ void FillVerticalGradient(GdipGraphics& graphics, float x, float y, float width,
     graphics.FillRectangle(brush, x, y, width, height);
 }
 
-// Every pixel of the frame picture becomes the colour. The frame's DIB is filled directly, which gives
-// the pixels GraphicsClear gives, in a fraction of its time under Wine.
+// While PaintFormFrame paints a frame with its own graphics, which draws straight into the frame's
+// DIB, the large layers are blended into those pixels here. Called on their own, the layer functions
+// draw everything with the graphics they are given. Per thread: each UI thread paints its own forms.
+struct DirectFrame {
+    HDC frameDc = nullptr;
+    DibPixels pixels;
+};
+thread_local const DirectFrame* g_directFrame = nullptr;
+
+class ScopedDirectFrame {
+public:
+    explicit ScopedDirectFrame(const DirectFrame* frame) : previous_(g_directFrame) { g_directFrame = frame; }
+    ~ScopedDirectFrame() { g_directFrame = previous_; }
+    ScopedDirectFrame(const ScopedDirectFrame&) = delete;
+    ScopedDirectFrame& operator=(const ScopedDirectFrame&) = delete;
+
+private:
+    const DirectFrame* previous_;
+};
+
+// The frame's pixels, with GDI+'s drawing so far finished, when the form's frame is being painted
+// directly; false when the layer is to be drawn with the graphics.
+bool DirectPixels(GdipGraphics& graphics, const SkinFormRecord& form, DibPixels& pixels)
+{
+    if (!g_directFrame || !form.frameDc || g_directFrame->frameDc != form.frameDc)
+        return false;
+    graphics.Flush();
+    GdiFlush();
+    pixels = g_directFrame->pixels;
+    return true;
+}
+
+// Every pixel of the frame picture becomes the colour; filled directly, the pixels GraphicsClear
+// gives in a fraction of its time under Wine.
 void ClearFrame(GdipGraphics& graphics, const SkinFormRecord& form, uint32_t argb)
 {
-    DIBSECTION section = {};
-    HGDIOBJ dib = form.frameDc ? GetCurrentObject(form.frameDc, OBJ_BITMAP) : nullptr;
-    if (!dib || GetObjectA(dib, sizeof(section), &section) != sizeof(section) || !section.dsBm.bmBits ||
-        section.dsBm.bmBitsPixel != 32) {
+    DibPixels pixels;
+    if (!DirectPixels(graphics, form, pixels)) {
         graphics.GraphicsClear(argb);
         return;
     }
-    graphics.Flush();
-    GdiFlush();
-    auto* pixels = static_cast<uint32_t*>(section.dsBm.bmBits);
-    std::fill(pixels, pixels + static_cast<size_t>(section.dsBm.bmWidth) * section.dsBm.bmHeight, argb);
+    for (int y = 0; y < pixels.height; ++y)
+        std::fill(pixels.Row(y), pixels.Row(y) + pixels.width, argb);
+}
+
+// A solid translucent fill of whole pixels, blended directly exactly as GDI+ blends it.
+void FillTint(GdipGraphics& graphics, const SkinFormRecord& form, uint32_t argb, int x, int y, int width, int height)
+{
+    DibPixels pixels;
+    if (DirectPixels(graphics, form, pixels))
+        FillOver(pixels, x, y, width, height, argb);
+    else
+        FillSolid(graphics, argb, static_cast<float>(x), static_cast<float>(y), static_cast<float>(width),
+                  static_cast<float>(height));
+}
+
+// The caption gloss, a vertical gradient over the caption band: GDI+ gives each row's colour, the rows
+// are blended directly.
+void FillGloss(GdipGraphics& graphics, const SkinFormRecord& form, int width, int height, uint32_t top,
+               uint32_t bottom)
+{
+    DibPixels pixels;
+    if (DirectPixels(graphics, form, pixels)) {
+        const std::vector<uint32_t> rows = VerticalGradientRows(0, height, top, bottom);
+        if (rows.size() == static_cast<size_t>(height)) {
+            FillRowsOver(pixels, 0, 0, width, height, rows.data());
+            return;
+        }
+    }
+    FillVerticalGradient(graphics, 0, 0, static_cast<float>(width), static_cast<float>(height), top, bottom);
 }
 
 void DrawPicture(GdipGraphics& graphics, const SkinFormRecord& form, const ClientSize& size)
@@ -147,19 +228,39 @@ void DrawPicture(GdipGraphics& graphics, const SkinFormRecord& form, const Clien
     }
 }
 
-}  // namespace
+// The picture layer when the frame is painted directly: drawn once per picture, placement and size,
+// on the frame's own pixels (which are cleared next), and kept. 0 without a picture.
+std::shared_ptr<const PictureLayer> PictureLayerOf(GdipGraphics& graphics, const SkinFormRecord& form,
+                                                   const ClientSize& size)
+{
+    const bool own = !form.backgroundImage.empty();
+    const std::string& picture = own ? form.backgroundImage : g_skinImage;
+    const int mode = own ? form.imageMode : g_skinImageMode;
+    DibPixels pixels;
+    if (picture.empty() || mode < 0 || mode > 4 || !DirectPixels(graphics, form, pixels))
+        return nullptr;
+    // Mode 0 draws the picture at its natural size at (0, 0), whatever the client size.
+    return FramePictureLayer(picture, mode, mode == 0, pixels,
+                             [&](GdipGraphics& onLayer) { DrawPicture(onLayer, form, size); });
+}
 
 // True when the window already has the rounded region of its client size; giving it again costs a
-// round trip to the display and a repaint.
+// round trip to the display and a repaint. The regions are compared by their pixels: the copy the
+// window hands back is cut into other rectangles than a new one, which EqualRgn tells apart.
 bool HasRoundRegion(HWND formWindow, const RECT& client)
 {
     HRGN current = CreateRectRgn(0, 0, 0, 0);
     HRGN wanted = CreateRoundRectRgn(0, 0, client.right + 1, client.bottom + 1, 5, 5);
-    const bool same = current && wanted && GetWindowRgn(formWindow, current) != ERROR && EqualRgn(current, wanted);
+    HRGN difference = CreateRectRgn(0, 0, 0, 0);
+    const bool same = current && wanted && difference && GetWindowRgn(formWindow, current) != ERROR &&
+                      CombineRgn(difference, current, wanted, RGN_XOR) == NULLREGION;
     DeleteObject(current);
     DeleteObject(wanted);
+    DeleteObject(difference);
     return same;
 }
+
+}  // namespace
 
 void ApplyRoundRegion(HWND formWindow)
 {
@@ -211,29 +312,33 @@ void PaintFrameBackground(GdipGraphics& graphics, int formNumber)
     if (!form)
         return;
     const ClientSize size = ClientSizeOf(form->hwnd);
-    const float cw = static_cast<float>(size.width);
-    const float ch = static_cast<float>(size.height);
-    const float caption = static_cast<float>(form->captionHeight);
+    const int caption = form->captionHeight;
 
+    // Drawn directly, the picture is laid from its layer, which may be drawn first on these pixels.
+    const auto layer = PictureLayerOf(graphics, *form, size);
     ClearFrame(graphics, *form, MakeArgbColor(form->backgroundImage.empty() ? g_skinBaseColour : form->imageColour));
-    DrawPicture(graphics, *form, size);
+    DibPixels pixels;
+    if (layer && DirectPixels(graphics, *form, pixels))
+        LayPictureLayer(pixels, *layer);
+    else
+        DrawPicture(graphics, *form, size);
 
     const BYTE tintAlpha = static_cast<BYTE>(form->tintAlpha);
     if (HasTint(form->tintColour)) {
         const uint32_t tint = MakeArgbColor(form->tintColour, tintAlpha);
         if (form->captionGradient)
-            FillSolid(graphics, tint, 0, caption, cw, ch - caption);
+            FillTint(graphics, *form, tint, 0, caption, size.width, size.height - caption);
         else
-            FillSolid(graphics, tint, 0, 0, cw, ch);
+            FillTint(graphics, *form, tint, 0, 0, size.width, size.height);
     }
     if (form->captionGradient) {
         // The tinted gloss only for a colour above 0; black and no tint get the white one.
         if (static_cast<int>(form->tintColour) > 0)
-            FillVerticalGradient(graphics, 0, 0, cw, caption,
-                                 MakeArgbColor(form->tintColour, static_cast<BYTE>(static_cast<int>(form->tintAlpha * 0.2))),
-                                 MakeArgbColor(form->tintColour, tintAlpha));
+            FillGloss(graphics, *form, size.width, caption,
+                      MakeArgbColor(form->tintColour, static_cast<BYTE>(static_cast<int>(form->tintAlpha * 0.2))),
+                      MakeArgbColor(form->tintColour, tintAlpha));
         else
-            FillVerticalGradient(graphics, 0, 0, cw, caption, MakeArgbColor(kWhite, 150), MakeArgbColor(kWhite, 0));
+            FillGloss(graphics, *form, size.width, caption, MakeArgbColor(kWhite, 150), MakeArgbColor(kWhite, 0));
     }
 }
 
@@ -243,20 +348,11 @@ void PaintFrameBorder(int formNumber, GdipGraphics& graphics)
     if (!form)
         return;
     const ClientSize size = ClientSizeOf(form->hwnd);
-    const float w = static_cast<float>(size.width);
-    const float h = static_cast<float>(size.height);
-    GdipPath outer;
-    outer.CreatePath();
-    AddRoundRectPath(outer, 0, 0, w - 1, h - 1, 7);
-    GdipPen dark;
-    dark.CreatePen(MakeArgbColor(kBlack, 180), 2);
-    graphics.DrawPath(dark, outer);
-    GdipPath inner;
-    inner.CreatePath();
-    AddRoundRectPath(inner, 1, 1, w - 3, h - 3, 6);
-    GdipPen light;
-    light.CreatePen(MakeArgbColor(kWhite, 180), 1);
-    graphics.DrawPath(light, inner);
+    DibPixels pixels;
+    if (DirectPixels(graphics, *form, pixels) && pixels.width == size.width && pixels.height == size.height &&
+        LayFrameBorderStrokes(pixels))
+        return;
+    DrawFrameBorderStrokes(graphics, size.width, size.height);
 }
 
 void PaintStatusSegment(int formNumber, GdipGraphics& graphics, int segment)
@@ -274,13 +370,14 @@ void PaintStatusSegment(int formNumber, GdipGraphics& graphics, int segment)
 
     RectF text{x + 3, y + 2, w - 3, h};
     if (!part.picture.empty()) {
-        GdipImage picture;
-        picture.LoadImageFromStream(part.picture);
-        float ph = static_cast<float>(picture.GetImageHeight());
-        float pw = static_cast<float>(picture.GetImageWidth());
+        // A picture that does not decode takes no room but the gap.
+        const auto picture = DecodeSmallPicture(part.picture);
+        float ph = picture ? static_cast<float>(picture->height) : 0;
+        float pw = picture ? static_cast<float>(picture->width) : 0;
         if (ph >= form->statusHeight)
             ph = pw = static_cast<float>(static_cast<int>(form->statusHeight * 0.7));
-        graphics.DrawImageRectRect(picture, x + 2, y + (h - ph) / 2, pw, ph);
+        if (picture)
+            DrawDecodedPicture(graphics, *picture, x + 2, y + (h - ph) / 2, pw, ph);
         text = RectF{x + pw + 5, y + 2, w - pw - 5, h};
     }
 
@@ -355,6 +452,10 @@ void PaintFormFrame(int formNumber, bool present)
         GdipBitmap surface;
         GdipGraphics graphics;
         AttachGraphicsToDc(graphics, surface, form->frameDc);
+        DirectFrame direct;
+        direct.frameDc = form->frameDc;
+        const bool onPixels = !surface.IsEmpty() && DibPixelsOfDc(form->frameDc, direct.pixels);
+        ScopedDirectFrame scope(onPixels ? &direct : nullptr);
         PaintFrameBackground(graphics, formNumber);
         if (form->frameEnabled) {
             PaintFrameBorder(formNumber, graphics);

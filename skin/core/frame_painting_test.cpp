@@ -13,7 +13,10 @@
 #include "skin/core/caption_buttons.h"
 #include "skin/core/caption_title.h"
 #include "skin/core/form_skinning.h"
+#include "skin/core/form_test_support.h"
 #include "skin/core/frame_painting.h"
+#include "skin/core/frame_surface.h"
+#include "skin/core/memory_dc.h"
 #include "skin/core/skin_options.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/skin_test_support.h"
@@ -363,4 +366,138 @@ TEST_F(FramePaintingTest, TitleBarButtonsGoLeftmost)
 
     ScopedWindow plain(CreateFrameForm(20, 20, 200, 150, 0, false));
     EXPECT_FALSE(AddTitleBarButton(plain, first, "换肤", CountCall));
+}
+
+namespace {
+
+// Every pixel of a memory context's DIB, rows from..to (excluded), top row first.
+std::vector<uint32_t> DibRows(HDC dc, int from, int to)
+{
+    DibPixels pixels;
+    if (!DibPixelsOfDc(dc, pixels))
+        return {};
+    GdiFlush();
+    std::vector<uint32_t> rows;
+    for (int y = from; y < to && y < pixels.height; ++y)
+        rows.insert(rows.end(), pixels.Row(y), pixels.Row(y) + pixels.width);
+    return rows;
+}
+
+// The form's layers drawn by GDI+ alone, as the layer functions draw them on their own: background,
+// border (with the frame behaviour) and status segments, on a picture of the client size.
+class GdiplusReference {
+public:
+    GdiplusReference(int formNumber, int width, int height)
+        : dc_(CreateCompatibleDC(nullptr)), dib_(CreateDib32(width, height))
+    {
+        previous_ = SelectObject(dc_, dib_);
+        const SkinFormRecord& form = FormRecord(formNumber);
+        GdipBitmap surface;
+        GdipGraphics graphics;
+        AttachGraphicsToDc(graphics, surface, dc_);
+        PaintFrameBackground(graphics, formNumber);
+        if (form.frameEnabled)
+            PaintFrameBorder(formNumber, graphics);
+        caption_ = DibRows(dc_, 0, form.captionHeight);
+        for (int i = 1; i <= static_cast<int>(form.statusSegments.size()); ++i)
+            PaintStatusSegment(formNumber, graphics, i);
+    }
+    ~GdiplusReference()
+    {
+        SelectObject(dc_, previous_);
+        DeleteObject(dib_);
+        DeleteDC(dc_);
+    }
+    // The caption band before the title and buttons, and the rows below it when all is drawn.
+    const std::vector<uint32_t>& Caption() const { return caption_; }
+    std::vector<uint32_t> Rows(int from, int to) const { return DibRows(dc_, from, to); }
+
+private:
+    HDC dc_;
+    HBITMAP dib_;
+    HGDIOBJ previous_ = nullptr;
+    std::vector<uint32_t> caption_;
+};
+
+}  // namespace
+
+// The frame paint blends its large layers straight into the frame's pixels and keeps what does not
+// change between paints; the pixels must be those GDI+ draws, at the first paint, at a repaint of the
+// same size and after a resize.
+TEST_F(FramePaintingTest, DirectPaintGivesGdiplusPixels)
+{
+    const std::string picture = CaptionTestPicture();
+    struct Case {
+        const char* what;
+        int width, height;
+        std::function<void(SkinFormOptions&)> adjust;
+    } cases[] = {
+        {"program-like", 800, 600, [](SkinFormOptions&) {}},
+        {"mode 1, tint over all", 333, 217,
+         [&](SkinFormOptions& o) {
+             o.imageMode = 1;
+             o.captionGradient = 0;
+             o.tintColour = RGB(200, 30, 60);
+             o.tintAlpha = 300;
+         }},
+        {"mode 2, black tint", 501, 333,
+         [&](SkinFormOptions& o) {
+             o.imageMode = 2;
+             o.tintColour = RGB(0, 0, 0);
+         }},
+        {"mode 3, no tint, no frame", 640, 480,
+         [&](SkinFormOptions& o) {
+             o.imageMode = 3;
+             o.tintColour = CLR_INVALID;
+             o.frameEnabled = 0;
+         }},
+        {"mode 4", 1000, 300, [&](SkinFormOptions& o) { o.imageMode = 4; }},
+        {"narrow", 30, 200, [&](SkinFormOptions& o) { o.statusHeight = 0; }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        SkinFormOptions options = ProgramLikeOptions();
+        options.backgroundImage = picture;
+        c.adjust(options);
+        window_.reset(new ScopedWindow(CreateFrameForm(20, 20, c.width, c.height, WS_MINIMIZEBOX | WS_MAXIMIZEBOX, false)));
+        SkinForm(*window_, options);
+        const int n = FindSkinnedWindow(*window_);
+        for (int paint = 1; paint <= 3; ++paint) {
+            SCOPED_TRACE(paint == 1 ? "first paint" : paint == 2 ? "repaint" : "resized");
+            if (paint == 3)
+                SetWindowPos(*window_, nullptr, 0, 0, c.width + 7, c.height + 5, SWP_NOMOVE | SWP_NOZORDER);
+            PaintFormFrame(n, false);
+            const SkinFormRecord& form = FormRecord(n);
+            const GdiplusReference reference(n, form.clientWidth, form.clientHeight);
+            if (form.frameEnabled) {
+                EXPECT_TRUE(DibRows(form.captionCacheDc, 0, form.captionHeight) == reference.Caption());
+            }
+            EXPECT_TRUE(DibRows(form.frameDc, form.captionHeight, form.clientHeight) ==
+                        reference.Rows(form.captionHeight, form.clientHeight));
+        }
+    }
+}
+
+// Giving the region again costs a round trip to the display and repaints the whole window, so a
+// repaint of the same size keeps it; a new size gets a new one.
+TEST_F(FramePaintingTest, RoundRegionIsGivenAgainOnlyForANewSize)
+{
+    window_.reset(new ScopedWindow(CreateFrameForm(20, 20, 300, 200, 0, true)));
+    SkinForm(*window_);
+    const int n = FindSkinnedWindow(*window_);
+    PaintFormFrame(n, true);
+    ValidateRect(*window_, nullptr);
+    PaintFormFrame(n, true);
+    EXPECT_FALSE(GetUpdateRect(*window_, nullptr, FALSE)) << "the region was given again";
+
+    SetWindowPos(*window_, nullptr, 0, 0, 320, 210, SWP_NOMOVE | SWP_NOZORDER);
+    PaintFormFrame(n, true);
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    ASSERT_NE(GetWindowRgn(*window_, region), ERROR);
+    RECT box = {};
+    GetRgnBox(region, &box);
+    EXPECT_EQ(box.right, 320);
+    EXPECT_EQ(box.bottom, 210);
+    EXPECT_FALSE(PtInRegion(region, 0, 0));
+    DeleteObject(region);
 }

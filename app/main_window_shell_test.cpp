@@ -1,0 +1,239 @@
+// MainWindow's shell under Wine: the navigation items and their guard, the side list's rows, the help
+// menu's items, the page change and the resize table.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <map>
+
+#include "app/main_window_layout.h"
+#include "app/main_window_navigation.h"
+#include "app/modal_test_support.h"
+#include "app/shell_test_support.h"
+#include "runtime/forms/form_runtime.h"
+
+namespace app_test {
+namespace {
+
+class MainWindowShellTest : public ShellTest {
+protected:
+    void SetUp() override
+    {
+        ShellTest::SetUp();
+        LayOutDataFolder("张", true);
+        ASSERT_TRUE(OpenMainWindow());
+    }
+    bool MainVisible() { return IsWindowVisible(window_->Window()) != FALSE; }
+    // Runs the action; notes the modal window that opened meanwhile (closed at once), "" for none.
+    std::string ModalOpenedBy(void (*action)(int), int item)
+    {
+        std::string opened;
+        RunInsideNextModalLoop([&] {
+            for (forms::Form* form : forms::OpenForms())
+                if (form->IsModal())
+                    opened = form->Name();
+        });
+        action(item);
+        forms_test::PumpUntil([] { return false; }, 40);  // steps armed for a loop that never came run now
+        return opened;
+    }
+};
+
+TEST_F(MainWindowShellTest, NavigationItemsShowTheirPagesAndResetTheGenerateCaption)
+{
+    const struct {
+        int item;
+        int page;
+    } cases[] = {{4, 1}, {6, 5}, {7, 7}, {3, 3}, {5, 6}, {1, 0}};
+    for (const auto& c : cases) {
+        Unit("按钮生成").SetText("暂停");
+        OnNavBarClicked(c.item);
+        EXPECT_EQ(c.page, MainPage()) << c.item;
+        EXPECT_EQ("生成", Unit("按钮生成").Text()) << c.item;
+    }
+    for (int outside : {0, 9, -1}) {
+        OnNavBarClicked(outside);
+        EXPECT_EQ(0, MainPage());
+    }
+}
+
+TEST_F(MainWindowShellTest, WhileAGeneratorFillsAListFiveItemsAreInertAndThreeAreNot)
+{
+    Unit("高级选择夹1").SetCurrentPage(4);
+    Unit("按钮生成").SetEnabled(false);  // as while a worker fills a list
+    for (int item : {1, 4, 5, 6, 7}) {
+        OnNavBarClicked(item);
+        EXPECT_EQ(4, MainPage()) << item;
+    }
+    EXPECT_EQ("NameScoringWindow", ModalOpenedBy(OnNavBarClicked, 2));
+    EXPECT_EQ(2, MainPage()) << "the scoring page shows with its window";
+    EXPECT_EQ("BirthChartWindow", ModalOpenedBy(OnNavBarClicked, 8));
+    EXPECT_EQ(2, MainPage()) << "the birth chart leaves the page";
+    OnNavBarClicked(3);
+    EXPECT_EQ(3, MainPage());
+
+    Unit("按钮生成").SetEnabled(true);
+    OnNavBarClicked(6);
+    EXPECT_EQ(5, MainPage());
+    EXPECT_TRUE(MainVisible());
+}
+
+TEST_F(MainWindowShellTest, SideListRowsShowTheirFeaturePagesAndTheLastOpensTheCalendar)
+{
+    forms::Unit& pages = Unit("高级选择夹2");
+    ASSERT_EQ(15, pages.PageCount());
+    for (int row = 14; row >= 1; --row) {
+        OnSideListClicked(row, 0);
+        EXPECT_EQ(row - 1, pages.CurrentPage()) << row;
+    }
+    EXPECT_EQ(nullptr, forms::FindForm("PerpetualCalendarWindow"));
+    for (int outside : {0, 16}) {
+        OnSideListClicked(outside, 0);
+        EXPECT_EQ(0, pages.CurrentPage());
+    }
+
+    OnSideListClicked(15, 3);
+    EXPECT_EQ(14, pages.CurrentPage());
+    forms::Form* calendar = forms::FindForm("PerpetualCalendarWindow");
+    ASSERT_NE(nullptr, calendar);
+    EXPECT_FALSE(calendar->IsModal());
+    EXPECT_FALSE(MainVisible());
+    EXPECT_TRUE(calendar->Close());
+    EXPECT_TRUE(MainVisible());
+}
+
+TEST_F(MainWindowShellTest, HelpItemsActEverySecondChoice)
+{
+    bool mainHiddenMeanwhile = false;
+    RunInsideNextModalLoop([&] {
+        mainHiddenMeanwhile = !MainVisible();
+        forms::Form* about = forms::FindForm("AboutWindow");
+        ASSERT_NE(nullptr, about);
+        SendMessageA(about->Get("按钮1").Window(), BM_CLICK, 0, 0);
+    });
+    OnHelpMenuItem(1);
+    EXPECT_TRUE(mainHiddenMeanwhile);
+    EXPECT_TRUE(MainVisible());
+    EXPECT_EQ(nullptr, forms::FindForm("AboutWindow"));
+    EXPECT_TRUE(IsHelpMenuItemChecked(1));
+
+    EXPECT_EQ("", ModalOpenedBy(OnHelpMenuItem, 1)) << "the second choice only removes the check";
+    EXPECT_FALSE(IsHelpMenuItemChecked(1));
+    EXPECT_EQ("AboutWindow", ModalOpenedBy(OnHelpMenuItem, 1)) << "the third acts again";
+    EXPECT_TRUE(MainVisible());
+
+    // 软件升级 asks the service, which does not answer: nothing is shown.
+    OnHelpMenuItem(2);
+    EXPECT_TRUE(IsHelpMenuItemChecked(2));
+    EXPECT_TRUE(forms_test::Log().messages.empty());
+    OnHelpMenuItem(2);
+    EXPECT_FALSE(IsHelpMenuItemChecked(2));
+    OnHelpMenuItem(3);
+    EXPECT_TRUE(IsHelpMenuItemChecked(3));
+    EXPECT_TRUE(forms_test::Log().openedUrls.empty());
+    for (int outside : {0, 4}) {
+        OnHelpMenuItem(outside);
+        EXPECT_FALSE(IsHelpMenuItemChecked(outside));
+    }
+}
+
+bool g_menuShown = false;
+
+void CALLBACK CloseShownMenu(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    KillTimer(nullptr, timer);
+    HWND menu = FindWindowA("#32768", nullptr);
+    g_menuShown = menu && IsWindowVisible(menu);
+    EndMenu();
+}
+
+TEST_F(MainWindowShellTest, PressingTheHelpLabelPopsUpTheHelpMenu)
+{
+    g_menuShown = false;
+    SetTimer(nullptr, 0, 50, CloseShownMenu);
+    HWND label = Unit("透明标签使用帮助").Window();
+    SendMessageA(label, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+    EXPECT_TRUE(g_menuShown);
+    EXPECT_FALSE(IsHelpMenuItemChecked(1)) << "closing the menu chooses nothing";
+}
+
+// Expected sizes (-1: not set by the table) of one unit of each row of the resize table.
+struct Expected {
+    const char* unit;
+    int left, width, height;
+};
+
+void ExpectLayout(forms::Form& window, const std::vector<Expected>& table, int windowWidth)
+{
+    for (const Expected& e : table) {
+        forms::Unit& unit = window.Get(e.unit);
+        ASSERT_TRUE(unit.IsAlive()) << e.unit;
+        if (e.left >= 0) {
+            EXPECT_EQ(e.left, unit.Left()) << e.unit << " at " << windowWidth;
+        }
+        if (e.width >= 0) {
+            EXPECT_EQ(e.width, unit.Width()) << e.unit << " at " << windowWidth;
+        }
+        if (e.height >= 0) {
+            EXPECT_EQ(e.height, unit.Height()) << e.unit << " at " << windowWidth;
+        }
+    }
+}
+
+TEST_F(MainWindowShellTest, ResizeTableHoldsAndNothingGoesNegativeOnASmallWindow)
+{
+    // 800 x 600: 高级选择夹1 is 800 x (600 - 96 - 146 - 25) = 800 x 333.
+    const std::vector<Expected> at800 = {
+        {"分组框18", -1, 800, -1},
+        {"高级选择夹1", -1, 800, 333},
+        {"超级列表框1", -1, 800 - 200 - 28, 333 - 45},
+        {"分组框13", 572 + 16, -1, 333 - 40},
+        {"超级编辑框1", -1, -1, 293 - 15},
+        {"超级列表框取小名", -1, 785, 333 - 120},
+        {"分组框5", -1, 790, 283},
+        {"超级列表框取英文名", -1, 780, 263},
+        {"超级列表框3", -1, 790, 283},
+        {"组合模式_超级列表框", -1, 800 - 200 - 30, 283},
+        {"超级列表框诗人", -1, -1, 333 - 78},
+        {"超级列表框诗词标题", -1, -1, 255},
+        {"超级列表框诗词模式", -1, 800 - 2 * 180, 333 - 60 - 80},
+        {"画板5", -1, -1, 333 - 36},
+        {"高级选择夹2", -1, 800 - 180 + 33, 283},
+        {"编辑框血型配对", -1, 653 - 53, 283 - 10},
+        {"超文本浏览框百家姓", -1, 653 - 50, 273},
+    };
+    forms::Unit& self = window_->Self();
+    ASSERT_TRUE(self.Move(self.Left(), self.Top(), 800, 600));
+    ExpectLayout(*window_, at800, 800);
+
+    ASSERT_TRUE(self.Move(self.Left(), self.Top(), 200, 150));
+    for (const auto& unit : window_->Units()) {
+        if (!unit->Window())
+            continue;
+        EXPECT_GE(unit->Width(), 0) << unit->Name();
+        EXPECT_GE(unit->Height(), 0) << unit->Name();
+    }
+    EXPECT_EQ(0, Unit("高级选择夹1").Height());
+    EXPECT_EQ(16, Unit("分组框13").Left());
+
+    ASSERT_TRUE(self.Move(self.Left(), self.Top(), 800, 600));
+    ExpectLayout(*window_, at800, 800);
+}
+
+TEST_F(MainWindowShellTest, DesignedSizeIsLaidOutAsTheResizeTableLaysItOut)
+{
+    using Rect = std::array<int, 4>;
+    auto rectOf = [](const forms::Unit& unit) { return Rect{unit.Left(), unit.Top(), unit.Width(), unit.Height()}; };
+    std::map<std::string, Rect> designed;
+    for (const auto& unit : window_->Units())
+        if (unit->Window())
+            designed[unit->Name()] = rectOf(*unit);
+    LayoutMainWindow(*window_);
+    for (const auto& unit : window_->Units()) {
+        if (unit->Window()) {
+            EXPECT_EQ(designed[unit->Name()], rectOf(*unit)) << unit->Name();
+        }
+    }
+}
+
+}  // namespace
+}  // namespace app_test

@@ -1,0 +1,149 @@
+// MainWindow's creation and closing under Wine, on a program folder laid out below the test program:
+// skinned and visible on page 0 with the saved surname, the database open and 记录集3 attached; the
+// same without the settings file or the database; the settings file and the database still take writes
+// once the data folder is marked read-only, hidden and system; and closing stops the workers before the
+// record sets and the connection close.
+#include <gtest/gtest.h>
+
+#include "app/generator_workers.h"
+#include "app/main_window_events.h"
+#include "app/main_window_ui.h"
+#include "app/settings_file.h"
+#include "app/shell_test_support.h"
+#include "db/database.h"
+#include "naming/generation_state.h"
+#include "naming/name_lists.h"
+#include "runtime/forms/form_runtime.h"
+#include "runtime/ini.h"
+#include "skin/core/screenshot.h"
+#include "skin/core/skin_form_record.h"
+#include "skin/core/skin_registry.h"
+
+namespace app_test {
+namespace {
+
+using MainWindowStartTest = ShellTest;
+
+bool Attached(forms::Unit& records)
+{
+    DbRecordSet* set = records.RecordSet();
+    const bool opened = set && set->OpenSql("select count(*) from SC");
+    if (opened)
+        set->Close();
+    return opened;
+}
+
+TEST_F(MainWindowStartTest, OpensSkinnedOnPageZeroWithTheSavedSurnameAndTheDatabase)
+{
+    LayOutDataFolder("欧阳", true);
+    ASSERT_TRUE(OpenMainWindow());
+    HWND window = window_->Window();
+    EXPECT_TRUE(IsWindowVisible(window));
+    EXPECT_EQ(0, MainPage());
+    EXPECT_EQ("欧阳", Unit("编辑框_姓1").Text());
+    EXPECT_EQ("欧阳", g_surname);
+    EXPECT_TRUE(Unit("数据库连接1").Connection()->IsOpen());
+    EXPECT_TRUE(Attached(Unit("记录集3")));
+    EXPECT_FALSE(Attached(Unit("记录集1"))) << "the other record sets are attached by their users";
+    EXPECT_EQ("Data\\config.ini", g_configPath);
+
+    // The skin paints caption and border of the frameless window.
+    EXPECT_EQ(0, GetWindowLongPtrA(window, GWL_STYLE) & WS_CAPTION);
+    const SkinFormRecord* form = SkinFormAt(FindSkinnedWindow(window));
+    ASSERT_NE(form, nullptr);
+    EXPECT_EQ(120, form->captionHeight);
+    EXPECT_EQ(5, form->statusHeight);
+    EXPECT_TRUE(form->captionGradient);
+    EXPECT_TRUE(form->resizable);
+    std::vector<std::string> tips;
+    for (const auto& button : form->captionButtons)
+        tips.push_back(button->tipText);
+    EXPECT_EQ((std::vector<std::string>{"换皮肤", "最小化", "最大化", "关闭"}), tips);
+
+    // The data folder is marked as the program leaves it for the user.
+    const DWORD attributes = GetFileAttributesA(DataFolder().c_str());
+    ASSERT_NE(INVALID_FILE_ATTRIBUTES, attributes);
+    EXPECT_TRUE(attributes & FILE_ATTRIBUTE_DIRECTORY);
+    EXPECT_TRUE(attributes & FILE_ATTRIBUTE_HIDDEN) << std::hex << attributes;
+    EXPECT_TRUE(attributes & FILE_ATTRIBUTE_SYSTEM) << std::hex << attributes;
+
+    Unit("超级列表框1").AppendRow({"欧阳晨曦【 92分】"});
+    forms::ProcessPendingMessages();  // the list repaints its new rows then
+    EXPECT_FALSE(SaveWindowScreenshot(window, "main-window.png").empty());
+}
+
+TEST_F(MainWindowStartTest, WithoutSettingsOrDatabaseItStillWorks)
+{
+    LayOutDataFolder(nullptr, false);
+    g_surname = "旧";
+    ASSERT_TRUE(OpenMainWindow());
+    EXPECT_TRUE(IsWindowVisible(window_->Window()));
+    EXPECT_EQ(0, MainPage());
+    EXPECT_EQ("", Unit("编辑框_姓1").Text());
+    EXPECT_EQ("", g_surname);
+    EXPECT_FALSE(Unit("数据库连接1").Connection()->IsOpen());
+    EXPECT_FALSE(Attached(Unit("记录集3")));
+
+    // The generator of page 0 runs all the same.
+    Unit("编辑框_姓1").SetText("李");
+    SendMessageA(Unit("按钮生成").Window(), BM_CLICK, 0, 0);
+    EXPECT_EQ("暂停", Unit("按钮生成").Text());
+    EXPECT_TRUE(forms_test::PumpUntil([&] { return Unit("超级列表框1").RowCount() >= 3; }));
+    SendMessageA(Unit("按钮停止").Window(), BM_CLICK, 0, 0);
+}
+
+TEST_F(MainWindowStartTest, MarkedDataFolderStillTakesWrites)
+{
+    LayOutDataFolder("张", true);
+    ASSERT_TRUE(OpenMainWindow());
+    ASSERT_NE(0u, GetFileAttributesA(DataFolder().c_str()) & FILE_ATTRIBUTE_HIDDEN);
+
+    EXPECT_TRUE(SaveSurnameSetting("诸葛"));
+    EXPECT_EQ("诸葛", ReadSurnameSetting());
+    EXPECT_TRUE(IniWrite(SettingsFilePath(), "年月日", "年", "2012"));
+    const std::string fresh = DataFolder() + "\\新文件.txt";
+    HANDLE file = CreateFileA(fresh.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
+    EXPECT_NE(INVALID_HANDLE_VALUE, file) << "a new file in the folder";
+    CloseHandle(file);
+    DeleteFileA(fresh.c_str());
+
+    DbConnection* connection = Unit("数据库连接1").Connection();
+    ASSERT_TRUE(connection->Execute("create table mz (id integer, name text)"));
+    EXPECT_TRUE(connection->Execute("insert into mz values (1, ?)", {"张晨曦"}));
+    DbRecordSet* favourites = Unit("记录集3").RecordSet();
+    ASSERT_TRUE(favourites->OpenTable("mz"));
+    ASSERT_TRUE(favourites->AddNew());
+    EXPECT_TRUE(favourites->SetField(1, "张明远"));
+    EXPECT_TRUE(favourites->Update());
+    favourites->Close();
+}
+
+TEST_F(MainWindowStartTest, MayCloseStopsTheWorkersThenClosesRecordSetsAndConnection)
+{
+    LayOutDataFolder("张", true);
+    ASSERT_TRUE(OpenMainWindow());
+    DbRecordSet* favourites = Unit("记录集3").RecordSet();
+    ASSERT_TRUE(favourites->OpenSql("select * from SC"));
+    Unit("高级选择夹1").SetCurrentPage(1);
+    Unit("编辑框名字").SetText(std::string(BoyNameChars).substr(0, 160));  // 6,400 rows
+    SendMessageA(Unit("按钮生成").Window(), BM_CLICK, 0, 0);
+    ASSERT_EQ(1, RunningGeneratorWorkers());
+
+    forms::Event close{*window_, window_->Self(), forms::EventKind::MayClose};
+    OnMainWindowQueryClose(close);
+    EXPECT_TRUE(close.allow);
+    EXPECT_EQ(0, RunningGeneratorWorkers());
+    EXPECT_FALSE(favourites->IsOpen());
+    EXPECT_FALSE(Unit("数据库连接1").Connection()->IsOpen());
+
+    // Closing for real: the same handler, then the window goes and its destroy handler, which asks for
+    // the window's destruction again, changes nothing.
+    const int open = forms::OpenFormCount();
+    EXPECT_TRUE(window_->Close());
+    EXPECT_EQ(open - 1, forms::OpenFormCount());
+    EXPECT_EQ(0, SkinFormCount());
+    window_ = nullptr;
+}
+
+}  // namespace
+}  // namespace app_test
