@@ -110,6 +110,21 @@ LRESULT Erase(HWND control, const SkinListControlRecord& record, WPARAM wParam, 
     return CallRecordedProc(record.previousProc, control, WM_ERASEBKGND, wParam, lParam);
 }
 
+// The control's visible children (a list view's header) left out of a context of its client area:
+// they paint themselves. ExcludeChildrenFromClip clamps to a known client size, which a list control
+// has not, and would leave them in.
+HDC ExcludeOwnChildren(HWND control, HDC dc)
+{
+    HWND child = nullptr;
+    while ((child = FindWindowExA(control, child, nullptr, nullptr)) != nullptr) {
+        if (!IsWindowVisible(child))
+            continue;
+        const RECT r = GetRectInAncestorClient(child);
+        ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
+    }
+    return dc;
+}
+
 // The tree draws itself, its background the key colour, into a scratch context; what it drew is laid
 // over the veiled background.
 void PaintTree(HWND control, SkinListControlRecord& record, LPARAM lParam)
@@ -121,7 +136,7 @@ void PaintTree(HWND control, SkinListControlRecord& record, LPARAM lParam)
     if (scratch && veiled) {
         CallRecordedProc(record.previousProc, control, WM_PAINT, reinterpret_cast<WPARAM>(scratch), lParam);
         KeyedCopy(veiled, 0, 0, rc.right, rc.bottom, scratch, 0, 0, kKey);
-        HDC screen = ExcludeChildrenFromClip(control);
+        HDC screen = ExcludeOwnChildren(control, GetDC(control));
         BitBlt(screen, 0, 0, rc.right, rc.bottom, veiled, 0, 0, SRCCOPY);
         BlitToControl(control, veiled);
         ReleaseDC(control, screen);
@@ -144,7 +159,7 @@ void PaintOverVeil(HWND control, SkinListControlRecord& record, LPARAM lParam)
     CallRecordedProc(record.previousProc, control, WM_PAINT, reinterpret_cast<WPARAM>(veiled), lParam);
     // The children (a list view's header) keep what they show: repainting them over the picture
     // would cost each list paint a header paint.
-    BitBlt(ExcludeChildrenFromClip(control, dc), 0, 0, rc.right, rc.bottom, veiled, 0, 0, SRCCOPY);
+    BitBlt(ExcludeOwnChildren(control, dc), 0, 0, rc.right, rc.bottom, veiled, 0, 0, SRCCOPY);
     BlitToControl(control, veiled);
     EndPaint(control, &ps);
     ReleaseMemoryDC(veiled);

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "gdiplus/gdip_graphics.h"
 #include "gdiplus/gdip_test_support.h"
@@ -331,4 +332,30 @@ TEST_F(ListFamilyTest, HeaderHitTestsContentPlaceHoverAndTheLastItem)
     EXPECT_EQ(place.right, client.right);
     EXPECT_EQ(last.width, 70) << "the separator stays at the item's own edge";
     EXPECT_EQ(last.drawnWidth, client.right - 140);
+}
+
+TEST_F(ListFamilyTest, AListPaintLeavesItsHeaderAsTheHeaderPaintedIt)
+{
+    ScopedWindow form(CreateFrameForm(20, 20, 400, 300, 0, false));
+    HWND view = AddReportList(form, 10, 40);
+    HWND tree = CreateControl(form, WC_TREEVIEWA, "", 300, 40, 90, 80, WS_BORDER);
+    HWND treeChild = CreateControl(tree, "Static", "", 5, 5, 40, 12);
+    ShowSkinnedForm(form);
+    ParkCursor();
+    HWND header = ListView_GetHeader(view);
+    const auto row = [](HWND window, int y) {
+        std::vector<uint32_t> pixels;
+        for (int x = 2; x < 40; x += 3)
+            pixels.push_back(WindowPixel(window, x, y));
+        return pixels;
+    };
+    RedrawWindow(header, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    RedrawWindow(treeChild, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    const std::vector<uint32_t> headerRow = row(header, 9);
+    const std::vector<uint32_t> childRow = row(treeChild, 6);
+    for (HWND list : {view, tree}) {
+        RedrawWindow(list, nullptr, nullptr, RDW_INVALIDATE | RDW_NOCHILDREN | RDW_UPDATENOW);
+        EXPECT_EQ(row(header, 9), headerRow);
+        EXPECT_EQ(row(treeChild, 6), childRow);
+    }
 }
