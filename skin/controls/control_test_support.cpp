@@ -172,6 +172,18 @@ uint32_t WindowPixel(HWND control, int x, int y)
     return (static_cast<uint32_t>(GetRValue(c)) << 16) | (GetGValue(c) << 8) | GetBValue(c);
 }
 
+int CountKeyPixels(HWND control)
+{
+    constexpr uint32_t kKey = 0xFF00FF;
+    RECT r = {};
+    GetWindowRect(control, &r);
+    int count = 0;
+    for (int y = 0; y < r.bottom - r.top; y += 2)
+        for (int x = 0; x < r.right - r.left; x += 2)
+            count += (BackBufferWindowPixel(control, x, y) == kKey) + (WindowPixel(control, x, y) == kKey);
+    return count;
+}
+
 int ColourDistance(uint32_t a, uint32_t b)
 {
     int d = 0;

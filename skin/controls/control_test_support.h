@@ -54,6 +54,9 @@ void BlankBackBufferWindow(HWND control, uint32_t rgb = kBlankPatch);
 uint32_t FramePixel(HWND control, int x, int y);
 // 0xRRGGBB of a pixel of the control's window DC, border included.
 uint32_t WindowPixel(HWND control, int x, int y);
+// How many pixels of the key colour 0xFF00FF the control's window rectangle shows in its form's back
+// buffer and on the screen, every second pixel of every second row looked at.
+int CountKeyPixels(HWND control);
 
 // 0xRRGGBB of a pixel of the picture the push-button painter makes of the registered button in that
 // state over what lies behind it.

@@ -262,18 +262,8 @@ TEST_F(ListFamilyTest, NoKeyColourLeftAfterListFramePaints)
     PaintListControlFrame(n, ListIndexOf(n, view), true, false);
     PaintListControlFrame(n, ListIndexOf(n, tree), false, true);
     RedrawWindow(tree, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
-    for (HWND control : {view, tree}) {
-        RECT r = {};
-        GetWindowRect(control, &r);
-        int keyed = 0, onScreen = 0;
-        for (int y = 0; y < r.bottom - r.top; y += 2)
-            for (int x = 0; x < r.right - r.left; x += 2) {
-                keyed += BackBufferWindowPixel(control, x, y) == kKey;
-                onScreen += WindowPixel(control, x, y) == kKey;
-            }
-        EXPECT_EQ(keyed, 0);
-        EXPECT_EQ(onScreen, 0);
-    }
+    for (HWND control : {view, tree})
+        EXPECT_EQ(CountKeyPixels(control), 0);
 }
 
 TEST_F(ListFamilyTest, HeaderHitTestsContentPlaceHoverAndTheLastItem)
