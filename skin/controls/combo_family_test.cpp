@@ -155,6 +155,9 @@ TEST_F(ComboFamilyTest, HoverTextAndTheEditFieldsBrush)
     ValidateRect(dropDown, nullptr);
     SendMessageA(dropDown, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("李娜"));
     EXPECT_TRUE(GetUpdateRect(dropDown, &update, FALSE));
+    UpdateWindow(dropList);
+    SendMessageA(dropList, WM_SETTEXT, 0, reinterpret_cast<LPARAM>("李娜"));
+    EXPECT_FALSE(GetUpdateRect(dropList, &update, FALSE)) << "a drop-down list paints its text itself";
 
     // The edit field's pattern brush replaces the pair it had.
     HWND field = FindWindowExA(dropDown, nullptr, "Edit", nullptr);
