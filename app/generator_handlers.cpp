@@ -127,6 +127,10 @@ void OnGenerateButtonClick(forms::Event& event)
         if (present)
             ShowEnglishNames(form);
         break;
+    case 6:
+        if (present)
+            StartPoemModeNaming(form);
+        break;
     case 7:
         StartNicknameGeneration(form);
         break;

@@ -2,15 +2,19 @@
 
 #include <windows.h>
 
-#include <cstdio>
+#include <iterator>
 
 #include "app/about_window.h"
+#include "app/favourites_page.h"
 #include "app/generator_handlers.h"
 #include "app/main_window_events.h"
 #include "app/main_window_fun_page.h"
 #include "app/main_window_layout.h"
 #include "app/main_window_navigation.h"
+#include "app/main_window_poem_page.h"
 #include "app/main_window_remote.h"
+#include "app/persisted_inputs.h"
+#include "app/result_list_menus.h"
 
 namespace {
 
@@ -28,8 +32,6 @@ constexpr int kInputGroupHeight = 146;     // 分组框18
 constexpr int kMainTabsTop = kInputGroupTop + kInputGroupHeight;
 constexpr int kMainTabsHeight = kWindowHeight - kNavBarHeight - kInputGroupHeight - 25;
 constexpr int kCollectedGroupWidth = 200;  // 分组框13
-constexpr int kPoemTitleListWidth = 180;   // 超级列表框诗词标题
-constexpr int kPoemTextHeight = 60;        // 编辑框诗内容
 
 // Unit ids of MainWindow. Containers first, then their contents.
 enum : int {
@@ -40,7 +42,6 @@ enum : int {
     kSideListPanel = 5,       // 画板5
     kFeatureTabs = 6,         // 高级选择夹2
     kCollectedGroup = 7,      // 分组框13
-    kPoemPickerGroup = 8,     // 分组框1
     kHelpLabel = 9,           // 透明标签使用帮助
     kGenerateButton = 10,
     kStopButton,
@@ -63,23 +64,28 @@ enum : int {
     kTrayMenu,
     kSoftwareUpdateItem,
     kScoringPageGroup,        // 分组框3
-    kFirstFreeId,
+    kSurnameEdit,             // 编辑框_姓1
+    kYearCombo,               // 组合框年1 ... 组合框分1
+    kMonthCombo,
+    kDayCombo,
+    kHourCombo,
+    kMinuteCombo,
+    kExportButton,            // 按钮导出
+    kRandomNamesList,         // 超级列表框1
+    kCombinationList,         // 组合模式_超级列表框
+    kFavouritesList,          // 超级列表框3
+    kResultListMenu,          // 右键菜单, its items follow
+    kSavedListMenu = kResultListMenu + 5,  // 右键菜单1, its items follow
+    kFirstFreeId = kSavedListMenu + 4,
 };
 
-std::vector<std::string> Numbers(int from, int to, int width)
+// Plain decimal numbers: the surname's change sets the combos to such texts.
+std::vector<std::string> Numbers(int from, int to)
 {
     std::vector<std::string> items;
-    for (int n = from; n <= to; ++n) {
-        char text[16];
-        std::snprintf(text, sizeof text, "%0*d", width, n);
-        items.push_back(text);
-    }
+    for (int n = from; n <= to; ++n)
+        items.push_back(std::to_string(n));
     return items;
-}
-
-std::string Padded(int n, int width)
-{
-    return Numbers(n, n, width)[0];
 }
 
 void AddInputGroup(std::vector<forms::UnitDef>& units, int& id)
@@ -92,27 +98,28 @@ void AddInputGroup(std::vector<forms::UnitDef>& units, int& id)
     auto in = [&](forms::UnitDef def) { units.push_back(def.In(kInputGroup)); };
     // Surname, sex and birth.
     in(Define(UnitKind::Label, id++, "标签姓", {12, 26, 40, 18}, "姓氏："));
-    in(Define(UnitKind::Edit, id++, "编辑框_姓1", {52, 22, 70, 22}));
+    in(Define(UnitKind::Edit, kSurnameEdit, "编辑框_姓1", {52, 22, 70, 22}));
     in(Define(UnitKind::Label, id++, "标签性别", {140, 26, 40, 18}, "性别："));
     in(Define(UnitKind::RadioBox, id++, "单选框选择男", {180, 22, 40, 22}, "男").Flags(forms::kGroupStart | forms::kChecked));
     in(Define(UnitKind::RadioBox, id++, "单选框选择女", {222, 22, 40, 22}, "女"));
     in(Define(UnitKind::Label, id++, "标签出生", {280, 26, 70, 18}, "出生时间："));
     struct Part {
+        int id;
         const char* combo;
         const char* unit;
         std::vector<std::string> items;
         std::string now;
         int width;
     } parts[] = {
-        {"组合框年1", "年", Numbers(1901, 2099, 4), Padded(now.wYear, 4), 62},
-        {"组合框月1", "月", Numbers(1, 12, 2), Padded(now.wMonth, 2), 44},
-        {"组合框日1", "日", Numbers(1, 31, 2), Padded(now.wDay, 2), 44},
-        {"组合框时1", "时", Numbers(0, 23, 2), Padded(now.wHour, 2), 44},
-        {"组合框分1", "分", Numbers(0, 59, 2), Padded(now.wMinute, 2), 44},
+        {kYearCombo, "组合框年1", "年", Numbers(1901, 2099), std::to_string(now.wYear), 62},
+        {kMonthCombo, "组合框月1", "月", Numbers(1, 12), std::to_string(now.wMonth), 44},
+        {kDayCombo, "组合框日1", "日", Numbers(1, 31), std::to_string(now.wDay), 44},
+        {kHourCombo, "组合框时1", "时", Numbers(0, 23), std::to_string(now.wHour), 44},
+        {kMinuteCombo, "组合框分1", "分", Numbers(0, 59), std::to_string(now.wMinute), 44},
     };
     int x = 350;
     for (const Part& part : parts) {
-        in(Define(UnitKind::ComboBox, id++, part.combo, {x, 22, part.width, 22}, part.now)
+        in(Define(UnitKind::ComboBox, part.id, part.combo, {x, 22, part.width, 22}, part.now)
                .Items(part.items).Flags(forms::kDropDownList));
         x += part.width + 2;
         in(Define(UnitKind::Label, id++, std::string("标签") + part.unit, {x, 26, 16, 18}, part.unit));
@@ -150,17 +157,14 @@ void AddInputGroup(std::vector<forms::UnitDef>& units, int& id)
     // The buttons, and the element pools the generator carries between presses (never shown).
     in(Define(UnitKind::Button, kGenerateButton, "按钮生成", {800, 30, 96, 34}, "生成"));
     in(Define(UnitKind::Button, kStopButton, "按钮停止", {800, 80, 96, 34}, "停止"));
+    // The export of the names collected on page 0, and its dialog.
+    in(Define(UnitKind::Button, kExportButton, "按钮导出", {690, 80, 96, 34}, "导出自选"));
+    units.push_back(Define(UnitKind::SaveDialog, id++, "通用对话框保存").Filter("*.txt", "txt"));
     for (const char* element : elements)
         in(Define(UnitKind::Edit, id++, std::string("编辑框") + element, {660, 112, 20, 20}).Flags(forms::kHidden));
 }
 
-std::vector<forms::ColumnDef> ScoredNameColumns()
-{
-    return {{"序号", 50}, {"名字", 80}, {"汉字拼音", 150}, {"汉字五行", 90}, {"汉字笔画", 80},
-            {"康熙笔画", 80}, {"五格", 120}, {"评分", 50}};
-}
-
-void AddPages(std::vector<forms::UnitDef>& units, int& id)
+void AddPages(std::vector<forms::UnitDef>& units, std::vector<forms::Binding>& bindings, int& id)
 {
     constexpr int W = kWindowWidth;
     constexpr int H = kMainTabsHeight;
@@ -169,7 +173,7 @@ void AddPages(std::vector<forms::UnitDef>& units, int& id)
     auto on = [&](int page, forms::UnitDef def) { units.push_back(def.In(kMainTabs, page)); };
     // Page 0: the random names, one cell per row (name and score tag), and the names collected by hand.
     constexpr int listWidth = W - kCollectedGroupWidth - 28;
-    on(0, Define(UnitKind::ListView, id++, "超级列表框1", {6, 30, listWidth, H - 45}).Columns({{"宝宝名字", 240}}));
+    on(0, Define(UnitKind::ListView, kRandomNamesList, "超级列表框1", {6, 30, listWidth, H - 45}).Columns({{"宝宝名字", 240}}));
     on(0, Define(UnitKind::GroupBox, kCollectedGroup, "分组框13", {listWidth + 16, 26, kCollectedGroupWidth, H - 40},
                  "自选列表"));
     units.push_back(Define(UnitKind::Edit, id++, "超级编辑框1", {6, 12, kCollectedGroupWidth - 12, H - 40 - 15})
@@ -178,7 +182,7 @@ void AddPages(std::vector<forms::UnitDef>& units, int& id)
     // Page 1: the user's own characters in all combinations.
     on(1, Define(UnitKind::Label, id++, "标签名字", {8, 32, 200, 18}, "请输入备选汉字（可用逗号分开）："));
     on(1, Define(UnitKind::Edit, id++, "编辑框名字", {8, 52, 200, H - 72}).Flags(forms::kMultiLine | forms::kVScroll));
-    on(1, Define(UnitKind::ListView, id++, "组合模式_超级列表框", {214, 30, W - 200 - 30, H - 50}).Columns(ScoredNameColumns()));
+    on(1, Define(UnitKind::ListView, kCombinationList, "组合模式_超级列表框", {214, 30, W - 200 - 30, H - 50}).Columns(ScoredNameColumns()));
     on(1, Define(UnitKind::Edit, id++, "编辑框临时用", {8, 300, 20, 20}).Flags(forms::kHidden));
     // Page 2: shown while the name-scoring window is open.
     on(2, Define(UnitKind::GroupBox, kScoringPageGroup, "分组框3", {4, 26, 740, 110}, "姓名评测"));
@@ -186,26 +190,15 @@ void AddPages(std::vector<forms::UnitDef>& units, int& id)
                            "在“姓名评测”窗口中输入宝宝的名字，即可得到它的评分和详细的名字报告。")
                         .In(kScoringPageGroup));
     // Page 3: the favourite names kept in the database.
-    on(3, Define(UnitKind::ListView, id++, "超级列表框3", {4, 28, W - 10, H - 50}).Columns(ScoredNameColumns()));
+    on(3, Define(UnitKind::ListView, kFavouritesList, "超级列表框3", {4, 28, W - 10, H - 50}).Columns(ScoredNameColumns()));
     // Page 4: the side list and the feature pages.
     AddFunToolsPage(units, {kMainTabs, 4, W, H, kSideListPanel, kFeatureTabs}, id);
     // Page 5: English names.
     on(5, Define(UnitKind::GroupBox, kEnglishGroup, "分组框5", {4, 28, W - 10, H - 50}, "英文名字（英文名、中文译名、来源、含义）"));
     units.push_back(Define(UnitKind::ListView, id++, "超级列表框取英文名", {5, 16, W - 20, H - 70})
                         .Columns({{"英文名字", 860}}).In(kEnglishGroup));
-    // Page 6: poets, titles, the picked characters and the names made of them; the character picker
-    // shows over the names when a poem is chosen.
-    on(6, Define(UnitKind::ListView, id++, "超级列表框诗人", {4, 50, 130, H - 78}).Columns({{"编号", 40}, {"诗人", 80}}));
-    on(6, Define(UnitKind::ListView, id++, "超级列表框诗词标题", {138, 50, kPoemTitleListWidth, H - 78})
-              .Columns({{"编号", 40}, {"诗词标题", 130}}));
-    constexpr int poemLeft = 138 + kPoemTitleListWidth + 4;
-    constexpr int poemWidth = W - 2 * kPoemTitleListWidth;
-    on(6, Define(UnitKind::Edit, id++, "编辑框诗内容", {poemLeft, 50, poemWidth, kPoemTextHeight})
-              .Flags(forms::kMultiLine | forms::kVScroll));
-    on(6, Define(UnitKind::ListView, id++, "超级列表框诗词模式", {poemLeft, 54 + kPoemTextHeight, poemWidth, H - kPoemTextHeight - 80})
-              .Columns(ScoredNameColumns()));
-    on(6, Define(UnitKind::GroupBox, kPoemPickerGroup, "分组框1", {poemLeft, 50, poemWidth, H - 78}, "请选择下面诗词中的单字")
-              .Flags(forms::kHidden));
+    // Page 6: poems and the names made of their characters.
+    AddPoemPage(units, bindings, {kMainTabs, 6, W, H}, id);
     // Page 7: nicknames in three patterns, and the test of one typed nickname.
     on(7, Define(UnitKind::RadioBox, id++, "单选框AA型", {10, 34, 70, 22}, "AA型").Flags(forms::kGroupStart | forms::kChecked));
     on(7, Define(UnitKind::RadioBox, id++, "单选框小A型", {84, 34, 70, 22}, "小A型"));
@@ -226,14 +219,34 @@ void AddCaptionUnits(std::vector<forms::UnitDef>& units)
                         .Colours(0xFFFFFF));
 }
 
-// The help label's menu, and the window's menus 使用帮助 and 托盘菜单, which the program never pops up
-// but whose items carry the contact and update handlers.
-void AddMenus(std::vector<forms::UnitDef>& units)
+// The help label's menu, the menus of the result lists and of the favourites list, and the window's
+// menus 使用帮助 and 托盘菜单, which the program never pops up but whose items carry the contact and
+// update handlers.
+void AddMenus(std::vector<forms::UnitDef>& units, std::vector<forms::Binding>& bindings)
 {
     units.push_back(Define(UnitKind::Menu, kHelpMenu, "帮助菜单"));
     units.push_back(Define(UnitKind::MenuItem, kHelpContactItem, "帮助菜单联系我们", {}, "联系我们").In(kHelpMenu));
     units.push_back(Define(UnitKind::MenuItem, kHelpUpgradeItem, "帮助菜单软件升级", {}, "软件升级").In(kHelpMenu));
     units.push_back(Define(UnitKind::MenuItem, kHelpHomeItem, "帮助菜单软件主页", {}, "软件主页").In(kHelpMenu));
+    struct ListMenu {
+        int id;
+        const char* name;
+        std::vector<const char*> items;
+        forms::Handler handler;
+    } listMenus[] = {
+        {kResultListMenu, "右键菜单", {std::begin(kResultListMenuCaptions), std::end(kResultListMenuCaptions)},
+         OnResultListMenuClick},
+        {kSavedListMenu, "右键菜单1", {std::begin(kSavedListMenuCaptions), std::end(kSavedListMenuCaptions)},
+         OnSavedListMenuClick},
+    };
+    for (const ListMenu& menu : listMenus) {
+        units.push_back(Define(UnitKind::Menu, menu.id, menu.name));
+        int item = menu.id;
+        for (const char* caption : menu.items) {
+            units.push_back(Define(UnitKind::MenuItem, ++item, std::string(menu.name) + caption, {}, caption).In(menu.id));
+            bindings.push_back({item, forms::EventKind::Click, menu.handler});
+        }
+    }
     units.push_back(Define(UnitKind::Menu, kUseHelpMenu, "使用帮助"));
     units.push_back(Define(UnitKind::MenuItem, kContactUsItem, "联系我们", {}, "联系我们").In(kUseHelpMenu));
     units.push_back(Define(UnitKind::MenuItem, kSoftwareUpgradeItem, "软件升级", {}, "软件升级").In(kUseHelpMenu));
@@ -250,10 +263,11 @@ forms::FormDef MakeMainWindow()
     d.rect = {40, 20, kWindowWidth, kWindowHeight};
     d.flags = forms::kFormFrameless | forms::kFormResizable;
     int id = kFirstFreeId;
+    std::vector<forms::Binding> pageBindings;
     AddCaptionUnits(d.units);
     AddInputGroup(d.units, id);
-    AddPages(d.units, id);
-    AddMenus(d.units);
+    AddPages(d.units, pageBindings, id);
+    AddMenus(d.units, pageBindings);
     d.units.push_back(Define(UnitKind::Timer, kBoy2Timer, "时钟取2个字男名字"));
     d.units.push_back(Define(UnitKind::Timer, kBoy3Timer, "时钟取3个字男名字"));
     d.units.push_back(Define(UnitKind::Timer, kGirl2Timer, "时钟取2个字女名字"));
@@ -261,6 +275,7 @@ forms::FormDef MakeMainWindow()
     d.units.push_back(Define(UnitKind::DbConnection, id++, "数据库连接1"));
     for (const char* records : {"记录集1", "记录集2", "记录集3", "记录集_诗词"})
         d.units.push_back(Define(UnitKind::RecordSet, id++, records));
+    d.units.push_back(Define(UnitKind::DbConnection, id++, "外部数据库1"));  // the poem page's second connection
     using forms::EventKind;
     d.bindings = {
         {0, EventKind::Created, OnMainWindowCreated},
@@ -286,11 +301,31 @@ forms::FormDef MakeMainWindow()
         {kGirl3Timer, EventKind::TimerTick, OnGirlName3Timer},
         {kCustomTestButton, EventKind::Click, OnCustomTestClicked},
         {kNicknameList, EventKind::DoubleClick, OnNicknameListDoubleClick},
+        {kSurnameEdit, EventKind::Changed, OnSurnameEditChanged},
+        {kYearCombo, EventKind::SelectionChanged, OnYearComboChanged},
+        {kMonthCombo, EventKind::SelectionChanged, OnMonthComboChanged},
+        {kDayCombo, EventKind::SelectionChanged, OnDayComboChanged},
+        {kHourCombo, EventKind::SelectionChanged, OnHourComboChanged},
+        {kMinuteCombo, EventKind::SelectionChanged, OnMinuteComboChanged},
+        {kExportButton, EventKind::Click, OnExportButtonClicked},
+        {kRandomNamesList, EventKind::RightPress, OnResultListRightPress},
+        {kRandomNamesList, EventKind::DoubleClick, OnRandomNamesDoubleClick},
+        {kCombinationList, EventKind::RightPress, OnResultListRightPress},
+        {kCombinationList, EventKind::DoubleClick, OnCombinationListDoubleClick},
+        {kFavouritesList, EventKind::RightPress, OnSavedListRightPress},
+        {kFavouritesList, EventKind::DoubleClick, OnSavedListDoubleClicked},
     };
+    d.bindings.insert(d.bindings.end(), pageBindings.begin(), pageBindings.end());
     return d;
 }
 
 }  // namespace
+
+std::vector<forms::ColumnDef> ScoredNameColumns()
+{
+    return {{"序号", 50}, {"名字", 80}, {"汉字拼音", 150}, {"汉字五行", 90}, {"汉字笔画", 80},
+            {"康熙笔画", 80}, {"五格", 120}, {"评分", 50}};
+}
 
 const forms::FormDef& MainWindowDefinition()
 {

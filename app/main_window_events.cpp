@@ -1,9 +1,11 @@
 #include "app/main_window_events.h"
 
+#include "app/favourites_page.h"
 #include "app/generator_workers.h"
 #include "app/main_window_remote.h"
 #include "app/main_window_scoring.h"
 #include "app/main_window_ui.h"
+#include "app/poem_page.h"
 #include "app/report_window_main_units.h"
 #include "app/settings_file.h"
 #include "db/database.h"
@@ -36,7 +38,7 @@ void OnMainWindowCreated(forms::Event& event)
 void OnMainTabChanged(forms::Event& event)
 {
     event.form.Get("按钮生成").SetText("生成");
-    // The favourites list is refreshed here too once the favourites come (RefreshFavouritesList).
+    RefreshFavouritesList(event.form);
 }
 
 void OnMainWindowQueryClose(forms::Event& event)
@@ -57,7 +59,7 @@ void OnMainWindowDestroy(forms::Event& event)
     // the units and the connection it uses.
     StopGeneratorWorkers();
     ReleaseMainWindowTalents();
-    // The poem picker's run-time check boxes go here once the poem browser comes (g_pickerCheckBoxes).
+    DestroyPickerCheckBoxes(event.form);
     // The window's own destruction is under way; asking for it again does nothing.
     event.form.Destroy();
 }

@@ -3,7 +3,9 @@
 #include "app/about_window.h"
 #include "app/birth_chart_window.h"
 #include "app/calendar_window.h"
+#include "app/favourites_page.h"
 #include "app/main_window_fun_page.h"
+#include "app/poem_page.h"
 #include "app/report_window_main_units.h"
 #include "app/scoring_window.h"
 #include "app/update_check.h"
@@ -12,24 +14,23 @@
 namespace {
 
 struct NavItem {
-    bool guarded;     // inert while 按钮生成 is disabled
-    int page;         // page of 高级选择夹1 to show, -1 none
-    bool (*open)();   // window to open after that, or null
+    bool guarded;                    // inert while 按钮生成 is disabled
+    void (*before)(forms::Form&);    // runs before the page shows, or null
+    int page;                        // page of 高级选择夹1 to show, -1 none
+    void (*after)(forms::Form&);     // runs once the page shows, or null
+    bool (*open)();                  // window to open after that, or null
 };
 
 // In the bar's order. Item 2's window shows page 2 itself; item 8 leaves the page as it is.
-// Still to come with the favourites and the poem browser: item 3 refreshes the favourites list before
-// its page shows (RefreshFavouritesList), item 5 lists the Tang poets after its page shows
-// (ListTangPoets).
 const NavItem kNavItems[] = {
-    {true, 0, nullptr},                    // 宝宝取名
-    {false, -1, OpenNameScoringWindow},    // 姓名评测
-    {false, 3, nullptr},                   // 自选列表
-    {true, 1, nullptr},                    // 组合模式
-    {true, 6, nullptr},                    // 诗词模式
-    {true, 5, nullptr},                    // 取英文名
-    {true, 7, nullptr},                    // 取小名
-    {false, -1, OpenBirthChartWindow},     // 生辰八字
+    {true, nullptr, 0, nullptr, nullptr},                   // 宝宝取名
+    {false, nullptr, -1, nullptr, OpenNameScoringWindow},   // 姓名评测
+    {false, RefreshFavouritesList, 3, nullptr, nullptr},    // 自选列表
+    {true, nullptr, 1, nullptr, nullptr},                   // 组合模式
+    {true, nullptr, 6, ListTangPoets, nullptr},             // 诗词模式
+    {true, nullptr, 5, nullptr, nullptr},                   // 取英文名
+    {true, nullptr, 7, nullptr, nullptr},                   // 取小名
+    {false, nullptr, -1, nullptr, OpenBirthChartWindow},    // 生辰八字
 };
 constexpr int kNavItemCount = static_cast<int>(sizeof kNavItems / sizeof kNavItems[0]);
 
@@ -57,8 +58,12 @@ void OnNavBarClicked(int item)
     const NavItem& nav = kNavItems[item - 1];
     if (nav.guarded && !main->Get("按钮生成").Enabled())
         return;
+    if (nav.before)
+        nav.before(*main);
     if (nav.page >= 0)
         main->Get("高级选择夹1").SetCurrentPage(nav.page);
+    if (nav.after)
+        nav.after(*main);
     if (nav.open)
         nav.open();
 }

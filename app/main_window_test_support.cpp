@@ -1,5 +1,7 @@
 #include "app/main_window_test_support.h"
 
+#include "app/list_view_cells.h"
+
 #include "app/generator_workers.h"
 #include "app/main_window_definition.h"
 #include "app/main_window_scoring.h"
@@ -43,11 +45,7 @@ void MainWindowTest::Click(const std::string& name)
 
 std::vector<std::string> MainWindowTest::Column(const std::string& list, int column)
 {
-    std::vector<std::string> cells;
-    forms::Unit& unit = Unit(list);
-    for (int row = 0; row < unit.RowCount(); ++row)
-        cells.push_back(unit.Cell(row, column));
-    return cells;
+    return ColumnCells(Unit(list), column);
 }
 
 bool SaveScreenshot(HWND window, const std::string& fileName)

@@ -1,0 +1,355 @@
+// MainWindow's favourites under Wine: 加入列表 on the scored lists stores the name and says so (not for
+// an empty selection, and a failing save says 增加失败); the favourites list, its row keys and its
+// deletes; the result lists' menus by page, their double-clicks and right presses; the export of the
+// collected names; and the surname and birth combos in the settings file.
+#include <gtest/gtest.h>
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <cstdio>
+
+#include "app/clipboard_text.h"
+#include "app/favourites_page.h"
+#include "app/main_window_navigation.h"
+#include "app/main_window_scoring.h"
+#include "app/page_test_support.h"
+#include "app/settings_file.h"
+#include "naming/generation_state.h"
+#include "naming/name_score.h"
+#include "naming/report_input.h"
+#include "runtime/datetime.h"
+#include "runtime/files.h"
+#include "runtime/ini.h"
+#include "runtime/text.h"
+#include "skin/core/screenshot.h"
+
+namespace app_test {
+namespace {
+
+using Texts = std::vector<std::string>;
+
+class FavouritesPageTest : public PageTest {
+protected:
+    std::string FreshTag(const std::string& name) { return ScoreTag(ScoreName(MainWindowTalents(), name)); }
+    Texts& Messages() { return forms_test::Log().messages; }
+};
+
+TEST_F(FavouritesPageTest, AddToListStoresTheSelectedNameAndSaysWhetherItWasStored)
+{
+    for (int page : {1, 6}) {
+        SCOPED_TRACE(page);
+        const std::string list = page == 1 ? "组合模式_超级列表框" : "超级列表框诗词模式";
+        Unit("高级选择夹1").SetCurrentPage(page);
+        AppendScoredRows(list, {"张子轩", "张浩然"});
+        Messages().clear();
+        Unit(list).SelectRow(1);
+        Choose("右键菜单加入列表");
+        EXPECT_EQ(Texts{"|增加成功"}, Messages());
+
+        // No row selected: nothing stored, nothing shown.
+        Unit(list).SelectRow(-1);
+        Choose("右键菜单加入列表");
+        EXPECT_EQ(1u, Messages().size());
+
+        // A save the database refuses is not reported as stored.
+        ASSERT_TRUE(database_.db.Execute("create trigger refuse before insert on mz begin select raise(abort, 'full'); end"));
+        Unit(list).SelectRow(0);
+        Choose("右键菜单加入列表");
+        EXPECT_EQ((Texts{"|增加成功", "|增加失败"}), Messages());
+        ASSERT_TRUE(database_.db.Execute("drop trigger refuse"));
+        Unit(list).DeleteAllRows();
+    }
+    EXPECT_EQ((Texts{"张浩然", "张浩然"}), StoredFavourites());
+}
+
+TEST_F(FavouritesPageTest, ListCountsRowsFromZeroAndDeletesEachRowsOwnRecord)
+{
+    for (const char* name : {"", "张三丰", "王五", "李四", "赵六"})
+        ASSERT_TRUE(database_.db.Execute("insert into mz (名字) values (?)", {name}));
+    ASSERT_TRUE(g_seenTexts.Add("王五"));  // produced by a generator earlier in the run
+
+    OnNavBarClicked(3);
+    ASSERT_EQ(3, MainPage());
+    forms::Unit& list = Unit("超级列表框3");
+    ASSERT_EQ(3, list.RowCount());
+    const Texts names = {"张三丰", "李四", "赵六"};
+    for (int row = 0; row < 3; ++row) {
+        const ScoredNameRow expected = MakeScoredNameRow(MainWindowTalents(), IntToText(row), names[row]);
+        EXPECT_EQ(ScoredNameRowCells(expected), Row("超级列表框3", row));
+    }
+    EXPECT_EQ(2, g_loopIndex);
+    RefreshFavouritesList(*window_);  // lists nothing twice
+    EXPECT_EQ(3, list.RowCount());
+    list.SelectRow(0);
+    forms::ProcessPendingMessages();
+    EXPECT_FALSE(SaveWindowScreenshot(window_->Window(), "favourites-page.png").empty());
+
+    // Row 1 stands after two skipped records (the empty name and 王五): its own record goes.
+    list.SelectRow(1);
+    Choose("右键菜单1删除此名");
+    EXPECT_EQ((Texts{"", "张三丰", "王五", "赵六"}), StoredFavourites());
+    EXPECT_EQ((Texts{"张三丰", "赵六"}), Column("超级列表框3", 1));
+    list.SelectRow(-1);
+    Choose("右键菜单1删除此名");
+    EXPECT_EQ(4u, StoredFavourites().size());
+
+    // 查看评分 and the double-click: the report of the name scored afresh.
+    list.SelectRow(1);
+    Choose("右键菜单1查看评分");
+    EXPECT_EQ("赵六" + FreshTag("赵六"), g_reportInput);
+    EXPECT_TRUE(CloseOpenedReport());
+
+    Choose("右键菜单1删除全部");
+    EXPECT_TRUE(StoredFavourites().empty());
+    EXPECT_EQ(0, list.RowCount());
+    // A name stored again after its delete shows only in the next run: it is in the seen set now.
+    Unit("高级选择夹1").SetCurrentPage(1);
+    AppendScoredRows("组合模式_超级列表框", {"张三丰"});
+    Unit("组合模式_超级列表框").SelectRow(0);
+    Choose("右键菜单加入列表");
+    Choose("右键菜单查看自选");
+    EXPECT_EQ(3, MainPage());
+    EXPECT_EQ(Texts{"张三丰"}, StoredFavourites());
+    EXPECT_EQ(0, list.RowCount());
+}
+
+TEST_F(FavouritesPageTest, PageZeroMenuCopiesAndCollectsTheRowWithItsTag)
+{
+    forms::Unit& list = Unit("超级列表框1");
+    list.AppendRow({"张三丰【 95分】"});
+    list.AppendRow({"张晨曦【100分】"});
+    ASSERT_TRUE(SetClipboardText(window_->Window(), "旧"));
+    list.SelectRow(-1);
+    for (const char* item : {"右键菜单名字评分", "右键菜单复制此名", "右键菜单加入列表"})
+        Choose(item);
+    EXPECT_EQ(nullptr, forms::FindForm("NameReportWindow"));
+    EXPECT_EQ("旧", GetClipboardText(window_->Window()));
+    EXPECT_TRUE(Messages().empty());
+    EXPECT_EQ("", Unit("超级编辑框1").Text());
+
+    list.SelectRow(0);
+    Choose("右键菜单复制此名");
+    EXPECT_EQ("张三丰【 95分】", GetClipboardText(window_->Window()));
+    EXPECT_EQ(Texts{"复制|复制成功"}, Messages());
+    Choose("右键菜单加入列表");
+    Choose("右键菜单加入列表");
+    list.SelectRow(1);
+    Choose("右键菜单加入列表");
+    EXPECT_EQ("张三丰【 95分】\r\n张晨曦【100分】\r\n", Unit("超级编辑框1").Text());
+
+    Choose("右键菜单名字评分");
+    EXPECT_EQ("张晨曦【100分】", g_reportInput);
+    EXPECT_FALSE(IsWindowVisible(window_->Window())) << "the report hides the main window";
+    EXPECT_TRUE(CloseOpenedReport());
+    EXPECT_TRUE(IsWindowVisible(window_->Window()));
+    Choose("右键菜单查看自选");
+    EXPECT_EQ(3, MainPage());
+    EXPECT_TRUE(StoredFavourites().empty()) << "page 0 collects, it does not store";
+}
+
+TEST_F(FavouritesPageTest, PagesOneAndSixReportByTheirScoreColumnAndCopyOrReport)
+{
+    ASSERT_TRUE(SetClipboardText(window_->Window(), "旧"));
+    Unit("高级选择夹1").SetCurrentPage(1);
+    AppendScoredRows("组合模式_超级列表框", {"张子轩"}, "77");
+    Unit("组合模式_超级列表框").SelectRow(0);
+    Choose("右键菜单名字评分");
+    EXPECT_EQ("张子轩【 77分】", g_reportInput);
+    EXPECT_TRUE(CloseOpenedReport());
+    Choose("右键菜单复制此名");  // on page 1 it opens the report, scored afresh
+    EXPECT_EQ("张子轩" + FreshTag("张子轩"), g_reportInput);
+    EXPECT_TRUE(CloseOpenedReport());
+    EXPECT_EQ("旧", GetClipboardText(window_->Window()));
+
+    Unit("高级选择夹1").SetCurrentPage(6);
+    AppendScoredRows("超级列表框诗词模式", {"张明月"}, "100");
+    forms::Unit& poemNames = Unit("超级列表框诗词模式");
+    poemNames.SelectRow(0);
+    Choose("右键菜单名字评分");
+    EXPECT_EQ("张明月【100分】", g_reportInput);
+    EXPECT_TRUE(CloseOpenedReport());
+    Choose("右键菜单复制此名");
+    EXPECT_EQ("张明月", GetClipboardText(window_->Window()));
+    EXPECT_EQ(Texts{"|复制成功"}, Messages());
+
+    poemNames.SelectRow(-1);
+    Choose("右键菜单名字评分");
+    EXPECT_EQ("【 分】", g_reportInput) << "the hand-off is replaced, but nothing opens";
+    EXPECT_FALSE(CloseOpenedReport());
+    Choose("右键菜单复制此名");
+    EXPECT_EQ(1u, Messages().size());
+}
+
+// A point inside the row, as the mouse messages carry it.
+LPARAM RowPoint(HWND list, int row)
+{
+    RECT item = {};
+    item.left = LVIR_BOUNDS;
+    SendMessageA(list, LVM_GETITEMRECT, row, reinterpret_cast<LPARAM>(&item));
+    return MAKELPARAM(item.left + 20, (item.top + item.bottom) / 2);
+}
+
+// A double-click on a row as the mouse gives it.
+void DoubleClickRow(HWND list, int row)
+{
+    const LPARAM at = RowPoint(list, row);
+    SendMessageA(list, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageA(list, WM_LBUTTONUP, 0, at);
+    SendMessageA(list, WM_LBUTTONDBLCLK, MK_LBUTTON, at);
+    SendMessageA(list, WM_LBUTTONUP, 0, at);
+}
+
+TEST_F(FavouritesPageTest, DoubleClicksOpenTheReportOfTheRowAndNoneWithoutARow)
+{
+    forms::Unit& random = Unit("超级列表框1");
+    random.AppendRow({"张三丰【 95分】"});
+    DoubleClickRow(random.Window(), 0);
+    EXPECT_EQ("张三丰【 95分】", g_reportInput);
+    EXPECT_TRUE(CloseOpenedReport());
+
+    Unit("高级选择夹1").SetCurrentPage(1);
+    AppendScoredRows("组合模式_超级列表框", {"张子轩", "张浩然"}, "12");
+    DoubleClickRow(Unit("组合模式_超级列表框").Window(), 1);
+    EXPECT_EQ("张浩然" + FreshTag("张浩然"), g_reportInput);
+    EXPECT_TRUE(CloseOpenedReport());
+
+    ASSERT_TRUE(database_.db.Execute("insert into mz (名字) values ('李四')"));
+    OnNavBarClicked(3);
+    DoubleClickRow(Unit("超级列表框3").Window(), 0);
+    EXPECT_EQ("李四" + FreshTag("李四"), g_reportInput);
+    EXPECT_TRUE(CloseOpenedReport());
+
+    // Off the rows, with no row selected: no report.
+    Unit("超级列表框3").SelectRow(-1);
+    SendMessageA(Unit("超级列表框3").Window(), WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(20, 200));
+    EXPECT_FALSE(CloseOpenedReport());
+    EXPECT_EQ(FreshTag(""), g_reportInput);
+}
+
+struct ShownMenu {
+    bool shown = false;
+    Texts items;
+};
+ShownMenu g_shownMenu;
+
+void CALLBACK NoteAndCloseMenu(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    KillTimer(nullptr, timer);
+    HWND popup = FindWindowA("#32768", nullptr);
+    g_shownMenu.shown = popup && IsWindowVisible(popup);
+    HMENU menu = popup ? reinterpret_cast<HMENU>(SendMessageA(popup, 0x01E1 /* MN_GETHMENU */, 0, 0)) : nullptr;
+    for (int i = 0; menu && i < GetMenuItemCount(menu); ++i) {
+        char text[64] = {};
+        GetMenuStringA(menu, i, text, sizeof text, MF_BYPOSITION);
+        g_shownMenu.items.push_back(text);
+    }
+    EndMenu();
+}
+
+// A right press on the row, as the mouse gives it; notes the menu that pops up (closed at once).
+ShownMenu RightPressRow(HWND list, int row)
+{
+    g_shownMenu = ShownMenu();
+    SetTimer(nullptr, 0, 50, NoteAndCloseMenu);
+    const LPARAM at = RowPoint(list, row);
+    PostMessageA(list, WM_RBUTTONUP, 0, at);
+    SendMessageA(list, WM_RBUTTONDOWN, MK_RBUTTON, at);
+    forms_test::PumpUntil([] { return !g_shownMenu.items.empty(); }, 1000);
+    return g_shownMenu;
+}
+
+TEST_F(FavouritesPageTest, RightPressesPopUpTheListsMenus)
+{
+    const Texts resultItems = {"名字评分", "复制此名", "加入列表", "查看自选"};
+    Unit("超级列表框1").AppendRow({"张三丰【 95分】"});
+    Unit("超级列表框1").AppendRow({"张晨曦【 90分】"});
+    ShownMenu menu = RightPressRow(Unit("超级列表框1").Window(), 1);
+    EXPECT_TRUE(menu.shown);
+    EXPECT_EQ(resultItems, menu.items);
+    EXPECT_EQ(1, Unit("超级列表框1").SelectedRow()) << "the press chose the row";
+
+    ASSERT_TRUE(database_.db.Execute("insert into mz (名字) values ('李四')"));
+    OnNavBarClicked(3);
+    menu = RightPressRow(Unit("超级列表框3").Window(), 0);
+    EXPECT_EQ((Texts{"查看评分", "删除此名", "删除全部"}), menu.items);
+    EXPECT_EQ(Texts{"李四"}, StoredFavourites()) << "closing the menu chooses nothing";
+}
+
+TEST_F(FavouritesPageTest, ExportWritesTheCollectedNamesOverTheChosenFile)
+{
+    const std::string path = ::testing::TempDir() + "导出" + std::to_string(GetCurrentProcessId()) + ".txt";
+    ASSERT_TRUE(WriteFileBytes(path, std::string(200, 'x')));
+    const std::string names = "张三丰【 95分】\r\n张晨曦【100分】\r\n";
+    Unit("超级编辑框1").SetText(names);
+
+    forms_test::Log().savePathToGive = path;
+    Click("按钮导出");
+    std::string written;
+    ASSERT_TRUE(ReadFileBytes(path, written));
+    EXPECT_EQ(names, written) << "exactly the box's bytes, no terminating zero, nothing of the old file";
+
+    forms_test::Log().savePathToGive.clear();  // cancelled
+    Unit("超级编辑框1").SetText("李四\r\n");
+    Click("按钮导出");
+    ASSERT_TRUE(ReadFileBytes(path, written));
+    EXPECT_EQ(names, written);
+    EXPECT_EQ(2, forms_test::Log().saveRequests);
+    EXPECT_TRUE(Messages().empty());
+
+    forms_test::Log().savePathToGive = ::testing::TempDir() + "无此目录\\名字.txt";
+    Click("按钮导出");
+    EXPECT_EQ(Texts{"|导出失败"}, Messages());
+    std::remove(path.c_str());
+}
+
+// The combos' texts, year to minute.
+Texts ComboTexts(forms::Form& window)
+{
+    Texts texts;
+    for (const char* combo : {"组合框年1", "组合框月1", "组合框日1", "组合框时1", "组合框分1"})
+        texts.push_back(window.Get(combo).Text());
+    return texts;
+}
+
+Texts NowTexts()
+{
+    const DateTimeParts now = SplitDateTime(DateTimeNow());
+    return {IntToText(now.year), IntToText(now.month), IntToText(now.day), IntToText(now.hour), IntToText(now.minute)};
+}
+
+TEST_F(FavouritesPageTest, TypingTheSurnameRewritesItsKeyAndSetsTheCombosToNow)
+{
+    const Texts other = {"2001", "3", "4", "5", "6"};
+    const char* combos[] = {"组合框年1", "组合框月1", "组合框日1", "组合框时1", "组合框分1"};
+    for (int i = 0; i < 5; ++i)
+        ASSERT_TRUE(Unit(combos[i]).SetText(other[i]));
+    ASSERT_EQ(other, ComboTexts(*window_));
+
+    // The items are plain numbers, so a plain minute picks its own item ("5", not "50").
+    ASSERT_TRUE(Unit("组合框分1").SetText("5"));
+    EXPECT_EQ("5", Unit("组合框分1").Text());
+    ASSERT_TRUE(Unit("组合框月1").SetText("1"));
+    EXPECT_EQ("1", Unit("组合框月1").Text());
+
+    const Texts before = NowTexts();
+    Unit("编辑框_姓1").SetText("欧阳");
+    const Texts shown = ComboTexts(*window_);
+    EXPECT_TRUE(shown == before || shown == NowTexts()) << shown[3] << ":" << shown[4];
+    EXPECT_EQ("欧阳", ReadSurnameSetting());
+    Unit("编辑框_姓1").SetText("");
+    EXPECT_EQ("", ReadSurnameSetting());
+
+    // A combo's selection change writes its key of section 年月日.
+    const char* keys[] = {"年", "月", "日", "时", "分"};
+    for (int i = 0; i < 5; ++i) {
+        ASSERT_TRUE(Unit(combos[i]).SetText(other[i]));
+        HWND combo = Unit(combos[i]).Window();
+        SendMessageA(GetParent(combo), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(combo), CBN_SELCHANGE),
+                     reinterpret_cast<LPARAM>(combo));
+        EXPECT_EQ(other[i], IniRead(SettingsFilePath(), "年月日", keys[i])) << keys[i];
+    }
+}
+
+}  // namespace
+}  // namespace app_test
