@@ -138,6 +138,40 @@ bool PatchIsBlank(HWND control, uint32_t rgb)
     return true;
 }
 
+uint32_t BackBufferWindowPixel(HWND control, int x, int y)
+{
+    const RECT place = GetRectInSkinnedWindow(control);
+    HDC dc = BackBufferOf(control);
+    return dc ? PixelRgb(dc, place.left + x, place.top + y) : 0xFFFFFFFF;
+}
+
+void BlankBackBufferWindow(HWND control, uint32_t rgb)
+{
+    HDC dc = BackBufferOf(control);
+    if (!dc)
+        return;
+    const RECT place = GetRectInSkinnedWindow(control);
+    HBRUSH brush = CreateSolidBrush(RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF));
+    FillRect(dc, &place, brush);
+    DeleteObject(brush);
+    GdiFlush();
+}
+
+uint32_t FramePixel(HWND control, int x, int y)
+{
+    const SkinFormRecord* form = SkinFormAt(GetWindowPropNumber(control, kPropHwFormNumber));
+    const RECT place = GetRectInSkinnedWindow(control);
+    return form && form->frameDc ? PixelRgb(form->frameDc, place.left + x, place.top + y) : 0xFFFFFFFF;
+}
+
+uint32_t WindowPixel(HWND control, int x, int y)
+{
+    HDC dc = GetWindowDC(control);
+    const COLORREF c = GetPixel(dc, x, y);
+    ReleaseDC(control, dc);
+    return (static_cast<uint32_t>(GetRValue(c)) << 16) | (GetGValue(c) << 8) | GetBValue(c);
+}
+
 int ColourDistance(uint32_t a, uint32_t b)
 {
     int d = 0;
