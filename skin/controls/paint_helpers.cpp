@@ -108,7 +108,7 @@ void DrawCaption(GdipGraphics& graphics, const std::string& text, const RectF& l
     GdipFont font;
     font.CreateFontFromName(style.face, style.size, style.style, style.unit);
     GdipStringFormat format;
-    format.CreateStringFormat(0);
+    format.CreateStringFormat(style.formatFlags);
     format.SetStringFormatAlign(style.alignment);
     format.SetStringFormatLineAlign(style.lineAlignment);
     GdipSolidBrush brush;

@@ -81,6 +81,7 @@ struct CaptionStyle {
     COLORREF colour = 0;
     int alignment = 0;
     int lineAlignment = 0;
+    int formatFlags = 0;  // GDI+ StringFormatFlags
 };
 void DrawCaption(GdipGraphics& graphics, const std::string& text, const RectF& layout, const CaptionStyle& style);
 
