@@ -99,9 +99,11 @@ void DrawCaption(GdipGraphics& graphics, const std::string& text, const RectF& l
     GdipFont font;
     font.CreateFontFromName(style.face, style.size, style.style, style.unit);
     GdipStringFormat format;
-    format.CreateStringFormat(0);
+    format.CreateStringFormat(style.formatFlags);
     format.SetStringFormatAlign(style.alignment);
     format.SetStringFormatLineAlign(style.lineAlignment);
+    if (style.trimming != 0)
+        format.SetStringFormatTrimming(style.trimming);
     GdipSolidBrush brush;
     brush.CreateSolidFill(MakeArgbColor(style.colour));
     graphics.DrawString(text, font, brush, layout, format);

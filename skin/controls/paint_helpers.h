@@ -63,6 +63,8 @@ struct CaptionStyle {
     COLORREF colour = 0;
     int alignment = 0;
     int lineAlignment = 0;
+    int formatFlags = 0;  // string format flags (0x1000 no wrap, 0x2000 whole lines only)
+    int trimming = 0;     // 3 ellipsis; 0 keeps GDI+'s own
 };
 void DrawCaption(GdipGraphics& graphics, const std::string& text, const RectF& layout, const CaptionStyle& style);
 
