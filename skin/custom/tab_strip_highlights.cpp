@@ -13,19 +13,6 @@
 
 namespace {
 
-constexpr COLORREF kWhite = 0xFFFFFF;
-constexpr COLORREF kBlack = 0;
-
-uint32_t White(int alpha)
-{
-    return MakeArgbColor(kWhite, static_cast<BYTE>(alpha));
-}
-
-uint32_t Black(int alpha)
-{
-    return MakeArgbColor(kBlack, static_cast<BYTE>(alpha));
-}
-
 // The item as floats: x, y, w, h, r = x + w, b = y + h.
 struct Box {
     float x, y, w, h, r, b;
@@ -71,7 +58,7 @@ void FillGlow(GdipGraphics& g, const TabHighlightInputs& in, float x, float y, f
     brush.CreatePathGradientFromPath(ellipse);
     brush.SetPathGradientCenterPoint(centre);
     brush.SetPathGradientCenterColor(Colour1(in, 255));
-    brush.SetPathGradientSurroundColorsWithCount(std::vector<uint32_t>{White(0)});
+    brush.SetPathGradientSurroundColorsWithCount(std::vector<uint32_t>{OverlayWhite(0)});
     g.FillPath(brush, ellipse);
 }
 
@@ -106,8 +93,8 @@ void DrawTabGradientHighlight(GdipGraphics& g, const TabHighlightInputs& in, con
     const PointF top = MakePoint(box.x + 1, box.y + 2);
     const PointF bottom = MakePoint(box.x + 1, box.y + 2 + height);
     const int a = Alpha(in);
-    const uint32_t pale = White(static_cast<int>(0.6 * a));
-    const uint32_t sheen = White(static_cast<int>(0.8 * a));
+    const uint32_t pale = OverlayWhite(static_cast<int>(0.6 * a));
+    const uint32_t sheen = OverlayWhite(static_cast<int>(0.8 * a));
     if (look == TabGradientLook::Pressed) {
         FillPathGradient(g, path, LinearGradient{top, bottom, Colour1(in, a), sheen});
         FillPathGradient(g, path, LinearGradient{top, bottom, pale, Colour1(in, 0)});
@@ -115,7 +102,7 @@ void DrawTabGradientHighlight(GdipGraphics& g, const TabHighlightInputs& in, con
         FillPathGradient(g, path, LinearGradient{top, bottom, pale, Colour1(in, a)});
         FillPathGradient(g, path, LinearGradient{top, bottom, Colour1(in, 0), sheen});
     }
-    StrokePath(g, path, Black(look == TabGradientLook::Selection ? 50 : 80));
+    StrokePath(g, path, OverlayBlack(look == TabGradientLook::Selection ? 50 : 80));
 }
 
 void DrawTabStripItemPart1(GdipGraphics& g, const TabHighlightInputs& in, const RECT& item)
@@ -124,7 +111,7 @@ void DrawTabStripItemPart1(GdipGraphics& g, const TabHighlightInputs& in, const 
     GdipPath path;
     MakeRoundRectPath(path, box.x + 1, box.y + 1, box.w - 4, in.ext ? box.h + 5 : box.h - 2, 5);
     FillPathSolid(g, path, Colour1(in, Alpha(in)));
-    StrokePath(g, path, Black(80));
+    StrokePath(g, path, OverlayBlack(80));
 }
 
 void DrawTabStripItemPart2(GdipGraphics& g, const TabHighlightInputs& in, const RECT& item)
@@ -135,14 +122,14 @@ void DrawTabStripItemPart2(GdipGraphics& g, const TabHighlightInputs& in, const 
     MakeRoundRectPath(outer, box.x + 1, box.y, box.w - 4, height, 5);
     FillPathSolid(g, outer, Colour1(in, Alpha(in)));
     FillPathGradient(g, outer,
-                     LinearGradient{MakePoint(box.x + 1, box.y), MakePoint(box.x + 1, box.y + height), White(100),
-                                    White(200)});
-    StrokePath(g, outer, Black(60));
+                     LinearGradient{MakePoint(box.x + 1, box.y), MakePoint(box.x + 1, box.y + height), OverlayWhite(100),
+                                    OverlayWhite(200)});
+    StrokePath(g, outer, OverlayBlack(60));
     GdipPath inner;
     MakeRoundRectPath(inner, box.x + 2, box.y + 1, box.w - 5, in.ext ? box.h + 3 : box.h - 3, 3);
-    StrokePath(g, inner, White(60));
-    StrokeRimLight(g, inner, box.x, box.r, box.y + 2, White(0), White(80), 0.3f);
-    StrokeRimLight(g, inner, box.x, box.r, box.y + 2, White(0), White(80), 0.7f);
+    StrokePath(g, inner, OverlayWhite(60));
+    StrokeRimLight(g, inner, box.x, box.r, box.y + 2, OverlayWhite(0), OverlayWhite(80), 0.3f);
+    StrokeRimLight(g, inner, box.x, box.r, box.y + 2, OverlayWhite(0), OverlayWhite(80), 0.7f);
 }
 
 void DrawTabStripItemPart3(GdipGraphics& g, const TabHighlightInputs& in, const RECT& item)
@@ -153,11 +140,11 @@ void DrawTabStripItemPart3(GdipGraphics& g, const TabHighlightInputs& in, const 
     FillPathSolid(g, path, Colour1(in, Alpha(in)));
     const float washEnd = box.y + box.h + (in.ext ? 4 : 1);
     FillPathGradient(g, path,
-                     LinearGradient{MakePoint(box.x + 1, box.y + 1), MakePoint(box.x + 1, washEnd), White(140),
-                                    White(100)});
-    StrokePath(g, path, Black(20));
-    StrokeRimLight(g, path, box.x, box.r, box.y + 1, White(0), White(255), 0.7f);
-    StrokeRimLight(g, path, box.x, box.r, box.y + 1, White(0), White(255), 0.3f);
+                     LinearGradient{MakePoint(box.x + 1, box.y + 1), MakePoint(box.x + 1, washEnd), OverlayWhite(140),
+                                    OverlayWhite(100)});
+    StrokePath(g, path, OverlayBlack(20));
+    StrokeRimLight(g, path, box.x, box.r, box.y + 1, OverlayWhite(0), OverlayWhite(255), 0.7f);
+    StrokeRimLight(g, path, box.x, box.r, box.y + 1, OverlayWhite(0), OverlayWhite(255), 0.3f);
 }
 
 void DrawTabStripItemPart4(GdipGraphics& g, const TabHighlightInputs& in, const RECT& item)
@@ -165,8 +152,8 @@ void DrawTabStripItemPart4(GdipGraphics& g, const TabHighlightInputs& in, const 
     const Box box = BoxOf(item);
     g.SetClipRect(box.x, box.y, box.w, box.h, 0);
     FillGlow(g, in, box.x, box.y - 0.5f * box.h, box.w, 1.6f * box.h, MakePoint(box.x + box.w / 2, box.y));
-    GlowEdge(g, box.x, box.r, box.y, Colour1(in, 20), White(250));
+    GlowEdge(g, box.x, box.r, box.y, Colour1(in, 20), OverlayWhite(250));
     FillGlow(g, in, box.x, box.y + 0.5f * box.h, box.w, box.h, MakePoint(box.x + box.w / 2, box.b));
-    GlowEdge(g, box.x, box.r, box.b - 1, Colour1(in, 0), White(200));
+    GlowEdge(g, box.x, box.r, box.b - 1, Colour1(in, 0), OverlayWhite(200));
     g.ResetClip();
 }

@@ -17,23 +17,11 @@
 
 namespace {
 
-constexpr COLORREF kWhite = 0xFFFFFF;
-constexpr COLORREF kBlack = 0;
 constexpr int kCombineReplace = 0;
 constexpr int kCombineXor = 3;
 constexpr int kUnitPixel = 2;
 constexpr int kNoWrapWholeLines = 0x3000;
 constexpr int kTrimEllipsis = 3;
-
-uint32_t White(int alpha)
-{
-    return MakeArgbColor(kWhite, static_cast<BYTE>(alpha));
-}
-
-uint32_t Black(int alpha)
-{
-    return MakeArgbColor(kBlack, static_cast<BYTE>(alpha));
-}
 
 void Line(GdipGraphics& g, uint32_t colour, float x1, float y1, float x2, float y2)
 {
@@ -69,10 +57,10 @@ void FillStripColour(GdipGraphics& g, const TabStripRecord& strip, float w, floa
 // item: the item's height) and `fillHeight` pixels, with a dark and a light line along its top.
 void PaintGlossyBand(GdipGraphics& g, float x0, float yb, float width, float h, float fillHeight, float lineEnd)
 {
-    FillRectVertically(g, x0, yb, width, fillHeight, yb, yb + h, White(100), Black(10));
-    FillRectVertically(g, x0, yb, width, fillHeight, yb, yb + h, White(0), White(80));
-    Line(g, Black(60), x0, yb, lineEnd, yb);
-    Line(g, White(100), x0, yb + 1, lineEnd, yb + 1);
+    FillRectVertically(g, x0, yb, width, fillHeight, yb, yb + h, OverlayWhite(100), OverlayBlack(10));
+    FillRectVertically(g, x0, yb, width, fillHeight, yb, yb + h, OverlayWhite(0), OverlayWhite(80));
+    Line(g, OverlayBlack(60), x0, yb, lineEnd, yb);
+    Line(g, OverlayWhite(100), x0, yb + 1, lineEnd, yb + 1);
 }
 
 bool HasBaseLine(const TabStripRecord& strip)
@@ -184,7 +172,7 @@ void PaintBackgroundUnderItem(GdipGraphics& g, const TabStripRecord& strip, floa
     if (strip.shapeStyle == 4)
         PaintGlossyBand(g, 0, 0, w, h, h + static_cast<float>(strip.margin) + 3, w);
     else if (strip.shapeStyle != 1)
-        FillRectVertically(g, 0, 0, w, h, 0, h, White(120), White(0));
+        FillRectVertically(g, 0, 0, w, h, 0, h, OverlayWhite(120), OverlayWhite(0));
 }
 
 HDC NewSurfaceDc(HWND window, const RECT& area)
@@ -208,14 +196,14 @@ void PaintTabStripBackground(GdipGraphics& g, const TabStripRecord& strip, int c
         return;
     }
     if (strip.shapeStyle == 2 || strip.shapeStyle == 3) {
-        StrokeFrame(g, strip.shapeStyle, x0, y0, width - 2, height - 1, Black(40));
-        StrokeFrame(g, strip.shapeStyle, x0 + 1, y0 + 1, width - 4, height - 3, White(130));
+        StrokeFrame(g, strip.shapeStyle, x0, y0, width - 2, height - 1, OverlayBlack(40));
+        StrokeFrame(g, strip.shapeStyle, x0 + 1, y0 + 1, width - 4, height - 3, OverlayWhite(130));
     }
     GdipPath gloss;
     MakeRoundRectPath(gloss, x0 + 2, y0 + 1, width - 4, height - 4, 3);
     FillPathGradient(g, gloss,
-                     LinearGradient{MakePoint(x0 + 2, y0 + 1), MakePoint(x0 + 2, y0 + 1 + height - 4), White(120),
-                                    White(0)});
+                     LinearGradient{MakePoint(x0 + 2, y0 + 1), MakePoint(x0 + 2, y0 + 1 + height - 4), OverlayWhite(120),
+                                    OverlayWhite(0)});
 }
 
 void PaintTabStripBaseLine(GdipGraphics& g, const TabStripRecord& strip, const RECT& client)
@@ -228,7 +216,7 @@ void PaintTabStripBaseLine(GdipGraphics& g, const TabStripRecord& strip, const R
         g.SetClipRect(static_cast<float>(selected->rect.left + 1), bottom, static_cast<float>(strip.itemWidth - 3), 1,
                       kCombineXor);
     }
-    Line(g, Black(50), 0, bottom, static_cast<float>(client.right), bottom);
+    Line(g, OverlayBlack(50), 0, bottom, static_cast<float>(client.right), bottom);
     g.ResetClip();
 }
 
@@ -240,8 +228,8 @@ void PaintTabStripDividers(GdipGraphics& g, const TabStripRecord& strip)
     const float bottom = static_cast<float>(strip.originY + strip.margin + strip.itemHeight - 8);
     for (int i = 2; i <= RecordCount(strip.items); ++i) {
         const float dx = static_cast<float>(strip.originX + (i - 1) * strip.itemWidth + (i - 1) * kTabItemGap);
-        Line(g, Black(60), dx, top, dx, bottom);
-        Line(g, White(100), dx + 1, top, dx + 1, bottom);
+        Line(g, OverlayBlack(60), dx, top, dx, bottom);
+        Line(g, OverlayWhite(100), dx + 1, top, dx + 1, bottom);
     }
 }
 
@@ -258,10 +246,10 @@ void PaintTabStripItem(GdipGraphics& g, const TabStripRecord& strip, int number,
     if (alone && HasBaseLine(strip)) {
         const float row = y + h - 1;
         if (item->selected) {
-            Line(g, Black(50), x, row, x + 1, row);
-            Line(g, Black(50), x + w - 2, row, x + w, row);
+            Line(g, OverlayBlack(50), x, row, x + 1, row);
+            Line(g, OverlayBlack(50), x + w - 2, row, x + w, row);
         } else {
-            Line(g, Black(50), x, row, x + w, row);
+            Line(g, OverlayBlack(50), x, row, x + w, row);
         }
     }
     PaintItemContent(g, strip, *item, x, y, w, h);

@@ -18,6 +18,7 @@
 #include "skin/custom/tab_strip.h"
 #include "skin/custom/tab_strip_highlights.h"
 #include "skin/custom/tab_strip_painting.h"
+#include "skin/custom/tab_strip_test_support.h"
 
 namespace {
 
@@ -392,13 +393,6 @@ HWND AddStrip(HWND form, int top, const TabStripOptions& options, const std::vec
     return host;
 }
 
-TabItemOptions Named(const char* caption)
-{
-    TabItemOptions o;
-    o.caption = caption;
-    return o;
-}
-
 }  // namespace
 
 TEST(TabStripScreenTest, SingleItemRedrawsKeepTheKeptPictureCurrent)
@@ -411,7 +405,7 @@ TEST(TabStripScreenTest, SingleItemRedrawsKeepTheKeptPictureCurrent)
     o.colour1 = 0x0000FF;
     o.alpha1 = 255;
     o.separators = false;
-    HWND host = AddStrip(form, 40, o, {Named(""), Named("")});
+    HWND host = AddStrip(form, 40, o, {CaptionItem(""), CaptionItem("")});
     ShowSkinnedForm(form);
     const TabStripRecord* s = FindTabStrip(host);
     ASSERT_NE(s->memoryDC, nullptr);
@@ -433,41 +427,31 @@ TEST(TabStripScreenTest, Screenshot)
     g_skinBaseColour = RGB(214, 226, 236);
     ScopedWindow form(CreateFrameForm(20, 20, 360, 240, 0, false));
     // The skin-settings window's strip.
-    TabStripOptions skinWindow;
-    skinWindow.itemWidth = 80;
-    skinWindow.highlightStyle = 3;
-    skinWindow.shapeStyle = 1;
-    skinWindow.selectionMode = true;
-    skinWindow.colour1 = 0xFFFFFF;
-    skinWindow.alpha1 = 255;
-    skinWindow.separators = false;
-    skinWindow.attachedTabs = true;
-    skinWindow.baseline = true;
-    HWND settings = AddStrip(form, 30, skinWindow, {Named("推荐皮肤"), Named("颜色换肤")});
+    HWND settings = AddStrip(form, 30, SkinSettingsStripOptions(), {CaptionItem("推荐皮肤"), CaptionItem("颜色换肤")});
 
     TabStripOptions gradient;
-    HWND styleOne = AddStrip(form, 70, gradient, {Named("渐变"), Named("选中"), Named("悬停")});
+    HWND styleOne = AddStrip(form, 70, gradient, {CaptionItem("渐变"), CaptionItem("选中"), CaptionItem("悬停")});
 
     TabStripOptions glass;
     glass.highlightStyle = 4;
     glass.shapeStyle = 2;
     glass.attachedTabs = true;
     glass.baseline = true;
-    HWND styleFour = AddStrip(form, 110, glass, {Named("玻璃"), Named("悬停"), Named("三")});
+    HWND styleFour = AddStrip(form, 110, glass, {CaptionItem("玻璃"), CaptionItem("悬停"), CaptionItem("三")});
 
     TabStripOptions glow;
     glow.highlightStyle = 2;
     glow.shapeStyle = 4;
     glow.colour1 = 0x3080FF;
-    HWND glowing = AddStrip(form, 150, glow, {Named("光晕"), Named("选中"), Named("三")});
+    HWND glowing = AddStrip(form, 150, glow, {CaptionItem("光晕"), CaptionItem("选中"), CaptionItem("三")});
 
     TabStripOptions plain;
     plain.shapeStyle = 3;
     plain.highlightStyle = 3;
     plain.colour2 = 0xF0E0D0;
-    TabItemOptions picture = Named("图片");
+    TabItemOptions picture = CaptionItem("图片");
     picture.image = SolidPng(16, 16, 0xFF2080E0);
-    TabItemOptions halo = Named("光环");
+    TabItemOptions halo = CaptionItem("光环");
     halo.haloColour = 0xFFFFFF;
     halo.textColour = 0x802000;
     TabItemOptions alone;

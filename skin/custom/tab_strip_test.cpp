@@ -11,17 +11,9 @@
 #include "skin/core/window_props.h"
 #include "skin/custom/nav_bar_test_support.h"
 #include "skin/custom/tab_strip.h"
+#include "skin/custom/tab_strip_test_support.h"
 
 namespace {
-
-TabItemOptions Caption(const char* caption, const char* tip = nullptr)
-{
-    TabItemOptions o;
-    o.caption = caption;
-    if (tip)
-        o.tipText = tip;
-    return o;
-}
 
 // A 200 x 30 strip host on a skinned form; messages reaching the host's own procedure are recorded.
 class TabStripTest : public testing::Test {
@@ -45,11 +37,11 @@ protected:
     {
         EXPECT_GT(strip_.Create(host_, options), 0);
         for (int i = 0; i < count; ++i)
-            strip_.AddItem(Caption("标签"));
+            strip_.AddItem(CaptionItem("标签"));
         strip_.SetSelectCallback(RecordClick);
         return FindTabStrip(host_);
     }
-    TabItemOptions Tipped(int i) { return Caption("标签", i == 1 ? "甲" : i == 2 ? "乙" : "丙"); }
+    TabItemOptions Tipped(int i) { return CaptionItem("标签", i == 1 ? "甲" : i == 2 ? "乙" : "丙"); }
 
     BarTestForm f_;
     HWND host_ = nullptr;
@@ -99,18 +91,8 @@ TEST_F(TabStripTest, CreateTakesDefaultsForOmittedArgumentsAndPassedZeros)
 
     // The skin-settings window's strip: 80, 3, 1, 1, 0xFFFFFF, 255, two omitted, 0, 1, 1.
     HWND second = CreateBarHost(f_.form, 10, 60, 200, 30);
-    TabStripOptions skinWindow;
-    skinWindow.itemWidth = 80;
-    skinWindow.highlightStyle = 3;
-    skinWindow.shapeStyle = 1;
-    skinWindow.selectionMode = true;
-    skinWindow.colour1 = 0xFFFFFF;
-    skinWindow.alpha1 = 255;
-    skinWindow.separators = false;
-    skinWindow.attachedTabs = true;
-    skinWindow.baseline = true;
     SkinTabStrip other;
-    EXPECT_EQ(other.Create(second, skinWindow), 2);
+    EXPECT_EQ(other.Create(second, SkinSettingsStripOptions()), 2);
     const TabStripRecord* t = FindTabStrip(second);
     EXPECT_EQ(std::vector<int>({t->itemWidth, t->highlightStyle, t->shapeStyle, t->selectionMode,
                                 static_cast<int>(t->colour1), t->alpha1, static_cast<int>(t->colour2), t->alpha2,
@@ -122,7 +104,7 @@ TEST_F(TabStripTest, CreateTakesDefaultsForOmittedArgumentsAndPassedZeros)
     EXPECT_EQ(RecordCount(g_tabStrips), 1);
     EXPECT_EQ(GetWindowPropNumber(second, kPropHwListIndex), 1);
     EXPECT_EQ(other.GetItemRect(1).right, 0);
-    EXPECT_EQ(other.AddItem(Caption("一")), 1) << "the object still reaches its renumbered strip";
+    EXPECT_EQ(other.AddItem(CaptionItem("一")), 1) << "the object still reaches its renumbered strip";
 
     // An object never attached, or whose window went, gives its failure values.
     SkinTabStrip never;
@@ -142,7 +124,7 @@ TEST_F(TabStripTest, ItemsAreLaidOutAtFixedOrSharedWidths)
     EXPECT_TRUE(SameRect(strip_.GetItemRect(0), RECT{}));
     EXPECT_TRUE(SameRect(strip_.GetItemRect(3), RECT{}));
 
-    strip_.AddItem(Caption("三"));
+    strip_.AddItem(CaptionItem("三"));
     EXPECT_EQ(strip_.SetFillWidth(), 1);
     EXPECT_EQ(s->itemWidth, 64);
     EXPECT_EQ(strip_.GetItemRect(1).left, 2);
@@ -194,7 +176,7 @@ TEST_F(TabStripTest, FillWidthWithoutItemsKeepsTheWidth)
     EXPECT_EQ(s->itemWidth, 60);
     SetWindowPos(host_, nullptr, 0, 0, 250, 30, SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
     EXPECT_EQ(s->itemWidth, 60);
-    strip_.AddItem(Caption("一"));
+    strip_.AddItem(CaptionItem("一"));
     EXPECT_EQ(s->itemWidth, 250) << "the first item added takes the whole width";
 }
 
@@ -379,13 +361,13 @@ TEST_F(TabStripTest, ItemTipsAreAddedUpdatedAndDeleted)
 TEST_F(TabStripTest, ItemStylesChangeOnlyWhatIsGiven)
 {
     TabStripRecord* s = Make(0);
-    TabItemOptions full = Caption("甲");
+    TabItemOptions full = CaptionItem("甲");
     full.fontName = "黑体";
     full.textColour = 0x123456;
     full.haloColour = 0xFFFFFF;
     full.fontStyle = 1;
     strip_.AddItem(full);
-    strip_.AddItem(Caption("乙"));
+    strip_.AddItem(CaptionItem("乙"));
     const TabStripItem& plain = *RecordAt(s->items, 2);
     EXPECT_EQ(plain.fontName, "宋体");
     EXPECT_EQ(plain.fontSize, 12);
