@@ -101,11 +101,55 @@ struct GroupListRecord {
     HDC memoryDC = nullptr;
 };
 
+// One item of a tab strip.
+struct TabStripItem {
+    RECT rect = {};  // client coordinates of the strip
+    int index = 0;   // its number when it was added
+    std::string image;  // picture bytes, decoded on every draw; empty: none
+    std::string caption;
+    COLORREF textColour = 0;
+    int haloColour = -1;  // a COLORREF, or -1: no halo round the caption
+    bool pressed = false;  // push-button strips: held down
+    bool hover = false;
+    bool selected = false;  // selection strips
+    std::string fontName = "宋体";
+    int fontSize = 12;  // pixels
+    int fontStyle = 0;  // GDI+ FontStyle bits
+    std::string tipText;  // the item has a tool (id = its number) exactly while this is not empty
+};
+
+// Item numbers are 1-based, 0 means none; the numbers kept here follow their items when an earlier
+// item is deleted.
 struct TabStripRecord {
     HWND hwnd = nullptr;
-    WNDPROC oldWndProc = nullptr;
+    int shapeStyle = 3;  // the strip's own frame: 1 none, 2 rounded top, 3 rounded, 4 glossy band
+    int itemWidth = 60;
+    RecordList<TabStripItem> items;
+    int originX = 0;
+    int originY = 0;
+    int contentWidth = 0;  // the laid-out row, margins included
+    int itemHeight = 0;    // the client height at creation
+    WNDPROC oldWndProc = nullptr;  // also in Hw_hProc
+    int margin = 2;
+    int hotItem = 0;
+    int selectedItem = 0;
+    int mouseItem = 0;  // hit by the last move or press; the one a release lets go
+    SkinCallback selectCallback = nullptr;  // (item)
+    HDC memoryDC = nullptr;  // the finished picture of the strip; 0 before the first full repaint
     bool dirty = true;
-    HDC memoryDC = nullptr;
+    bool selectionMode = true;  // a press selects; else items are push buttons
+    COLORREF colour1 = 0xDDCA22;  // the item highlight
+    int alpha1 = 160;
+    COLORREF colour2 = 0;  // the strip's fill; 0 means none
+    int alpha2 = 255;
+    int highlightStyle = 1;  // 1 gradient, 3 solid, 4 glass, others glow
+    bool inverseCaptions = false;
+    bool separators = true;
+    bool fillWidth = false;  // the items share the client width
+    bool buttonDown = false;
+    bool attachedTabs = false;  // items reach the strip's bottom, open tabs (not with shapeStyle 3)
+    bool baseline = false;      // with attachedTabs: a line along the bottom, open under the selection
+    ToolTipClass toolTip;       // tool id = item number
 };
 
 inline constexpr int kScrollBarStandAlone = 0;
