@@ -14,22 +14,7 @@
 #include "skin/core/skin_callback.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"
-
-// The window properties of one class: the record's 1-based index and the replaced procedure. Like
-// every skin property they stay on the window, so a procedure can still pass WM_NCDESTROY on after
-// the detach.
-struct CustomControlKeys {
-    const char* index;
-    const char* previousProc;
-};
-
-// The class object: the window of the last attach, 0 before the first. Its operations return their
-// failure value when that window carries no record of the class.
-struct CustomControlObject {
-    HWND window = nullptr;
-    // Does nothing: the control lives until its window goes.
-    void Destroy() {}
-};
+#include "skin/custom/custom_control_object.h"
 
 // The record of the control on the window, or nullptr.
 template <class Record>
