@@ -18,18 +18,9 @@ void Unhover(HWND window, GroupListRecord& list)
     MarkGroupListItem(window, list.hoverRow, list.hoverChild, false, false);
 }
 
-void TrackLeave(HWND window)
-{
-    TRACKMOUSEEVENT track = {};
-    track.cbSize = sizeof(track);
-    track.dwFlags = TME_LEAVE;
-    track.hwndTrack = window;
-    TrackMouseEvent(&track);
-}
-
 void OnMouseMove(HWND window, GroupListRecord& list, int x, int y)
 {
-    TrackLeave(window);
+    TrackMouseLeave(window);
     int row = 0, entry = 0;
     if (!HitTestGroupList(window, x, y, row, entry)) {
         Unhover(window, list);

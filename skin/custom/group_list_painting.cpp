@@ -179,18 +179,12 @@ void DrawItem(HWND window, const RECT& item, GdipGraphics* surface, Content&& co
     if (!list->memoryDC)
         return;
     PaintBackgroundInSkinCanvas(window, list->memoryDC, clip);
-    {
-        GdipBitmap pixels;  // outlives the graphics drawing into it
-        GdipGraphics own;
-        AttachOpaqueGraphics(own, pixels, list->memoryDC);
+    DrawOnKeptPicture(list->memoryDC, [&](GdipGraphics& own) {
         FillBackColour(own, *list, area);
         own.SetClipRect(area.x, area.y, area.width, area.height);
         content(own, *list);
-    }
-    HDC dc = GetDC(window);
-    BitBlt(dc, clip.left, clip.top, clip.right - clip.left, clip.bottom - clip.top, list->memoryDC, clip.left,
-           clip.top, SRCCOPY);
-    ReleaseDC(window, dc);
+    });
+    CopyPictureToWindow(window, list->memoryDC, clip);
 }
 
 }  // namespace
@@ -244,16 +238,9 @@ void PaintGroupList(HWND window, HDC dc)
     RECT client = {};
     GetClientRect(window, &client);
     const int W = client.right, H = client.bottom;
-    ReleaseMemoryDC(list->memoryDC);
-    list->memoryDC = CreateBackgroundDC(window, client);
-    if (!list->memoryDC)
-        list->memoryDC = CreateMemoryDC(W, H);
-    if (!list->memoryDC)
+    if (!RenewKeptPicture(window, list->memoryDC))
         return;
-    {
-        GdipBitmap pixels;  // outlives the graphics drawing into it
-        GdipGraphics surface;
-        AttachOpaqueGraphics(surface, pixels, list->memoryDC);
+    DrawOnKeptPicture(list->memoryDC, [&](GdipGraphics& surface) {
         FillBackColour(surface, *list, MakeRect(0, 0, static_cast<float>(W), static_cast<float>(H)));
         if (list->frameVisible) {
             GdipPath frame;
@@ -276,14 +263,11 @@ void PaintGroupList(HWND window, HDC dc)
                 DrawGroupListChild(window, r, e, &surface);
             }
         }
-    }
+    });
     // A hidden bar gets no buffer: it must not draw into this one once a later paint has released it.
     list->scrollBar.SetTargetDC(list->scrollBarShown ? list->memoryDC : nullptr);
     BlitToControl(window, list->memoryDC);
-    HDC target = dc ? dc : GetDC(window);
-    BitBlt(target, 0, 0, W, H, list->memoryDC, 0, 0, SRCCOPY);
-    if (!dc)
-        ReleaseDC(window, target);
+    CopyPictureToWindow(window, list->memoryDC, client, dc);
     list->dirty = false;
 }
 
@@ -319,8 +303,6 @@ void BlitGroupListBuffer(HWND window)
         return;
     RECT client = {};
     GetClientRect(window, &client);
-    HDC dc = GetDC(window);
-    BitBlt(dc, 0, 0, client.right, client.bottom, list->memoryDC, 0, 0, SRCCOPY);
-    ReleaseDC(window, dc);
+    CopyPictureToWindow(window, list->memoryDC, client);
     BlitToControl(window, list->memoryDC);
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "gdiplus/gdip_graphics.h"
 #include "gdiplus/gdip_test_support.h"
 #include "skin/core/memory_dc.h"
 #include "skin/core/skin_options.h"
@@ -249,6 +250,30 @@ TEST_F(GroupListTest, SelectedAndHoveredItemsAreFilledWithTheThemeColour)
     EXPECT_TRUE(RgbNear(PixelRgb(list->memoryDC, x, 68), entryPlain, 2));
     EXPECT_TRUE(RgbNear(PixelRgb(list->memoryDC, x, 16), Blend(rowPlain, 0xC06020, 100), 3));
     g_themeColour = savedTheme;
+}
+
+TEST_F(GroupListTest, EntryTagsShowOnlyBesideShortCaptions)
+{
+    Make();
+    list_.AddRow("行", true);
+    // Entries 184 wide: the tag shows while the caption's bytes x 6.5 < 124, up to 19 bytes.
+    list_.AddChild(1, "一二三四五六七八九", std::nullopt, std::string("新"));    // 18 bytes
+    list_.AddChild(1, "一二三四五六七八九十", std::nullopt, std::string("新"));  // 20 bytes
+    const GroupListRecord* list = FindGroupList(host_);
+    auto darkInTagCorner = [&](int entry) {
+        TestCanvas canvas(kW, kH);
+        GdipGraphics g;
+        g.CreateFromHDC(canvas.Dc());
+        DrawGroupListChild(host_, 1, entry, &g);
+        const RECT& r = RecordAt(RecordAt(list->rows, 1)->children, entry)->rect;
+        int dark = 0;
+        for (int y = r.top + 2; y < r.top + 20; ++y)
+            for (int x = r.right - 20; x < r.right; ++x)
+                dark += GreenOf(canvas.Rgb(x, y)) < 0x80;
+        return dark;
+    };
+    EXPECT_GT(darkInTagCorner(1), 5);
+    EXPECT_EQ(darkInTagCorner(2), 0);
 }
 
 TEST_F(GroupListTest, RowAndEntryOperations)

@@ -316,15 +316,6 @@ void OnButtonDown(HWND window, ScrollBarRecord& bar, LPARAM lParam)
     }
 }
 
-void TrackLeave(HWND window)
-{
-    TRACKMOUSEEVENT track = {};
-    track.cbSize = sizeof(track);
-    track.dwFlags = TME_LEAVE;
-    track.hwndTrack = window;
-    TrackMouseEvent(&track);
-}
-
 }  // namespace
 
 LRESULT ScrollBarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -370,7 +361,7 @@ LRESULT ScrollBarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
             });
         break;
     case WM_MOUSEMOVE:
-        TrackLeave(window);
+        TrackMouseLeave(window);
         if (bar->pressedPart == kScrollDrag && bar->held)
             ApplyScrollAction(window, lParam, kScrollDrag);
         SetScrollHoverPart(window, HitTestScrollPart(window, MouseX(lParam), MouseY(lParam)));

@@ -13,6 +13,7 @@
 #include "skin/core/drawing_primitives.h"
 #include "skin/core/memory_dc.h"
 #include "skin/core/skin_options.h"
+#include "skin/custom/custom_control_frame.h"
 #include "skin/custom/custom_control_records.h"
 #include "skin/custom/scroll_bar.h"
 
@@ -135,33 +136,26 @@ void PaintScrollBar(HWND window, HDC target)
         return;
     const int x = static_cast<int>(bar->barRect.x), y = static_cast<int>(bar->barRect.y);
     const int w = static_cast<int>(bar->barRect.width), h = static_cast<int>(bar->barRect.height);
-    if (bar->mode == kScrollBarStandAlone) {
-        RECT client = {};
-        GetClientRect(window, &client);
-        ReleaseMemoryDC(bar->targetDC);
-        bar->targetDC = CreateBackgroundDC(window, client);
-        if (!bar->targetDC)
-            bar->targetDC = CreateMemoryDC(client.right, client.bottom);
-    } else if (bar->mode == kScrollBarEmbedded && bar->targetDC) {
+    if (bar->mode == kScrollBarStandAlone)
+        RenewKeptPicture(window, bar->targetDC);
+    else if (bar->mode == kScrollBarEmbedded && bar->targetDC) {
         PaintBackgroundInSkinCanvas(window, bar->targetDC, RECT{x, y, x + w, y + h});
     }
     // A host that shows no bar hands over no buffer: the one it had may be gone.
     if (!bar->targetDC)
         return;
-    {
-        GdipBitmap pixels;  // outlives the graphics drawing into it
-        GdipGraphics surface;
-        AttachOpaqueGraphics(surface, pixels, bar->targetDC);
-        DrawScrollBarParts(surface, *bar);
-    }
+    DrawOnKeptPicture(bar->targetDC, [bar](GdipGraphics& surface) { DrawScrollBarParts(surface, *bar); });
     if (bar->mode == kScrollBarStandAlone)
         BlitToControl(window, bar->targetDC);
-    HDC dc = target;
-    if (!dc)
-        dc = bar->mode == kScrollBarDetached ? GetWindowDC(window) : GetDC(window);
-    BitBlt(dc, x, y, w, h, bar->targetDC, x, y, SRCCOPY);
-    if (!target)
-        ReleaseDC(window, dc);
+    const RECT strip = {x, y, x + w, y + h};
+    if (!target && bar->mode == kScrollBarDetached) {
+        // A detached bar lies in window coordinates.
+        HDC windowDc = GetWindowDC(window);
+        CopyPictureToWindow(window, bar->targetDC, strip, windowDc);
+        ReleaseDC(window, windowDc);
+    } else {
+        CopyPictureToWindow(window, bar->targetDC, strip, target);
+    }
     bar->dirty = false;
 }
 
@@ -172,8 +166,6 @@ void BlitScrollBarBuffer(HWND window)
         return;
     RECT client = {};
     GetClientRect(window, &client);
-    HDC dc = GetDC(window);
-    BitBlt(dc, 0, 0, client.right, client.bottom, bar->targetDC, 0, 0, SRCCOPY);
-    ReleaseDC(window, dc);
+    CopyPictureToWindow(window, bar->targetDC, client);
     BlitToControl(window, bar->targetDC);
 }
