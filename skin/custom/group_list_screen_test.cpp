@@ -4,13 +4,11 @@
 
 #include <gtest/gtest.h>
 
-#include "app/pictures/pictures.h"
-#include "skin/core/form_skinning.h"
 #include "skin/core/screenshot.h"
-#include "skin/core/skin_options.h"
 #include "skin/core/skin_test_support.h"
 #include "skin/custom/group_list.h"
 #include "skin/custom/nav_bar_test_support.h"
+#include "skin/custom/screen_test_support.h"
 #include "skin/custom/scroll_bar.h"
 
 namespace {
@@ -23,18 +21,7 @@ const char* const kSideRows[] = {"黄道吉日", "节日大全",     "生男生�
 
 TEST(GroupListScreenTest, SideListScreenshot)
 {
-    SetSkinOptions(true, 0);
-    g_firstFormSize = false;
-    g_themeColour = 0x51AE51;
-    ScopedWindow window(CreateFrameForm(30, 30, 330, 380, WS_MINIMIZEBOX, false));
-    SetWindowTextA(window, "宝宝起名");
-    SkinFormOptions options;
-    options.captionHeight = 30;
-    options.frameEnabled = 1;
-    options.statusHeight = 5;
-    options.backgroundImage = PictureBytes(kBuiltInSkinJpeg);
-    options.imageMode = 1;
-    SkinForm(window, options);
+    ScopedWindow window(MakeScreenshotForm(330, 380, 30, WS_MINIMIZEBOX));
 
     // The main window's rows; entries tall enough for their note line.
     HWND host = CreateBarHost(window, 12, 40, 200, 300);
@@ -69,6 +56,5 @@ TEST(GroupListScreenTest, SideListScreenshot)
     EXPECT_EQ(record->hoverRow, 1);
     EXPECT_EQ(record->hoverChild, 2);
     EXPECT_FALSE(SaveWindowScreenshot(window, "group-list.png").empty());
-    g_themeColour = kStartThemeColour;
-    SetSkinOptions(true);
+    EndScreenshotLook();
 }
