@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 
 #include "gdiplus/gdip_bitmap.h"
 #include "gdiplus/gdip_brush.h"
@@ -14,6 +15,7 @@
 #include "skin/controls/background_patch.h"
 #include "skin/controls/message_words.h"
 #include "skin/controls/paint_helpers.h"
+#include "skin/core/caption_button_pictures.h"
 #include "skin/core/drawing_core.h"
 #include "skin/core/drawing_primitives.h"
 #include "skin/core/memory_dc.h"
@@ -207,12 +209,16 @@ void DrawItemPicture(GdipGraphics& g, HDC surfaceDc, const NavBarItem& item, flo
         }
         if (item.disabled)
             MakeDerivedItemImage(picture);
+    } else if (!item.disabled) {
+        // Decoded once and kept: every hover-fade step draws the picture again.
+        if (std::shared_ptr<const DecodedPicture> decoded = DecodeSmallPicture(item.image))
+            DrawDecodedPicture(g, *decoded, left, top, side, side);
+        return;
     } else {
         if (!picture.CreateBitmapFromStream(item.image))
             return;
         // The same pixels MakeDerivedItemImagePng gives, without encoding and decoding them again.
-        if (item.disabled)
-            MakeDerivedItemImage(picture);
+        MakeDerivedItemImage(picture);
     }
     g.DrawImageRectRect(picture, left, top, side, side);
 }
