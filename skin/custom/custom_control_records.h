@@ -16,6 +16,7 @@
 #include "gdiplus/gdip_types.h"
 #include "skin/core/record_list.h"
 #include "skin/core/skin_callback.h"
+#include "skin/custom/scroll_bar.h"
 #include "skin/custom/tooltip.h"
 
 // Each record's dirty flag makes the control render afresh at its next paint instead of copying its
@@ -94,11 +95,60 @@ struct NavBarRecord {
     bool buttonDown = false;
 };
 
+// An entry of a group-list row. Its rectangle is in client coordinates, scrolled, from the last layout.
+struct GroupListChild {
+    std::string caption;  // first line; without it no text of the entry is drawn
+    std::string tag;      // short text at the top right
+    std::string note;     // second line; without it the caption is centred vertically
+    std::string picture;  // picture bytes, drawn as a square at the left
+    bool hover = false;
+    bool selected = false;
+    RECT rect = {};
+};
+
+// A row of a group list: a header that opens and closes, and its entries (1-based).
+struct GroupListRow {
+    std::string caption;
+    RECT rect = {};  // the header, client coordinates, scrolled
+    bool expanded = false;
+    bool hover = false;
+    bool selected = false;
+    RecordList<GroupListChild> children;
+};
+
+// Row and entry numbers are 1-based; entry 0 is the row header. The hover and selection numbers follow
+// their items through inserts and removals and are cleared with them.
 struct GroupListRecord {
+    WNDPROC oldWndProc = nullptr;  // also in Hw_hProc
     HWND hwnd = nullptr;
-    WNDPROC oldWndProc = nullptr;
+    HDC memoryDC = nullptr;  // the last finished picture of the whole list; 0 before the first full paint
+    bool frameVisible = true;
+    int rowHeight = 26;
+    int childHeight = 26;
+    int backColour = -1;  // COLORREF laid over the background; negative: none
+    int backAlpha = 0;
     bool dirty = true;
-    HDC memoryDC = nullptr;
+    SkinScrollBar scrollBar;  // embedded on the list's window
+    bool scrollBarShown = false;
+    SkinCallback clickCallback = nullptr;     // (row, entry)
+    SkinCallback expandCallback = nullptr;    // (row)
+    SkinCallback collapseCallback = nullptr;  // (row)
+    SkinCallback scrollCallback = nullptr;    // given to the bar
+    int marginLeft = 3;  // left and right inset of the items
+    int marginTop = 3;   // top and bottom inset
+    RecordList<GroupListRow> rows;
+    int hoverRow = 0;
+    int hoverChild = 0;
+    int selectedRow = 0;
+    int selectedChild = 0;
+    COLORREF rowTextColour = 0;
+    COLORREF childTextColour = 0;
+    COLORREF childNoteColour = 0x808080;
+    COLORREF childTagColour = 0;
+    bool inverseCaptions = false;  // captions in the complement of g_skinBaseColour
+    std::string fontName = "宋体";
+    int fontSize = 12;
+    bool autoRefresh = true;
 };
 
 // One item of a tab strip.
@@ -156,13 +206,36 @@ inline constexpr int kScrollBarStandAlone = 0;
 inline constexpr int kScrollBarEmbedded = 1;
 inline constexpr int kScrollBarDetached = 2;
 
+// Rectangles are in the client coordinates of the record's window (window coordinates when detached).
 struct ScrollBarRecord {
     // The bar's own window when stand-alone, else its host's window.
     HWND hwnd = nullptr;
-    WNDPROC oldWndProc = nullptr;
+    WNDPROC oldWndProc = nullptr;  // also in Hw_GdHproc
     int mode = kScrollBarStandAlone;
     bool dirty = true;
+    // Stand-alone: the bar's own kept picture. Otherwise the host's buffer last handed over (0: the
+    // bar paints nothing).
     HDC targetDC = nullptr;
+    int width = 0;  // the window's size at the last layout
+    int height = 0;
+    int dragOriginY = 0;  // the thumb press, then the last drag step
+    bool held = false;    // the left button went down here and has not come up or left
+    int pressedPart = 0;  // an action code: 0 none, 1 thumb, 2 up, 3 down, 4 track
+    int pageDirection = 0;  // a track press: 0 above the thumb, 1 at or below its top
+    COLORREF backColour = 0;  // 0: no fill
+    int backAlpha = 0;
+    int minimum = 1;
+    int maximum = 100;
+    int position = 1;  // kept unclamped as given
+    int step = 1;
+    int page = 10;
+    RectF barRect = {};
+    RectF thumbRect = {};  // its height is the thumb length
+    RectF upRect = {};
+    RectF downRect = {};
+    SkinCallback scrollCallback = nullptr;  // (window, position)
+    int hoverPart = 0;  // a hit-test code, -1 none
+    int lastHoverPart = 0;
 };
 
 inline RecordList<SkinCanvasRecord> g_skinCanvases;
