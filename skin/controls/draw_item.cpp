@@ -19,13 +19,16 @@ void DrawButtonItem(const SkinFormRecord& form, const DRAWITEMSTRUCT& item)
 void HandleDrawItem(int formNumber, const DRAWITEMSTRUCT& item)
 {
     const SkinFormRecord* form = SkinFormAt(formNumber);
-    if (!form)
-        return;
     switch (item.CtlType) {
     case ODT_BUTTON:
-        DrawButtonItem(*form, item);
+        if (form)
+            DrawButtonItem(*form, item);
         break;
-    case ODT_MENU:  // painted by the popup-menu service once it is installed
+    case ODT_MENU:
+        // A menu item is painted even without its owner form, so that the menu shows no blank rows.
+        if (g_menuItemPainter)
+            g_menuItemPainter(formNumber, item);
+        break;
     default:
         break;
     }

@@ -14,11 +14,35 @@ class GdipPath;
 // bottom edge is not part of the figure (a fill closes it, a stroke leaves it open).
 void AddTopRoundedRectPath(GdipPath& path, int x, int y, int width, int height, int d);
 
+// The neutral overlays of the painters: white and black at an alpha (its low byte), as ARGB.
+inline uint32_t OverlayWhite(int alpha)
+{
+    return (static_cast<uint32_t>(alpha & 0xFF) << 24) | 0xFFFFFFu;
+}
+inline uint32_t OverlayBlack(int alpha)
+{
+    return static_cast<uint32_t>(alpha & 0xFF) << 24;
+}
+
 // A GDI+ ARGB value as a COLORREF (red and blue bytes exchanged, top byte 0), or a COLORREF back to
 // ARGB order; the former top byte, the alpha, goes to `alpha`.
 COLORREF SwapRedBlue(uint32_t colour, BYTE& alpha);
 
 class GdipGraphics;
+
+// Geometry of bars that run along a track and across it (track bars, scroll bars): a horizontal bar
+// takes (along, across) as (x, y), a vertical one swaps the two axes.
+struct BarAxes {
+    bool vertical;
+    RectF Rect(float along, float across, float length, float thickness) const
+    {
+        return vertical ? RectF{across, along, thickness, length} : RectF{along, across, length, thickness};
+    }
+    PointF Point(float along, float across) const
+    {
+        return vertical ? PointF{across, along} : PointF{along, across};
+    }
+};
 
 // Makes the path hold one closed rounded rectangle (AddRoundRectPath: `corner` is the side of each
 // corner's arc box).
@@ -49,6 +73,10 @@ void FillPathRadial(GdipGraphics& graphics, const GdipPath& path, uint32_t centr
 void DrawSoftTrough(GdipGraphics& graphics, float width, float height, bool vertical, BYTE outlineAlpha,
                     int faceCorner);
 
+// The white veil laid over control backgrounds: white at `alpha` over the rectangle. At alpha 0 it
+// changes no pixel and nothing is drawn.
+void FillVeil(GdipGraphics& graphics, float x, float y, float width, float height, int alpha);
+
 // Strokes the path `count` times in the colour at `alpha`, with pen widths 1 to count: an edge most
 // opaque along the path that fades outward. Count 0 draws nothing.
 void DrawSoftOutline(GdipGraphics& graphics, const GdipPath& path, int count, COLORREF colour, BYTE alpha);
@@ -63,7 +91,8 @@ struct CaptionStyle {
     COLORREF colour = 0;
     int alignment = 0;
     int lineAlignment = 0;
-    int formatFlags = 0;  // GDI+ StringFormatFlags
+    int formatFlags = 0;  // GDI+ StringFormatFlags (0x1000 no wrap, 0x2000 whole lines only)
+    int trimming = 0;     // 3 ellipsis; 0 keeps GDI+'s own
 };
 void DrawCaption(GdipGraphics& graphics, const std::string& text, const RectF& layout, const CaptionStyle& style);
 

@@ -5,6 +5,8 @@
 #include <string>
 
 #include "skin/controls/control_framework.h"
+#include "skin/controls/control_styles.h"
+#include "skin/controls/scroll_overlays.h"
 #include "skin/core/skin_options.h"
 #include "skin/core/skin_registry.h"
 
@@ -19,6 +21,19 @@ bool CommandChangesLooks(const std::string& className, WORD code)
     if (className == "ComboBox")
         return code == CBN_KILLFOCUS || code == CBN_SELCHANGE;
     return false;
+}
+
+// New text changes the Edit's scroll range: its overlays show the new thumb. An Edit whose numbers name
+// no record of its form's Edit list has no overlays.
+void RepaintEditOverlays(HWND edit)
+{
+    const SkinEditRecord* record = FindOwnRecord(edit, &SkinFormRecord::edits);
+    if (!record)
+        return;
+    if (record->verticalScrollBar && HasVerticalScrollStyle(edit))
+        PaintVScrollBar(edit, kOverlayHitNone);
+    if (record->horizontalScrollBar && HasHorizontalScrollStyle(edit))
+        PaintHScrollBar(edit, kOverlayHitNone);
 }
 
 // The window's properties name a container slot; only a slot that really holds this window is marked
@@ -36,8 +51,12 @@ void RepaintAfterControlCommand(WPARAM wParam, LPARAM lParam)
     HWND control = reinterpret_cast<HWND>(lParam);
     if (!control || !g_veilEnabled || !g_skinChildControls)
         return;
-    if (CommandChangesLooks(GetWindowClassName(control), HIWORD(wParam)))
-        InvalidateRect(control, nullptr, TRUE);
+    const std::string className = GetWindowClassName(control);
+    if (!CommandChangesLooks(className, HIWORD(wParam)))
+        return;
+    InvalidateRect(control, nullptr, TRUE);
+    if (className == "Edit" && HIWORD(wParam) == EN_CHANGE)
+        RepaintEditOverlays(control);
 }
 
 void RepaintAfterControlNotify(LPARAM lParam)

@@ -6,6 +6,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include "skin/controls/edit_family.h"
 #include "skin/core/form_rows_test_support.h"
 #include "skin/core/form_skinning.h"
 #include "skin/core/on_request_skinning.h"
@@ -82,6 +83,42 @@ TEST_F(FormNotificationsTest, CommandsThatChangeAControlsLooks)
     SetSkinOptions(true);
     EXPECT_FALSE(CommandInvalidates(edit, EN_CHANGE));
     EXPECT_FALSE(CommandInvalidates(list, LBN_SELCHANGE));
+}
+
+TEST_F(FormNotificationsTest, ChangedEditRepaintsItsOverlays)
+{
+    HWND memo = CreateTestChild(window_, "Edit", 10, 40, 200, 120, WS_BORDER | WS_VSCROLL | WS_HSCROLL | ES_MULTILINE);
+    HWND plain = CreateTestChild(window_, "Edit", 10, 200, 200, 24);
+    std::string text;
+    for (int i = 0; i < 40; ++i)
+        text += std::string(60, 'x') + "\r\n";
+    SetWindowTextA(memo, text.c_str());
+    SkinEditsAndCombos(n_, window_);
+    SkinEditRecord& record = *RecordAt(FormRecord(n_).edits, FindEditRecord(n_, memo));
+    ASSERT_NE(record.verticalScrollBar, nullptr);
+    ASSERT_NE(record.horizontalScrollBar, nullptr);
+
+    // The overlay painters rewrite the part rectangles: forgotten ones come back only by a repaint.
+    const auto forget = [&] { record.verticalParts = record.horizontalParts = {}; };
+    const auto painted = [](const ScrollBarParts& parts) { return !IsRectEmpty(&parts[2]); };
+    forget();
+    EXPECT_TRUE(CommandInvalidates(memo, EN_CHANGE));
+    EXPECT_TRUE(painted(record.verticalParts));
+    EXPECT_TRUE(painted(record.horizontalParts));
+
+    forget();
+    EXPECT_TRUE(CommandInvalidates(memo, EN_UPDATE));
+    EXPECT_FALSE(painted(record.verticalParts)) << "only a change of text moves the thumb";
+
+    SCOPED_TRACE("a bar the Edit's style no longer has is left alone");
+    SetWindowLongPtrA(memo, GWL_STYLE, GetWindowLongPtrA(memo, GWL_STYLE) & ~static_cast<LONG_PTR>(WS_HSCROLL));
+    forget();
+    EXPECT_TRUE(CommandInvalidates(memo, EN_CHANGE));
+    EXPECT_TRUE(painted(record.verticalParts));
+    EXPECT_FALSE(painted(record.horizontalParts));
+
+    SCOPED_TRACE("an Edit without overlays only repaints itself");
+    EXPECT_TRUE(CommandInvalidates(plain, EN_CHANGE));
 }
 
 TEST_F(FormNotificationsTest, TreeViewsRepaintAndTabControlsMarkTheirContainer)

@@ -16,6 +16,7 @@
 #include "skin/core/frame_layout.h"
 #include "skin/core/frame_painting.h"
 #include "skin/core/layered_windows.h"
+#include "skin/core/skin_menus.h"
 #include "skin/core/skin_options.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"
@@ -295,6 +296,10 @@ LRESULT CALLBACK SkinFormWindowProc(HWND window, UINT message, WPARAM wParam, LP
         return CallPrevious(window, message, wParam, lParam);
 
     switch (message) {
+    case WM_MEASUREITEM:
+        if (wParam == 0)
+            MeasureSkinMenuItem(window, reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
+        break;
     case WM_QUIT:
         // Only a WM_QUIT sent or dispatched to the form itself arrives here; a repeat finds no token.
         ShutdownGdiplus(g_gdiplusToken);
@@ -377,6 +382,7 @@ LRESULT CALLBACK SkinFormWindowProc(HWND window, UINT message, WPARAM wParam, LP
         OnSetText(*form, n, lParam);
         break;
     case WM_COMMAND:
+        DispatchSkinMenuCommand(wParam, lParam);
         RepaintAfterControlCommand(wParam, lParam);
         break;
     case WM_NOTIFY:

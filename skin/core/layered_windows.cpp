@@ -27,8 +27,8 @@ void MakeOpaque(HDC dc)
 
 HDC FrameDcOfForm(HWND window)
 {
-    const SkinFormRecord* form = SkinFormAt(GetWindowPropNumber(window, kPropHwListIndex));
-    return form && form->hwnd == window ? form->frameDc : nullptr;
+    const SkinFormRecord* form = SkinFormOfWindow(window);
+    return form ? form->frameDc : nullptr;
 }
 
 }  // namespace

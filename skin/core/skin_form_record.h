@@ -5,6 +5,7 @@
 #include <windows.h>
 
 #include <atomic>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -68,6 +69,9 @@ struct SkinnedChildRecord {
     int fontSize = 12;
     int fontStyle = 0;
 };
+
+// The fade-in of a skinned dialog (dialog_frame_proc.cpp).
+struct DialogFade;
 
 enum CloseEffect {
     kCloseEffectNone = 0,
@@ -168,6 +172,8 @@ struct SkinFormRecord {
     CaptionFade fadeOut;          // the caption button going dark
     bool inCaptionStrip = false;  // the last mouse move was in the caption-button strip
     bool closeHot = false;
+    // A skinned dialog's fade-in, from its first paint until it closes; empty before.
+    std::shared_ptr<DialogFade> dialogFade;
     HWND shadowWindow = nullptr;
     // Client size at the last layout; also read by the animation threads.
     std::atomic<int> clientWidth{0};

@@ -1,5 +1,7 @@
 #include "skin/core/skin_registry.h"
 
+#include "skin/core/window_props.h"
+
 namespace {
 
 RecordList<SkinFormRecord>& Forms()
@@ -53,6 +55,12 @@ int FindSkinnedWindow(HWND window)
             return static_cast<int>(i + 1);
     }
     return 0;
+}
+
+SkinFormRecord* SkinFormOfWindow(HWND window)
+{
+    SkinFormRecord* form = SkinFormAt(GetWindowPropNumber(window, kPropHwListIndex));
+    return form && form->hwnd == window ? form : nullptr;
 }
 
 int FindOwningSkinnedWindow(HWND window)

@@ -106,7 +106,9 @@ TrimRun RunWorkingSetUtility(const std::string& path, const std::string& bytes, 
     startup.dwFlags = STARTF_USESHOWWINDOW;
     startup.wShowWindow = SW_HIDE;
     PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, CREATE_NO_WINDOW, nullptr, nullptr,
+    // Detached: the utility needs no console, and under Wine a console made for it (CREATE_NO_WINDOW) is
+    // a console host process that outlives an ended run and keeps our standard handles open.
+    if (!CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, DETACHED_PROCESS, nullptr, nullptr,
                         &startup, &process))
         return run;
     run.started = true;

@@ -6,8 +6,9 @@ namespace {
 
 constexpr int kMaxTipWidth = 600;
 
-// The first-version layout every tool message carries, whatever the size the headers default to.
-TTTOOLINFOA ToolInfo(HWND owner, int id, const RECT& rect, const std::string* text)
+// The first-version layout every tool message carries, whatever the size the headers default to
+// (a larger cbSize on x64 registers a garbage tool).
+TTTOOLINFOA ToolInfo(HWND owner, int id, const RECT& rect, const char* text)
 {
     TTTOOLINFOA info = {};
     info.cbSize = TTTOOLINFOA_V1_SIZE;
@@ -17,8 +18,13 @@ TTTOOLINFOA ToolInfo(HWND owner, int id, const RECT& rect, const std::string* te
     info.rect = rect;
     info.hinst = nullptr;
     // The tooltip copies the text when it takes the message.
-    info.lpszText = text ? const_cast<char*>(text->c_str()) : nullptr;
+    info.lpszText = const_cast<char*>(text);
     return info;
+}
+
+LRESULT SendTool(HWND tipWindow, UINT message, const TTTOOLINFOA& info)
+{
+    return tipWindow ? SendMessageA(tipWindow, message, 0, reinterpret_cast<LPARAM>(&info)) : 0;
 }
 
 }  // namespace
@@ -34,38 +40,55 @@ HWND ToolTipClass::Create(HWND ownerWindow, bool balloon)
     return tipWindow;
 }
 
-void ToolTipClass::AddTool(const RECT& rect, const std::string& text, int id) const
+void ToolTipClass::AddTool(std::optional<RECT> rect, const std::string& text, int id) const
 {
     if (!tipWindow)
         return;
-    TTTOOLINFOA info = ToolInfo(owner, id, rect, &text);
-    SendMessageA(tipWindow, TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&info));
+    if (!rect) {
+        rect = RECT{};
+        GetClientRect(owner, &*rect);
+    }
+    SendTool(tipWindow, TTM_ADDTOOLA, ToolInfo(owner, id, *rect, text.c_str()));
 }
 
-void ToolTipClass::AddTool(const std::string& text, int id) const
+void ToolTipClass::AddCallbackTool(const RECT& rect, int id) const
 {
-    RECT client = {};
-    GetClientRect(owner, &client);
-    AddTool(client, text, id);
+    SendTool(tipWindow, TTM_ADDTOOLA, ToolInfo(owner, id, rect, LPSTR_TEXTCALLBACKA));
 }
 
-void ToolTipClass::SetToolRect(int id, const RECT& rect) const
+LRESULT ToolTipClass::SetBackColour(COLORREF colour) const
 {
-    if (!tipWindow)
-        return;
-    TTTOOLINFOA info = ToolInfo(owner, id, rect, nullptr);
-    SendMessageA(tipWindow, TTM_NEWTOOLRECTA, 0, reinterpret_cast<LPARAM>(&info));
+    return tipWindow ? SendMessageA(tipWindow, TTM_SETTIPBKCOLOR, colour, 0) : 0;
 }
 
-void ToolTipClass::UpdateTipText(int id, const std::string& text) const
+LRESULT ToolTipClass::SetTextColour(COLORREF colour) const
 {
-    if (!tipWindow)
-        return;
-    TTTOOLINFOA info = ToolInfo(owner, id, RECT{}, &text);
-    SendMessageA(tipWindow, TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&info));
+    return tipWindow ? SendMessageA(tipWindow, TTM_SETTIPTEXTCOLOR, colour, 0) : 0;
 }
 
 LRESULT ToolTipClass::SetMaxWidth(int width) const
 {
     return tipWindow ? SendMessageA(tipWindow, TTM_SETMAXTIPWIDTH, 0, width) : 0;
+}
+
+void ToolTipClass::DeleteTool(int id) const
+{
+    SendTool(tipWindow, TTM_DELTOOLA, ToolInfo(owner, id, RECT{}, nullptr));
+}
+
+void ToolTipClass::SetToolRect(int id, const RECT& rect) const
+{
+    SendTool(tipWindow, TTM_NEWTOOLRECTA, ToolInfo(owner, id, rect, nullptr));
+}
+
+void ToolTipClass::UpdateTipText(int id, const std::string& text) const
+{
+    SendTool(tipWindow, TTM_UPDATETIPTEXTA, ToolInfo(owner, id, RECT{}, text.c_str()));
+}
+
+void ToolTipClass::DestroyTipWindow()
+{
+    if (tipWindow && IsWindow(tipWindow))
+        DestroyWindow(tipWindow);
+    tipWindow = nullptr;
 }

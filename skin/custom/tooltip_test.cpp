@@ -4,6 +4,7 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include "skin/custom/nav_bar_test_support.h"
 #include "skin/custom/tooltip.h"
 
 namespace {
@@ -14,32 +15,9 @@ HWND MakeOwner(int width, int height)
                            GetModuleHandleA(nullptr), nullptr);
 }
 
-struct ToolReading {
-    bool found = false;
-    RECT rect = {};
-    std::string text;
-};
-
 ToolReading ReadTool(const ToolTipClass& tip, int id)
 {
-    char buffer[256] = {};
-    TTTOOLINFOA info = {};
-    info.cbSize = TTTOOLINFOA_V1_SIZE;
-    info.hwnd = tip.owner;
-    info.uId = static_cast<UINT_PTR>(id);
-    info.lpszText = buffer;
-    ToolReading reading;
-    reading.found = SendMessageA(tip.tipWindow, TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&info)) != 0;
-    reading.rect = info.rect;
-    info.lpszText = buffer;
-    SendMessageA(tip.tipWindow, TTM_GETTEXTA, sizeof(buffer), reinterpret_cast<LPARAM>(&info));
-    reading.text = buffer;
-    return reading;
-}
-
-bool SameRect(const RECT& a, const RECT& b)
-{
-    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+    return ReadTool(tip.tipWindow, tip.owner, id);
 }
 
 }  // namespace
@@ -93,6 +71,51 @@ TEST(ToolTipTest, ToolsTakeTheirRectangleAndText)
     ToolReading second = ReadTool(tip, 2);
     EXPECT_TRUE(SameRect(second.rect, RECT{10, 2, 36, 20})) << "a text change keeps the rectangle";
     EXPECT_EQ(second.text, "还原");
+
+    // Deleting and adding the id again gives the same as an update.
+    tip.DeleteTool(2);
+    EXPECT_EQ(SendMessageA(tip.tipWindow, TTM_GETTOOLCOUNT, 0, 0), 1);
+    EXPECT_FALSE(ReadTool(tip, 2).found);
+    tip.AddTool(RECT{10, 2, 36, 20}, "还原", 2);
+    EXPECT_EQ(ReadTool(tip, 2).text, "还原");
+    tip.DeleteTool(7);  // no such tool
+    EXPECT_EQ(SendMessageA(tip.tipWindow, TTM_GETTOOLCOUNT, 0, 0), 2);
+
+    // A callback tool asks the owner for its text each time.
+    tip.AddCallbackTool(RECT{40, 0, 60, 20}, 3);
+    char buffer[8] = {};
+    TTTOOLINFOA info = {};
+    info.cbSize = TTTOOLINFOA_V1_SIZE;
+    info.hwnd = owner;
+    info.uId = 3;
+    info.lpszText = buffer;
+    ASSERT_TRUE(SendMessageA(tip.tipWindow, TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&info)));
+    EXPECT_EQ(info.lpszText, LPSTR_TEXTCALLBACKA);
+    DestroyWindow(owner);
+}
+
+TEST(ToolTipTest, ColoursAndTheWindowOfAControl)
+{
+    InitCommonControls();
+    HWND owner = MakeOwner(200, 100);
+    ToolTipClass tip;
+    tip.Create(owner);
+    tip.SetBackColour(RGB(255, 255, 225));
+    tip.SetTextColour(RGB(0, 0, 128));
+    EXPECT_EQ(SendMessageA(tip.tipWindow, TTM_GETTIPBKCOLOR, 0, 0), RGB(255, 255, 225));
+    EXPECT_EQ(SendMessageA(tip.tipWindow, TTM_GETTIPTEXTCOLOR, 0, 0), RGB(0, 0, 128));
+    EXPECT_EQ(tip.SetMaxWidth(300), 600);
+    EXPECT_EQ(tip.GetHandle(), tip.tipWindow);
+
+    // Destroy leaves the window; the control that made it destroys it when it goes.
+    HWND window = tip.tipWindow;
+    tip.Destroy();
+    EXPECT_TRUE(IsWindow(window));
+    EXPECT_EQ(tip.Copy().GetHandle(), window);
+    tip.DestroyTipWindow();
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(tip.GetHandle(), nullptr);
+    tip.DestroyTipWindow();
     DestroyWindow(owner);
 }
 
@@ -104,6 +127,10 @@ TEST(ToolTipTest, WithoutAWindowNothingHappens)
     tip.AddTool("关闭", 1);
     tip.SetToolRect(1, RECT{0, 0, 10, 10});
     tip.UpdateTipText(1, "x");
+    tip.DeleteTool(1);
+    tip.AddCallbackTool(RECT{0, 0, 10, 10}, 2);
+    EXPECT_EQ(tip.SetBackColour(0), 0);
+    EXPECT_EQ(tip.SetTextColour(0), 0);
     EXPECT_EQ(tip.SetMaxWidth(600), 0);
     EXPECT_EQ(tip.tipWindow, nullptr);
     DestroyWindow(owner);

@@ -1,11 +1,14 @@
 #!/usr/bin/env python3
-"""Writes skin/core/caption_glyphs.inc: the PNG pictures of the caption buttons of skinned forms.
+"""Writes skin/core/caption_glyphs.inc: the PNG pictures of the caption buttons of skinned forms, and
+skin/core/dialog_glyphs.inc: the close picture of skinned dialogs and message boxes.
 
 Each picture is a whole button face with an alpha channel: a white gloss fading toward the bottom and a
 white symbol over a soft dark shadow. The window buttons (minimise, maximise, restore, close) start with a
 white top row at alpha 80, continue with the gloss from alpha 29 down to 1 and have a brighter one-pixel
 left edge; the help picture fades from alpha 57 and the main-menu picture from alpha 44, without an edge.
-Sizes: 26 x 18, the close button 38 x 18. The art is drawn here, pixel by pixel; nothing is taken from
+Sizes: 26 x 18, the close button 38 x 18. The dialog close picture (38 x 18) has no gloss: a transparent
+face with a white diagonal cross, 11 pixels square and centred at (18, 8), ringed by a dark grey outline.
+The art is drawn here, pixel by pixel; nothing is taken from
 elsewhere. Run: python3 tools/gen/gen_caption_glyphs.py
 """
 import os
@@ -14,6 +17,7 @@ from png_writer import encode_rgba_png, write_byte_arrays
 
 root = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
 out_path = os.path.join(root, "skin", "core", "caption_glyphs.inc")
+dialog_out_path = os.path.join(root, "skin", "core", "dialog_glyphs.inc")
 
 HEIGHT = 18
 
@@ -127,6 +131,26 @@ def close():
     return c
 
 
+def dialog_close():
+    """The white cross two pixels thick from (13, 3) to (23, 13), each pixel next to it dark grey."""
+    c = Canvas(38, HEIGHT)
+    cross = set()
+    for offset in (0, 1):
+        cross |= line(13 + offset, 3, 22 + offset, 12)
+        cross |= line(22 + offset, 3, 13 + offset, 12)
+    ring = set()
+    for (x, y) in cross:
+        for dx in (-1, 0, 1):
+            for dy in (-1, 0, 1):
+                if (x + dx, y + dy) not in cross:
+                    ring.add((x + dx, y + dy))
+    for (x, y) in ring:
+        c.over(x, y, (64, 64, 64), 200)
+    for (x, y) in cross:
+        c.over(x, y, (255, 255, 255), 255)
+    return c
+
+
 def help_balloon():
     c = Canvas(26, HEIGHT)
     gloss(c, 57, False)
@@ -167,3 +191,8 @@ write_byte_arrays(out_path, "tools/gen/gen_caption_glyphs.py",
                   "PNG pictures of the caption buttons (26 x 18, the close button 38 x 18, RGBA, 96 dpi).",
                   [(name, canvas.png()) for name, canvas in glyphs])
 print("wrote", out_path)
+
+write_byte_arrays(dialog_out_path, "tools/gen/gen_caption_glyphs.py",
+                  "PNG picture of the close button of skinned dialogs (38 x 18, RGBA, 96 dpi).",
+                  [("kDialogCloseGlyphPng", dialog_close().png())])
+print("wrote", dialog_out_path)

@@ -1,0 +1,25 @@
+#pragma once
+// Message boxes in the skin's look. ShowMessageBox shows the system's message box and a CBT hook of the
+// calling thread hands the box to SkinDialogWindow at the moment it is activated; the skinned box
+// removes the hook again once it is active. The caller sees an ordinary blocking call. UI thread only.
+#include <windows.h>
+
+#include <optional>
+#include <string>
+
+// The hook while it is installed; 0 otherwise.
+inline HHOOK g_cbtHook = nullptr;
+
+// Shows the box and returns the identifier of the pressed button minus one (0 OK, 1 Cancel, 2 Abort,
+// 3 Retry, 4 Ignore, 5 Yes, 6 No), or -1 when no box could be shown. Without a caption the box gets
+// the system's default title. No hook remains installed when it returns.
+int ShowMessageBox(HWND owner, const std::string& text, UINT style = MB_OK,
+                   const std::optional<std::string>& caption = std::nullopt);
+
+// Installs the hook for the calling thread (replacing one still installed); false when the system
+// refused it, and the box is then shown unskinned.
+bool InstallMessageBoxHook();
+// Removes the hook when it is installed.
+void RemoveMessageBoxHook();
+// Skins every "#32770" window of the thread that is about to be activated and is not skinned yet.
+LRESULT CALLBACK MessageBoxHookProc(int code, WPARAM wParam, LPARAM lParam);

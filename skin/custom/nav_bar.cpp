@@ -1,0 +1,365 @@
+// The navigation bar's attach, window procedure, hot tracking, hover fade, clicks and detach.
+#include "skin/custom/nav_bar.h"
+
+#include "skin/controls/control_framework.h"
+#include "skin/controls/message_words.h"
+#include "skin/core/drawing_core.h"
+#include "skin/core/memory_dc.h"
+#include "skin/custom/nav_bar_painting.h"
+
+namespace {
+
+struct MousePoint {
+    double x = 0;
+    double y = 0;
+};
+
+MousePoint PointOf(LPARAM position)
+{
+    const auto packed = static_cast<uint32_t>(position);
+    return MousePoint{static_cast<double>(static_cast<int16_t>(LowWord(packed))),
+                      static_cast<double>(HighWord(packed))};
+}
+
+constexpr double kEdge = 1e-7;
+
+// Left and right edges lie outside the item, top and bottom inside.
+bool ItemContains(const RectF& r, const MousePoint& p)
+{
+    return p.x - r.x > kEdge && p.x - (r.x + r.width) < -kEdge && p.y - r.y >= -kEdge &&
+           p.y - (r.y + r.height) <= kEdge;
+}
+
+// The first item whose drop part (right of its divider, top edge excluded) holds the point; 0 none.
+int DropPartAt(const NavBarRecord& bar, const MousePoint& p)
+{
+    for (int i = 1; i <= RecordCount(bar.items); ++i) {
+        const RectF& r = bar.itemRects[static_cast<size_t>(i) - 1];
+        const double divider = r.x + RecordAt(bar.items, i)->splitOffset;
+        if (p.x - divider > kEdge && p.x - (r.x + r.width) < -kEdge && p.y - r.y > kEdge &&
+            p.y - (r.y + r.height) <= kEdge)
+            return i;
+    }
+    return 0;
+}
+
+UINT_PTR FadeTimerId(HWND window)
+{
+    return reinterpret_cast<UINT_PTR>(window);
+}
+
+// The hot item starts fading out; a fade-out still running ends at once.
+void StartFadeOut(HWND window, NavBarRecord& bar)
+{
+    bar.fadeIn = NavBarFade{};
+    if (bar.fadeOut.step < kNavFadeSteps)
+        RedrawNavItem(window, bar.fadeOut.item, false);
+    bar.fadeOut = NavBarFade{bar.hotItem, 0};
+    bar.hotItem = 0;
+}
+
+void StepFade(HWND window, NavBarRecord& bar)
+{
+    if (bar.fadeIn.item > 0 && bar.fadeIn.step < kNavFadeSteps) {
+        ++bar.fadeIn.step;
+        DrawNavItem(window, bar.fadeIn.item, nullptr, NavItemLook{true, false, 20 * bar.fadeIn.step});
+    }
+    if (bar.fadeOut.item > 0 && bar.fadeOut.step < kNavFadeSteps) {
+        ++bar.fadeOut.step;
+        DrawNavItem(window, bar.fadeOut.item, nullptr, NavItemLook{false, false, 160 - 20 * bar.fadeOut.step});
+    }
+    if (bar.fadeOut.step >= kNavFadeSteps && !bar.mouseInside) {
+        bar.fadeIn = NavBarFade{};
+        bar.fadeOut = NavBarFade{};
+        KillTimer(window, FadeTimerId(window));
+    }
+}
+
+void OnMouseLeave(HWND window, NavBarRecord& bar)
+{
+    bar.mouseInside = false;
+    bar.fadeIn = NavBarFade{};
+    bar.mouseItem = 0;
+    if (bar.hotItem > 0)
+        StartFadeOut(window, bar);
+    bar.hotItem = 0;
+}
+
+void OnButtonDown(HWND window, NavBarRecord& bar, LPARAM position)
+{
+    SetCapture(window);
+    bar.fadeIn = NavBarFade{};
+    bar.mouseItem = HitTestNavItem(window, position);
+    if (bar.mouseItem > 0)
+        DrawNavItem(window, bar.mouseItem, nullptr, NavItemLook{false, true, 0});
+    bar.buttonDown = true;
+}
+
+void ShowPage(const NavBarRecord& bar, int item, int command)
+{
+    if (const NavBarItem* record = RecordAt(bar.items, item); record && record->pageWindow)
+        ShowWindow(record->pageWindow, command);
+}
+
+}  // namespace
+
+NavBarRecord* FindNavBar(HWND window)
+{
+    return FindCustomRecord(g_navBars, window, kNavBarKeys);
+}
+
+NavBarRecord* SkinNavBar::Record() const
+{
+    return FindNavBar(window);
+}
+
+int SkinNavBar::Attach(HWND barWindow, int itemWidth, int itemHeight, std::optional<COLORREF> captionColour,
+                       std::optional<COLORREF> backColour, std::optional<int> backAlpha,
+                       std::optional<bool> pageMode, std::optional<int> vertical)
+{
+    const int index =
+        AttachCustomControl(g_navBars, barWindow, kNavBarKeys, NavBarWindowProcEntry, [&](NavBarRecord& bar) {
+            bar.toolTip.Create(barWindow);
+            bar.fontName = "宋体";
+            bar.fontSize = 12;
+            bar.itemWidth = itemWidth;
+            bar.itemHeight = itemHeight;
+            bar.vertical = vertical.value_or(0);
+            bar.captionColour = captionColour.value_or(0);
+            bar.backColour = backColour.value_or(0);
+            bar.backAlpha = backAlpha.value_or(255);
+            bar.pageMode = pageMode.value_or(false);
+            bar.dropWidth = 13;
+            // The bar goes to the top of its siblings' order.
+            SetWindowPos(barWindow, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
+        });
+    if (index > 0)
+        window = barWindow;
+    return index;
+}
+
+int SkinNavBar::SetClickCallback(SkinCallback handler) const
+{
+    NavBarRecord* bar = Record();
+    if (!bar)
+        return 0;
+    bar->clickCallback = handler;
+    return 1;
+}
+
+int SkinNavBar::SetSecondCallback(SkinCallback handler) const
+{
+    NavBarRecord* bar = Record();
+    if (!bar)
+        return 0;
+    bar->secondCallback = handler;
+    return 1;
+}
+
+int SkinNavBar::Refresh() const
+{
+    return InvalidateNavBar(window);
+}
+
+int InvalidateNavBar(HWND window)
+{
+    NavBarRecord* bar = FindNavBar(window);
+    if (!bar)
+        return 0;
+    bar->dirty = true;
+    InvalidateRect(window, nullptr, FALSE);
+    return 1;
+}
+
+int HitTestNavItem(HWND window, LPARAM position)
+{
+    const NavBarRecord* bar = FindNavBar(window);
+    if (!bar)
+        return 0;
+    const MousePoint p = PointOf(position);
+    for (int i = 1; i <= RecordCount(bar->items); ++i) {
+        if (ItemContains(bar->itemRects[static_cast<size_t>(i) - 1], p))
+            return RecordAt(bar->items, i)->disabled ? 0 : i;
+    }
+    return 0;
+}
+
+int TrackNavBarHotItem(HWND window, LPARAM position)
+{
+    NavBarRecord* bar = FindNavBar(window);
+    if (!bar)
+        return 0;
+    bar->mouseItem = HitTestNavItem(window, position);
+    if (bar->mouseItem < 1) {
+        if (bar->hotItem >= 1)
+            StartFadeOut(window, *bar);
+    } else if (bar->hotItem != bar->mouseItem) {
+        if (bar->hotItem > 0)
+            StartFadeOut(window, *bar);
+        bar->hotItem = bar->mouseItem;
+        bar->fadeIn = NavBarFade{bar->mouseItem, 0};
+    }
+    return 1;
+}
+
+int HandleNavItemClick(HWND window, LPARAM position)
+{
+    NavBarRecord* bar = FindNavBar(window);
+    if (!bar)
+        return 0;
+    const int hit = HitTestNavItem(window, position);
+    NavBarItem* item = RecordAt(bar->items, hit);
+    if (!item || item->disabled)
+        return 1;
+    const int drop = item->hasDropPart ? DropPartAt(*bar, PointOf(position)) : 0;
+    const bool wasChecked = item->checked;
+    const int current = bar->currentItem;
+
+    if (bar->pageMode) {
+        bar->selectedItem = hit;
+        if (drop == 0) {
+            for (const auto& other : bar->items)
+                other->checked = false;
+            item->checked = true;
+            if (current > 0 && current != hit) {
+                RedrawNavItem(window, current, false);
+                ShowPage(*bar, current, SW_HIDE);
+            }
+        }
+    } else if (drop == 0 && item->toggle) {
+        item->checked = !item->checked;
+    }
+
+    if (drop == 0) {
+        bar->hotItem = hit;
+        if (bar->pageMode || (item->toggle && item->checked))
+            RedrawNavItem(window, hit, true);
+        else
+            bar->fadeIn = NavBarFade{hit, 0};
+        if (bar->pageMode && current != hit)
+            ShowPage(*bar, hit, SW_SHOWNA);
+    }
+
+    if (bar->clickCallback && drop == 0 && (!bar->pageMode || (current != hit && !wasChecked))) {
+        bar = InvokeControlCallback(bar->clickCallback, {hit}, g_navBars, window, kNavBarKeys);
+        if (!bar)
+            return 0;
+    }
+    if (bar->secondCallback && drop > 0) {
+        bar = InvokeControlCallback(bar->secondCallback, {drop}, g_navBars, window, kNavBarKeys);
+        if (!bar)
+            return 0;
+    }
+    if (drop == 0 && hit <= RecordCount(bar->items))
+        bar->currentItem = hit;
+    return 1;
+}
+
+int BlitNavBarMemoryDC(HWND window, HDC dc)
+{
+    const NavBarRecord* bar = FindNavBar(window);
+    if (!bar || !bar->memoryDC)
+        return 0;
+    RECT client = {};
+    GetClientRect(window, &client);
+    if (dc) {
+        ExcludeChildrenFromClip(window, dc);
+        BitBlt(dc, 0, 0, client.right, client.bottom, bar->memoryDC, 0, 0, SRCCOPY);
+        return 1;
+    }
+    HDC windowDc = GetDC(window);
+    BitBlt(windowDc, 0, 0, client.right, client.bottom, bar->memoryDC, 0, 0, SRCCOPY);
+    ReleaseDC(window, windowDc);
+    BlitToControl(window, bar->memoryDC);
+    return 1;
+}
+
+int DetachNavBar(HWND window)
+{
+    return DetachCustomControl(g_navBars, window, kNavBarKeys, false, [](NavBarRecord& bar) {
+        ReleaseMemoryDC(bar.memoryDC);
+        bar.memoryDC = nullptr;
+        bar.toolTip.DestroyTipWindow();
+        bar.toolTip.Destroy();
+    }) ? 1 : 0;
+}
+
+LRESULT CALLBACK NavBarWindowProcEntry(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return NavBarWindowProc(window, message, wParam, lParam);
+}
+
+LRESULT NavBarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    NavBarRecord* bar = FindNavBar(window);
+    if (!bar)
+        return CallPreviousProc(window, kNavBarKeys, message, wParam, lParam);
+    switch (message) {
+    case WM_WINDOWPOSCHANGING:
+        MarkContainerDirty(window);
+        break;
+    case WM_MOVE:
+        bar->dirty = true;
+        InvalidateRect(window, nullptr, FALSE);
+        LayoutNavBarPages(window);
+        break;
+    case WM_SIZE:
+        bar->dirty = true;
+        break;
+    case WM_NCDESTROY:
+        KillTimer(window, FadeTimerId(window));
+        ReleaseMemoryDC(bar->memoryDC);
+        bar->memoryDC = nullptr;
+        DetachNavBar(window);
+        break;
+    case WM_ERASEBKGND:
+        return EraseTransparently(wParam);
+    case WM_PAINT:
+        return RunPaintCycle(window, wParam, lParam, [window](HDC dc) {
+            const NavBarRecord* painted = FindNavBar(window);
+            if (painted && painted->dirty)
+                PaintNavBar(window, dc);
+            else
+                BlitNavBarMemoryDC(window);
+        });
+    case WM_MOUSEMOVE:
+        TrackNavBarHotItem(window, lParam);
+        if (!bar->mouseInside) {
+            TRACKMOUSEEVENT track = {};
+            track.cbSize = sizeof(track);
+            track.dwFlags = TME_HOVER | TME_LEAVE;
+            track.hwndTrack = window;
+            track.dwHoverTime = 1;
+            TrackMouseEvent(&track);
+        }
+        break;
+    case WM_MOUSEHOVER:
+        bar->mouseInside = true;
+        SetTimer(window, FadeTimerId(window), kNavFadePeriod, nullptr);
+        break;
+    case WM_MOUSELEAVE:
+        OnMouseLeave(window, *bar);
+        break;
+    case WM_TIMER:
+        if (wParam == FadeTimerId(window))
+            StepFade(window, *bar);
+        break;
+    case WM_LBUTTONDOWN:
+        OnButtonDown(window, *bar, lParam);
+        break;
+    case WM_LBUTTONUP:
+        ReleaseCapture();
+        if ((bar = FindNavBar(window)) != nullptr && bar->buttonDown) {
+            HandleNavItemClick(window, lParam);
+            // The click's callbacks may have destroyed the bar.
+            if (!IsWindow(window))
+                return 0;
+            if ((bar = FindNavBar(window)) != nullptr)
+                bar->buttonDown = false;
+        }
+        break;
+    default:
+        break;
+    }
+    return CallPreviousProc(window, kNavBarKeys, message, wParam, lParam);
+}

@@ -1,0 +1,216 @@
+// The navigation bar as a person meets it: real mouse input for the hover fade and a tooltip, many
+// lifetimes of a used bar, and a screenshot of the main window's bar on a skinned form.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "app/pictures/pictures.h"
+#include "skin/core/form_skinning.h"
+#include "skin/core/memory_dc.h"
+#include "skin/core/screenshot.h"
+#include "skin/core/skin_options.h"
+#include "skin/core/skin_registry.h"
+#include "skin/core/skin_test_support.h"
+#include "skin/custom/nav_bar_painting.h"
+#include "skin/custom/nav_bar_test_support.h"
+#include "skin/custom/screen_test_support.h"
+
+namespace {
+
+// Processes messages until the condition holds; false when it has not after `milliseconds`. `again`,
+// when given, runs every 150 ms while waiting (input sent before the desktop takes it can be lost).
+bool PumpUntil(const std::function<bool()>& condition, DWORD milliseconds = 3000,
+               const std::function<void()>& again = nullptr)
+{
+    const DWORD start = GetTickCount();
+    DWORD last = start;
+    while (!condition()) {
+        const DWORD now = GetTickCount();
+        if (now - start > milliseconds)
+            return false;
+        if (again && now - last >= 150) {
+            again();
+            last = now;
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+    }
+    return true;
+}
+
+// Real input: the mouse moves to the screen point.
+void MoveMouseTo(int x, int y)
+{
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = MulDiv(x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = MulDiv(y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &input, sizeof(input));
+}
+
+POINT ScreenPoint(HWND window, int x, int y)
+{
+    POINT p = {x, y};
+    ClientToScreen(window, &p);
+    return p;
+}
+
+void MoveMouseOver(HWND window, int x, int y)
+{
+    const POINT p = ScreenPoint(window, x, y);
+    MoveMouseTo(p.x, p.y);
+}
+
+const char* const kMainCaptions[kNavBarPictureCount] = {"宝宝取名", "姓名评测", "自选列表", "组合模式",
+                                                         "诗词模式", "取英文名", "取小名",   "生辰八字"};
+
+}  // namespace
+
+// Both with real input, one after the other: the mouse is one for every test that runs at the time.
+TEST(NavBarScreenTest, RealMouseFadesAnItemAndShowsItsTip)
+{
+    InitCommonControls();
+    BarTestForm f = MakeBarTestForm(400, 200, RECT{10, 40, 270, 118});
+    ScopedWindow form(f.form);
+    SetWindowPos(form, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    SetForegroundWindow(form);
+    PumpUntil([&] { return GetForegroundWindow() == form.get(); }, 1000);
+    SkinNavBar bar;
+    ASSERT_GT(bar.Attach(f.host, 85, 75), 0);
+    for (int i = 0; i < 3; ++i) {
+        NavBarItemOptions item;
+        item.image = SolidPng(16, 16, 0xFF2060C0);
+        item.caption = "宝宝取名";
+        item.tipText = i == 2 ? "按姓氏和生辰取名" : "";
+        bar.AddItem(item);
+    }
+    UpdateWindow(f.host);
+    NavBarRecord* record = FindNavBar(f.host);
+    ASSERT_NE(record, nullptr);
+    HWND tip = record->toolTip.tipWindow;
+    ASSERT_NE(tip, nullptr);
+    SendMessageA(tip, TTM_SETDELAYTIME, TTDT_INITIAL, 30);
+
+    MoveMouseOver(form, 350, 180);
+    PumpUntil([] { return false; }, 50);
+    MoveMouseOver(f.host, 130, 40);  // item 2
+    ASSERT_TRUE(PumpUntil([&] { return record->fadeIn.item == 2 && record->fadeIn.step == kNavFadeSteps; }, 3000,
+                          [&] { MoveMouseOver(f.host, 131, 40); }))
+        << "fade-in of item 2 at step " << record->fadeIn.step;
+    EXPECT_TRUE(record->mouseInside);
+    EXPECT_EQ(record->hotItem, 2);
+    EXPECT_FALSE(IsWindowVisible(tip)) << "item 2 has no tip";
+
+    // On to item 3, which has one: 2 fades out while 3 fades in, and the tip shows while the mouse rests.
+    MoveMouseOver(f.host, 220, 40);
+    PumpUntil([] { return false; }, 20);
+    MoveMouseOver(f.host, 222, 42);
+    ASSERT_TRUE(PumpUntil([&] { return record->fadeIn.item == 3 && record->fadeIn.step == kNavFadeSteps; }));
+    EXPECT_EQ(record->fadeOut.item, 2);
+    EXPECT_EQ(record->fadeOut.step, kNavFadeSteps);
+    EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(tip) != 0; })) << "the tip shows on rest";
+
+    MoveMouseOver(form, 350, 180);  // off the bar
+    EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(tip) == 0; }, 3000, [&] { MoveMouseOver(form, 351, 180); }))
+        << "the tip hides on leave";
+    ASSERT_TRUE(PumpUntil([&] { return !record->mouseInside && record->fadeOut.item == 0 && record->fadeIn.item == 0; }))
+        << "fade-out step " << record->fadeOut.step;
+    EXPECT_EQ(record->hotItem, 0);
+    EXPECT_FALSE(KillTimer(f.host, reinterpret_cast<UINT_PTR>(f.host))) << "the fade timer stopped by itself";
+}
+
+TEST(NavBarScreenTest, ManyLifetimesOfAUsedBarLeaveNothingBehind)
+{
+    PumpUntil([] { return false; }, 20);
+    const int memoryDcs = MemoryDcCount();
+    const int tooltips = CountThreadTooltips();
+    const std::string picture = SolidPng(8, 8, 0xFF40A040);
+    for (int cycle = 0; cycle < 16; ++cycle) {
+        BarTestForm f = MakeBarTestForm(400, 200, RECT{10, 40, 270, 118});
+        SkinNavBar bar;
+        ASSERT_GT(bar.Attach(f.host, 85, 75, std::nullopt, std::nullopt, std::nullopt, true), 0);
+        for (int i = 0; i < 3; ++i) {
+            NavBarItemOptions item;
+            item.image = picture;
+            item.caption = "页";
+            item.tipText = "提示";
+            bar.AddItem(item);
+        }
+        bar.SetItemDisabled(3);
+        UpdateWindow(f.host);
+        HoverAt(f.host, 40, 30);
+        TickFade(f.host, 3);
+        ClickAt(f.host, 130, 30);
+        HDC picture = bar.GetMemoryDC();
+        ASSERT_NE(picture, nullptr);
+        HGDIOBJ bitmap = GetCurrentObject(picture, OBJ_BITMAP);
+        DestroyWindow(f.form);
+        EXPECT_EQ(GetObjectType(picture), 0u) << "cycle " << cycle;
+        EXPECT_EQ(GetObjectType(bitmap), 0u) << "cycle " << cycle;
+    }
+    EXPECT_TRUE(g_navBars.empty());
+    EXPECT_EQ(SkinFormCount(), 0);
+    EXPECT_EQ(MemoryDcCount(), memoryDcs);
+    EXPECT_EQ(CountThreadTooltips(), tooltips);
+}
+
+TEST(NavBarScreenTest, MainWindowBarScreenshot)
+{
+    ScopedWindow window(MakeScreenshotForm(900, 400, 120, WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
+
+    // The main window's bar: 85 x 75 items in page mode.
+    HWND host = CreateBarHost(window, 12, 32, 8 * 85 + 7 * 5, 78);
+    SkinNavBar bar;
+    ASSERT_GT(bar.Attach(host, 85, 75, std::nullopt, std::nullopt, std::nullopt, true), 0);
+    for (int i = 0; i < kNavBarPictureCount; ++i) {
+        NavBarItemOptions item;
+        item.image = PictureBytes(kNavBarPictures[i]);
+        item.caption = kMainCaptions[i];
+        item.layout = 0;
+        item.hasDropPart = i == 5;
+        bar.AddItem(item);
+    }
+    bar.AddSeparator(4);
+    bar.SetClickCallback(RecordClick);
+    bar.SetItemDisabled(7);
+
+    // A vertical bar of pictures left of their captions, with a toggle checked.
+    HWND side = CreateBarHost(window, 12, 130, 130, 4 * 36 + 3 * 5 + 3);
+    SkinNavBar column;
+    ASSERT_GT(column.Attach(side, 130, 36, std::nullopt, 0xFFFFFF, 90, false, 1), 0);
+    for (int i = 0; i < 4; ++i) {
+        NavBarItemOptions item;
+        item.image = PictureBytes(kNavBarPictures[i + 4]);
+        item.caption = kMainCaptions[i + 4];
+        item.layout = 1;
+        item.toggle = i == 1;
+        item.checked = i == 1;
+        column.AddItem(item);
+    }
+
+    ShowWindow(window, SW_SHOW);
+    UpdateWindow(window);
+    UpdateWindow(host);
+    UpdateWindow(side);
+    ClickAt(host, 40, 40);  // 宝宝取名 becomes the checked page
+    HoverAt(host, 90 * 2 + 40, 40);
+    TickFade(host, kNavFadeSteps);  // 自选列表 fully hot
+    RECT dropItem = bar.GetItemRect(6);
+    Press(host, dropItem.left + 30, 40);  // 取英文名 pressed, the drop part's divider shows
+    HoverAt(side, 60, 20);
+    TickFade(side, kNavFadeSteps);
+
+    EXPECT_EQ(bar.IsItemChecked(1), 1);
+    EXPECT_FALSE(SaveWindowScreenshot(window, "navigation-bar.png").empty());
+    Release(host, 5000, 5000);
+    ClearRecordedCallbacks();
+    EndScreenshotLook();
+}

@@ -1,0 +1,149 @@
+#include "skin/custom/nav_bar_test_support.h"
+
+#include <commctrl.h>
+
+#include "gdiplus/gdip_bitmap.h"
+#include "gdiplus/gdip_graphics.h"
+#include "skin/core/skin_test_support.h"
+
+HWND CreateBarHost(HWND parent, int x, int y, int width, int height)
+{
+    return CreateTestChild(parent, "Static", x, y, width, height, SS_NOTIFY);
+}
+
+BarTestForm MakeBarTestForm(int width, int height, const RECT& barRect)
+{
+    BarTestForm f;
+    f.form = CreateTestForm(20, 20, width, height);
+    f.number = SkinTestForm(f.form);
+    PaintTestFrame(f.number);
+    f.host = CreateBarHost(f.form, barRect.left, barRect.top, barRect.right - barRect.left,
+                           barRect.bottom - barRect.top);
+    return f;
+}
+
+LPARAM MouseAt(int x, int y)
+{
+    return MAKELPARAM(x, y);
+}
+
+void Press(HWND bar, int x, int y)
+{
+    SendMessageA(bar, WM_LBUTTONDOWN, MK_LBUTTON, MouseAt(x, y));
+}
+
+void Release(HWND bar, int x, int y)
+{
+    SendMessageA(bar, WM_LBUTTONUP, 0, MouseAt(x, y));
+}
+
+void ClickAt(HWND bar, int x, int y)
+{
+    Press(bar, x, y);
+    Release(bar, x, y);
+}
+
+void HoverAt(HWND bar, int x, int y)
+{
+    SendMessageA(bar, WM_MOUSEMOVE, 0, MouseAt(x, y));
+    SendMessageA(bar, WM_MOUSEHOVER, 0, MouseAt(x, y));
+}
+
+void TickFade(HWND bar, int ticks)
+{
+    for (int i = 0; i < ticks; ++i)
+        SendMessageA(bar, WM_TIMER, reinterpret_cast<WPARAM>(bar), 0);
+}
+
+std::vector<int>& RecordedClicks()
+{
+    static std::vector<int> clicks;
+    return clicks;
+}
+
+std::vector<int>& RecordedSeconds()
+{
+    static std::vector<int> seconds;
+    return seconds;
+}
+
+void ClearRecordedCallbacks()
+{
+    RecordedClicks().clear();
+    RecordedSeconds().clear();
+}
+
+int RecordClick(const int* arguments, int count)
+{
+    RecordedClicks().push_back(count > 0 ? arguments[0] : -1);
+    return 0;
+}
+
+int RecordSecond(const int* arguments, int count)
+{
+    RecordedSeconds().push_back(count > 0 ? arguments[0] : -1);
+    return 0;
+}
+
+NavBarItemOptions PictureItem(const std::string& image, const std::string& caption)
+{
+    NavBarItemOptions item;
+    if (!image.empty())
+        item.image = image;
+    item.caption = caption;
+    return item;
+}
+
+std::string SolidPng(int width, int height, uint32_t argb)
+{
+    GdipBitmap bitmap;
+    bitmap.CreateBitmapFromScan0Default(width, height);
+    {
+        GdipGraphics g;
+        g.CreateFromImage(bitmap);
+        g.GraphicsClear(argb);
+    }
+    return bitmap.SaveImageToStream(kImageFormatPng);
+}
+
+namespace {
+
+BOOL CALLBACK CountTooltip(HWND window, LPARAM count)
+{
+    char name[64] = {};
+    GetClassNameA(window, name, sizeof(name));
+    if (lstrcmpiA(name, TOOLTIPS_CLASSA) == 0)
+        ++*reinterpret_cast<int*>(count);
+    return TRUE;
+}
+
+}  // namespace
+
+int CountThreadTooltips()
+{
+    int count = 0;
+    EnumThreadWindows(GetCurrentThreadId(), CountTooltip, reinterpret_cast<LPARAM>(&count));
+    return count;
+}
+
+ToolReading ReadTool(HWND tipWindow, HWND owner, int id)
+{
+    char buffer[256] = {};
+    TTTOOLINFOA info = {};
+    info.cbSize = TTTOOLINFOA_V1_SIZE;
+    info.hwnd = owner;
+    info.uId = static_cast<UINT_PTR>(id);
+    info.lpszText = buffer;
+    ToolReading reading;
+    reading.found = SendMessageA(tipWindow, TTM_GETTOOLINFOA, 0, reinterpret_cast<LPARAM>(&info)) != 0;
+    reading.rect = info.rect;
+    info.lpszText = buffer;
+    SendMessageA(tipWindow, TTM_GETTEXTA, sizeof(buffer), reinterpret_cast<LPARAM>(&info));
+    reading.text = buffer;
+    return reading;
+}
+
+bool SameRect(const RECT& a, const RECT& b)
+{
+    return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
+}
