@@ -17,6 +17,7 @@
 #include "skin/core/form_skinning.h"
 #include "skin/core/skin_appearance.h"
 #include "skin/core/skinned_labels.h"
+#include "skin/custom/tab_strip.h"
 
 int g_skinPageNo = 1;
 std::vector<int> g_skinThumbnails;
@@ -388,6 +389,26 @@ void OnSkinWindowCreated(forms::Event& event)
     form.Get(kTabs).Move(8, 63, 604, 288);
     form.Get(kTabStripHost).Move(16, 32, 576, 32);
 
+    // The strip above the tab control chooses its pages; the third page (皮肤库) has no item.
+    TabStripOptions strip;
+    strip.itemWidth = 80;
+    strip.highlightStyle = 3;
+    strip.shapeStyle = 1;
+    strip.selectionMode = true;
+    strip.colour1 = 0xFFFFFF;
+    strip.alpha1 = 255;
+    strip.separators = false;
+    strip.attachedTabs = true;
+    strip.baseline = true;
+    g_tabStrip.Create(form.Get(kTabStripHost).Window(), strip);
+    for (const char* caption : {"推荐皮肤", "颜色换肤"}) {
+        TabItemOptions item;
+        item.caption = caption;
+        g_tabStrip.AddItem(item);
+    }
+    g_tabStrip.SetSelectCallback(OnSkinTabSelected);
+    g_tabStrip.Refresh();
+
     CreateSkinnedChildControl(form.Get(kTitleColourLabel).Window());
     LoadSkinColours(form);
 
@@ -445,6 +466,15 @@ void ChooseSkin(forms::Form& form, const std::string& folder)
 }
 
 }  // namespace
+
+int OnSkinTabSelected(const int* arguments, int count)
+{
+    forms::Form* form = forms::FindForm(SkinSettingsWindowDef().name);
+    if (!form || count < 1)
+        return 0;
+    form->Get(kTabs).SetCurrentPage(arguments[0] - 1);
+    return 0;
+}
 
 void OnSkinThumbnailDown(forms::Event& event)
 {

@@ -42,3 +42,5 @@ void OnSchemeComboChanged(forms::Event& event);
 void OnSchemeSwatchClicked(forms::Event& event);
 void OnGridCellClicked(forms::Event& event);
 void OnApplyColourSkinClicked(forms::Event& event);
+// The tab strip's selection callback: item k shows page k - 1 of 选择夹1.
+int OnSkinTabSelected(const int* arguments, int count);

@@ -21,6 +21,7 @@
 #include "skin/core/memory_dc.h"
 #include "skin/core/skin_options.h"
 #include "skin/core/skin_registry.h"
+#include "skin/custom/tab_strip.h"
 
 namespace {
 
@@ -229,7 +230,9 @@ TEST_F(SkinSettingsWindowTest, ChoosingAThumbnailSavesAndAppliesItsPicture)
 TEST_F(SkinSettingsWindowTest, GreenSchemeGridShowsItsColoursOnTheSkinnedWindow)
 {
     Open();
-    ASSERT_TRUE(U("选择夹1").SetCurrentPage(1));
+    // The strip's second item shows the colour page.
+    g_tabStrip.SelectItem(2);
+    ASSERT_EQ(U("选择夹1").CurrentPage(), 1);
     forms::Unit& combo = U("组合框1");
     ASSERT_TRUE(combo.SetCurrentIndex(1));  // 绿色调
     Raise(OnSchemeComboChanged, combo, forms::EventKind::SelectionChanged);
