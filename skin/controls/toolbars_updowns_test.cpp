@@ -312,7 +312,7 @@ TEST(ContainerFormsTest, PictureOfContainersUpDownsAndToolbar)
     SendMessageA(c.upDowns[1], WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 4));
     SendMessageA(c.upDowns[1], WM_MOUSEMOVE, 0, MAKELPARAM(20, 4));
     PumpMessages();
-    const std::string path = SaveWindowScreenshot(form.get(), "skinned-containers-toolbars");
+    const std::string path = SaveWindowScreenshot(form.get(), "skinned-containers-toolbars.png");
     EXPECT_FALSE(path.empty());
     SendMessageA(c.upDowns[1], WM_LBUTTONUP, 0, MAKELPARAM(20, 4));
 }
