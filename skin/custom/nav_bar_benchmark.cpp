@@ -3,12 +3,10 @@
 // of one picture for a disabled item.
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
-#include <functional>
-#include <vector>
 
 #include "app/pictures/pictures.h"
+#include "skin/core/benchmark_timing.h"
 #include "skin/core/engine_startup.h"
 #include "skin/core/skin_options.h"
 #include "skin/core/skin_test_support.h"
@@ -18,28 +16,6 @@
 #include "skin/custom/nav_bar_painting.h"
 
 namespace {
-
-// The median shows the cost on a machine shared with other work; the worst is printed beside it.
-struct Timing {
-    double median = 0;
-    double worst = 0;
-};
-
-Timing Measure(int runs, const std::function<void()>& run)
-{
-    LARGE_INTEGER frequency, start, end;
-    QueryPerformanceFrequency(&frequency);
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        QueryPerformanceCounter(&start);
-        run();
-        QueryPerformanceCounter(&end);
-        times.push_back(1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) /
-                        static_cast<double>(frequency.QuadPart));
-    }
-    std::sort(times.begin(), times.end());
-    return Timing{times[times.size() / 2], times.back()};
-}
 
 const char* const kCaptions[kNavBarPictureCount] = {"宝宝取名", "姓名评测", "自选列表", "组合模式",
                                                      "诗词模式", "取英文名", "取小名",   "生辰八字"};

@@ -136,5 +136,9 @@ void StopAllAnimatedImages(SkinCanvasRecord& board);
 // Fills the patches of the items whose rectangle meets `changed` (all with nullptr) from the kept
 // picture: after every change of the kept picture.
 void RefreshAnimationPatches(SkinCanvasRecord& board, const RECT* changed = nullptr);
+// One frame of a worker: the patch, the picture's active frame scaled over it in frameDc (of the
+// rectangle's size), the result on the window. False, drawing nothing, while there is no patch yet.
+class GdipImage;
+bool ShowAnimationFrame(AnimationPlayback& playback, const GdipImage& picture, HDC frameDc);
 // Workers of the board still running (started and not joined).
 int LiveAnimationWorkers(const SkinCanvasRecord& board);

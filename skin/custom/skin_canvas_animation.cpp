@@ -47,9 +47,9 @@ void FillPatch(const SkinCanvasRecord& board, AnimationPlayback& playback)
     playback.patchReady = true;
 }
 
-// One frame: the patch, the picture's active frame scaled over it, the result on the window. False
-// when there is no patch yet to draw over.
-bool ShowFrame(AnimationPlayback& playback, const GdipImage& picture, HDC frameDc)
+}  // namespace
+
+bool ShowAnimationFrame(AnimationPlayback& playback, const GdipImage& picture, HDC frameDc)
 {
     const RECT& r = playback.rect;
     HDC windowDc = ExcludeChildrenFromClip(playback.window);  // takes the registry's read guard: no lock held
@@ -71,6 +71,8 @@ bool ShowFrame(AnimationPlayback& playback, const GdipImage& picture, HDC frameD
     ReleaseDC(playback.window, windowDc);
     return shown;
 }
+
+namespace {
 
 void EraseRect(AnimationPlayback& playback)
 {
@@ -100,7 +102,7 @@ void RunAnimation(AnimationPlayback& playback, StoppableWorker& worker)
             break;
         }
         picture.ImageSelectActiveFrame(kFrameDimensionTime, frame);
-        const bool shown = ShowFrame(playback, picture, frameDc);
+        const bool shown = ShowAnimationFrame(playback, picture, frameDc);
         shownOnce = shownOnce || shown;
         if (!timed) {
             // Without delays the first frame stays until the stop.
