@@ -237,3 +237,45 @@ TEST(SkinCanvasPaintingTest, BorderOnTheShapeAndNoneOnADivider)
     Compose(strip, *divider);
     EXPECT_EQ(strip.Rgb(0, 12) & 0xFF0000, strip.Rgb(50, 12) & 0xFF0000) << "no border on a divider";
 }
+
+TEST(SkinCanvasPaintingTest, HaloWinsOverGlowAndLongTextsAreCutOrEndInAnEllipsis)
+{
+    auto paint = [](const CanvasTextElement& e, TestCanvas& canvas) {
+        GdipGraphics g;
+        g.CreateFromHDC(canvas.Dc());
+        PaintTextElement(e, g);
+    };
+    CanvasTextElement halo;
+    halo.text = "宝宝";
+    halo.rect = RECT{4, 4, 60, 24};
+    halo.haloText = true;
+    halo.haloColour = 0x00FFFF;
+    CanvasTextElement both = halo;
+    both.glowText = true;
+    TestCanvas a(70, 30, kGround), b(70, 30, kGround);
+    paint(halo, a);
+    paint(both, b);
+    int differing = 0, changed = 0;
+    for (int y = 0; y < 30; ++y)
+        for (int x = 0; x < 70; ++x) {
+            differing += a.Rgb(x, y) != b.Rgb(x, y);
+            changed += a.Rgb(x, y) != kGround;
+        }
+    EXPECT_EQ(differing, 0) << "a halo and a glow draw the halo";
+    EXPECT_GT(changed, 0);
+
+    // Without wrapping a text wider than its rectangle is cut at the right edge, with the ellipsis too
+    // (Wine's GDI+ draws no ellipsis character: the text is cut the same way).
+    CanvasTextElement cut;
+    cut.text = "宝宝起名宝宝起名宝宝起名";
+    cut.rect = RECT{0, 0, 60, 17};
+    cut.wrap = false;
+    for (bool ellipsis : {false, true}) {
+        cut.ellipsis = ellipsis;
+        TestCanvas canvas(120, 20, 0xFFFFFF);
+        paint(cut, canvas);
+        RECT box = {};
+        ASSERT_TRUE(canvas.DarkBounds(box));
+        EXPECT_LE(box.right, 61) << ellipsis;
+    }
+}
