@@ -65,8 +65,11 @@ TEST(SkinCanvasScreenTest, BoardsOfEveryShapeScreenshot)
     options.imageMode = 1;
     SkinForm(window, options);
 
-    // A rounded board with glow on all edges, border, gradient, a tiled picture and three texts.
+    // A rounded board with glow on all edges, border, gradient, a tiled picture, three texts, an
+    // animation and a skinned button that it hosts.
     HWND rounded = CreateBarHost(window, 20, 40, 300, 170);
+    HWND button = CreateTestChild(rounded, "Button", 180, 20, 90, 28, BS_PUSHBUTTON);
+    SetWindowTextA(button, "生成");
     SkinCanvas a;
     a.Attach(rounded, 1, 15, 1, 0, SolidPng(8, 8, 0x30FFFFFF), 4);
     a.SetGlow(15, 8, 0x00A0FF, 200);
@@ -116,7 +119,8 @@ TEST(SkinCanvasScreenTest, BoardsOfEveryShapeScreenshot)
     UpdateWindow(window);
     for (HWND board : {rounded, ellipse, rectangle, horizontal, vertical})
         UpdateWindow(board);
-    FindSkinCanvas(rounded);
+    UpdateWindow(button);
+    EXPECT_TRUE(FindSkinCanvas(rounded)->hostsChildren);
     ASSERT_TRUE(PumpUntil([&] {
         const AnimatedImageItem* item = RecordAt(FindSkinCanvas(rounded)->animatedImages, 1);
         return item->playback && item->playback->framesShown > 0;

@@ -3,7 +3,10 @@
 #include <gtest/gtest.h>
 
 #include "gdiplus/gdip_test_support.h"
+#include "skin/core/drawing_core.h"
 #include "skin/core/memory_dc.h"
+#include "skin/core/skin_options.h"
+#include "skin/core/skin_registry.h"
 #include "skin/core/skin_test_support.h"
 #include "skin/custom/skin_canvas_painting.h"
 #include "skin/custom/skin_canvas_test_support.h"
@@ -403,4 +406,61 @@ TEST(SkinCanvasTest, ABoardNoSkinnedFormOwnsComposesOverAPlainContext)
     const int memoryDcs = MemoryDcCount();
     DestroyWindow(host);
     EXPECT_EQ(MemoryDcCount(), memoryDcs - 1);
+}
+
+TEST(SkinCanvasTest, AHostingBoardSkinsItsChildrenWhichTakeTheirBackgroundFromIt)
+{
+    BarTestForm f = MakeBarTestForm(300, 200, kBoard);
+    ScopedWindow form(f.form);
+    HWND button = CreateTestChild(f.host, "Button", 10, 10, 80, 26, BS_PUSHBUTTON);
+    HWND inner = CreateBarHost(f.host, 100, 40, 90, 50);
+    HWND innerButton = CreateTestChild(inner, "Button", 5, 5, 60, 24, BS_PUSHBUTTON);
+    const size_t containers = FormRecord(f.number).containers.size();
+    SkinCanvas outer;
+    ASSERT_GT(outer.Attach(f.host, 0), 0);
+    const SkinCanvasRecord* r = FindSkinCanvas(f.host);
+    EXPECT_TRUE(r->hostsChildren);
+    EXPECT_EQ(GetWindowPropNumber(f.host, kPropCanvasHostsChildren), 1);
+    EXPECT_EQ(GetWindowProp(f.host, kPropHostCanvas), 0) << "no board above it hosts";
+    EXPECT_GT(FindContainerIndex(f.number, f.host), 0);
+    EXPECT_NE(GetWindowProp(button, kPropHwProc) | GetWindowProp(button, kPropKjProc), 0) << "the button is skinned";
+    EXPECT_EQ(GetWindowLongPtrA(f.host, GWLP_WNDPROC), reinterpret_cast<LONG_PTR>(SkinCanvasWindowProcEntry))
+        << "the board sees every message before the container layer";
+    SkinCanvas nested;
+    ASSERT_GT(nested.Attach(inner, 0), 0);
+    EXPECT_EQ(GetWindowPropHandle<HWND>(inner, kPropHostCanvas), f.host);
+    EXPECT_NE(GetWindowProp(innerButton, kPropHwProc) | GetWindowProp(innerButton, kPropKjProc), 0);
+
+    // The hosted button's background is the board's picture: here an opaque red gradient.
+    outer.SetGradient(1, 0x0000FF, 255, 0x0000FF, 255);
+    outer.Refresh();
+    UpdateWindow(f.host);
+    HDC behind = CreateBackgroundDC(button, RECT{0, 0, 10, 10});
+    ASSERT_NE(behind, nullptr);
+    EXPECT_EQ(PixelRgb(behind, 5, 5), 0xFF0000u);
+    ReleaseMemoryDC(behind);
+
+    DestroyWindow(f.host);
+    EXPECT_EQ(FormRecord(f.number).containers.size(), containers) << "the hosting boards' container records go";
+    EXPECT_EQ(FindSkinCanvas(inner), nullptr);
+}
+
+TEST(SkinCanvasTest, NoHostingWithoutChildrenOrWithChildSkinningOff)
+{
+    BarTestForm f = MakeBarTestForm(300, 200, kBoard);
+    ScopedWindow form(f.form);
+    SkinCanvas empty;
+    ASSERT_GT(empty.Attach(f.host), 0);
+    EXPECT_FALSE(FindSkinCanvas(f.host)->hostsChildren);
+    EXPECT_EQ(FindContainerIndex(f.number, f.host), 0);
+
+    HWND second = CreateBarHost(f.form, 10, 150, 100, 40);
+    CreateTestChild(second, "Button", 5, 5, 60, 24, BS_PUSHBUTTON);
+    g_skinChildControls = false;
+    SkinCanvas off;
+    off.Attach(second);
+    g_skinChildControls = true;
+    EXPECT_FALSE(FindSkinCanvas(second)->hostsChildren);
+    EXPECT_EQ(GetWindowProp(second, kPropCanvasHostsChildren), 0);
+    EXPECT_EQ(FindContainerIndex(f.number, second), 0);
 }
