@@ -1,11 +1,15 @@
 #pragma once
-// Timing the steps of a benchmark with the performance counter: mean and worst in milliseconds.
+// For the benchmarks: a routine run many times, timed with the performance counter. The median shows
+// the cost on a machine shared with other work; the mean and the worst run are printed beside it.
 #include <windows.h>
 
 #include <algorithm>
+#include <functional>
+#include <vector>
 
 struct Timing {
-    double mean = 0;
+    double mean = 0;    // milliseconds
+    double median = 0;
     double worst = 0;
 };
 
@@ -16,19 +20,29 @@ inline double Milliseconds(const LARGE_INTEGER& start, const LARGE_INTEGER& end)
     return 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-// Runs the step `count` times.
+// Runs the routine `runs` times.
+inline Timing Measure(int runs, const std::function<void()>& run)
+{
+    std::vector<double> times;
+    Timing t;
+    for (int i = 0; i < runs; ++i) {
+        LARGE_INTEGER start, end;
+        QueryPerformanceCounter(&start);
+        run();
+        QueryPerformanceCounter(&end);
+        times.push_back(Milliseconds(start, end));
+        t.mean += times.back() / runs;
+    }
+    if (times.empty())
+        return t;
+    std::sort(times.begin(), times.end());
+    t.median = times[times.size() / 2];
+    t.worst = times.back();
+    return t;
+}
+
 template <class Step>
 Timing TimeSteps(int count, Step step)
 {
-    Timing t;
-    for (int i = 0; i < count; ++i) {
-        LARGE_INTEGER start, end;
-        QueryPerformanceCounter(&start);
-        step();
-        QueryPerformanceCounter(&end);
-        const double ms = Milliseconds(start, end);
-        t.mean += ms / count;
-        t.worst = std::max(t.worst, ms);
-    }
-    return t;
+    return Measure(count, step);
 }

@@ -32,6 +32,8 @@ inline constexpr char kPropFrameBitmap[] = "Ck_wtjbdx";
 inline constexpr char kPropCanvasIndex[] = "Wxk_LBID";
 inline constexpr char kPropCanvasHostsChildren[] = "Wxk_Zpf";
 inline constexpr char kPropCanvasBackgroundDc[] = "Wxk_Cj";
+// On a drawing board: the window procedure the board replaced.
+inline constexpr char kPropCanvasProc[] = "Wxk_hProc";
 // On a container or board inside a hosting drawing board: that host's window.
 inline constexpr char kPropHostCanvas[] = "Mb_zpf";
 // On a window carrying a custom-drawn scroll bar (its own, or the host of an embedded one): the bar's

@@ -17,6 +17,7 @@
 #include "skin/core/record_list.h"
 #include "skin/core/skin_callback.h"
 #include "skin/custom/scroll_bar.h"
+#include "skin/custom/skin_canvas_items.h"
 #include "skin/custom/tooltip.h"
 
 // Each record's dirty flag makes the control render afresh at its next paint instead of copying its
@@ -30,6 +31,30 @@ struct SkinCanvasRecord {
     // Client size at the last recomposition; read by the animation threads too.
     std::atomic<int> clientWidth{0};
     std::atomic<int> clientHeight{0};
+    int shape = 1;      // 0 rectangle, 1 rounded, 2 horizontal divider strip, 3 vertical strip, 4 ellipse
+    int glowEdges = 0;  // 0 none, 1 top, 2 bottom, 4 left, 8 right, 15 all
+    COLORREF glowColour = 0;
+    int glowAlpha = 255;  // low byte used
+    int glowWidth = 6;    // also the corner size of the rounded shape
+    int border = 0;       // 1 draws the two-line border
+    COLORREF borderColour = 0;
+    int borderAlpha = 150;  // low byte used
+    COLORREF dividerColour = 0;
+    std::string backgroundImage;
+    int imageMode = 0;  // 0 top-left, 1 top-right, 2 centred, 3 stretched, 4 tiled
+    bool hostsChildren = false;
+    int gradientMode = 0;  // 0 none, 1..6
+    COLORREF gradientColour1 = 0xFFFFFF;
+    COLORREF gradientColour2 = 0xFFFFFF;
+    int gradientAlpha1 = 120;
+    int gradientAlpha2 = 120;
+    SkinCallback mouseEnterCallback = nullptr;  // (board window)
+    SkinCallback mouseLeaveCallback = nullptr;
+    bool hovering = false;
+    bool buttonDown = false;
+    RecordList<AnimatedImageItem> animatedImages;
+    RecordList<CanvasImageElement> imageElements;
+    RecordList<CanvasTextElement> textElements;
 };
 
 // One item of a navigation bar. Its rectangle is the entry of the same number in the bar's itemRects.

@@ -3,12 +3,10 @@
 // of one picture for a disabled item.
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
-#include <functional>
-#include <vector>
 
 #include "app/pictures/pictures.h"
+#include "skin/core/benchmark_timing.h"
 #include "skin/core/engine_startup.h"
 #include "skin/core/skin_options.h"
 #include "skin/core/skin_test_support.h"

@@ -5,8 +5,6 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include <functional>
-
 #include "app/pictures/pictures.h"
 #include "skin/core/form_skinning.h"
 #include "skin/core/memory_dc.h"
@@ -19,55 +17,6 @@
 #include "skin/custom/screen_test_support.h"
 
 namespace {
-
-// Processes messages until the condition holds; false when it has not after `milliseconds`. `again`,
-// when given, runs every 150 ms while waiting (input sent before the desktop takes it can be lost).
-bool PumpUntil(const std::function<bool()>& condition, DWORD milliseconds = 3000,
-               const std::function<void()>& again = nullptr)
-{
-    const DWORD start = GetTickCount();
-    DWORD last = start;
-    while (!condition()) {
-        const DWORD now = GetTickCount();
-        if (now - start > milliseconds)
-            return false;
-        if (again && now - last >= 150) {
-            again();
-            last = now;
-        }
-        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
-        MSG msg;
-        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
-    }
-    return true;
-}
-
-// Real input: the mouse moves to the screen point.
-void MoveMouseTo(int x, int y)
-{
-    INPUT input = {};
-    input.type = INPUT_MOUSE;
-    input.mi.dx = MulDiv(x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
-    input.mi.dy = MulDiv(y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
-    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
-    SendInput(1, &input, sizeof(input));
-}
-
-POINT ScreenPoint(HWND window, int x, int y)
-{
-    POINT p = {x, y};
-    ClientToScreen(window, &p);
-    return p;
-}
-
-void MoveMouseOver(HWND window, int x, int y)
-{
-    const POINT p = ScreenPoint(window, x, y);
-    MoveMouseTo(p.x, p.y);
-}
 
 const char* const kMainCaptions[kNavBarPictureCount] = {"宝宝取名", "姓名评测", "自选列表", "组合模式",
                                                          "诗词模式", "取英文名", "取小名",   "生辰八字"};

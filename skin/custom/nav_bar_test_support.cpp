@@ -147,3 +147,48 @@ bool SameRect(const RECT& a, const RECT& b)
 {
     return a.left == b.left && a.top == b.top && a.right == b.right && a.bottom == b.bottom;
 }
+
+bool PumpUntil(const std::function<bool()>& condition, DWORD milliseconds, const std::function<void()>& again)
+{
+    const DWORD start = GetTickCount();
+    DWORD last = start;
+    while (!condition()) {
+        const DWORD now = GetTickCount();
+        if (now - start > milliseconds)
+            return false;
+        if (again && now - last >= 150) {
+            again();
+            last = now;
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+    }
+    return true;
+}
+
+void MoveMouseTo(int x, int y)
+{
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = MulDiv(x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = MulDiv(y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
+    SendInput(1, &input, sizeof(input));
+}
+
+POINT ScreenPoint(HWND window, int x, int y)
+{
+    POINT p = {x, y};
+    ClientToScreen(window, &p);
+    return p;
+}
+
+void MoveMouseOver(HWND window, int x, int y)
+{
+    const POINT p = ScreenPoint(window, x, y);
+    MoveMouseTo(p.x, p.y);
+}

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -49,3 +50,12 @@ struct ToolReading {
 };
 ToolReading ReadTool(HWND tipWindow, HWND owner, int id);
 bool SameRect(const RECT& a, const RECT& b);
+
+// Processes messages until the condition holds; false when it has not after `milliseconds`. `again`,
+// when given, runs every 150 ms while waiting (input sent before the desktop takes it can be lost).
+bool PumpUntil(const std::function<bool()>& condition, DWORD milliseconds = 3000,
+               const std::function<void()>& again = nullptr);
+// Real input: the mouse moves to the screen point, or to a client point of the window.
+void MoveMouseTo(int x, int y);
+POINT ScreenPoint(HWND window, int x, int y);
+void MoveMouseOver(HWND window, int x, int y);
