@@ -15,6 +15,7 @@
 #include "runtime/text.h"
 #include "runtime/xml.h"
 #include "skin/core/form_skinning.h"
+#include "skin/core/on_request_skinning.h"
 #include "skin/core/skin_appearance.h"
 #include "skin/core/skinned_labels.h"
 #include "skin/custom/tab_strip.h"
@@ -388,6 +389,12 @@ void OnSkinWindowCreated(forms::Event& event)
     form.Get(kMarker).SetPicture(PictureBytes(kSkinMarkerPng));
     form.Get(kTabs).Move(8, 63, 604, 288);
     form.Get(kTabStripHost).Move(16, 32, 576, 32);
+
+    // The tab control is not made a container (SkinGroupBox, white at 255): its picture box and group
+    // box then show black where their background should be. It keeps the form's veiled look.
+    for (int slider : {kRedSlider, kGreenSlider, kBlueSlider})
+        SkinControl(form.Get(slider).Window(), std::nullopt, 0xFFFFFF);
+    SkinControl(form.Get(kApplyButton).Window());
 
     // The strip above the tab control chooses its pages; the third page (皮肤库) has no item.
     TabStripOptions strip;
