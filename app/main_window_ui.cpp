@@ -1,11 +1,61 @@
 #include "app/main_window_ui.h"
 
+#include "app/main_window_navigation.h"
 #include "app/pictures/pictures.h"
 #include "runtime/forms/form.h"
 #include "skin/core/caption_buttons.h"
 #include "skin/core/form_skinning.h"
+#include "skin/core/skin_menus.h"
+#include "skin/custom/nav_bar.h"
 
 std::string g_configPath;
+
+namespace {
+
+// The navigation items in the bar's order, which is the order of kNavBarPictures and of the item numbers
+// OnNavBarClicked takes.
+const char* const kNavBarCaptions[kNavBarPictureCount] = {"宝宝取名", "姓名评测", "自选列表", "组合模式",
+                                                          "诗词模式", "取英文名", "取小名",   "生辰八字"};
+
+// The skin calls its handlers with an array of integers: the item number comes first.
+template <void (*Handler)(int)>
+int CallWithItem(const int* arguments, int count)
+{
+    if (count >= 1)
+        Handler(arguments[0]);
+    return 0;
+}
+
+// The help menu, items 100 pixels wide, chosen items going to OnHelpMenuItem.
+void BuildHelpMenu()
+{
+    g_helpMenu = CreateSkinPopupMenu(100);
+    for (const char* caption : {"联系我们", "软件升级", "软件主页"})
+        AddSkinMenuItem(g_helpMenu, caption);
+    SetSkinMenuCallback(g_helpMenu, CallWithItem<OnHelpMenuItem>);
+}
+
+// The bar on 图片框1: page buttons of 85 x 75 that show no page windows of their own (the handler
+// switches the pages), none of them current at first.
+void BuildNavBar(forms::Form& window)
+{
+    g_navBar.Attach(window.Get("图片框1").Window(), 85, 75, std::nullopt, std::nullopt, std::nullopt, true);
+    for (int i = 0; i < kNavBarPictureCount; ++i) {
+        NavBarItemOptions item;
+        item.image = PictureBytes(kNavBarPictures[i]);
+        item.caption = kNavBarCaptions[i];
+        item.layout = 0;
+        if (i == 0) {
+            item.width = 85;
+            item.height = 75;
+            item.checked = false;
+        }
+        g_navBar.AddItem(item);
+    }
+    g_navBar.SetClickCallback(CallWithItem<OnNavBarClicked>);
+}
+
+}  // namespace
 
 // The steps of the skin that are still to come are marked "Skin step still to come"; they run in this
 // order once the skin has them.
@@ -36,13 +86,8 @@ void BuildMainWindowUi(forms::Form& window)
     // drawing 1, font, size and bold as they are.
     // Skin step still to come: SetStatusBandStyle: options 0 and 1, text colour 0xFFFFFF, glow colour
     // 0xFF0090, font and size as they are.
-    // Skin step still to come: the help menu as a skin popup menu, CreateSkinPopupMenu (item width
-    // 100) with 联系我们, 软件升级 and 软件主页 and the click callback OnHelpMenuItem; until then the
-    // label pops up the window's own menu 帮助菜单 (main_window_navigation.cpp).
-    // Skin step still to come: the navigation bar, SkinNavBar::Attach on 图片框1 (items 85 x 75, page
-    // mode 1), eight items from kNavBarPictures with the captions 宝宝取名, 姓名评测, 自选列表, 组合模式,
-    // 诗词模式, 取英文名, 取小名, 生辰八字 (option 0, the first also width 85, height 75, checked 0), and
-    // SetClickCallback calling OnNavBarClicked with the item number.
+    BuildHelpMenu();
+    BuildNavBar(window);
     // Skin step still to come: SkinGroupBox (paint flag 1, the system's default window background
     // colour, opacity 0, option 1) on 分组框1, 3, 5, 7, 9, 10, 11, 12, 13, 16, 18, 23, 24, 25 and 26, in
     // that order.

@@ -11,6 +11,7 @@
 #include "runtime/random.h"
 #include "skin/core/engine_startup.h"
 #include "skin/core/skin_options.h"
+#include "skin/custom/nav_bar.h"
 
 namespace {
 
@@ -36,8 +37,9 @@ void InitGlobals()
 {
     ResetGenerationState();  // g_seenTexts empty
     SeedRandomFromClock();
-    // The shared objects of the custom-drawn controls come here with those controls: g_skinCanvas,
-    // g_navBar, g_groupList and g_tabStrip.
+    // The shared objects of the custom-drawn controls, attached to nothing yet. Still to come with their
+    // controls: g_skinCanvas, g_groupList and g_tabStrip.
+    g_navBar = SkinNavBar();
 }
 
 void ReleaseGlobals()
