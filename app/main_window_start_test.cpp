@@ -17,6 +17,7 @@
 #include "runtime/ini.h"
 #include "skin/core/screenshot.h"
 #include "skin/core/skin_form_record.h"
+#include "skin/core/skin_options.h"
 #include "skin/core/skin_registry.h"
 
 namespace app_test {
@@ -67,9 +68,54 @@ TEST_F(MainWindowStartTest, OpensSkinnedOnPageZeroWithTheSavedSurnameAndTheDatab
     EXPECT_TRUE(attributes & FILE_ATTRIBUTE_HIDDEN) << std::hex << attributes;
     EXPECT_TRUE(attributes & FILE_ATTRIBUTE_SYSTEM) << std::hex << attributes;
 
+    // White title on a soft black halo, white status text on a 0xFF0090 halo, the shrink-and-fade close.
+    EXPECT_EQ(0xFFFFFFu, form->titleColour);
+    EXPECT_EQ(0x000000u, form->titleGlowColour);
+    EXPECT_EQ(1, form->titleGlowStyle);
+    EXPECT_FALSE(form->statusInverseText);
+    EXPECT_TRUE(form->statusTextGlow);
+    EXPECT_EQ(0xFFFFFFu, form->statusTextColour);
+    EXPECT_EQ(0xFF0090u, form->statusGlowColour);
+    EXPECT_EQ(kCloseEffectShrinkFade, form->closeEffect);
+
     Unit("超级列表框1").AppendRow({"欧阳晨曦【 92分】"});
     forms::ProcessPendingMessages();  // the list repaints its new rows then
     EXPECT_FALSE(SaveWindowScreenshot(window, "main-window.png").empty());
+}
+
+TEST_F(MainWindowStartTest, EveryStartShowsTheBuiltInSkinWhateverTheSkinSettingsHold)
+{
+    LayOutDataFolder("张", false);
+    // What the skin settings window leaves after a colour skin was chosen, and a picture skin before.
+    struct SkinSettings {
+        const std::string path = DataFolder() + "\\config.ini";
+        ~SkinSettings() { DeleteFileA(path.c_str()); }
+    } settings;
+    for (const auto& [key, value] : {std::pair{"SkinID", "skin02"}, {"SkinLx", "1"}, {"SkinColor", "255"}})
+        ASSERT_TRUE(IniWrite(settings.path, "Software", key, value));
+    g_themeColour = 0x0000FF;
+    g_skinImage.clear();
+    g_skinImageMode = 0;
+    g_skinBaseColour = 255;
+
+    ASSERT_TRUE(OpenMainWindow());
+    EXPECT_EQ(kMainThemeColour, g_themeColour);
+    EXPECT_EQ(1, g_skinImageMode);
+    ASSERT_GE(g_skinImage.size(), 8u);
+    EXPECT_EQ(std::string("\x89PNG\r\n\x1a\n", 8), g_skinImage.substr(0, 8)) << "the picture faded and kept as PNG";
+    EXPECT_NE(255u, g_skinBaseColour) << "the base colour comes from the built-in picture";
+    const COLORREF base = g_skinBaseColour;
+    const std::string picture = g_skinImage;
+    ASSERT_TRUE(window_->Close());
+    window_ = nullptr;
+
+    // The next start the same, though the settings now name a picture skin.
+    ASSERT_TRUE(IniWrite(settings.path, "Software", "SkinLx", "0"));
+    g_themeColour = 0x00FF00;
+    ASSERT_TRUE(OpenMainWindow());
+    EXPECT_EQ(kMainThemeColour, g_themeColour);
+    EXPECT_EQ(base, g_skinBaseColour);
+    EXPECT_EQ(picture, g_skinImage);
 }
 
 TEST_F(MainWindowStartTest, WithoutSettingsOrDatabaseItStillWorks)

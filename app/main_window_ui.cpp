@@ -5,6 +5,8 @@
 #include "runtime/forms/form.h"
 #include "skin/core/caption_buttons.h"
 #include "skin/core/form_skinning.h"
+#include "skin/core/form_window_proc.h"
+#include "skin/core/skin_appearance.h"
 #include "skin/core/skin_menus.h"
 #include "skin/custom/nav_bar.h"
 
@@ -64,8 +66,13 @@ void BuildMainWindowUi(forms::Form& window)
     HWND hwnd = window.Window();
     g_configPath = "Data\\config.ini";
 
-    // Skin step still to come: ApplySkin with the built-in picture kBuiltInSkinJpeg, no base colour,
-    // theme colour 0x51AE51 and image mode 1, whatever skin "Data\config.ini" names.
+    // Every start shows the built-in picture and theme colour, whatever skin the user chose last time
+    // ("Data\config.ini" is the skin settings window's alone).
+    SkinPicture skin;
+    skin.bytes = PictureBytes(kBuiltInSkinJpeg);
+    skin.themeColour = kMainThemeColour;
+    skin.imageMode = 1;  // faded into the base colour on the left and at the bottom
+    ApplySkin(skin);
 
     SetSkinOptions(true, 0);
     SkinFormOptions form;
@@ -81,11 +88,18 @@ void BuildMainWindowUi(forms::Form& window)
     // handler until it comes.
     AddTitleBarButton(hwnd, PictureBytes(kSkinButtonPng), "换皮肤", nullptr);
 
-    // Skin step still to come: SetFormCloseEffect (window, 1), the shrink-and-fade close.
-    // Skin step still to come: SetTitleTextStyle: text colour 0xFFFFFF, glow colour 0x000000, glow
-    // drawing 1, font, size and bold as they are.
-    // Skin step still to come: SetStatusBandStyle: options 0 and 1, text colour 0xFFFFFF, glow colour
-    // 0xFF0090, font and size as they are.
+    SetFormCloseEffect(hwnd, 1);  // shrink and fade
+    TitleTextStyle title;  // white on a soft black halo, font, size and weight as they are
+    title.textColour = 0xFFFFFF;
+    title.glowColour = 0x000000;
+    title.softGlow = 1;
+    SetTitleTextStyle(hwnd, title);
+    StatusTextStyle status;  // white on a 0xFF0090 halo, font and size as they are
+    status.inverseText = false;
+    status.halo = true;
+    status.haloTextColour = 0xFFFFFF;
+    status.haloColour = 0xFF0090;
+    SetStatusBandStyle(hwnd, status);
     BuildHelpMenu();
     BuildNavBar(window);
     // Skin step still to come: SkinGroupBox (paint flag 1, the system's default window background

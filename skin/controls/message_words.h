@@ -19,8 +19,3 @@ inline int HighWord(LONG_PTR v)
 {
     return static_cast<int>(static_cast<int32_t>(static_cast<uint32_t>(v)) >> 16);
 }
-
-inline PointF MakePoint(float x, float y)
-{
-    return PointF{x, y};
-}
