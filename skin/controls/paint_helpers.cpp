@@ -111,6 +111,8 @@ void DrawCaption(GdipGraphics& graphics, const std::string& text, const RectF& l
     format.CreateStringFormat(style.formatFlags);
     format.SetStringFormatAlign(style.alignment);
     format.SetStringFormatLineAlign(style.lineAlignment);
+    if (style.trimming != 0)
+        format.SetStringFormatTrimming(style.trimming);
     GdipSolidBrush brush;
     brush.CreateSolidFill(MakeArgbColor(style.colour));
     graphics.DrawString(text, font, brush, layout, format);

@@ -14,6 +14,16 @@ class GdipPath;
 // bottom edge is not part of the figure (a fill closes it, a stroke leaves it open).
 void AddTopRoundedRectPath(GdipPath& path, int x, int y, int width, int height, int d);
 
+// The neutral overlays of the painters: white and black at an alpha (its low byte), as ARGB.
+inline uint32_t OverlayWhite(int alpha)
+{
+    return (static_cast<uint32_t>(alpha & 0xFF) << 24) | 0xFFFFFFu;
+}
+inline uint32_t OverlayBlack(int alpha)
+{
+    return static_cast<uint32_t>(alpha & 0xFF) << 24;
+}
+
 // A GDI+ ARGB value as a COLORREF (red and blue bytes exchanged, top byte 0), or a COLORREF back to
 // ARGB order; the former top byte, the alpha, goes to `alpha`.
 COLORREF SwapRedBlue(uint32_t colour, BYTE& alpha);
@@ -81,7 +91,8 @@ struct CaptionStyle {
     COLORREF colour = 0;
     int alignment = 0;
     int lineAlignment = 0;
-    int formatFlags = 0;  // GDI+ StringFormatFlags
+    int formatFlags = 0;  // GDI+ StringFormatFlags (0x1000 no wrap, 0x2000 whole lines only)
+    int trimming = 0;     // 3 ellipsis; 0 keeps GDI+'s own
 };
 void DrawCaption(GdipGraphics& graphics, const std::string& text, const RectF& layout, const CaptionStyle& style);
 

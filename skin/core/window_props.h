@@ -32,6 +32,10 @@ inline constexpr char kPropCanvasHostsChildren[] = "Wxk_Zpf";
 inline constexpr char kPropCanvasBackgroundDc[] = "Wxk_Cj";
 // On a container or board inside a hosting drawing board: that host's window.
 inline constexpr char kPropHostCanvas[] = "Mb_zpf";
+// On a window carrying a custom-drawn scroll bar (its own, or the host of an embedded one): the bar's
+// index in g_scrollBars and the window procedure the bar replaced.
+inline constexpr char kPropScrollBarIndex[] = "Hw_GdID";
+inline constexpr char kPropScrollBarProc[] = "Hw_GdHproc";
 
 inline LONG_PTR GetWindowProp(HWND window, const char* key)
 {
