@@ -31,9 +31,9 @@ void RepaintEditOverlays(HWND edit)
     if (!record)
         return;
     if (record->verticalScrollBar && HasVerticalScrollStyle(edit))
-        PaintVScrollBar(edit, kScrollHitNone);
+        PaintVScrollBar(edit, kOverlayHitNone);
     if (record->horizontalScrollBar && HasHorizontalScrollStyle(edit))
-        PaintHScrollBar(edit, kScrollHitNone);
+        PaintHScrollBar(edit, kOverlayHitNone);
 }
 
 // The window's properties name a container slot; only a slot that really holds this window is marked

@@ -7,6 +7,7 @@
 #include "gdiplus/gdip_path.h"
 #include "gdiplus/gdip_path_gradient.h"
 #include "gdiplus/gdip_pen.h"
+#include "skin/controls/make_point.h"
 #include "skin/controls/message_words.h"
 #include "skin/controls/paint_helpers.h"
 #include "skin/core/drawing_primitives.h"
