@@ -6,12 +6,14 @@
 #include <array>
 #include <map>
 
+#include "app/main_window_fun_page.h"
 #include "app/main_window_layout.h"
 #include "app/main_window_navigation.h"
 #include "app/modal_test_support.h"
 #include "app/shell_test_support.h"
 #include "runtime/forms/form_runtime.h"
 #include "skin/core/skin_menus.h"
+#include "skin/custom/group_list.h"
 #include "skin/custom/nav_bar.h"
 
 namespace app_test {
@@ -168,6 +170,37 @@ TEST_F(MainWindowShellTest, SideListRowsShowTheirFeaturePagesAndTheLastOpensTheC
     EXPECT_FALSE(MainVisible());
     EXPECT_TRUE(calendar->Close());
     EXPECT_TRUE(MainVisible());
+}
+
+TEST_F(MainWindowShellTest, TheSideListsRowsReachTheSideListHandler)
+{
+    HWND panel = Unit("画板5").Window();
+    ASSERT_EQ(panel, g_groupList.window);
+    const GroupListRecord* list = FindGroupList(panel);
+    ASSERT_NE(nullptr, list);
+    EXPECT_EQ(25, list->childHeight);
+    EXPECT_EQ(200, list->backAlpha);
+    EXPECT_EQ(0xFFFFFFu, list->childTextColour);
+    ASSERT_EQ(kFeaturePageCount, g_groupList.GetRowCount());
+    for (int row = 1; row <= kFeaturePageCount; ++row) {
+        EXPECT_EQ(kFeaturePageTitles[row - 1], g_groupList.GetText(row)) << row;
+        EXPECT_TRUE(RecordAt(list->rows, row)->expanded) << row;
+        EXPECT_EQ(0, g_groupList.GetChildCount(row)) << row;
+    }
+
+    Unit("高级选择夹1").SetCurrentPage(4);
+    forms::Unit& pages = Unit("高级选择夹2");
+    for (int row : {3, 9, 1, 14}) {
+        const RECT r = RecordAt(list->rows, row)->rect;
+        const int x = r.left + 20, y = (r.top + r.bottom) / 2;
+        int hitRow = 0, entry = -1;
+        ASSERT_EQ(1, g_groupList.HitTest(x, y, hitRow, entry)) << row;
+        ASSERT_EQ(row, hitRow);
+        SendMessageA(panel, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+        SendMessageA(panel, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+        EXPECT_EQ(row - 1, pages.CurrentPage()) << row;
+    }
+    EXPECT_EQ(4, MainPage());
 }
 
 TEST_F(MainWindowShellTest, HelpItemsActEverySecondChoice)

@@ -1,5 +1,6 @@
 #include "app/main_window_ui.h"
 
+#include "app/main_window_fun_page.h"
 #include "app/main_window_navigation.h"
 #include "app/pictures/pictures.h"
 #include "runtime/forms/form.h"
@@ -8,6 +9,7 @@
 #include "skin/core/form_window_proc.h"
 #include "skin/core/skin_appearance.h"
 #include "skin/core/skin_menus.h"
+#include "skin/custom/group_list.h"
 #include "skin/custom/nav_bar.h"
 
 std::string g_configPath;
@@ -55,6 +57,28 @@ void BuildNavBar(forms::Form& window)
         g_navBar.AddItem(item);
     }
     g_navBar.SetClickCallback(CallWithItem<OnNavBarClicked>);
+}
+
+// The side list reports (row, entry).
+int SideListClicked(const int* arguments, int count)
+{
+    if (count >= 2)
+        OnSideListClicked(arguments[0], arguments[1]);
+    return 0;
+}
+
+// The side list on 画板5: one open row per feature page, entries 25 high (it has none), white entry
+// captions over a background of opacity 200.
+void BuildSideList(forms::Form& window)
+{
+    GroupListOptions options;
+    options.childHeight = 25;
+    options.backAlpha = 200;
+    options.childTextColour = 0xFFFFFF;
+    g_groupList.Create(window.Get("画板5").Window(), options);
+    for (const char* title : kFeaturePageTitles)
+        g_groupList.AddRow(title, true);
+    g_groupList.SetClickCallback(SideListClicked);
 }
 
 }  // namespace
@@ -105,10 +129,8 @@ void BuildMainWindowUi(forms::Form& window)
     // Skin step still to come: SkinGroupBox (paint flag 1, the system's default window background
     // colour, opacity 0, option 1) on 分组框1, 3, 5, 7, 9, 10, 11, 12, 13, 16, 18, 23, 24, 25 and 26, in
     // that order.
-    // Skin step still to come: the side list, SkinGroupList::Create on 画板5 (child row height 25,
-    // background opacity 200, first colour 0xFFFFFF), the rows kFeaturePageTitles each added expanded
-    // at the end, and SetClickCallback calling OnSideListClicked with (row, child).
+    BuildSideList(window);
     // Skin step still to come: SkinControl on 高级选择夹1, then on 高级选择夹2.
-    // Until the bar and the list come, the tab controls' own page headers switch the pages; they stay
-    // shown afterwards, since page 4 of 高级选择夹1 is reached only through them.
+    // The tab controls keep their own page headers beside the bar and the list: page 4 of 高级选择夹1
+    // is reached only through them.
 }
