@@ -3,6 +3,7 @@
 #include "app/main_window_fun_page.h"
 #include "app/main_window_navigation.h"
 #include "app/pictures/pictures.h"
+#include "app/skin_settings_window.h"
 #include "runtime/forms/form.h"
 #include "skin/core/caption_buttons.h"
 #include "skin/core/form_skinning.h"
@@ -81,6 +82,12 @@ void BuildSideList(forms::Form& window)
     g_groupList.SetClickCallback(SideListClicked);
 }
 
+int OpenSkinSettingsFromCaption(const int*, int)
+{
+    OpenSkinSettingsWindow();
+    return 0;
+}
+
 }  // namespace
 
 // The steps of the skin that are still to come are marked "Skin step still to come"; they run in this
@@ -108,9 +115,7 @@ void BuildMainWindowUi(forms::Form& window)
     form.captionGradient = 1;
     form.statusHeight = 5;
     SkinForm(hwnd, form);
-    // The skin settings window (OpenSkinSettingsWindow, modal) is not here yet: the button has no
-    // handler until it comes.
-    AddTitleBarButton(hwnd, PictureBytes(kSkinButtonPng), "换皮肤", nullptr);
+    AddTitleBarButton(hwnd, PictureBytes(kSkinButtonPng), "换皮肤", OpenSkinSettingsFromCaption);
 
     SetFormCloseEffect(hwnd, 1);  // shrink and fade
     TitleTextStyle title;  // white on a soft black halo, font, size and weight as they are
