@@ -63,9 +63,9 @@ void FillPathGradient(GdipGraphics& graphics, const GdipPath& path, const Linear
 void StrokePath(GdipGraphics& graphics, const GdipPath& path, uint32_t argb);
 // Fills the path with a path-gradient brush made from it: `centre` at its centre running out to
 // `surround` along its outline; focus scales (the share of the path filled with the centre colour)
-// only when one above 0 is given.
+// only when one above 0 is given, across and down (focusY, when not below 0) apart.
 void FillPathRadial(GdipGraphics& graphics, const GdipPath& path, uint32_t centre, uint32_t surround,
-                    float focus = 0);
+                    float focus = 0, float focusY = -1);
 
 // The soft trough of track bars and progress bars: a rounded outline (0, 0, w - 1, h - 1, corner 5) in
 // black at `outlineAlpha`, and inside it a face (1, 1, w - 2, h - 2, `faceCorner`) fading from white
@@ -82,7 +82,8 @@ void FillVeil(GdipGraphics& graphics, float x, float y, float width, float heigh
 void DrawSoftOutline(GdipGraphics& graphics, const GdipPath& path, int count, COLORREF colour, BYTE alpha);
 
 // A control's caption: the text in its font (face, em size, style bits, GDI+ unit) and colour,
-// aligned in the layout box (0 near, 1 centre, 2 far). An empty text draws nothing.
+// aligned in the layout box (0 near, 1 centre, 2 far) with the format flags and trimming given. An
+// empty text draws nothing.
 struct CaptionStyle {
     std::string face;
     float size = 12;
@@ -92,7 +93,7 @@ struct CaptionStyle {
     int alignment = 0;
     int lineAlignment = 0;
     int formatFlags = 0;  // GDI+ StringFormatFlags (0x1000 no wrap, 0x2000 whole lines only)
-    int trimming = 0;     // 3 ellipsis; 0 keeps GDI+'s own
+    int trimming = -1;    // GDI+ StringTrimming (3 ellipsis); -1 keeps the format's default
 };
 void DrawCaption(GdipGraphics& graphics, const std::string& text, const RectF& layout, const CaptionStyle& style);
 

@@ -20,6 +20,8 @@ inline constexpr char kPropKjTextColour[] = "Kj_Ztys";
 // On a control: the brush answered to WM_CTLCOLOR* and the bitmap under it.
 inline constexpr char kPropKjCtlBrush[] = "Kj_dxjb";
 inline constexpr char kPropKjCtlBitmap[] = "Kj_wtjb";
+// On a skinned toolbar the same name holds its image list (TB_GETIMAGELIST), which stays the toolbar's.
+inline constexpr char kPropKjToolbarImages[] = "Kj_wtjb";
 // On a form: the menu handle given to it by the skin's popup-menu service.
 inline constexpr char kPropFormMenu[] = "Ck_cdjb";
 // On a form or dialog: the bitmap frameDc held before the frame bitmap, and the frame bitmap.

@@ -9,7 +9,7 @@
 #include "gdiplus/gdip_path.h"
 #include "gdiplus/gdip_string_format.h"
 #include "skin/controls/arrow_pictures.h"
-#include "skin/controls/background_patch.h"
+#include "skin/controls/canvas_backgrounds.h"
 #include "skin/controls/paint_helpers.h"
 #include "skin/core/drawing_core.h"
 #include "skin/core/drawing_primitives.h"

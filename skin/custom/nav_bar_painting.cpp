@@ -12,7 +12,7 @@
 #include "gdiplus/gdip_path_gradient.h"
 #include "gdiplus/gdip_pen.h"
 #include "gdiplus/gdip_string_format.h"
-#include "skin/controls/background_patch.h"
+#include "skin/controls/canvas_backgrounds.h"
 #include "skin/controls/make_point.h"
 #include "skin/controls/paint_helpers.h"
 #include "skin/core/caption_button_pictures.h"

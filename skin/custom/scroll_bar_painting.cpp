@@ -6,7 +6,7 @@
 #include "gdiplus/gdip_graphics.h"
 #include "gdiplus/gdip_path.h"
 #include "skin/controls/arrow_pictures.h"
-#include "skin/controls/background_patch.h"
+#include "skin/controls/canvas_backgrounds.h"
 #include "skin/controls/make_point.h"
 #include "skin/controls/message_words.h"
 #include "skin/controls/paint_helpers.h"
