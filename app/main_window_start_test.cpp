@@ -18,6 +18,7 @@
 #include "skin/core/screenshot.h"
 #include "skin/core/skin_form_record.h"
 #include "skin/core/skin_options.h"
+#include "skin/core/window_props.h"
 #include "skin/core/skin_registry.h"
 
 namespace app_test {
@@ -67,6 +68,29 @@ TEST_F(MainWindowStartTest, OpensSkinnedOnPageZeroWithTheSavedSurnameAndTheDatab
     EXPECT_TRUE(attributes & FILE_ATTRIBUTE_DIRECTORY);
     EXPECT_TRUE(attributes & FILE_ATTRIBUTE_HIDDEN) << std::hex << attributes;
     EXPECT_TRUE(attributes & FILE_ATTRIBUTE_SYSTEM) << std::hex << attributes;
+
+    // The fifteen group boxes are containers of the form without a visible fill; the two tab controls
+    // are handed to the skin whole, and are containers without a fill.
+    const int formNumber = FindSkinnedWindow(window);
+    for (const char* box : {"分组框1", "分组框3", "分组框5", "分组框7", "分组框9", "分组框10", "分组框11", "分组框12",
+                            "分组框13", "分组框16", "分组框18", "分组框23", "分组框24", "分组框25", "分组框26"}) {
+        const SkinContainerRecord* container =
+            RecordAt(form->containers, FindContainerIndex(formNumber, Unit(box).Window()));
+        ASSERT_NE(nullptr, container) << box;
+        EXPECT_EQ(GetSysColor(COLOR_BTNFACE), container->fillColour) << box;
+        EXPECT_EQ(0, container->fillAlpha) << box;
+        EXPECT_EQ(1, container->option) << box;
+        EXPECT_NE(0, container->paintAsContainer) << box;
+    }
+    for (const char* tabs : {"高级选择夹1", "高级选择夹2"}) {
+        HWND tabWindow = Unit(tabs).Window();
+        EXPECT_GE(GetWindowPropNumber(tabWindow, kPropKjListIndex), 1) << tabs;
+        EXPECT_EQ(formNumber, GetWindowPropNumber(tabWindow, kPropKjFormNumber)) << tabs;
+        const SkinContainerRecord* container = RecordAt(form->containers, FindContainerIndex(formNumber, tabWindow));
+        ASSERT_NE(nullptr, container) << tabs;
+        EXPECT_EQ(0u, container->fillColour) << tabs;
+        EXPECT_EQ(kContainerKindTabControl, container->kind) << tabs;
+    }
 
     // White title on a soft black halo, white status text on a 0xFF0090 halo, the shrink-and-fade close.
     EXPECT_EQ(0xFFFFFFu, form->titleColour);

@@ -8,6 +8,7 @@
 #include "skin/core/caption_buttons.h"
 #include "skin/core/form_skinning.h"
 #include "skin/core/form_window_proc.h"
+#include "skin/core/on_request_skinning.h"
 #include "skin/core/skin_appearance.h"
 #include "skin/core/skin_menus.h"
 #include "skin/custom/group_list.h"
@@ -21,6 +22,10 @@ namespace {
 // OnNavBarClicked takes.
 const char* const kNavBarCaptions[kNavBarPictureCount] = {"宝宝取名", "姓名评测", "自选列表", "组合模式",
                                                           "诗词模式", "取英文名", "取小名",   "生辰八字"};
+
+const char* const kSkinnedGroupBoxes[] = {"分组框1",  "分组框3",  "分组框5",  "分组框7",  "分组框9",
+                                          "分组框10", "分组框11", "分组框12", "分组框13", "分组框16",
+                                          "分组框18", "分组框23", "分组框24", "分组框25", "分组框26"};
 
 // The skin calls its handlers with an array of integers: the item number comes first.
 template <void (*Handler)(int)>
@@ -90,8 +95,6 @@ int OpenSkinSettingsFromCaption(const int*, int)
 
 }  // namespace
 
-// The steps of the skin that are still to come are marked "Skin step still to come"; they run in this
-// order once the skin has them.
 void BuildMainWindowUi(forms::Form& window)
 {
     HWND hwnd = window.Window();
@@ -131,11 +134,12 @@ void BuildMainWindowUi(forms::Form& window)
     SetStatusBandStyle(hwnd, status);
     BuildHelpMenu();
     BuildNavBar(window);
-    // Skin step still to come: SkinGroupBox (paint flag 1, the system's default window background
-    // colour, opacity 0, option 1) on 分组框1, 3, 5, 7, 9, 10, 11, 12, 13, 16, 18, 23, 24, 25 and 26, in
-    // that order.
+    // The group boxes: their children take the skin's background; no fill of their own shows.
+    for (const char* box : kSkinnedGroupBoxes)
+        SkinGroupBox(window.Get(box).Window(), 1, GetSysColor(COLOR_BTNFACE), 0, 1);
     BuildSideList(window);
-    // Skin step still to come: SkinControl on 高级选择夹1, then on 高级选择夹2.
+    SkinControl(window.Get("高级选择夹1").Window());
+    SkinControl(window.Get("高级选择夹2").Window());
     // The tab controls keep their own page headers beside the bar and the list: page 4 of 高级选择夹1
     // is reached only through them.
 }
