@@ -5,6 +5,7 @@
 #include "runtime/forms/form_runtime.h"
 #include "runtime/forms/platform_actions.h"
 #include "skin/core/form_skinning.h"
+#include "skin/core/form_window_proc.h"
 
 // The program has no site of its own: the addresses are placeholders of the reserved example domain.
 const char kHomePageUrl[] = "http://www.example.org/babyname/";
@@ -88,7 +89,7 @@ void OnAboutWindowCreated(forms::Event& event)
     options.tintColour = 0xECECEC;
     options.tintAlpha = 150;
     SkinForm(event.form.Window(), options);
-    // Skin step still to come: SetFormCloseEffect (window, 1), the shrink-and-fade close.
+    SetFormCloseEffect(event.form.Window(), 1);  // shrink and fade
     SetSkinOptions(true, 0);
 }
 

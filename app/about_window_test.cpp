@@ -49,6 +49,7 @@ TEST_F(AboutWindowTest, ShowsSkinnedAndModalWhileTheMainWindowHides)
         EXPECT_TRUE(form->captionGradient);
         EXPECT_EQ(0xECECECu, form->tintColour);
         EXPECT_EQ(150, form->tintAlpha);
+        EXPECT_EQ(kCloseEffectShrinkFade, form->closeEffect);
         RECT r = {};
         GetWindowRect(window, &r);
         EXPECT_EQ(585, r.right - r.left);

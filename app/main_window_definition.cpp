@@ -26,6 +26,7 @@ using forms::UnitKind;
 constexpr int kWindowWidth = 952;
 constexpr int kWindowHeight = 672;
 constexpr int kNavBarTop = 20;             // 图片框1, in the caption band below the caption buttons
+constexpr int kNavBarWidth = 8 * 85 + 7 * 5;
 constexpr int kNavBarHeight = 96;
 constexpr int kInputGroupTop = kNavBarTop + kNavBarHeight;
 constexpr int kInputGroupHeight = 146;     // 分组框18
@@ -54,10 +55,6 @@ enum : int {
     kGirl3Timer,
     kCustomTestButton,
     kNicknameList,
-    kHelpMenu,                // the help label's menu
-    kHelpContactItem,
-    kHelpUpgradeItem,
-    kHelpHomeItem,
     kUseHelpMenu,             // 使用帮助 and 托盘菜单, never popped up
     kContactUsItem,
     kSoftwareUpgradeItem,
@@ -210,24 +207,20 @@ void AddPages(std::vector<forms::UnitDef>& units, std::vector<forms::Binding>& b
                         {"评价(双击复制)", 430}, {"吉凶", 60}}));
 }
 
-// The caption band: the navigation bar's picture box and the label that opens the help menu.
+// The caption band: the navigation bar's picture box (eight items of 85 pixels and their gaps) and the
+// label that opens the help menu (a skin popup menu).
 void AddCaptionUnits(std::vector<forms::UnitDef>& units)
 {
-    units.push_back(Define(UnitKind::PictureBox, kNavBarPicture, "图片框1", {6, kNavBarTop, 690, kNavBarHeight}));
+    units.push_back(Define(UnitKind::PictureBox, kNavBarPicture, "图片框1", {6, kNavBarTop, kNavBarWidth, kNavBarHeight}));
     units.push_back(Define(UnitKind::TransparentLabel, kHelpLabel, "透明标签使用帮助", {kWindowWidth - 80, 28, 64, 18},
                            "使用帮助")
                         .Colours(0xFFFFFF));
 }
 
-// The help label's menu, the menus of the result lists and of the favourites list, and the window's
-// menus 使用帮助 and 托盘菜单, which the program never pops up but whose items carry the contact and
-// update handlers.
+// The menus of the result lists and of the favourites list, and the window's menus 使用帮助 and 托盘菜单,
+// which the program never pops up but whose items carry the contact and update handlers.
 void AddMenus(std::vector<forms::UnitDef>& units, std::vector<forms::Binding>& bindings)
 {
-    units.push_back(Define(UnitKind::Menu, kHelpMenu, "帮助菜单"));
-    units.push_back(Define(UnitKind::MenuItem, kHelpContactItem, "帮助菜单联系我们", {}, "联系我们").In(kHelpMenu));
-    units.push_back(Define(UnitKind::MenuItem, kHelpUpgradeItem, "帮助菜单软件升级", {}, "软件升级").In(kHelpMenu));
-    units.push_back(Define(UnitKind::MenuItem, kHelpHomeItem, "帮助菜单软件主页", {}, "软件主页").In(kHelpMenu));
     struct ListMenu {
         int id;
         const char* name;
@@ -284,9 +277,6 @@ forms::FormDef MakeMainWindow()
         {0, EventKind::Destroying, OnMainWindowDestroy},
         {kMainTabs, EventKind::PageChanged, OnMainTabChanged},
         {kHelpLabel, EventKind::MouseDown, OnHelpLabelDown},
-        {kHelpContactItem, EventKind::Click, OnHelpContactItem},
-        {kHelpUpgradeItem, EventKind::Click, OnHelpUpgradeItem},
-        {kHelpHomeItem, EventKind::Click, OnHelpHomeItem},
         {kContactUsItem, EventKind::Click, OnMenuContactUs},
         {kSoftwareUpgradeItem, EventKind::Click, OnSoftwareUpgradeMenuItem},
         {kSoftwareUpdateItem, EventKind::Click, OnSoftwareUpdateMenuItem},

@@ -10,6 +10,9 @@
 #include "app/scoring_window.h"
 #include "app/update_check.h"
 #include "runtime/forms/form.h"
+#include "skin/core/skin_menus.h"
+
+int g_helpMenu = 0;
 
 namespace {
 
@@ -33,20 +36,6 @@ const NavItem kNavItems[] = {
     {false, nullptr, -1, nullptr, OpenBirthChartWindow},    // 生辰八字
 };
 constexpr int kNavItemCount = static_cast<int>(sizeof kNavItems / sizeof kNavItems[0]);
-
-// The help menu's items as units of the window, until the skin's popup menu takes their place:
-// CreateSkinPopupMenu (item width 100) with the three items, SetSkinMenuCallback (the menu,
-// OnHelpMenuItem), and the check marks through IsSkinMenuItemChecked and SetSkinMenuItemChecked.
-const char* const kHelpMenuItems[] = {"帮助菜单联系我们", "帮助菜单软件升级", "帮助菜单软件主页"};
-constexpr int kHelpMenuItemCount = static_cast<int>(sizeof kHelpMenuItems / sizeof kHelpMenuItems[0]);
-
-forms::Unit* HelpMenuItem(int item)
-{
-    forms::Form* main = FindMainWindow();
-    if (!main || item < 1 || item > kHelpMenuItemCount)
-        return nullptr;
-    return main->Find(kHelpMenuItems[item - 1]);
-}
 
 }  // namespace
 
@@ -80,42 +69,28 @@ void OnSideListClicked(int row, int)
 
 bool IsHelpMenuItemChecked(int item)
 {
-    forms::Unit* unit = HelpMenuItem(item);
-    return unit && unit->Checked();
+    return IsSkinMenuItemChecked(g_helpMenu, item);
 }
 
 void OnHelpMenuItem(int item)
 {
-    forms::Unit* unit = HelpMenuItem(item);
-    if (!unit)
+    if (!SkinMenuItemAt(g_helpMenu, item))
         return;
-    if (unit->Checked()) {
-        unit->SetChecked(false);
+    if (IsSkinMenuItemChecked(g_helpMenu, item)) {
+        SetSkinMenuItemChecked(g_helpMenu, item, false);
         return;
     }
-    unit->SetChecked(true);
+    SetSkinMenuItemChecked(g_helpMenu, item, true);
+    forms::Form* main = FindMainWindow();
     if (item == 1)
         OpenAboutWindow();
-    else if (item == 2)
-        OnMenuSoftwareUpgrade(unit->Owner()->Window());
+    else if (item == 2 && main)
+        OnMenuSoftwareUpgrade(main->Window());
 }
 
 void OnHelpLabelDown(forms::Event& event)
 {
-    event.form.PopupMenu(event.form.Get("帮助菜单"));
-}
-
-void OnHelpContactItem(forms::Event&)
-{
-    OnHelpMenuItem(1);
-}
-
-void OnHelpUpgradeItem(forms::Event&)
-{
-    OnHelpMenuItem(2);
-}
-
-void OnHelpHomeItem(forms::Event&)
-{
-    OnHelpMenuItem(3);
+    POINT at = {event.x, event.y};
+    ClientToScreen(event.sender.Window(), &at);
+    PopupSkinMenuAtCursor(g_helpMenu, event.form.Window(), at.x, at.y);
 }

@@ -12,13 +12,13 @@ void OnNavBarClicked(int item);
 // calendar. The child number is not used.
 void OnSideListClicked(int row, int child);
 
+// The help menu: the number of its skin popup menu (联系我们, 软件升级, 软件主页), which BuildMainWindowUi
+// makes; 0 before.
+extern int g_helpMenu;
+
 // Help menu item (1 联系我们, 2 软件升级, 3 软件主页). A checked item is only unchecked; an unchecked
 // one is checked and acts, so choosing the same item twice acts once.
 void OnHelpMenuItem(int item);
 bool IsHelpMenuItemChecked(int item);
 // Mouse press on 透明标签使用帮助: pops the help menu up at the mouse.
 void OnHelpLabelDown(forms::Event& event);
-// The help menu's items as the window's menu units deliver them.
-void OnHelpContactItem(forms::Event& event);
-void OnHelpUpgradeItem(forms::Event& event);
-void OnHelpHomeItem(forms::Event& event);

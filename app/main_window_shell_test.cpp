@@ -1,15 +1,20 @@
-// MainWindow's shell under Wine: the navigation items and their guard, the side list's rows, the help
-// menu's items, the page change and the resize table.
+// MainWindow's shell under Wine: the navigation items and their guard, also clicked on the bar, the
+// side list's rows, the help menu's items, also chosen on the popped-up skin menu, the page change and
+// the resize table.
 #include <gtest/gtest.h>
 
 #include <array>
 #include <map>
 
+#include "app/main_window_fun_page.h"
 #include "app/main_window_layout.h"
 #include "app/main_window_navigation.h"
 #include "app/modal_test_support.h"
 #include "app/shell_test_support.h"
 #include "runtime/forms/form_runtime.h"
+#include "skin/core/skin_menus.h"
+#include "skin/custom/group_list.h"
+#include "skin/custom/nav_bar.h"
 
 namespace app_test {
 namespace {
@@ -54,6 +59,72 @@ TEST_F(MainWindowShellTest, NavigationItemsShowTheirPagesAndResetTheGenerateCapt
         OnNavBarClicked(outside);
         EXPECT_EQ(0, MainPage());
     }
+}
+
+// A click in the middle of a navigation item, as the mouse gives it to the bar on 图片框1.
+void ClickNavItem(int item)
+{
+    const RECT r = g_navBar.GetItemRect(item);
+    const LPARAM at = MAKELPARAM((r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    SendMessageA(g_navBar.window, WM_LBUTTONDOWN, MK_LBUTTON, at);
+    SendMessageA(g_navBar.window, WM_LBUTTONUP, 0, at);
+}
+
+TEST_F(MainWindowShellTest, TheBarsItemsReachTheNavigationHandlerOncePerNewItem)
+{
+    HWND bar = Unit("图片框1").Window();
+    ASSERT_EQ(bar, g_navBar.window);
+    const NavBarRecord* record = FindNavBar(bar);
+    ASSERT_NE(nullptr, record);
+    EXPECT_TRUE(record->pageMode);
+    const char* const captions[] = {"宝宝取名", "姓名评测", "自选列表", "组合模式",
+                                    "诗词模式", "取英文名", "取小名",   "生辰八字"};
+    ASSERT_EQ(8, RecordCount(record->items));
+    for (int item = 1; item <= 8; ++item) {
+        EXPECT_EQ(captions[item - 1], g_navBar.GetItemText(item)) << item;
+        EXPECT_FALSE(g_navBar.IsItemChecked(item)) << item;
+        const RECT r = g_navBar.GetItemRect(item);
+        EXPECT_EQ(85, r.right - r.left) << item;
+        EXPECT_EQ(75, r.bottom - r.top) << item;
+        RECT client = {};
+        GetClientRect(bar, &client);
+        EXPECT_LE(r.right, client.right) << "item " << item << " fits on the bar";
+    }
+
+    const struct {
+        int item;
+        int page;
+    } cases[] = {{4, 1}, {6, 5}, {7, 7}, {3, 3}, {1, 0}};
+    for (const auto& c : cases) {
+        Unit("按钮生成").SetText("暂停");
+        ClickNavItem(c.item);
+        EXPECT_EQ(c.page, MainPage()) << c.item;
+        EXPECT_EQ("生成", Unit("按钮生成").Text()) << c.item;
+        EXPECT_TRUE(g_navBar.IsItemChecked(c.item)) << c.item;
+    }
+
+    // The current item clicked again calls nothing, even after the page changed otherwise.
+    Unit("高级选择夹1").SetCurrentPage(4);
+    ClickNavItem(1);
+    EXPECT_EQ(4, MainPage());
+
+    // A held-back item still becomes the bar's current one: clicked again once the generator is done,
+    // it does nothing until another item has been clicked.
+    Unit("按钮生成").SetEnabled(false);
+    ClickNavItem(6);
+    EXPECT_EQ(4, MainPage());
+    Unit("按钮生成").SetEnabled(true);
+    ClickNavItem(6);
+    EXPECT_EQ(4, MainPage());
+    ClickNavItem(7);
+    EXPECT_EQ(7, MainPage());
+    ClickNavItem(6);
+    EXPECT_EQ(5, MainPage());
+
+    EXPECT_EQ("NameScoringWindow", ModalOpenedBy(ClickNavItem, 2));
+    EXPECT_EQ("", ModalOpenedBy(ClickNavItem, 2)) << "the scoring window opens once per new item";
+    EXPECT_EQ("BirthChartWindow", ModalOpenedBy(ClickNavItem, 8));
+    EXPECT_TRUE(MainVisible());
 }
 
 TEST_F(MainWindowShellTest, WhileAGeneratorFillsAListFiveItemsAreInertAndThreeAreNot)
@@ -101,6 +172,37 @@ TEST_F(MainWindowShellTest, SideListRowsShowTheirFeaturePagesAndTheLastOpensTheC
     EXPECT_TRUE(MainVisible());
 }
 
+TEST_F(MainWindowShellTest, TheSideListsRowsReachTheSideListHandler)
+{
+    HWND panel = Unit("画板5").Window();
+    ASSERT_EQ(panel, g_groupList.window);
+    const GroupListRecord* list = FindGroupList(panel);
+    ASSERT_NE(nullptr, list);
+    EXPECT_EQ(25, list->childHeight);
+    EXPECT_EQ(200, list->backAlpha);
+    EXPECT_EQ(0xFFFFFFu, list->childTextColour);
+    ASSERT_EQ(kFeaturePageCount, g_groupList.GetRowCount());
+    for (int row = 1; row <= kFeaturePageCount; ++row) {
+        EXPECT_EQ(kFeaturePageTitles[row - 1], g_groupList.GetText(row)) << row;
+        EXPECT_TRUE(RecordAt(list->rows, row)->expanded) << row;
+        EXPECT_EQ(0, g_groupList.GetChildCount(row)) << row;
+    }
+
+    Unit("高级选择夹1").SetCurrentPage(4);
+    forms::Unit& pages = Unit("高级选择夹2");
+    for (int row : {3, 9, 1, 14}) {
+        const RECT r = RecordAt(list->rows, row)->rect;
+        const int x = r.left + 20, y = (r.top + r.bottom) / 2;
+        int hitRow = 0, entry = -1;
+        ASSERT_EQ(1, g_groupList.HitTest(x, y, hitRow, entry)) << row;
+        ASSERT_EQ(row, hitRow);
+        SendMessageA(panel, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+        SendMessageA(panel, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+        EXPECT_EQ(row - 1, pages.CurrentPage()) << row;
+    }
+    EXPECT_EQ(4, MainPage());
+}
+
 TEST_F(MainWindowShellTest, HelpItemsActEverySecondChoice)
 {
     bool mainHiddenMeanwhile = false;
@@ -136,7 +238,19 @@ TEST_F(MainWindowShellTest, HelpItemsActEverySecondChoice)
     }
 }
 
+// Chooses the first item of the open menu with the keys, once the menu shows.
 bool g_menuShown = false;
+
+void CALLBACK ChooseFirstMenuItem(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    HWND menu = FindWindowA("#32768", nullptr);
+    if (!menu || !IsWindowVisible(menu))
+        return;
+    KillTimer(nullptr, timer);
+    g_menuShown = true;
+    PostMessageA(menu, WM_KEYDOWN, VK_DOWN, 0);
+    PostMessageA(menu, WM_KEYDOWN, VK_RETURN, 0);
+}
 
 void CALLBACK CloseShownMenu(HWND, UINT, UINT_PTR timer, DWORD)
 {
@@ -146,14 +260,37 @@ void CALLBACK CloseShownMenu(HWND, UINT, UINT_PTR timer, DWORD)
     EndMenu();
 }
 
-TEST_F(MainWindowShellTest, PressingTheHelpLabelPopsUpTheHelpMenu)
+TEST_F(MainWindowShellTest, PressingTheHelpLabelPopsUpTheSkinnedHelpMenu)
 {
+    const SkinMenuRecord* menu = SkinMenuAt(g_helpMenu);
+    ASSERT_NE(nullptr, menu);
+    EXPECT_EQ(100, menu->itemWidth);
+    ASSERT_EQ(3, RecordCount(menu->items));
+    const char* const captions[] = {"联系我们", "软件升级", "软件主页"};
+    for (int item = 1; item <= 3; ++item)
+        EXPECT_EQ(captions[item - 1], SkinMenuItemAt(g_helpMenu, item)->text);
+
+    HWND label = Unit("透明标签使用帮助").Window();
     g_menuShown = false;
     SetTimer(nullptr, 0, 50, CloseShownMenu);
-    HWND label = Unit("透明标签使用帮助").Window();
     SendMessageA(label, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
     EXPECT_TRUE(g_menuShown);
+    forms_test::PumpUntil([] { return false; }, 40);
     EXPECT_FALSE(IsHelpMenuItemChecked(1)) << "closing the menu chooses nothing";
+
+    // 联系我们 chosen on the menu reaches OnHelpMenuItem through the skin: the about window opens.
+    g_menuShown = false;
+    SetTimer(nullptr, 0, 20, ChooseFirstMenuItem);
+    SendMessageA(label, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(4, 4));
+    ASSERT_TRUE(g_menuShown);
+    std::string opened;
+    RunInsideNextModalLoop([&] {
+        if (forms::Form* about = forms::FindForm("AboutWindow"))
+            opened = about->Name();
+    });
+    EXPECT_TRUE(forms_test::PumpUntil([&] { return !opened.empty(); }));
+    EXPECT_TRUE(IsHelpMenuItemChecked(1));
+    EXPECT_TRUE(MainVisible());
 }
 
 // Expected sizes (-1: not set by the table) of one unit of each row of the resize table.

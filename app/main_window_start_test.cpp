@@ -17,6 +17,8 @@
 #include "runtime/ini.h"
 #include "skin/core/screenshot.h"
 #include "skin/core/skin_form_record.h"
+#include "skin/core/skin_options.h"
+#include "skin/core/window_props.h"
 #include "skin/core/skin_registry.h"
 
 namespace app_test {
@@ -67,9 +69,77 @@ TEST_F(MainWindowStartTest, OpensSkinnedOnPageZeroWithTheSavedSurnameAndTheDatab
     EXPECT_TRUE(attributes & FILE_ATTRIBUTE_HIDDEN) << std::hex << attributes;
     EXPECT_TRUE(attributes & FILE_ATTRIBUTE_SYSTEM) << std::hex << attributes;
 
+    // The fifteen group boxes are containers of the form without a visible fill; the two tab controls
+    // are handed to the skin whole, and are containers without a fill.
+    const int formNumber = FindSkinnedWindow(window);
+    for (const char* box : {"分组框1", "分组框3", "分组框5", "分组框7", "分组框9", "分组框10", "分组框11", "分组框12",
+                            "分组框13", "分组框16", "分组框18", "分组框23", "分组框24", "分组框25", "分组框26"}) {
+        const SkinContainerRecord* container =
+            RecordAt(form->containers, FindContainerIndex(formNumber, Unit(box).Window()));
+        ASSERT_NE(nullptr, container) << box;
+        EXPECT_EQ(GetSysColor(COLOR_BTNFACE), container->fillColour) << box;
+        EXPECT_EQ(0, container->fillAlpha) << box;
+        EXPECT_EQ(1, container->option) << box;
+        EXPECT_NE(0, container->paintAsContainer) << box;
+    }
+    for (const char* tabs : {"高级选择夹1", "高级选择夹2"}) {
+        HWND tabWindow = Unit(tabs).Window();
+        EXPECT_GE(GetWindowPropNumber(tabWindow, kPropKjListIndex), 1) << tabs;
+        EXPECT_EQ(formNumber, GetWindowPropNumber(tabWindow, kPropKjFormNumber)) << tabs;
+        const SkinContainerRecord* container = RecordAt(form->containers, FindContainerIndex(formNumber, tabWindow));
+        ASSERT_NE(nullptr, container) << tabs;
+        EXPECT_EQ(0u, container->fillColour) << tabs;
+        EXPECT_EQ(kContainerKindTabControl, container->kind) << tabs;
+    }
+
+    // White title on a soft black halo, white status text on a 0xFF0090 halo, the shrink-and-fade close.
+    EXPECT_EQ(0xFFFFFFu, form->titleColour);
+    EXPECT_EQ(0x000000u, form->titleGlowColour);
+    EXPECT_EQ(1, form->titleGlowStyle);
+    EXPECT_FALSE(form->statusInverseText);
+    EXPECT_TRUE(form->statusTextGlow);
+    EXPECT_EQ(0xFFFFFFu, form->statusTextColour);
+    EXPECT_EQ(0xFF0090u, form->statusGlowColour);
+    EXPECT_EQ(kCloseEffectShrinkFade, form->closeEffect);
+
     Unit("超级列表框1").AppendRow({"欧阳晨曦【 92分】"});
     forms::ProcessPendingMessages();  // the list repaints its new rows then
     EXPECT_FALSE(SaveWindowScreenshot(window, "main-window.png").empty());
+}
+
+TEST_F(MainWindowStartTest, EveryStartShowsTheBuiltInSkinWhateverTheSkinSettingsHold)
+{
+    LayOutDataFolder("张", false);
+    // What the skin settings window leaves after a colour skin was chosen, and a picture skin before.
+    struct SkinSettings {
+        const std::string path = DataFolder() + "\\config.ini";
+        ~SkinSettings() { DeleteFileA(path.c_str()); }
+    } settings;
+    for (const auto& [key, value] : {std::pair{"SkinID", "skin02"}, {"SkinLx", "1"}, {"SkinColor", "255"}})
+        ASSERT_TRUE(IniWrite(settings.path, "Software", key, value));
+    g_themeColour = 0x0000FF;
+    g_skinImage.clear();
+    g_skinImageMode = 0;
+    g_skinBaseColour = 255;
+
+    ASSERT_TRUE(OpenMainWindow());
+    EXPECT_EQ(kMainThemeColour, g_themeColour);
+    EXPECT_EQ(1, g_skinImageMode);
+    ASSERT_GE(g_skinImage.size(), 8u);
+    EXPECT_EQ(std::string("\x89PNG\r\n\x1a\n", 8), g_skinImage.substr(0, 8)) << "the picture faded and kept as PNG";
+    EXPECT_NE(255u, g_skinBaseColour) << "the base colour comes from the built-in picture";
+    const COLORREF base = g_skinBaseColour;
+    const std::string picture = g_skinImage;
+    ASSERT_TRUE(window_->Close());
+    window_ = nullptr;
+
+    // The next start the same, though the settings now name a picture skin.
+    ASSERT_TRUE(IniWrite(settings.path, "Software", "SkinLx", "0"));
+    g_themeColour = 0x00FF00;
+    ASSERT_TRUE(OpenMainWindow());
+    EXPECT_EQ(kMainThemeColour, g_themeColour);
+    EXPECT_EQ(base, g_skinBaseColour);
+    EXPECT_EQ(picture, g_skinImage);
 }
 
 TEST_F(MainWindowStartTest, WithoutSettingsOrDatabaseItStillWorks)

@@ -1,14 +1,91 @@
 #include "app/main_window_ui.h"
 
+#include "app/main_window_fun_page.h"
+#include "app/main_window_navigation.h"
 #include "app/pictures/pictures.h"
 #include "app/skin_settings_window.h"
 #include "runtime/forms/form.h"
 #include "skin/core/caption_buttons.h"
 #include "skin/core/form_skinning.h"
+#include "skin/core/form_window_proc.h"
+#include "skin/core/on_request_skinning.h"
+#include "skin/core/skin_appearance.h"
+#include "skin/core/skin_menus.h"
+#include "skin/custom/group_list.h"
+#include "skin/custom/nav_bar.h"
 
 std::string g_configPath;
 
 namespace {
+
+// The navigation items in the bar's order, which is the order of kNavBarPictures and of the item numbers
+// OnNavBarClicked takes.
+const char* const kNavBarCaptions[kNavBarPictureCount] = {"宝宝取名", "姓名评测", "自选列表", "组合模式",
+                                                          "诗词模式", "取英文名", "取小名",   "生辰八字"};
+
+const char* const kSkinnedGroupBoxes[] = {"分组框1",  "分组框3",  "分组框5",  "分组框7",  "分组框9",
+                                          "分组框10", "分组框11", "分组框12", "分组框13", "分组框16",
+                                          "分组框18", "分组框23", "分组框24", "分组框25", "分组框26"};
+
+// The skin calls its handlers with an array of integers: the item number comes first.
+template <void (*Handler)(int)>
+int CallWithItem(const int* arguments, int count)
+{
+    if (count >= 1)
+        Handler(arguments[0]);
+    return 0;
+}
+
+// The help menu, items 100 pixels wide, chosen items going to OnHelpMenuItem.
+void BuildHelpMenu()
+{
+    g_helpMenu = CreateSkinPopupMenu(100);
+    for (const char* caption : {"联系我们", "软件升级", "软件主页"})
+        AddSkinMenuItem(g_helpMenu, caption);
+    SetSkinMenuCallback(g_helpMenu, CallWithItem<OnHelpMenuItem>);
+}
+
+// The bar on 图片框1: page buttons of 85 x 75 that show no page windows of their own (the handler
+// switches the pages), none of them current at first.
+void BuildNavBar(forms::Form& window)
+{
+    g_navBar.Attach(window.Get("图片框1").Window(), 85, 75, std::nullopt, std::nullopt, std::nullopt, true);
+    for (int i = 0; i < kNavBarPictureCount; ++i) {
+        NavBarItemOptions item;
+        item.image = PictureBytes(kNavBarPictures[i]);
+        item.caption = kNavBarCaptions[i];
+        item.layout = 0;
+        if (i == 0) {
+            item.width = 85;
+            item.height = 75;
+            item.checked = false;
+        }
+        g_navBar.AddItem(item);
+    }
+    g_navBar.SetClickCallback(CallWithItem<OnNavBarClicked>);
+}
+
+// The side list reports (row, entry).
+int SideListClicked(const int* arguments, int count)
+{
+    if (count >= 2)
+        OnSideListClicked(arguments[0], arguments[1]);
+    return 0;
+}
+
+// The side list on 画板5: one open row per feature page, entries 25 high (it has none), white entry
+// captions over a background of opacity 200.
+void BuildSideList(forms::Form& window)
+{
+    GroupListOptions options;
+    options.childHeight = 25;
+    options.backAlpha = 200;
+    options.childTextColour = 0xFFFFFF;
+    g_groupList.Create(window.Get("画板5").Window(), options);
+    for (const char* title : kFeaturePageTitles)
+        g_groupList.AddRow(title, true);
+    g_groupList.SetClickCallback(SideListClicked);
+}
 
 int OpenSkinSettingsFromCaption(const int*, int)
 {
@@ -18,15 +95,18 @@ int OpenSkinSettingsFromCaption(const int*, int)
 
 }  // namespace
 
-// The steps of the skin that are still to come are marked "Skin step still to come"; they run in this
-// order once the skin has them.
 void BuildMainWindowUi(forms::Form& window)
 {
     HWND hwnd = window.Window();
     g_configPath = "Data\\config.ini";
 
-    // Skin step still to come: ApplySkin with the built-in picture kBuiltInSkinJpeg, no base colour,
-    // theme colour 0x51AE51 and image mode 1, whatever skin "Data\config.ini" names.
+    // Every start shows the built-in picture and theme colour, whatever skin the user chose last time
+    // ("Data\config.ini" is the skin settings window's alone).
+    SkinPicture skin;
+    skin.bytes = PictureBytes(kBuiltInSkinJpeg);
+    skin.themeColour = kMainThemeColour;
+    skin.imageMode = 1;  // faded into the base colour on the left and at the bottom
+    ApplySkin(skin);
 
     SetSkinOptions(true, 0);
     SkinFormOptions form;
@@ -40,25 +120,26 @@ void BuildMainWindowUi(forms::Form& window)
     SkinForm(hwnd, form);
     AddTitleBarButton(hwnd, PictureBytes(kSkinButtonPng), "换皮肤", OpenSkinSettingsFromCaption);
 
-    // Skin step still to come: SetFormCloseEffect (window, 1), the shrink-and-fade close.
-    // Skin step still to come: SetTitleTextStyle: text colour 0xFFFFFF, glow colour 0x000000, glow
-    // drawing 1, font, size and bold as they are.
-    // Skin step still to come: SetStatusBandStyle: options 0 and 1, text colour 0xFFFFFF, glow colour
-    // 0xFF0090, font and size as they are.
-    // Skin step still to come: the help menu as a skin popup menu, CreateSkinPopupMenu (item width
-    // 100) with 联系我们, 软件升级 and 软件主页 and the click callback OnHelpMenuItem; until then the
-    // label pops up the window's own menu 帮助菜单 (main_window_navigation.cpp).
-    // Skin step still to come: the navigation bar, SkinNavBar::Attach on 图片框1 (items 85 x 75, page
-    // mode 1), eight items from kNavBarPictures with the captions 宝宝取名, 姓名评测, 自选列表, 组合模式,
-    // 诗词模式, 取英文名, 取小名, 生辰八字 (option 0, the first also width 85, height 75, checked 0), and
-    // SetClickCallback calling OnNavBarClicked with the item number.
-    // Skin step still to come: SkinGroupBox (paint flag 1, the system's default window background
-    // colour, opacity 0, option 1) on 分组框1, 3, 5, 7, 9, 10, 11, 12, 13, 16, 18, 23, 24, 25 and 26, in
-    // that order.
-    // Skin step still to come: the side list, SkinGroupList::Create on 画板5 (child row height 25,
-    // background opacity 200, first colour 0xFFFFFF), the rows kFeaturePageTitles each added expanded
-    // at the end, and SetClickCallback calling OnSideListClicked with (row, child).
-    // Skin step still to come: SkinControl on 高级选择夹1, then on 高级选择夹2.
-    // Until the bar and the list come, the tab controls' own page headers switch the pages; they stay
-    // shown afterwards, since page 4 of 高级选择夹1 is reached only through them.
+    SetFormCloseEffect(hwnd, 1);  // shrink and fade
+    TitleTextStyle title;  // white on a soft black halo, font, size and weight as they are
+    title.textColour = 0xFFFFFF;
+    title.glowColour = 0x000000;
+    title.softGlow = 1;
+    SetTitleTextStyle(hwnd, title);
+    StatusTextStyle status;  // white on a 0xFF0090 halo, font and size as they are
+    status.inverseText = false;
+    status.halo = true;
+    status.haloTextColour = 0xFFFFFF;
+    status.haloColour = 0xFF0090;
+    SetStatusBandStyle(hwnd, status);
+    BuildHelpMenu();
+    BuildNavBar(window);
+    // The group boxes: their children take the skin's background; no fill of their own shows.
+    for (const char* box : kSkinnedGroupBoxes)
+        SkinGroupBox(window.Get(box).Window(), 1, GetSysColor(COLOR_BTNFACE), 0, 1);
+    BuildSideList(window);
+    SkinControl(window.Get("高级选择夹1").Window());
+    SkinControl(window.Get("高级选择夹2").Window());
+    // The tab controls keep their own page headers beside the bar and the list: page 4 of 高级选择夹1
+    // is reached only through them.
 }

@@ -9,4 +9,7 @@ class Form;
 // The skin configuration the skin settings window reads and writes; set by BuildMainWindowUi.
 extern std::string g_configPath;
 
+// The theme colour every start applies with the built-in skin picture.
+inline constexpr unsigned long kMainThemeColour = 0x51AE51;
+
 void BuildMainWindowUi(forms::Form& window);

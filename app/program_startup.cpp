@@ -11,6 +11,9 @@
 #include "runtime/random.h"
 #include "skin/core/engine_startup.h"
 #include "skin/core/skin_options.h"
+#include "skin/custom/group_list.h"
+#include "skin/custom/nav_bar.h"
+#include "skin/custom/tab_strip.h"
 
 namespace {
 
@@ -36,8 +39,11 @@ void InitGlobals()
 {
     ResetGenerationState();  // g_seenTexts empty
     SeedRandomFromClock();
-    // The shared objects of the custom-drawn controls come here with those controls: g_skinCanvas,
-    // g_navBar, g_groupList and g_tabStrip.
+    // The shared objects of the custom-drawn controls, attached to nothing yet; g_skinCanvas comes with
+    // the drawing board.
+    g_navBar = SkinNavBar();
+    g_groupList = SkinGroupList();
+    g_tabStrip = SkinTabStrip();
 }
 
 void ReleaseGlobals()
