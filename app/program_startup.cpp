@@ -13,6 +13,7 @@
 #include "skin/core/skin_options.h"
 #include "skin/custom/group_list.h"
 #include "skin/custom/nav_bar.h"
+#include "skin/custom/skin_canvas.h"
 #include "skin/custom/tab_strip.h"
 
 namespace {
@@ -39,11 +40,11 @@ void InitGlobals()
 {
     ResetGenerationState();  // g_seenTexts empty
     SeedRandomFromClock();
-    // The shared objects of the custom-drawn controls, attached to nothing yet; g_skinCanvas comes with
-    // the drawing board.
+    // The shared objects of the custom-drawn controls, attached to nothing yet.
     g_navBar = SkinNavBar();
     g_groupList = SkinGroupList();
     g_tabStrip = SkinTabStrip();
+    g_skinCanvas = SkinCanvas();
 }
 
 void ReleaseGlobals()
