@@ -1,0 +1,19 @@
+#pragma once
+// The skin of the program's secondary windows: a caption band over a body tinted light grey.
+#include "skin/core/form_skinning.h"
+
+// A caption band of the given height over the body tinted 0xECECEC at opacity 150. The report and the
+// birth chart also ask for the frame behaviour (with the caption buttons' tips) and sizing by name.
+inline SkinFormOptions TintedWindowSkin(int captionHeight, bool framedAndSizable = false)
+{
+    SkinFormOptions options;
+    options.captionHeight = captionHeight;
+    if (framedAndSizable) {
+        options.frameEnabled = 1;
+        options.resizable = 1;
+    }
+    options.captionGradient = 1;
+    options.tintColour = 0xECECEC;
+    options.tintAlpha = 150;
+    return options;
+}
