@@ -6,6 +6,7 @@
 #include "gdiplus/gdip_bitmap.h"
 #include "gdiplus/gdip_font.h"
 #include "gdiplus/gdip_graphics.h"
+#include "skin/controls/back_buffer_copies.h"
 #include "skin/controls/paint_helpers.h"
 #include "skin/core/drawing_core.h"
 #include "skin/core/memory_dc.h"
@@ -67,7 +68,7 @@ LRESULT EraseWithTextColour(HWND window, WPARAM wParam)
     return static_cast<LRESULT>(SetTextColor(dc, static_cast<COLORREF>(GetWindowProp(window, kPropKjTextColour))));
 }
 
-bool EnterControlHover(HWND window, SkinFormRecord& form, int listIndex, int hoverCode)
+bool EnterControlHover(HWND window, SkinFormRecord& form, int listIndex, int hoverCode, bool movedOn)
 {
     TRACKMOUSEEVENT track = {};
     track.cbSize = sizeof(track);
@@ -75,7 +76,7 @@ bool EnterControlHover(HWND window, SkinFormRecord& form, int listIndex, int hov
     track.hwndTrack = window;
     TrackMouseEvent(&track);
     form.hotIndex = listIndex;
-    if (form.prevHotIndex == form.hotIndex && form.hoverKind == hoverCode)
+    if (form.prevHotIndex == form.hotIndex && form.hoverKind == hoverCode && !movedOn)
         return false;
     form.prevHotIndex = form.hotIndex;
     form.hoverKind = hoverCode;
@@ -84,7 +85,12 @@ bool EnterControlHover(HWND window, SkinFormRecord& form, int listIndex, int hov
 
 HDC RenderOverBackground(HWND window, int width, int height, const std::function<void(GdipGraphics&)>& drawLayers)
 {
-    HDC memory = CreateBackgroundDC(window, RECT{0, 0, width, height});
+    return RenderAreaOverBackground(window, RECT{0, 0, width, height}, drawLayers);
+}
+
+HDC RenderAreaOverBackground(HWND window, const RECT& area, const std::function<void(GdipGraphics&)>& drawLayers)
+{
+    HDC memory = CreateBackgroundDC(window, area);
     if (!memory)
         return nullptr;
     GdipBitmap surface;
@@ -105,6 +111,32 @@ void PaintOverWholeWindow(HWND window, int width, int height, bool publishWholeW
     BitBlt(dc, 0, 0, width, height, memory, 0, 0, SRCCOPY);
     ReleaseDC(window, dc);
     ReleaseMemoryDC(memory);
+}
+
+void PaintNonClientRing(HWND window, int width, int height, const RECT& client,
+                        const std::function<void(GdipGraphics&)>& drawLayers)
+{
+    const RECT sides[] = {
+        {0, 0, width, client.top},
+        {0, client.bottom, width, height},
+        {0, client.top, client.left, client.bottom},
+        {client.right, client.top, width, client.bottom},
+    };
+    HDC dc = GetWindowDC(window);
+    for (const RECT& side : sides) {
+        if (side.right <= side.left || side.bottom <= side.top)
+            continue;
+        HDC memory = RenderAreaOverBackground(window, side, [&](GdipGraphics& graphics) {
+            graphics.TranslateWorldTransform(static_cast<float>(-side.left), static_cast<float>(-side.top));
+            drawLayers(graphics);
+        });
+        if (!memory)
+            break;
+        BitBlt(dc, side.left, side.top, side.right - side.left, side.bottom - side.top, memory, 0, 0, SRCCOPY);
+        BlitAreaToControl(window, memory, side);
+        ReleaseMemoryDC(memory);
+    }
+    ReleaseDC(window, dc);
 }
 
 bool HandleWholeWindowPaint(HWND window, UINT message, WPARAM wParam, LPARAM lParam, void (*paint)(HWND),

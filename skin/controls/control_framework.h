@@ -58,21 +58,50 @@ int FindListIndex(const RecordList<Record>& list, HWND window)
     return 0;
 }
 
-// The record the window's Hw_FuID and Hw_lbID name in the given list of its form, or nullptr when
+// A control's record found from its window properties, with its form and the two numbers (each
+// property is read once: under Wine every GetPropA is a round trip to the server).
+template <class Record>
+struct OwnRecord {
+    Record* record = nullptr;  // nullptr when the control is none of the skin's business
+    SkinFormRecord* form = nullptr;
+    int formNumber = 0;
+    int listIndex = 0;
+};
+
+// The record the window's Hw_FuID and Hw_lbID name in the given list of its form; no record when
 // either number is out of range or the record belongs to another window: then the control is none of
 // the skin's business and its messages go straight on.
 template <class Record>
+OwnRecord<Record> LookUpOwnRecord(HWND window, RecordList<Record> SkinFormRecord::*list)
+{
+    OwnRecord<Record> found;
+    found.formNumber = GetWindowPropNumber(window, kPropHwFormNumber);
+    SkinFormRecord* owner = SkinFormAt(found.formNumber);
+    if (!owner)
+        return found;
+    found.listIndex = GetWindowPropNumber(window, kPropHwListIndex);
+    Record* record = RecordAt(owner->*list, found.listIndex);
+    if (!record || record->hwnd != window)
+        return found;
+    found.record = record;
+    found.form = owner;
+    return found;
+}
+
+// The record alone (see LookUpOwnRecord), or nullptr.
+template <class Record>
 Record* FindOwnRecord(HWND window, RecordList<Record> SkinFormRecord::*list, SkinFormRecord** form = nullptr)
 {
-    SkinFormRecord* owner = SkinFormAt(GetWindowPropNumber(window, kPropHwFormNumber));
-    if (!owner)
-        return nullptr;
-    Record* record = RecordAt(owner->*list, GetWindowPropNumber(window, kPropHwListIndex));
-    if (!record || record->hwnd != window)
-        return nullptr;
-    if (form)
-        *form = owner;
-    return record;
+    const OwnRecord<Record> found = LookUpOwnRecord(window, list);
+    if (found.record && form)
+        *form = found.form;
+    return found.record;
+}
+
+// Hands the message to the procedure a record kept (DefWindowProcA when it kept none).
+inline LRESULT CallRecordedProc(WNDPROC previous, HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return CallWindowProcA(previous ? previous : DefWindowProcA, window, message, wParam, lParam);
 }
 
 // The shared visit of an installer: the direct children of `parent` with the window class, in the order
@@ -122,8 +151,9 @@ int RegisterSkinnedControl(int formNumber, RecordList<Record>& list, std::unique
 
 // The hover protocol on WM_MOUSEMOVE: asks for WM_MOUSELEAVE, makes the control the form's current hot
 // one and returns true when it must now be painted hot (another control, or one of another family,
-// was shown hot last); the form then records it as shown hot.
-bool EnterControlHover(HWND window, SkinFormRecord& form, int listIndex, int hoverCode);
+// was shown hot last, or the caller says the hover moved on otherwise); the form then records it as
+// shown hot.
+bool EnterControlHover(HWND window, SkinFormRecord& form, int listIndex, int hoverCode, bool movedOn = false);
 
 // WM_ERASEBKGND of controls that paint their own background: the context's background mode becomes
 // transparent and its text colour the control's Kj_Ztys; the previous text colour is the result.
@@ -135,6 +165,8 @@ class GdipGraphics;
 // the control (CreateBackgroundDC), with the layers drawn straight into its pixels. 0 when the control
 // belongs to no skinned form. The caller publishes and copies the picture and releases the context.
 HDC RenderOverBackground(HWND window, int width, int height, const std::function<void(GdipGraphics&)>& drawLayers);
+// The same for an area of the control in its window coordinates (its client area, for example).
+HDC RenderAreaOverBackground(HWND window, const RECT& area, const std::function<void(GdipGraphics&)>& drawLayers);
 
 // The painter pipeline of the controls drawn over their whole window rectangle (track bars, progress
 // bars): a width x height memory context holding what lies behind the control, the layers drawn
@@ -142,6 +174,14 @@ HDC RenderOverBackground(HWND window, int width, int height, const std::function
 // publishWholeWindow the window rectangle) and onto the window's own DC, border included.
 void PaintOverWholeWindow(HWND window, int width, int height, bool publishWholeWindow,
                           const std::function<void(GdipGraphics&)>& drawLayers);
+
+// The painter pipeline of a control's non-client ring (the window area around its client area, both
+// in window coordinates): for each side of the ring a memory context holding what lies behind it, the
+// layers of the whole window drawn over it (in window coordinates, clipped to that side), and the side
+// copied onto the window and into the form's back buffer. Sides are painted apart because GDI+ under
+// Wine works through a shape's whole bounding box; the client area stays the control's own.
+void PaintNonClientRing(HWND window, int width, int height, const RECT& client,
+                        const std::function<void(GdipGraphics&)>& drawLayers);
 
 // The procedure rows those controls share: WM_WINDOWPOSCHANGING marks the container, WM_MOVE paints
 // (both then go on to the native code); WM_ERASEBKGND only makes the background mode transparent and

@@ -1,6 +1,9 @@
 #include "skin/controls/control_installers.h"
 
 #include "skin/controls/button_family.h"
+#include "skin/controls/edit_family.h"
+#include "skin/controls/header_family.h"
+#include "skin/controls/list_family.h"
 #include "skin/controls/progress_family.h"
 #include "skin/controls/static_family.h"
 #include "skin/controls/trackbar_family.h"
@@ -14,10 +17,12 @@ void RunInstallers(int formNumber, HWND parent, bool dialog)
 {
     SkinPushButtons(formNumber, parent);
     SkinCheckAndRadioButtons(formNumber, parent);
-    // Edit and combo boxes come here.
+    SkinEditsAndCombos(formNumber, parent);
     SkinTrackbars(formNumber, parent);
     SkinProgressBars(formNumber, parent);
-    // List-type controls, up-down controls and list headers come here.
+    SkinListControls(formNumber, parent);
+    // Up-down controls come here.
+    SkinListViewHeaders(formNumber, parent);
     if (dialog)
         SkinStatics(formNumber, parent, kDialogStaticExtraWidth);
     // Toolbars come here.

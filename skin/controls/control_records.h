@@ -6,6 +6,9 @@
 // as long as the form is skinned (containers excepted: theirs go with their window).
 #include <windows.h>
 
+#include <commctrl.h>
+
+#include <array>
 #include <atomic>
 #include <string>
 #include <vector>
@@ -37,10 +40,23 @@ struct SkinButtonRecord {
 
 // Edit boxes and list-type controls carry two skin-drawn scroll bars laid over their native ones;
 // those windows belong to the form too (0 when absent).
+// The parts of an overlay scroll bar in its own coordinates, rewritten by every paint of the overlay
+// and read by its hit test.
+inline constexpr int kScrollPartFirstArrow = 0;  // up or left
+inline constexpr int kScrollPartSecondArrow = 1;  // down or right
+inline constexpr int kScrollPartThumb = 2;
+using ScrollBarParts = std::array<RECT, 3>;
+
 struct SkinEditRecord {
     HWND hwnd = nullptr;
     HWND verticalScrollBar = nullptr;
     HWND horizontalScrollBar = nullptr;
+    WNDPROC previousProc = nullptr;  // also in Hw_hProc
+    bool focused = false;
+    bool hot = false;      // the frame painters' default; nothing sets it, the hover look is painted once
+    bool pressed = false;  // between WM_LBUTTONDOWN and WM_LBUTTONUP
+    ScrollBarParts verticalParts = {};
+    ScrollBarParts horizontalParts = {};
 };
 
 struct SkinListControlRecord {
@@ -49,6 +65,13 @@ struct SkinListControlRecord {
     HWND horizontalScrollBar = nullptr;
     // The next paint renders the control afresh instead of copying it from the form's back buffer.
     bool dirty = true;
+    WNDPROC previousProc = nullptr;  // also in Hw_hProc
+    bool focused = false;
+    bool hot = false;
+    bool arrowKeyDown = false;  // from an arrow key's WM_KEYDOWN to the next WM_KEYUP
+    bool hoverSeen = false;     // WM_MOUSEHOVER came since the mouse entered
+    ScrollBarParts verticalParts = {};
+    ScrollBarParts horizontalParts = {};
 };
 
 // Where a track bar's ticks are, as its style says.
@@ -74,6 +97,8 @@ struct SkinProgressRecord {
 
 struct SkinComboRecord {
     HWND hwnd = nullptr;
+    WNDPROC previousProc = nullptr;  // also in Hw_hProc
+    bool focused = false;
 };
 
 struct SkinUpDownRecord {
@@ -82,6 +107,17 @@ struct SkinUpDownRecord {
 
 struct SkinHeaderRecord {
     HWND hwnd = nullptr;
+    WNDPROC previousProc = nullptr;  // also in Hw_hProc
+    bool hot = false;        // the mouse is over an item
+    int hotItem = 0;         // 1-based item under the mouse, 0 for none
+    int paintedHotItem = 0;  // the hot item of the last hover repaint
+    bool buttons = false;    // HDS_BUTTONS at install: items show hover and press
+    int pressedItem = 0;     // 1-based item the left button went down on
+    bool buttonDown = false;
+    std::string fontFace;
+    int fontStyle = 0;
+    int fontSize = 12;
+    HIMAGELIST imageList = nullptr;  // HDM_GETIMAGELIST at install
 };
 
 // Toolbars and controls skinned on request; their windows carry the Kj_ properties.

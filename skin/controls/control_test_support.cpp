@@ -138,6 +138,52 @@ bool PatchIsBlank(HWND control, uint32_t rgb)
     return true;
 }
 
+uint32_t BackBufferWindowPixel(HWND control, int x, int y)
+{
+    const RECT place = GetRectInSkinnedWindow(control);
+    HDC dc = BackBufferOf(control);
+    return dc ? PixelRgb(dc, place.left + x, place.top + y) : 0xFFFFFFFF;
+}
+
+void BlankBackBufferWindow(HWND control, uint32_t rgb)
+{
+    HDC dc = BackBufferOf(control);
+    if (!dc)
+        return;
+    const RECT place = GetRectInSkinnedWindow(control);
+    HBRUSH brush = CreateSolidBrush(RGB((rgb >> 16) & 0xFF, (rgb >> 8) & 0xFF, rgb & 0xFF));
+    FillRect(dc, &place, brush);
+    DeleteObject(brush);
+    GdiFlush();
+}
+
+uint32_t FramePixel(HWND control, int x, int y)
+{
+    const SkinFormRecord* form = SkinFormAt(GetWindowPropNumber(control, kPropHwFormNumber));
+    const RECT place = GetRectInSkinnedWindow(control);
+    return form && form->frameDc ? PixelRgb(form->frameDc, place.left + x, place.top + y) : 0xFFFFFFFF;
+}
+
+uint32_t WindowPixel(HWND control, int x, int y)
+{
+    HDC dc = GetWindowDC(control);
+    const COLORREF c = GetPixel(dc, x, y);
+    ReleaseDC(control, dc);
+    return (static_cast<uint32_t>(GetRValue(c)) << 16) | (GetGValue(c) << 8) | GetBValue(c);
+}
+
+int CountKeyPixels(HWND control)
+{
+    constexpr uint32_t kKey = 0xFF00FF;
+    RECT r = {};
+    GetWindowRect(control, &r);
+    int count = 0;
+    for (int y = 0; y < r.bottom - r.top; y += 2)
+        for (int x = 0; x < r.right - r.left; x += 2)
+            count += (BackBufferWindowPixel(control, x, y) == kKey) + (WindowPixel(control, x, y) == kKey);
+    return count;
+}
+
 int ColourDistance(uint32_t a, uint32_t b)
 {
     int d = 0;

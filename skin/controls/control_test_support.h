@@ -47,6 +47,17 @@ inline constexpr uint32_t kBlankPatch = 0x13579B;
 void BlankBackBufferPatch(HWND control, uint32_t rgb = kBlankPatch);
 bool PatchIsBlank(HWND control, uint32_t rgb = kBlankPatch);
 
+// The same in the control's window coordinates (its whole window rectangle, border included), and the
+// pixel of the form's frame picture there: what lies behind the control.
+uint32_t BackBufferWindowPixel(HWND control, int x, int y);
+void BlankBackBufferWindow(HWND control, uint32_t rgb = kBlankPatch);
+uint32_t FramePixel(HWND control, int x, int y);
+// 0xRRGGBB of a pixel of the control's window DC, border included.
+uint32_t WindowPixel(HWND control, int x, int y);
+// How many pixels of the key colour 0xFF00FF the control's window rectangle shows in its form's back
+// buffer and on the screen, every second pixel of every second row looked at.
+int CountKeyPixels(HWND control);
+
 // 0xRRGGBB of a pixel of the picture the push-button painter makes of the registered button in that
 // state over what lies behind it.
 uint32_t ExpectedPushButtonPixel(HWND button, UINT state, int x, int y);

@@ -1,19 +1,23 @@
 #pragma once
-// The halves of a message parameter, and the float point the gradient brushes take.
+// The two halves of a message parameter, as the window procedures read them: the low word without a
+// sign, the high word with one. Callers that need a signed x from a point in lParam sign-extend the low
+// word themselves (static_cast<int16_t>). And the float point the gradient brushes take.
+#include <windows.h>
+
 #include <cstdint>
 
 #include "gdiplus/gdip_types.h"
 
-// The low 16 bits, 0..65535. Mouse coordinates are signed: read them as static_cast<int16_t>.
-inline int LowWord(uint32_t value)
+// v AND 0xFFFF: 0..65535.
+inline int LowWord(LONG_PTR v)
 {
-    return static_cast<int>(value & 0xFFFF);
+    return static_cast<int>(static_cast<uint32_t>(v) & 0xFFFFu);
 }
 
-// The high 16 bits with the sign carried in, -32768..32767.
-inline int HighWord(uint32_t value)
+// The upper 16 of the low 32 bits, sign copied in: -32768..32767.
+inline int HighWord(LONG_PTR v)
 {
-    return static_cast<int16_t>(value >> 16);
+    return static_cast<int>(static_cast<int32_t>(static_cast<uint32_t>(v)) >> 16);
 }
 
 inline PointF MakePoint(float x, float y)

@@ -82,6 +82,15 @@ void DrawSoftTrough(GdipGraphics& graphics, float w, float h, bool vertical, BYT
     FillPathGradient(graphics, face, {PointF{0, 0}, end, MakeArgbColor(0xFFFFFF, 160), MakeArgbColor(0x000000, 30)});
 }
 
+void FillVeil(GdipGraphics& graphics, float x, float y, float width, float height, int alpha)
+{
+    if (alpha <= 0)
+        return;
+    GdipSolidBrush veil;
+    veil.CreateSolidFill(MakeArgbColor(0xFFFFFF, static_cast<BYTE>(alpha)));
+    graphics.FillRectangle(veil, x, y, width, height);
+}
+
 void DrawSoftOutline(GdipGraphics& graphics, const GdipPath& path, int count, COLORREF colour, BYTE alpha)
 {
     GdipPen pen;
@@ -99,7 +108,7 @@ void DrawCaption(GdipGraphics& graphics, const std::string& text, const RectF& l
     GdipFont font;
     font.CreateFontFromName(style.face, style.size, style.style, style.unit);
     GdipStringFormat format;
-    format.CreateStringFormat(0);
+    format.CreateStringFormat(style.formatFlags);
     format.SetStringFormatAlign(style.alignment);
     format.SetStringFormatLineAlign(style.lineAlignment);
     GdipSolidBrush brush;

@@ -20,6 +20,20 @@ COLORREF SwapRedBlue(uint32_t colour, BYTE& alpha);
 
 class GdipGraphics;
 
+// Geometry of bars that run along a track and across it (track bars, scroll bars): a horizontal bar
+// takes (along, across) as (x, y), a vertical one swaps the two axes.
+struct BarAxes {
+    bool vertical;
+    RectF Rect(float along, float across, float length, float thickness) const
+    {
+        return vertical ? RectF{across, along, thickness, length} : RectF{along, across, length, thickness};
+    }
+    PointF Point(float along, float across) const
+    {
+        return vertical ? PointF{across, along} : PointF{along, across};
+    }
+};
+
 // Makes the path hold one closed rounded rectangle (AddRoundRectPath: `corner` is the side of each
 // corner's arc box).
 void MakeRoundRectPath(GdipPath& path, float x, float y, float width, float height, int corner);
@@ -49,6 +63,10 @@ void FillPathRadial(GdipGraphics& graphics, const GdipPath& path, uint32_t centr
 void DrawSoftTrough(GdipGraphics& graphics, float width, float height, bool vertical, BYTE outlineAlpha,
                     int faceCorner);
 
+// The white veil laid over control backgrounds: white at `alpha` over the rectangle. At alpha 0 it
+// changes no pixel and nothing is drawn.
+void FillVeil(GdipGraphics& graphics, float x, float y, float width, float height, int alpha);
+
 // Strokes the path `count` times in the colour at `alpha`, with pen widths 1 to count: an edge most
 // opaque along the path that fades outward. Count 0 draws nothing.
 void DrawSoftOutline(GdipGraphics& graphics, const GdipPath& path, int count, COLORREF colour, BYTE alpha);
@@ -63,6 +81,7 @@ struct CaptionStyle {
     COLORREF colour = 0;
     int alignment = 0;
     int lineAlignment = 0;
+    int formatFlags = 0;  // GDI+ StringFormatFlags
 };
 void DrawCaption(GdipGraphics& graphics, const std::string& text, const RectF& layout, const CaptionStyle& style);
 

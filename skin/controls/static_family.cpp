@@ -6,6 +6,7 @@
 #include "gdiplus/gdip_graphics.h"
 #include "skin/controls/control_framework.h"
 #include "skin/controls/paint_helpers.h"
+#include "skin/controls/scroll_overlays.h"
 #include "skin/core/drawing_core.h"
 #include "skin/core/drawing_primitives.h"
 #include "skin/core/memory_dc.h"
@@ -142,6 +143,9 @@ int FindStaticIndex(int formNumber, HWND window)
 void SkinStatics(int formNumber, HWND parent, int extraWidth)
 {
     ForEachNewChild(formNumber, parent, kStaticClass, &SkinFormRecord::statics, [&](HWND child) {
+        // The overlay scroll bars of edit boxes and lists are statics the skin made and paints itself.
+        if (GetPropA(child, kPropOverlayOwner))
+            return;
         const LONG_PTR style = GetWindowLongPtrA(child, GWL_STYLE);
         auto record = std::make_unique<SkinStaticRecord>();
         record->hwnd = child;

@@ -31,19 +31,6 @@ int TickModeOf(LONG_PTR style)
     return kTickModeBottomOrRight;
 }
 
-// Track-bar geometry runs along the track and across it; a vertical bar swaps the two axes.
-struct TrackAxes {
-    bool vertical;
-    RectF Rect(float along, float across, float length, float thickness) const
-    {
-        return vertical ? RectF{across, along, thickness, length} : RectF{along, across, length, thickness};
-    }
-    PointF Point(float along, float across) const
-    {
-        return vertical ? PointF{across, along} : PointF{along, across};
-    }
-};
-
 void StrokeRectangle(GdipGraphics& graphics, const RectF& r, uint32_t argb)
 {
     GdipPath path;
@@ -52,7 +39,7 @@ void StrokeRectangle(GdipGraphics& graphics, const RectF& r, uint32_t argb)
     StrokePath(graphics, path, argb);
 }
 
-void DrawThumb(GdipGraphics& graphics, const TrackAxes& axes, float along, float across, float size)
+void DrawThumb(GdipGraphics& graphics, const BarAxes& axes, float along, float across, float size)
 {
     GdipPath circle;
     circle.CreatePath();
@@ -108,7 +95,7 @@ bool TakeTrackbarSnapshot(HWND window, TrackbarSnapshot& bar)
 
 void DrawTrackbarFace(GdipGraphics& graphics, const TrackbarSnapshot& bar)
 {
-    const TrackAxes axes{bar.vertical};
+    const BarAxes axes{bar.vertical};
     if (bar.frameEffect)
         DrawSoftTrough(graphics, static_cast<float>(bar.width), static_cast<float>(bar.height), bar.vertical, 30, 3);
 

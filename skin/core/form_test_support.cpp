@@ -3,6 +3,8 @@
 #include "gdiplus/gdip_bitmap.h"
 #include "gdiplus/gdip_brush.h"
 #include "gdiplus/gdip_graphics.h"
+#include "skin/core/skin_options.h"
+#include "skin/core/skin_test_support.h"
 
 std::string CaptionTestPicture()
 {
@@ -44,4 +46,15 @@ SkinFormOptions ProgramLikeOptions()
         s.textColour = RGB(30, 30, 30);
     o.statusSegments = segments;
     return o;
+}
+
+HWND ShowProgramLikeForm(int width, int height, const char* title)
+{
+    g_skinBaseColour = RGB(0x3C, 0x8C, 0xC8);
+    HWND window = CreateFrameForm(40, 40, width, height, WS_MINIMIZEBOX | WS_MAXIMIZEBOX, false);
+    SetWindowTextA(window, title);
+    SkinForm(window, ProgramLikeOptions());
+    ShowWindow(window, SW_SHOW);
+    UpdateWindow(window);
+    return window;
 }

@@ -1,19 +1,26 @@
 #include "skin/core/form_window_proc.h"
 
+#include "gdiplus/gdip_graphics.h"
 #include "skin/controls/control_framework.h"
 #include "skin/controls/control_styles.h"
 #include "skin/controls/draw_item.h"
 #include "skin/controls/form_repaint.h"
 #include "skin/core/attached_pages.h"
+#include "skin/core/caption_title.h"
 #include "skin/core/drawing_core.h"
+#include "skin/core/engine_startup.h"
+#include "skin/core/form_caption_mouse.h"
+#include "skin/core/form_notifications.h"
 #include "skin/core/form_release.h"
 #include "skin/core/frame_hit_testing.h"
 #include "skin/core/frame_layout.h"
 #include "skin/core/frame_painting.h"
+#include "skin/core/layered_windows.h"
 #include "skin/core/skin_menus.h"
 #include "skin/core/skin_options.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"
+#include "skin/core/working_set_trim.h"
 
 namespace {
 
@@ -21,12 +28,6 @@ LRESULT CallPrevious(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     WNDPROC previous = GetWindowPropHandle<WNDPROC>(window, kPropHwProc);
     return CallWindowProcA(previous ? previous : DefWindowProcA, window, message, wParam, lParam);
-}
-
-// The hover-fade timer of a form has the form's window handle as its id.
-UINT_PTR HoverTimerId(HWND window)
-{
-    return reinterpret_cast<UINT_PTR>(window);
 }
 
 HGDIOBJ NullBrush()
@@ -193,7 +194,71 @@ void OnSize(SkinFormRecord& form, int n)
     LayoutAttachedPages(n);
 }
 
+void OnGetMinMaxInfo(const SkinFormRecord& form, LPARAM lParam)
+{
+    auto* info = reinterpret_cast<MINMAXINFO*>(lParam);
+    if (!info)
+        return;
+    info->ptMinTrackSize = POINT{form.minTrackWidth, form.minTrackHeight};
+    if (form.maximized) {
+        const SIZE area = MaximizedFormSize(true);
+        info->ptMaxTrackSize = POINT{area.cx, area.cy};
+    } else {
+        info->ptMaxTrackSize = POINT{form.maxWidth, form.maxHeight};
+    }
+}
+
+void OnSystemCommand(SkinFormRecord& form, WPARAM command)
+{
+    // Compared whole: a command with extra low bits is not one of these.
+    switch (command) {
+    case SC_MAXIMIZE:
+        form.maximized = true;
+        form.needsFullRepaint = true;
+        break;
+    case SC_RESTORE:
+        form.needsFullRepaint = true;
+        form.minimized = false;
+        break;
+    case SC_MINIMIZE:
+        form.needsFullRepaint = true;
+        form.minimized = true;
+        break;
+    default:
+        break;
+    }
+}
+
+// The title is drawn with the new text before the form's own procedure stores it.
+void OnSetText(const SkinFormRecord& form, int n, LPARAM lParam)
+{
+    if (!form.showTitle || !form.frameEnabled)
+        return;
+    const char* text = reinterpret_cast<const char*>(lParam);
+    GdipGraphics graphics;
+    DrawFormTitle(n, graphics, false, std::string(text ? text : ""));
+}
+
+void OnActivateApp(SkinFormRecord& form, WPARAM active)
+{
+    if (active == 0) {
+        form.active = false;
+        TrimWorkingSet();
+    } else if (active == 1) {
+        form.active = true;
+    }
+}
+
 }  // namespace
+
+bool SetFormCloseEffect(HWND window, int effect)
+{
+    SkinFormRecord* form = SkinFormAt(GetWindowPropNumber(window, kPropHwListIndex));
+    if (!form || form->hwnd != window)
+        return false;
+    form->closeEffect = effect;
+    return true;
+}
 
 void BlitFrameBuffer(int formNumber, HDC dc)
 {
@@ -235,11 +300,17 @@ LRESULT CALLBACK SkinFormWindowProc(HWND window, UINT message, WPARAM wParam, LP
         if (wParam == 0)
             MeasureSkinMenuItem(window, reinterpret_cast<MEASUREITEMSTRUCT*>(lParam));
         break;
-    case WM_COMMAND:
-        DispatchSkinMenuCommand(wParam, lParam);
+    case WM_QUIT:
+        // Only a WM_QUIT sent or dispatched to the form itself arrives here; a repeat finds no token.
+        ShutdownGdiplus(g_gdiplusToken);
+        break;
+    case WM_CLOSE:
+        // The effect has ended before the form's own procedure decides about the close.
+        if (form->closeEffect == kCloseEffectShrinkFade)
+            ShrinkFadeAnimation(window);
         break;
     case WM_NCDESTROY: {
-        KillTimer(window, HoverTimerId(window));
+        KillTimer(window, CaptionFadeTimerId(window));
         // The release gives the window its own procedure back and frees the record; the message goes on
         // to that procedure.
         WNDPROC previous = ReleaseSkinnedForm(window);
@@ -276,6 +347,47 @@ LRESULT CALLBACK SkinFormWindowProc(HWND window, UINT message, WPARAM wParam, LP
     case WM_SIZE:
         OnSize(*form, n);
         break;
+    case WM_MOUSEMOVE:
+        OnCaptionMouseMove(*form, n, lParam);
+        break;
+    case WM_MOUSEHOVER:
+        form->mouseInside = true;
+        break;
+    case WM_MOUSELEAVE:
+        OnCaptionMouseLeave(*form, n);
+        break;
+    case WM_TIMER:
+        if (wParam == CaptionFadeTimerId(window))
+            OnCaptionFadeStep(*form, n);
+        break;
+    case WM_GETMINMAXINFO:
+        OnGetMinMaxInfo(*form, lParam);
+        break;
+    case WM_LBUTTONDOWN:
+        if (!OnCaptionButtonDown(window, lParam))
+            return 0;
+        break;
+    case WM_LBUTTONUP:
+        if (!OnCaptionButtonUp(window))
+            return 0;
+        break;
+    case WM_LBUTTONDBLCLK:
+        if (!OnCaptionDoubleClick(window, lParam))
+            return 0;
+        break;
+    case WM_SYSCOMMAND:
+        OnSystemCommand(*form, wParam);
+        break;
+    case WM_SETTEXT:
+        OnSetText(*form, n, lParam);
+        break;
+    case WM_COMMAND:
+        DispatchSkinMenuCommand(wParam, lParam);
+        RepaintAfterControlCommand(wParam, lParam);
+        break;
+    case WM_NOTIFY:
+        RepaintAfterControlNotify(lParam);
+        break;
     case WM_QUERYOPEN:
         form->minimized = false;
         form->restorePending = true;
@@ -294,10 +406,7 @@ LRESULT CALLBACK SkinFormWindowProc(HWND window, UINT message, WPARAM wParam, LP
             return reinterpret_cast<LRESULT>(brush);
         break;
     case WM_ACTIVATEAPP:
-        if (wParam == 0)
-            form->active = false;
-        else if (wParam == 1)
-            form->active = true;
+        OnActivateApp(*form, wParam);
         break;
     case WM_ACTIVATE:
         form->active = static_cast<LONG_PTR>(wParam) > 0;

@@ -7,6 +7,10 @@
 
 LRESULT CALLBACK SkinFormWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
+// Chooses the effect the form plays when it is asked to close: 0 none, 1 shrink-and-fade (others play
+// nothing). False, with nothing changed, when the window is not a skinned form.
+bool SetFormCloseEffect(HWND window, int effect);
+
 // Copies form `formNumber`'s frame picture onto the form around its visible children: onto `dc` (which
 // stays the caller's, a paint DC included), or onto a DC taken and released here when none is given or
 // the form was just shown.

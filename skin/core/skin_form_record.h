@@ -57,6 +57,17 @@ struct SkinnedChildRecord {
     HWND hwnd = nullptr;
     // The next paint renders the control afresh.
     bool dirty = true;
+    // Text labels (skinned_labels.h): GDI+ string and line alignment (0 near, 1 centre, 2 far), wrapping,
+    // colours (the halo only when haloColour was given) and font.
+    int alignment = 0;
+    int lineAlignment = 1;
+    bool wrap = false;
+    COLORREF textColour = 0;
+    bool halo = false;
+    COLORREF haloColour = CLR_INVALID;
+    std::string fontName = "宋体";
+    int fontSize = 12;
+    int fontStyle = 0;
 };
 
 // The fade-in of a skinned dialog (dialog_frame_proc.cpp).
@@ -156,10 +167,10 @@ struct SkinFormRecord {
     // The animation threads walk this list: change it only under a SkinRegistryWriteGuard.
     RecordList<SkinContainerRecord> containers;
     std::vector<AttachedPage> attachedPages;
-    bool mouseTracking = false;
-    CaptionFade fadeIn;
-    CaptionFade fadeOut;
-    bool fadeTimerRunning = false;
+    bool mouseInside = false;     // a hover notice came since the last leave notice
+    CaptionFade fadeIn;           // the caption button lighting up
+    CaptionFade fadeOut;          // the caption button going dark
+    bool inCaptionStrip = false;  // the last mouse move was in the caption-button strip
     bool closeHot = false;
     // A skinned dialog's fade-in, from its first paint until it closes; empty before.
     std::shared_ptr<DialogFade> dialogFade;

@@ -4,14 +4,28 @@
 #include <gdiplus.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <atomic>
 #include <cstdlib>
 
 #include "skin/core/form_release.h"
 #include "skin/core/memory_dc.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"
+#include "skin/core/working_set_trim.h"
 
 namespace {
+
+std::atomic<int> g_trimCalls{0};
+
+void CountTrim()
+{
+    ++g_trimCalls;
+}
+
+// Activation leaves a test process whenever any test on the shared desktop activates a window; the
+// skin's tests count the trims instead of running the utility each time (its own test runs it).
+[[maybe_unused]] const bool g_trimCounted = (ReplaceTrimAction(CountTrim), true);
 
 constexpr char kTestFormClass[] = "BnSkinTestForm";
 
@@ -38,7 +52,12 @@ constexpr char kFrameFormClass[] = "BnSkinFrameForm";
 
 LRESULT CALLBACK RecordingFormProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    FormMessages().push_back(FormMessage{window, message, wParam, lParam});
+    const FormMessage seen{window, message, wParam, lParam};
+    FormMessages().push_back(seen);
+    if (FormMessageProbe())
+        FormMessageProbe()(seen);
+    if (FormAnsweredMessages().count(message))
+        return kFormOwnAnswer;
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
@@ -73,6 +92,11 @@ HDC MakeCacheDc(int width, int height, HBITMAP& bitmap, HBITMAP& previous)
 }
 
 }  // namespace
+
+int TrimWorkingSetCalls()
+{
+    return g_trimCalls;
+}
 
 std::vector<WPARAM>& TestFormCommands()
 {
@@ -117,6 +141,18 @@ HWND CreateFrameForm(int x, int y, int width, int height, DWORD extraStyle, bool
 std::vector<FormMessage>& FormMessages()
 {
     static std::vector<FormMessage> messages;
+    return messages;
+}
+
+std::function<void(const FormMessage&)>& FormMessageProbe()
+{
+    static std::function<void(const FormMessage&)> probe;
+    return probe;
+}
+
+std::set<UINT>& FormAnsweredMessages()
+{
+    static std::set<UINT> messages;
     return messages;
 }
 
@@ -274,4 +310,22 @@ bool RgbNear(uint32_t a, uint32_t b, int tolerance)
             return false;
     }
     return true;
+}
+
+TimingFigures TimeRuns(int runs, const std::function<void()>& prepare, const std::function<void()>& run)
+{
+    LARGE_INTEGER frequency, start, end;
+    QueryPerformanceFrequency(&frequency);
+    TimingFigures figures;
+    for (int i = 0; i < runs; ++i) {
+        prepare();
+        QueryPerformanceCounter(&start);
+        run();
+        QueryPerformanceCounter(&end);
+        const double ms =
+            1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
+        figures.mean += ms / runs;
+        figures.worst = std::max(figures.worst, ms);
+    }
+    return figures;
 }

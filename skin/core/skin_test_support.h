@@ -5,6 +5,8 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
+#include <set>
 #include <vector>
 
 #include "skin/core/skin_form_record.h"
@@ -27,6 +29,10 @@ private:
     HWND window_;
 };
 
+// How often the working-set trim ran in this test program: the skin's test programs count the trims
+// instead of running the utility.
+int TrimWorkingSetCalls();
+
 // A visible borderless top-level window (window and client rectangle coincide), owned by `owner` when
 // given. Its own procedure records the system commands it receives (TestFormCommands).
 HWND CreateTestForm(int x, int y, int width, int height, HWND owner = nullptr);
@@ -48,6 +54,12 @@ struct FormMessage {
     LPARAM lParam;
 };
 std::vector<FormMessage>& FormMessages();
+// Called with every message as it reaches a frame form's own procedure, to look at the form then.
+std::function<void(const FormMessage&)>& FormMessageProbe();
+// Messages the frame forms' own procedure answers with kFormOwnAnswer itself instead of passing them
+// to DefWindowProcA (a close that is vetoed, a system command that is only recorded).
+std::set<UINT>& FormAnsweredMessages();
+inline constexpr LRESULT kFormOwnAnswer = 0x5EED;
 // How many messages of that kind the window's own procedure received.
 int CountFormMessages(HWND window, UINT message);
 
@@ -71,3 +83,10 @@ uint32_t PixelRgb(HDC dc, int x, int y);
 // Blends `over` at `alpha` onto `under` the way GDI+ does it, per channel, 0xRRGGBB.
 uint32_t Blend(uint32_t under, uint32_t over, int alpha);
 bool RgbNear(uint32_t a, uint32_t b, int tolerance = 2);
+
+// For benchmarks: `prepare` (not timed) and `run` (timed) `runs` times; mean and worst in milliseconds.
+struct TimingFigures {
+    double mean = 0;
+    double worst = 0;
+};
+TimingFigures TimeRuns(int runs, const std::function<void()>& prepare, const std::function<void()>& run);
