@@ -94,7 +94,7 @@ bool OpenBirthChartWindow()
 void OnBirthChartWindowCreated(forms::Event& event)
 {
     SkinForm(event.form.Window(), TintedWindowSkin(130, true));
-    // Skin step still to come: SetFormCloseEffect (window, 1), the shrink-and-fade close.
+    SetFormCloseEffect(event.form.Window(), kCloseEffectShrinkFade);
     SetSkinOptions(true, 0);
     // Skin step still to come: SkinGroupBox on 分组框2 and then 分组框3 (paint flag 1, the system's
     // default window background colour, opacity 0, option 1).

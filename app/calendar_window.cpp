@@ -88,7 +88,7 @@ void OnCalendarWindowCreated(forms::Event& e)
     forms::Form& form = e.form;
     ShowMainWindow(false);
     SkinForm(form.Window(), TintedWindowSkin(100));
-    // Skin step still to come: SetFormCloseEffect (window, 1), the shrink-and-fade close.
+    SetFormCloseEffect(form.Window(), kCloseEffectShrinkFade);
     SetSkinOptions(true, 0);
     // Skin step still to come: SkinControl on 万年历选择夹.
     const double now = CalendarNow();

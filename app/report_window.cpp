@@ -94,9 +94,9 @@ void OnReportWindowCreated(forms::Event& event)
     SetMainWindowVisible(false);
     FitReportBox(event.form);
     SkinForm(event.form.Window(), TintedWindowSkin(130, true));
-    // Skin step still to come: SetFormCloseEffect (window, 1), the shrink-and-fade close.
+    SetFormCloseEffect(event.form.Window(), kCloseEffectShrinkFade);
     SetSkinOptions(true, 0);
-    // Skin step still to come: SetContainerFillAlpha (超级编辑框1, 255).
+    SetContainerFillAlpha(event.form.Get(kReportBox).Window(), 255);
     WriteReport(event.form);
     // Events queued while the report was built (clicks, the generators' ticks) run now.
     forms::ProcessPendingMessages();

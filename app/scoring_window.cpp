@@ -47,7 +47,7 @@ bool OpenNameScoringWindow()
 void OnScoringWindowCreated(forms::Event& event)
 {
     SkinForm(event.form.Window(), TintedWindowSkin(100));
-    // Skin step still to come: SetFormCloseEffect (window, 1), the shrink-and-fade close.
+    SetFormCloseEffect(event.form.Window(), kCloseEffectShrinkFade);
     SetSkinOptions(true, 0);
     // Skin step still to come: SkinGroupBox on 分组框17 (paint flag 1, the system's default window
     // background colour, opacity 0, option 1).

@@ -1,6 +1,10 @@
 #pragma once
-// The skin of the program's secondary windows: a caption band over a body tinted light grey.
+// The skin of the program's secondary windows: a caption band over a body tinted light grey, closed
+// with the shrink-and-fade effect (SetFormCloseEffect), and what else their creation asks of the skin.
 #include "skin/core/form_skinning.h"
+#include "skin/core/form_window_proc.h"
+#include "skin/core/on_request_skinning.h"
+#include "skin/core/skin_form_record.h"
 
 // A caption band of the given height over the body tinted 0xECECEC at opacity 150. The report and the
 // birth chart also ask for the frame behaviour (with the caption buttons' tips) and sizing by name.

@@ -21,6 +21,7 @@ inline void ExpectTintedWindowSkin(HWND window, int captionHeight, bool framedAn
     EXPECT_TRUE(form->frameEnabled);
     EXPECT_TRUE(form->resizable);
     EXPECT_TRUE(form->hasCloseButton);
+    EXPECT_EQ(form->closeEffect, kCloseEffectShrinkFade);
     EXPECT_EQ(form->tooltip.GetHandle() != nullptr, framedAndSizable);
     EXPECT_TRUE(g_skinChildControls);
     EXPECT_TRUE(g_veilEnabled);

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "gdiplus/gdip_types.h"
+#include "skin/controls/make_point.h"
 
 // v AND 0xFFFF: 0..65535.
 inline int LowWord(LONG_PTR v)
@@ -18,9 +18,4 @@ inline int LowWord(LONG_PTR v)
 inline int HighWord(LONG_PTR v)
 {
     return static_cast<int>(static_cast<int32_t>(static_cast<uint32_t>(v)) >> 16);
-}
-
-inline PointF MakePoint(float x, float y)
-{
-    return PointF{x, y};
 }
