@@ -24,6 +24,7 @@
 #include "runtime/files.h"
 #include "runtime/ini.h"
 #include "runtime/text.h"
+#include "skin/core/dialog_test_support.h"
 #include "skin/core/screenshot.h"
 #include "skin/core/skin_menus.h"
 
@@ -249,6 +250,8 @@ TEST_F(FavouritesPageTest, DoubleClicksOpenTheReportOfTheRowAndNoneWithoutARow)
 }
 
 struct ShownMenu {
+    std::string screenshot;  // the picture to save of the open menu; empty: none
+    bool saved = false;
     bool shown = false;
     int number = 0;  // the skin menu that popped up; 0 for none of them
     Texts items;
@@ -267,13 +270,18 @@ void CALLBACK NoteAndCloseMenu(HWND, UINT, UINT_PTR timer, DWORD)
         const SkinMenuItemRecord* item = SkinMenuItemAt(g_shownMenu.number, i + 1);
         g_shownMenu.items.push_back(item ? item->text : "?");
     }
+    if (popup && !g_shownMenu.screenshot.empty()) {
+        RedrawWindow(popup, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_FRAME);
+        g_shownMenu.saved = !SaveWholeWindowScreenshot(popup, g_shownMenu.screenshot).empty();
+    }
     EndMenu();
 }
 
 // A right press on the row, as the mouse gives it; notes the menu that pops up (closed at once).
-ShownMenu RightPressRow(HWND list, int row)
+ShownMenu RightPressRow(HWND list, int row, const std::string& screenshot = "")
 {
     g_shownMenu = ShownMenu();
+    g_shownMenu.screenshot = screenshot;
     SetTimer(nullptr, 0, 50, NoteAndCloseMenu);
     const LPARAM at = RowPoint(list, row);
     PostMessageA(list, WM_RBUTTONUP, 0, at);
@@ -287,8 +295,9 @@ TEST_F(FavouritesPageTest, RightPressesPopUpTheListsSkinMenus)
     const Texts resultItems = {"名字评分", "复制此名", "加入列表", "查看自选"};
     Unit("超级列表框1").AppendRow({"张三丰【 95分】"});
     Unit("超级列表框1").AppendRow({"张晨曦【 90分】"});
-    ShownMenu menu = RightPressRow(Unit("超级列表框1").Window(), 1);
+    ShownMenu menu = RightPressRow(Unit("超级列表框1").Window(), 1, "result-list-menu.png");
     EXPECT_TRUE(menu.shown);
+    EXPECT_TRUE(menu.saved);
     EXPECT_EQ(ResultListMenu(), menu.number);
     EXPECT_EQ(resultItems, menu.items);
     EXPECT_EQ(1, Unit("超级列表框1").SelectedRow()) << "the press chose the row";
