@@ -1,11 +1,22 @@
 #include "app/main_window_ui.h"
 
 #include "app/pictures/pictures.h"
+#include "app/skin_settings_window.h"
 #include "runtime/forms/form.h"
 #include "skin/core/caption_buttons.h"
 #include "skin/core/form_skinning.h"
 
 std::string g_configPath;
+
+namespace {
+
+int OpenSkinSettingsFromCaption(const int*, int)
+{
+    OpenSkinSettingsWindow();
+    return 0;
+}
+
+}  // namespace
 
 // The steps of the skin that are still to come are marked "Skin step still to come"; they run in this
 // order once the skin has them.
@@ -27,9 +38,7 @@ void BuildMainWindowUi(forms::Form& window)
     form.captionGradient = 1;
     form.statusHeight = 5;
     SkinForm(hwnd, form);
-    // The skin settings window (OpenSkinSettingsWindow, modal) is not here yet: the button has no
-    // handler until it comes.
-    AddTitleBarButton(hwnd, PictureBytes(kSkinButtonPng), "换皮肤", nullptr);
+    AddTitleBarButton(hwnd, PictureBytes(kSkinButtonPng), "换皮肤", OpenSkinSettingsFromCaption);
 
     // Skin step still to come: SetFormCloseEffect (window, 1), the shrink-and-fade close.
     // Skin step still to come: SetTitleTextStyle: text colour 0xFFFFFF, glow colour 0x000000, glow

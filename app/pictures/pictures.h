@@ -15,6 +15,9 @@ extern const unsigned char kBuiltInSkinJpeg[57344];
 // The picture of the extra caption button 换皮肤: PNG with alpha, 26 x 18.
 extern const unsigned char kSkinButtonPng[878];
 
+// The current-skin marker of the skin settings window: PNG with alpha, 22 x 22.
+extern const unsigned char kSkinMarkerPng[1120];
+
 // The navigation bar's pictures: PNG with alpha, 128 x 128, the third 256 x 256.
 extern const unsigned char kNavNamingPng[13048];  // 宝宝取名, 128 x 128
 extern const unsigned char kNavScoringPng[7018];  // 姓名评测, 128 x 128

@@ -2,7 +2,8 @@
 // behind part of a window.
 #include <gtest/gtest.h>
 
-#include "skin/controls/background_patch.h"
+#include "skin/controls/canvas_backgrounds.h"
+#include "skin/controls/container_family.h"
 #include "skin/controls/container_pages.h"
 #include "skin/core/memory_dc.h"
 #include "skin/core/skin_registry.h"

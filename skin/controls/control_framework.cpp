@@ -196,8 +196,11 @@ void FreeControlColourObjects(HWND control)
     HGDIOBJ brush = GetWindowPropHandle<HGDIOBJ>(control, kPropKjCtlBrush);
     if (brush && brush != GetStockObject(NULL_BRUSH))
         DeleteObject(brush);
+    RemovePropA(control, kPropKjCtlBrush);
+    // A toolbar keeps its image list under the same name: that is the toolbar's own.
+    if (GetWindowClassName(control) == "ToolbarWindow32")
+        return;
     if (HGDIOBJ bitmap = GetWindowPropHandle<HGDIOBJ>(control, kPropKjCtlBitmap))
         DeleteObject(bitmap);
-    RemovePropA(control, kPropKjCtlBrush);
     RemovePropA(control, kPropKjCtlBitmap);
 }

@@ -200,5 +200,6 @@ bool FormAllowsControlRepaint(HWND window, bool useKjNumber = false);
 void MarkContainerDirty(HWND window);
 
 // Deletes the brush and bitmap a skinned parent handed the control for WM_CTLCOLOR* (never a stock
-// brush) and removes them from the control, so that nobody deletes them a second time.
+// brush) and removes them from the control, so that nobody deletes them a second time. A toolbar's
+// Kj_wtjb is its image list and stays.
 void FreeControlColourObjects(HWND control);

@@ -6,7 +6,9 @@
 #include "skin/controls/list_family.h"
 #include "skin/controls/progress_family.h"
 #include "skin/controls/static_family.h"
+#include "skin/controls/toolbar_family.h"
 #include "skin/controls/trackbar_family.h"
+#include "skin/controls/updown_family.h"
 
 namespace {
 
@@ -21,11 +23,11 @@ void RunInstallers(int formNumber, HWND parent, bool dialog)
     SkinTrackbars(formNumber, parent);
     SkinProgressBars(formNumber, parent);
     SkinListControls(formNumber, parent);
-    // Up-down controls come here.
+    SkinUpDowns(formNumber, parent);
     SkinListViewHeaders(formNumber, parent);
     if (dialog)
         SkinStatics(formNumber, parent, kDialogStaticExtraWidth);
-    // Toolbars come here.
+    SkinToolbars(formNumber, parent);
 }
 
 }  // namespace

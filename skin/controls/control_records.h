@@ -103,6 +103,12 @@ struct SkinComboRecord {
 
 struct SkinUpDownRecord {
     HWND hwnd = nullptr;
+    WNDPROC previousProc = nullptr;  // also in Hw_hProc
+    bool hot = false;
+    int hotPart = 0;  // the half under the mouse at the last hover check: 0 top or left, 1 the other
+    bool pressed = false;  // between WM_LBUTTONDOWN and WM_LBUTTONUP
+    bool horizontal = false;  // UDS_HORZ
+    LPARAM pressPoint = 0;  // of the last WM_LBUTTONDOWN or WM_LBUTTONUP, client coordinates
 };
 
 struct SkinHeaderRecord {
@@ -123,8 +129,15 @@ struct SkinHeaderRecord {
 // Toolbars and controls skinned on request; their windows carry the Kj_ properties.
 struct SkinKjRecord {
     HWND hwnd = nullptr;
-    // The next paint renders the control afresh.
+    WNDPROC previousProc = nullptr;  // also in Kj_hProc
+    // Left out when the control's native picture is laid over the background.
+    COLORREF colourKey = 0;
+    std::string fontFace;  // toolbar button text
+    int fontSize = 12;
+    int fontStyle = 0;
+    // The next paint renders the control afresh (toolbars; the others keep it unread).
     bool repaint = false;
+    bool mouseTracking = false;  // a TME_LEAVE request is armed
 };
 
 inline constexpr int kStaticKindText = 1;

@@ -36,7 +36,11 @@ LRESULT CALLBACK RecordingProc(HWND window, UINT message, WPARAM wParam, LPARAM 
 
 HDC BackBufferOf(HWND control)
 {
-    const SkinFormRecord* form = SkinFormAt(GetWindowPropNumber(control, kPropHwFormNumber));
+    // Kj controls name their form in Kj_FuID.
+    int n = GetWindowPropNumber(control, kPropHwFormNumber);
+    if (n == 0)
+        n = GetWindowPropNumber(control, kPropKjFormNumber);
+    const SkinFormRecord* form = SkinFormAt(n);
     return form ? form->backBufferDc : nullptr;
 }
 
@@ -228,6 +232,11 @@ uint32_t ExpectedPushButtonPixel(HWND button, UINT state, int x, int y)
     const uint32_t pixel = PixelRgb(dc, x, y);
     ReleaseMemoryDC(dc);
     return pixel;
+}
+
+bool IsDeletable(HGDIOBJ object)
+{
+    return object && object != GetStockObject(NULL_BRUSH);
 }
 
 HBITMAP SolidBitmap(int width, int height, COLORREF colour)

@@ -71,6 +71,9 @@ void ExpectEraseKeepsTheBackground(HWND control, COLORREF textColour);
 // True when the two canvases hold the same colours everywhere.
 bool SameImage(const TestCanvas& a, const TestCanvas& b);
 
+// A brush or bitmap a parent handed a child that someone must delete (not 0, not the stock null brush).
+bool IsDeletable(HGDIOBJ object);
+
 // A new device-dependent bitmap of one colour; the caller deletes it.
 HBITMAP SolidBitmap(int width, int height, COLORREF colour);
 

@@ -10,6 +10,7 @@
 #include <cstdio>
 #include <string>
 
+#include "skin/core/benchmark_timing.h"
 #include "skin/core/engine_startup.h"
 #include "skin/core/form_skinning.h"
 #include "skin/core/skin_options.h"
@@ -21,34 +22,6 @@ namespace {
 constexpr int kRows = 10000;
 constexpr int kPages = 60;
 constexpr int kDragPaints = 200;
-
-struct Timing {
-    double mean = 0;
-    double worst = 0;
-};
-
-double Milliseconds(const LARGE_INTEGER& start, const LARGE_INTEGER& end)
-{
-    LARGE_INTEGER frequency;
-    QueryPerformanceFrequency(&frequency);
-    return 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
-}
-
-template <class Step>
-Timing TimeSteps(int count, Step step)
-{
-    Timing t;
-    for (int i = 0; i < count; ++i) {
-        LARGE_INTEGER start, end;
-        QueryPerformanceCounter(&start);
-        step();
-        QueryPerformanceCounter(&end);
-        const double ms = Milliseconds(start, end);
-        t.mean += ms / count;
-        t.worst = std::max(t.worst, ms);
-    }
-    return t;
-}
 
 // A report list view filled with its redraw off (a visible list repaints per row otherwise).
 HWND MakeList(HWND parent)

@@ -1,12 +1,10 @@
 #pragma once
 // The two halves of a message parameter, as the window procedures read them: the low word without a
 // sign, the high word with one. Callers that need a signed x from a point in lParam sign-extend the low
-// word themselves (static_cast<int16_t>). And the float point the gradient brushes take.
+// word themselves (static_cast<int16_t>).
 #include <windows.h>
 
 #include <cstdint>
-
-#include "skin/controls/make_point.h"
 
 // v AND 0xFFFF: 0..65535.
 inline int LowWord(LONG_PTR v)

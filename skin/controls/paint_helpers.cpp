@@ -60,14 +60,15 @@ void StrokePath(GdipGraphics& graphics, const GdipPath& path, uint32_t argb)
     graphics.DrawPath(pen, path);
 }
 
-void FillPathRadial(GdipGraphics& graphics, const GdipPath& path, uint32_t centre, uint32_t surround, float focus)
+void FillPathRadial(GdipGraphics& graphics, const GdipPath& path, uint32_t centre, uint32_t surround, float focus,
+                    float focusY)
 {
     GdipPathGradientBrush brush;
     brush.CreatePathGradientFromPath(path);
     brush.SetPathGradientCenterColor(centre);
     brush.SetPathGradientSurroundColorsWithCount(std::vector<uint32_t>{surround});
     if (focus > 0)
-        brush.SetPathGradientFocusScales(focus, focus);
+        brush.SetPathGradientFocusScales(focus, focusY < 0 ? focus : focusY);
     graphics.FillPath(brush, path);
 }
 
@@ -111,6 +112,8 @@ void DrawCaption(GdipGraphics& graphics, const std::string& text, const RectF& l
     format.CreateStringFormat(style.formatFlags);
     format.SetStringFormatAlign(style.alignment);
     format.SetStringFormatLineAlign(style.lineAlignment);
+    if (style.trimming >= 0)
+        format.SetStringFormatTrimming(style.trimming);
     GdipSolidBrush brush;
     brush.CreateSolidFill(MakeArgbColor(style.colour));
     graphics.DrawString(text, font, brush, layout, format);

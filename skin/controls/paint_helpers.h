@@ -14,6 +14,16 @@ class GdipPath;
 // bottom edge is not part of the figure (a fill closes it, a stroke leaves it open).
 void AddTopRoundedRectPath(GdipPath& path, int x, int y, int width, int height, int d);
 
+// The neutral overlays of the painters: white and black at an alpha (its low byte), as ARGB.
+inline uint32_t OverlayWhite(int alpha)
+{
+    return (static_cast<uint32_t>(alpha & 0xFF) << 24) | 0xFFFFFFu;
+}
+inline uint32_t OverlayBlack(int alpha)
+{
+    return static_cast<uint32_t>(alpha & 0xFF) << 24;
+}
+
 // A GDI+ ARGB value as a COLORREF (red and blue bytes exchanged, top byte 0), or a COLORREF back to
 // ARGB order; the former top byte, the alpha, goes to `alpha`.
 COLORREF SwapRedBlue(uint32_t colour, BYTE& alpha);
@@ -53,9 +63,9 @@ void FillPathGradient(GdipGraphics& graphics, const GdipPath& path, const Linear
 void StrokePath(GdipGraphics& graphics, const GdipPath& path, uint32_t argb);
 // Fills the path with a path-gradient brush made from it: `centre` at its centre running out to
 // `surround` along its outline; focus scales (the share of the path filled with the centre colour)
-// only when one above 0 is given.
+// only when one above 0 is given, across and down (focusY, when not below 0) apart.
 void FillPathRadial(GdipGraphics& graphics, const GdipPath& path, uint32_t centre, uint32_t surround,
-                    float focus = 0);
+                    float focus = 0, float focusY = -1);
 
 // The soft trough of track bars and progress bars: a rounded outline (0, 0, w - 1, h - 1, corner 5) in
 // black at `outlineAlpha`, and inside it a face (1, 1, w - 2, h - 2, `faceCorner`) fading from white
@@ -72,7 +82,8 @@ void FillVeil(GdipGraphics& graphics, float x, float y, float width, float heigh
 void DrawSoftOutline(GdipGraphics& graphics, const GdipPath& path, int count, COLORREF colour, BYTE alpha);
 
 // A control's caption: the text in its font (face, em size, style bits, GDI+ unit) and colour,
-// aligned in the layout box (0 near, 1 centre, 2 far). An empty text draws nothing.
+// aligned in the layout box (0 near, 1 centre, 2 far) with the format flags and trimming given. An
+// empty text draws nothing.
 struct CaptionStyle {
     std::string face;
     float size = 12;
@@ -81,7 +92,8 @@ struct CaptionStyle {
     COLORREF colour = 0;
     int alignment = 0;
     int lineAlignment = 0;
-    int formatFlags = 0;  // GDI+ StringFormatFlags
+    int formatFlags = 0;  // GDI+ StringFormatFlags (0x1000 no wrap, 0x2000 whole lines only)
+    int trimming = -1;    // GDI+ StringTrimming (3 ellipsis); -1 keeps the format's default
 };
 void DrawCaption(GdipGraphics& graphics, const std::string& text, const RectF& layout, const CaptionStyle& style);
 

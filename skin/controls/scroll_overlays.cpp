@@ -112,7 +112,7 @@ void PaintScrollBar(HWND owner, bool vertical, int hotPart)
 int HitTest(HWND owner, LPARAM lParam, bool vertical)
 {
     const OverlayFields fields = FindOverlayFields(owner, IsEditOwner(owner), vertical);
-    return fields.overlay ? HitTestScrollOverlay(*fields.overlay, *fields.parts, lParam) : kScrollHitNone;
+    return fields.overlay ? HitTestScrollOverlay(*fields.overlay, *fields.parts, lParam) : kOverlayHitNone;
 }
 
 LRESULT OverlayProc(HWND overlay, UINT message, WPARAM wParam, LPARAM lParam, bool vertical)
@@ -120,7 +120,7 @@ LRESULT OverlayProc(HWND overlay, UINT message, WPARAM wParam, LPARAM lParam, bo
     if (message == WM_PAINT) {
         PAINTSTRUCT ps;
         BeginPaint(overlay, &ps);
-        PaintScrollBar(GetWindowPropHandle<HWND>(overlay, kPropOverlayOwner), vertical, kScrollHitNone);
+        PaintScrollBar(GetWindowPropHandle<HWND>(overlay, kPropOverlayOwner), vertical, kOverlayHitNone);
         EndPaint(overlay, &ps);
         return DefWindowProcA(overlay, message, wParam, lParam);
     }
@@ -310,12 +310,12 @@ int HitTestScrollOverlay(HWND overlay, const ScrollBarParts& parts, LPARAM lPara
         return part.left <= x && x <= part.right && part.top <= y && y <= part.bottom;
     };
     if (inside(parts[kScrollPartFirstArrow]))
-        return kScrollHitFirstArrow;
+        return kOverlayHitFirstArrow;
     if (inside(parts[kScrollPartSecondArrow]))
-        return kScrollHitSecondArrow;
+        return kOverlayHitSecondArrow;
     if (inside(parts[kScrollPartThumb]))
-        return kScrollHitThumb;
-    return kScrollHitNone;
+        return kOverlayHitThumb;
+    return kOverlayHitNone;
 }
 
 void DestroyScrollOverlays(HWND& vertical, HWND& horizontal, HWND owner)
@@ -393,7 +393,7 @@ void DrawScrollBarFace(GdipGraphics& graphics, const ScrollBarSnapshot& bar)
         GdipPath thumb;
         const RectF shape = axes.Rect(t0, (cross - d) / 2 + 1, thumbLength - 1, d - 3);
         MakeRoundRectPath(thumb, shape.x, shape.y, shape.width, shape.height, 5);
-        if (bar.hotPart == kScrollHitThumb)
+        if (bar.hotPart == kOverlayHitThumb)
             FillPathSolid(graphics, thumb, MakeArgbColor(kWhite, 180));
         const PointF from = axes.Point(t0, 1);
         const PointF to = axes.Point(t0, d - 2);
@@ -404,9 +404,9 @@ void DrawScrollBarFace(GdipGraphics& graphics, const ScrollBarSnapshot& bar)
 
     // The first picture is centred in the band from 2, the second in the band from length - 15 of a
     // vertical bar but from length - 17 of a horizontal one.
-    DrawArrowButton(graphics, bar, ArrowPlaces{1, 2, 2}, bar.available && bar.hotPart == kScrollHitFirstArrow,
+    DrawArrowButton(graphics, bar, ArrowPlaces{1, 2, 2}, bar.available && bar.hotPart == kOverlayHitFirstArrow,
                     bar.vertical ? ArrowPicture::kUp : ArrowPicture::kLeft);
     DrawArrowButton(graphics, bar, ArrowPlaces{length - 17, length - 15, bar.vertical ? length - 15 : length - 17},
-                    bar.available && bar.hotPart == kScrollHitSecondArrow,
+                    bar.available && bar.hotPart == kOverlayHitSecondArrow,
                     bar.vertical ? ArrowPicture::kDown : ArrowPicture::kRight);
 }

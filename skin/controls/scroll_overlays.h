@@ -15,10 +15,10 @@ class GdipGraphics;
 inline constexpr char kPropOverlayOwner[] = "Mngd_zct";
 
 // The part of a bar that is highlighted, or that a hit test finds.
-inline constexpr int kScrollHitNone = 0;  // the track, or outside the bar
-inline constexpr int kScrollHitThumb = 1;
-inline constexpr int kScrollHitFirstArrow = 3;   // up or left
-inline constexpr int kScrollHitSecondArrow = 4;  // down or right
+inline constexpr int kOverlayHitNone = 0;  // the track, or outside the bar
+inline constexpr int kOverlayHitThumb = 1;
+inline constexpr int kOverlayHitFirstArrow = 3;   // up or left
+inline constexpr int kOverlayHitSecondArrow = 4;  // down or right
 
 // What the overlay painter reads of the overlay and of its owner's native bar.
 struct ScrollBarSnapshot {
@@ -31,7 +31,7 @@ struct ScrollBarSnapshot {
     int thumbStart = 0;  // xyThumbTop, xyThumbBottom: along the bar from its top or left edge
     int thumbEnd = 0;
     bool available = true;  // false: the bar is disabled, shown without a thumb and never hot
-    int hotPart = kScrollHitNone;
+    int hotPart = kOverlayHitNone;
 };
 
 // Creates the overlay of the owner's vertical (horizontal) native bar, above the owner among its
@@ -86,9 +86,9 @@ template <class Record>
 void RepaintScrollOverlays(HWND owner, Record& record, LONG_PTR style, bool vertical = true, bool horizontal = true)
 {
     if (vertical && record.verticalScrollBar && (style & WS_VSCROLL))
-        PaintScrollOverlay(owner, record.verticalScrollBar, true, kScrollHitNone, record.verticalParts);
+        PaintScrollOverlay(owner, record.verticalScrollBar, true, kOverlayHitNone, record.verticalParts);
     if (horizontal && record.horizontalScrollBar && (style & WS_HSCROLL))
-        PaintScrollOverlay(owner, record.horizontalScrollBar, false, kScrollHitNone, record.horizontalParts);
+        PaintScrollOverlay(owner, record.horizontalScrollBar, false, kOverlayHitNone, record.horizontalParts);
 }
 
 // Repaints the record's overlays of the owner's scroll styles with the part under the screen point in

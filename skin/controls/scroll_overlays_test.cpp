@@ -145,7 +145,7 @@ TEST_F(ScrollOverlaysTest, PartsComeFromTheNativeBarWithTheButtonSizeItsCrossSiz
     EXPECT_TRUE(SameRect(vertical[kScrollPartSecondArrow], RECT{1, h - 17, w - 2, h - 1}));
     EXPECT_TRUE(SameRect(vertical[kScrollPartThumb], RECT{1, v.xyThumbTop, w + 1, v.xyThumbBottom}));
 
-    PaintHScrollBar(memo, kScrollHitNone);
+    PaintHScrollBar(memo, kOverlayHitNone);
     const SCROLLBARINFO hb = BarInfo(memo, OBJID_HSCROLL);
     const int hw = hb.rcScrollBar.right - hb.rcScrollBar.left;
     const int hh = hb.rcScrollBar.bottom - hb.rcScrollBar.top;
@@ -160,15 +160,15 @@ TEST_F(ScrollOverlaysTest, PartsComeFromTheNativeBarWithTheButtonSizeItsCrossSiz
         int x, y;
         int part;
     } hits[] = {
-        {1, 1, kScrollHitFirstArrow},
-        {w - 2, 17, kScrollHitFirstArrow},
-        {w - 1, 17, kScrollHitNone},
-        {0, 5, kScrollHitNone},
-        {1, h - 17, kScrollHitSecondArrow},
-        {w - 2, h - 1, kScrollHitSecondArrow},
-        {w - 2, h, kScrollHitNone},
-        {2, v.xyThumbTop, kScrollHitThumb},
-        {w + 1, v.xyThumbBottom, kScrollHitThumb},
+        {1, 1, kOverlayHitFirstArrow},
+        {w - 2, 17, kOverlayHitFirstArrow},
+        {w - 1, 17, kOverlayHitNone},
+        {0, 5, kOverlayHitNone},
+        {1, h - 17, kOverlayHitSecondArrow},
+        {w - 2, h - 1, kOverlayHitSecondArrow},
+        {w - 2, h, kOverlayHitNone},
+        {2, v.xyThumbTop, kOverlayHitThumb},
+        {w + 1, v.xyThumbBottom, kOverlayHitThumb},
     };
     for (const Hit& hit : hits)
         EXPECT_EQ(HitTestVScrollOverlay(memo, ScreenPoint(overlay, hit.x, hit.y)), hit.part) << hit.x << "," << hit.y;
@@ -200,24 +200,24 @@ TEST_F(ScrollOverlaysTest, FaceLayers)
 
     ScrollBarSnapshot unavailable = bar;
     unavailable.available = false;
-    unavailable.hotPart = kScrollHitThumb;
+    unavailable.hotPart = kOverlayHitThumb;
     TestCanvas noThumb(kW, kH, 0x000000);
     paint(unavailable, noThumb);
     EXPECT_NE(plain.Rgb(8, 55), noThumb.Rgb(8, 55)) << "the thumb shows while the bar is available";
     EXPECT_EQ(noThumb.Rgb(8, 55), noThumb.Rgb(8, 30)) << "no thumb: the track alone";
 
     ScrollBarSnapshot hotThumb = bar;
-    hotThumb.hotPart = kScrollHitThumb;
+    hotThumb.hotPart = kOverlayHitThumb;
     TestCanvas hot(kW, kH, 0x000000);
     paint(hotThumb, hot);
     EXPECT_GT(GreenOf(hot.Rgb(8, 55)), GreenOf(plain.Rgb(8, 55)) + 20) << "a hot thumb is lighter";
 
     ScrollBarSnapshot hotArrow = bar;
-    hotArrow.hotPart = kScrollHitSecondArrow;
+    hotArrow.hotPart = kOverlayHitSecondArrow;
     TestCanvas arrow(kW, kH, 0x000000);
     paint(hotArrow, arrow);
     EXPECT_NE(arrow.Rgb(3, kH - 14), plain.Rgb(3, kH - 14)) << "the hot arrow takes its gradient";
-    unavailable.hotPart = kScrollHitSecondArrow;
+    unavailable.hotPart = kOverlayHitSecondArrow;
     TestCanvas coldArrow(kW, kH, 0x000000);
     paint(unavailable, coldArrow);
     EXPECT_EQ(coldArrow.Rgb(3, kH - 14), plain.Rgb(3, kH - 14)) << "never on an unavailable bar";
@@ -305,12 +305,12 @@ TEST_F(ScrollOverlaysTest, AnUnavailableBarShowsNoThumb)
     const RECT thumb = edit.verticalParts[kScrollPartThumb];
     const int x = 8;
     const int y = (thumb.top + thumb.bottom) / 2;
-    PaintVScrollBar(memo, kScrollHitNone);
+    PaintVScrollBar(memo, kOverlayHitNone);
     const uint32_t withThumb = BackBufferPixel(edit.verticalScrollBar, x, y);
     // Nothing left to scroll: the page is larger than the range.
     SetWindowTextA(memo, "一行");
     ASSERT_EQ(BarInfo(memo, OBJID_VSCROLL).rgstate[0], static_cast<DWORD>(STATE_SYSTEM_UNAVAILABLE));
-    PaintVScrollBar(memo, kScrollHitThumb);
+    PaintVScrollBar(memo, kOverlayHitThumb);
     const uint32_t without = BackBufferPixel(edit.verticalScrollBar, x, y);
     EXPECT_NE(without, withThumb);
     EXPECT_EQ(without, BackBufferPixel(edit.verticalScrollBar, x, 30)) << "the track alone";
@@ -335,10 +335,10 @@ TEST_F(ScrollOverlaysTest, AnOwnerTakesItsOverlaysWithItAndPaintsForItDoNothing)
     EXPECT_EQ(edit.horizontalScrollBar, nullptr);
     EXPECT_EQ(box.verticalScrollBar, nullptr);
     EXPECT_EQ(box.horizontalScrollBar, nullptr);
-    PaintVScrollBar(memo, kScrollHitNone);
-    PaintHScrollBar(list, kScrollHitFirstArrow);
+    PaintVScrollBar(memo, kOverlayHitNone);
+    PaintHScrollBar(list, kOverlayHitFirstArrow);
     SyncScrollOverlays(memo);
-    EXPECT_EQ(HitTestVScrollOverlay(memo, MAKELPARAM(1, 1)), kScrollHitNone);
+    EXPECT_EQ(HitTestVScrollOverlay(memo, MAKELPARAM(1, 1)), kOverlayHitNone);
     EXPECT_EQ(MemoryDcCount(), contexts);
 
     // An overlay destroyed before its owner is forgotten by the owner's record.

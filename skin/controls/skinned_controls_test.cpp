@@ -44,11 +44,6 @@ FormControls AddEveryControl(HWND form)
     return c;
 }
 
-bool IsDeletable(HGDIOBJ object)
-{
-    return object && object != GetStockObject(NULL_BRUSH);
-}
-
 }  // namespace
 
 TEST(SkinnedControlsTest, EveryStateAndAHundredFormsLeaveNothingBehind)

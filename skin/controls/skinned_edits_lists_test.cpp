@@ -123,11 +123,6 @@ EveryControl AddEveryControl(HWND form)
     return c;
 }
 
-bool IsDeletable(HGDIOBJ object)
-{
-    return object && object != GetStockObject(NULL_BRUSH);
-}
-
 std::vector<HWND> Children(HWND form)
 {
     std::vector<HWND> children;

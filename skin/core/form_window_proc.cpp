@@ -1,6 +1,7 @@
 #include "skin/core/form_window_proc.h"
 
 #include "gdiplus/gdip_graphics.h"
+#include "skin/controls/control_colour_brushes.h"
 #include "skin/controls/control_framework.h"
 #include "skin/controls/control_styles.h"
 #include "skin/controls/draw_item.h"
@@ -28,86 +29,6 @@ LRESULT CallPrevious(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
     WNDPROC previous = GetWindowPropHandle<WNDPROC>(window, kPropHwProc);
     return CallWindowProcA(previous ? previous : DefWindowProcA, window, message, wParam, lParam);
-}
-
-HGDIOBJ NullBrush()
-{
-    return GetStockObject(NULL_BRUSH);
-}
-
-void PrepareControlDc(HDC dc, HWND control)
-{
-    SetTextColor(dc, static_cast<COLORREF>(GetWindowProp(control, kPropKjTextColour)));
-    SetBkMode(dc, TRANSPARENT);
-}
-
-void DeleteBrushOf(HWND control)
-{
-    HGDIOBJ brush = GetWindowPropHandle<HGDIOBJ>(control, kPropKjCtlBrush);
-    if (brush && brush != NullBrush())
-        DeleteObject(brush);
-}
-
-// What lies behind the control under the white veil, as a pattern brush; the control's previous pair
-// is deleted first, so at most one pair per control is alive. 0 when the control is on no skinned form.
-HBRUSH VeiledBrush(HDC dc, HWND control)
-{
-    PrepareControlDc(dc, control);
-    DeleteBrushOf(control);
-    if (HGDIOBJ bitmap = GetWindowPropHandle<HGDIOBJ>(control, kPropKjCtlBitmap))
-        DeleteObject(bitmap);
-    RemovePropA(control, kPropKjCtlBrush);
-    RemovePropA(control, kPropKjCtlBitmap);
-    HBITMAP bitmap = MakeVeiledBackgroundBitmap(control);
-    if (!bitmap)
-        return nullptr;
-    HBRUSH brush = CreatePatternBrush(bitmap);
-    SetWindowProp(control, kPropKjCtlBrush, reinterpret_cast<LONG_PTR>(brush));
-    SetWindowProp(control, kPropKjCtlBitmap, reinterpret_cast<LONG_PTR>(bitmap));
-    return brush;
-}
-
-HBRUSH HollowBrush(HDC dc, HWND control)
-{
-    PrepareControlDc(dc, control);
-    DeleteBrushOf(control);
-    HBRUSH brush = static_cast<HBRUSH>(NullBrush());
-    SetWindowProp(control, kPropKjCtlBrush, reinterpret_cast<LONG_PTR>(brush));
-    return brush;
-}
-
-bool VeilOn()
-{
-    return g_skinChildControls && g_veilEnabled;
-}
-
-// The brush for a WM_CTLCOLOR* message, or 0 when the form's own procedure answers it.
-HBRUSH ControlColourBrush(UINT message, HDC dc, HWND control)
-{
-    switch (message) {
-    case WM_CTLCOLOREDIT:
-        // The edit field of a combo box is the combo family's.
-        if (GetWindowClassName(GetParent(control)) == "ComboBox")
-            return nullptr;
-        return VeilOn() ? VeiledBrush(dc, control) : nullptr;
-    case WM_CTLCOLORSTATIC:
-        return VeilOn() ? VeiledBrush(dc, control) : nullptr;
-    case WM_CTLCOLORLISTBOX:
-        if (VeilOn() && GetWindowClassName(control) == "ListBox" && !IsOwnerDrawListBox(control))
-            return HollowBrush(dc, control);
-        return nullptr;
-    case WM_CTLCOLORBTN:
-        return VeilOn() ? HollowBrush(dc, control) : nullptr;
-    default:
-        return nullptr;
-    }
-}
-
-void FreeChildrensColourObjects(HWND window)
-{
-    HWND child = nullptr;
-    while ((child = FindWindowExA(window, child, nullptr, nullptr)) != nullptr)
-        FreeControlColourObjects(child);
 }
 
 void OnShowWindow(SkinFormRecord& form, int n, WPARAM shown)

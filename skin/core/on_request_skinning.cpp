@@ -3,9 +3,6 @@
 #include "skin/controls/control_framework.h"
 #include "skin/core/skin_registry.h"
 
-// The container and Kj-control families come with the containers' branch; until it is merged the two
-// requests that hand windows to them are not built (nothing calls them yet).
-#if __has_include("skin/controls/container_family.h") && __has_include("skin/controls/toolbar_family.h")
 #include "skin/controls/container_family.h"
 #include "skin/controls/toolbar_family.h"
 
@@ -20,7 +17,6 @@ int SkinGroupBox(HWND window, int paintFlag, COLORREF fillColour, int fillAlpha,
         return 0;
     return SkinContainerWindow(window, paintFlag, fillColour, fillAlpha & 0xFF, option);
 }
-#endif
 
 bool SetContainerFillAlpha(HWND container, BYTE alpha)
 {

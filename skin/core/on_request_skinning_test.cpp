@@ -11,9 +11,6 @@
 #include "skin/core/skin_registry.h"
 #include "skin/core/skin_test_support.h"
 
-// The requests are built with the container and Kj-control families (on_request_skinning.cpp).
-#if __has_include("skin/controls/container_family.h") && __has_include("skin/controls/toolbar_family.h")
-
 namespace {
 
 class OnRequestSkinningTest : public testing::Test {
@@ -103,5 +100,3 @@ TEST_F(OnRequestSkinningTest, GroupBoxTwiceIsOneContainerAndItsFillTurnsOpaque)
     ASSERT_GE(second, 1);
     EXPECT_EQ(RecordAt(FormRecord(n_).containers, second)->fillAlpha, 0x80) << "only the low byte counts";
 }
-
-#endif

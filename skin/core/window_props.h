@@ -20,6 +20,8 @@ inline constexpr char kPropKjTextColour[] = "Kj_Ztys";
 // On a control: the brush answered to WM_CTLCOLOR* and the bitmap under it.
 inline constexpr char kPropKjCtlBrush[] = "Kj_dxjb";
 inline constexpr char kPropKjCtlBitmap[] = "Kj_wtjb";
+// On a skinned toolbar the same name holds its image list (TB_GETIMAGELIST), which stays the toolbar's.
+inline constexpr char kPropKjToolbarImages[] = "Kj_wtjb";
 // On a form: the menu handle given to it by the skin's popup-menu service.
 inline constexpr char kPropFormMenu[] = "Ck_cdjb";
 // On a form or dialog: the bitmap frameDc held before the frame bitmap, and the frame bitmap.
@@ -32,6 +34,10 @@ inline constexpr char kPropCanvasHostsChildren[] = "Wxk_Zpf";
 inline constexpr char kPropCanvasBackgroundDc[] = "Wxk_Cj";
 // On a container or board inside a hosting drawing board: that host's window.
 inline constexpr char kPropHostCanvas[] = "Mb_zpf";
+// On a window carrying a custom-drawn scroll bar (its own, or the host of an embedded one): the bar's
+// index in g_scrollBars and the window procedure the bar replaced.
+inline constexpr char kPropScrollBarIndex[] = "Hw_GdID";
+inline constexpr char kPropScrollBarProc[] = "Hw_GdHproc";
 
 inline LONG_PTR GetWindowProp(HWND window, const char* key)
 {

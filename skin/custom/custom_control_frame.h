@@ -7,6 +7,7 @@
 // the thread that owns the control windows.
 #include <windows.h>
 
+#include <functional>
 #include <memory>
 #include <vector>
 
@@ -14,22 +15,7 @@
 #include "skin/core/skin_callback.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"
-
-// The window properties of one class: the record's 1-based index and the replaced procedure. Like
-// every skin property they stay on the window, so a procedure can still pass WM_NCDESTROY on after
-// the detach.
-struct CustomControlKeys {
-    const char* index;
-    const char* previousProc;
-};
-
-// The class object: the window of the last attach, 0 before the first. Its operations return their
-// failure value when that window carries no record of the class.
-struct CustomControlObject {
-    HWND window = nullptr;
-    // Does nothing: the control lives until its window goes.
-    void Destroy() {}
-};
+#include "skin/custom/custom_control_object.h"
 
 // The record of the control on the window, or nullptr.
 template <class Record>
@@ -131,6 +117,20 @@ LRESULT RunPaintCycle(HWND window, WPARAM wParam, LPARAM lParam, Paint&& paint)
     EndPaint(window, &ps);
     return DefWindowProcA(window, WM_PAINT, wParam, lParam);
 }
+
+class GdipGraphics;
+
+// The kept picture of a full repaint: releases the old one and makes one of the client size holding
+// what lies behind the control (a plain one for a control no skinned form owns). 0 when none can be
+// made.
+HDC RenewKeptPicture(HWND window, HDC& kept);
+// Draws on the pixels of a kept picture through an opaque surface (translucent layers blend over the
+// background as over a screen), made and deleted here.
+void DrawOnKeptPicture(HDC picture, const std::function<void(GdipGraphics&)>& draw);
+// Copies the area of the picture to the same place on `target`, or on a DC of the window.
+void CopyPictureToWindow(HWND window, HDC picture, const RECT& area, HDC target = nullptr);
+// Asks for WM_MOUSELEAVE when the mouse leaves the window.
+void TrackMouseLeave(HWND window);
 
 // Calls an application handler and finds the control's record again: the handler may process
 // messages or destroy the control. nullptr when the control is gone.

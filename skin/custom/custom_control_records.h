@@ -16,6 +16,7 @@
 #include "gdiplus/gdip_types.h"
 #include "skin/core/record_list.h"
 #include "skin/core/skin_callback.h"
+#include "skin/custom/scroll_bar.h"
 #include "skin/custom/tooltip.h"
 
 // Each record's dirty flag makes the control render afresh at its next paint instead of copying its
@@ -94,31 +95,147 @@ struct NavBarRecord {
     bool buttonDown = false;
 };
 
-struct GroupListRecord {
-    HWND hwnd = nullptr;
-    WNDPROC oldWndProc = nullptr;
-    bool dirty = true;
-    HDC memoryDC = nullptr;
+// An entry of a group-list row. Its rectangle is in client coordinates, scrolled, from the last layout.
+struct GroupListChild {
+    std::string caption;  // first line; without it no text of the entry is drawn
+    std::string tag;      // short text at the top right
+    std::string note;     // second line; without it the caption is centred vertically
+    std::string picture;  // picture bytes, drawn as a square at the left
+    bool hover = false;
+    bool selected = false;
+    RECT rect = {};
 };
 
+// A row of a group list: a header that opens and closes, and its entries (1-based).
+struct GroupListRow {
+    std::string caption;
+    RECT rect = {};  // the header, client coordinates, scrolled
+    bool expanded = false;
+    bool hover = false;
+    bool selected = false;
+    RecordList<GroupListChild> children;
+};
+
+// Row and entry numbers are 1-based; entry 0 is the row header. The hover and selection numbers follow
+// their items through inserts and removals and are cleared with them.
+struct GroupListRecord {
+    WNDPROC oldWndProc = nullptr;  // also in Hw_hProc
+    HWND hwnd = nullptr;
+    HDC memoryDC = nullptr;  // the last finished picture of the whole list; 0 before the first full paint
+    bool frameVisible = true;
+    int rowHeight = 26;
+    int childHeight = 26;
+    int backColour = -1;  // COLORREF laid over the background; negative: none
+    int backAlpha = 0;
+    bool dirty = true;
+    SkinScrollBar scrollBar;  // embedded on the list's window
+    bool scrollBarShown = false;
+    SkinCallback clickCallback = nullptr;     // (row, entry)
+    SkinCallback expandCallback = nullptr;    // (row)
+    SkinCallback collapseCallback = nullptr;  // (row)
+    SkinCallback scrollCallback = nullptr;    // given to the bar
+    int marginLeft = 3;  // left and right inset of the items
+    int marginTop = 3;   // top and bottom inset
+    RecordList<GroupListRow> rows;
+    int hoverRow = 0;
+    int hoverChild = 0;
+    int selectedRow = 0;
+    int selectedChild = 0;
+    COLORREF rowTextColour = 0;
+    COLORREF childTextColour = 0;
+    COLORREF childNoteColour = 0x808080;
+    COLORREF childTagColour = 0;
+    bool inverseCaptions = false;  // captions in the complement of g_skinBaseColour
+    std::string fontName = "宋体";
+    int fontSize = 12;
+    bool autoRefresh = true;
+};
+
+// One item of a tab strip.
+struct TabStripItem {
+    RECT rect = {};  // client coordinates of the strip
+    int index = 0;   // its number when it was added
+    std::string image;  // picture bytes, decoded on every draw; empty: none
+    std::string caption;
+    COLORREF textColour = 0;
+    int haloColour = -1;  // a COLORREF, or -1: no halo round the caption
+    bool pressed = false;  // push-button strips: held down
+    bool hover = false;
+    bool selected = false;  // selection strips
+    std::string fontName = "宋体";
+    int fontSize = 12;  // pixels
+    int fontStyle = 0;  // GDI+ FontStyle bits
+    std::string tipText;  // the item has a tool (id = its number) exactly while this is not empty
+};
+
+// Item numbers are 1-based, 0 means none; the numbers kept here follow their items when an earlier
+// item is deleted.
 struct TabStripRecord {
     HWND hwnd = nullptr;
-    WNDPROC oldWndProc = nullptr;
+    int shapeStyle = 3;  // the strip's own frame: 1 none, 2 rounded top, 3 rounded, 4 glossy band
+    int itemWidth = 60;
+    RecordList<TabStripItem> items;
+    int originX = 0;
+    int originY = 0;
+    int contentWidth = 0;  // the laid-out row, margins included
+    int itemHeight = 0;    // the client height at creation
+    WNDPROC oldWndProc = nullptr;  // also in Hw_hProc
+    int margin = 2;
+    int hotItem = 0;
+    int selectedItem = 0;
+    int mouseItem = 0;  // hit by the last move or press; the one a release lets go
+    SkinCallback selectCallback = nullptr;  // (item)
+    HDC memoryDC = nullptr;  // the finished picture of the strip; 0 before the first full repaint
     bool dirty = true;
-    HDC memoryDC = nullptr;
+    bool selectionMode = true;  // a press selects; else items are push buttons
+    COLORREF colour1 = 0xDDCA22;  // the item highlight
+    int alpha1 = 160;
+    COLORREF colour2 = 0;  // the strip's fill; 0 means none
+    int alpha2 = 255;
+    int highlightStyle = 1;  // 1 gradient, 3 solid, 4 glass, others glow
+    bool inverseCaptions = false;
+    bool separators = true;
+    bool fillWidth = false;  // the items share the client width
+    bool buttonDown = false;
+    bool attachedTabs = false;  // items reach the strip's bottom, open tabs (not with shapeStyle 3)
+    bool baseline = false;      // with attachedTabs: a line along the bottom, open under the selection
+    ToolTipClass toolTip;       // tool id = item number
 };
 
 inline constexpr int kScrollBarStandAlone = 0;
 inline constexpr int kScrollBarEmbedded = 1;
 inline constexpr int kScrollBarDetached = 2;
 
+// Rectangles are in the client coordinates of the record's window (window coordinates when detached).
 struct ScrollBarRecord {
     // The bar's own window when stand-alone, else its host's window.
     HWND hwnd = nullptr;
-    WNDPROC oldWndProc = nullptr;
+    WNDPROC oldWndProc = nullptr;  // also in Hw_GdHproc
     int mode = kScrollBarStandAlone;
     bool dirty = true;
+    // Stand-alone: the bar's own kept picture. Otherwise the host's buffer last handed over (0: the
+    // bar paints nothing).
     HDC targetDC = nullptr;
+    int width = 0;  // the window's size at the last layout
+    int height = 0;
+    int dragOriginY = 0;  // the thumb press, then the last drag step
+    bool held = false;    // the left button went down here and has not come up or left
+    int pressedPart = 0;  // an action code: 0 none, 1 thumb, 2 up, 3 down, 4 track
+    int pageDirection = 0;  // a track press: 0 above the thumb, 1 at or below its top
+    COLORREF backColour = 0;  // 0: no fill
+    int backAlpha = 0;
+    int minimum = 1;
+    int maximum = 100;
+    int position = 1;  // kept unclamped as given
+    int step = 1;
+    int page = 10;
+    RectF barRect = {};
+    RectF thumbRect = {};  // its height is the thumb length
+    RectF upRect = {};
+    RectF downRect = {};
+    SkinCallback scrollCallback = nullptr;  // (window, position)
+    int hoverPart = 0;  // a hit-test code, -1 none
+    int lastHoverPart = 0;
 };
 
 inline RecordList<SkinCanvasRecord> g_skinCanvases;

@@ -12,34 +12,13 @@
 #include "skin/core/engine_startup.h"
 #include "skin/core/skin_options.h"
 #include "skin/core/skin_test_support.h"
+#include "skin/custom/benchmark_timing.h"
 #include "skin/custom/nav_bar.h"
 #include "skin/custom/nav_bar_images.h"
 #include "gdiplus/gdip_bitmap.h"
 #include "skin/custom/nav_bar_painting.h"
 
 namespace {
-
-// The median shows the cost on a machine shared with other work; the worst is printed beside it.
-struct Timing {
-    double median = 0;
-    double worst = 0;
-};
-
-Timing Measure(int runs, const std::function<void()>& run)
-{
-    LARGE_INTEGER frequency, start, end;
-    QueryPerformanceFrequency(&frequency);
-    std::vector<double> times;
-    for (int i = 0; i < runs; ++i) {
-        QueryPerformanceCounter(&start);
-        run();
-        QueryPerformanceCounter(&end);
-        times.push_back(1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) /
-                        static_cast<double>(frequency.QuadPart));
-    }
-    std::sort(times.begin(), times.end());
-    return Timing{times[times.size() / 2], times.back()};
-}
 
 const char* const kCaptions[kNavBarPictureCount] = {"宝宝取名", "姓名评测", "自选列表", "组合模式",
                                                      "诗词模式", "取英文名", "取小名",   "生辰八字"};
@@ -64,18 +43,18 @@ int main()
     UpdateWindow(host);
 
     int step = 0;
-    const Timing fade = Measure(80, [&] {
+    const BenchmarkTiming fade = MeasureRuns(80, [&] {
         step = step % 8 + 1;
         DrawNavItem(host, 2, nullptr, NavItemLook{true, false, 20 * step});
     });
-    const Timing repaint = Measure(20, [&] { PaintNavBar(host); });
+    const BenchmarkTiming repaint = MeasureRuns(20, [&] { PaintNavBar(host); });
     const std::string picture = PictureBytes(kNavBarPictures[0]);
-    const Timing grey = Measure(20, [&] {
+    const BenchmarkTiming grey = MeasureRuns(20, [&] {
         GdipBitmap bitmap;
         bitmap.CreateBitmapFromStream(picture);
         MakeDerivedItemImage(bitmap);
     });
-    const Timing greyPng = Measure(20, [&] { MakeDerivedItemImagePng(picture); });
+    const BenchmarkTiming greyPng = MeasureRuns(20, [&] { MakeDerivedItemImagePng(picture); });
 
     std::printf("Navigation bar, eight 85 x 75 items with 128 x 128 PNG pictures:\n");
     std::printf("  fade step (own pass of one item): median %.2f ms, worst %.2f ms of 80 (target: under 5 ms)\n",

@@ -12,14 +12,15 @@
 #include "gdiplus/gdip_path_gradient.h"
 #include "gdiplus/gdip_pen.h"
 #include "gdiplus/gdip_string_format.h"
-#include "skin/controls/background_patch.h"
-#include "skin/controls/message_words.h"
+#include "skin/controls/canvas_backgrounds.h"
+#include "skin/controls/make_point.h"
 #include "skin/controls/paint_helpers.h"
 #include "skin/core/caption_button_pictures.h"
 #include "skin/core/drawing_core.h"
 #include "skin/core/drawing_primitives.h"
 #include "skin/core/memory_dc.h"
 #include "skin/core/skin_options.h"
+#include "skin/custom/custom_control_frame.h"
 #include "skin/custom/nav_bar.h"
 #include "skin/custom/nav_bar_images.h"
 
@@ -372,26 +373,16 @@ void PaintNavBar(HWND window, HDC paintDc)
     GetClientRect(window, &client);
     const int width = client.right - client.left;
     const int height = client.bottom - client.top;
-    ReleaseMemoryDC(bar->memoryDC);
-    bar->memoryDC = CreateBackgroundDC(window, client);
-    if (!bar->memoryDC)
-        bar->memoryDC = CreateMemoryDC(width, height);
-    if (!bar->memoryDC)
+    if (!RenewKeptPicture(window, bar->memoryDC))
         return;
-    {
-        GdipBitmap pixels;  // outlives the graphics drawing into it
-        GdipGraphics surface;
-        AttachOpaqueGraphics(surface, pixels, bar->memoryDC);
+    DrawOnKeptPicture(bar->memoryDC, [&](GdipGraphics& surface) {
         FillBackColour(surface, *bar, MakeRect(0, 0, static_cast<float>(width), static_cast<float>(height)));
         PaintNavBarBackground(*bar, surface);
         for (int i = 1; i <= RecordCount(bar->items); ++i)
             PaintNavItem(surface, *bar, i, NavItemLook(), nullptr, bar->memoryDC);
-    }
+    });
     BlitToControl(window, bar->memoryDC);
-    HDC target = paintDc ? paintDc : GetDC(window);
-    BitBlt(target, 0, 0, width, height, bar->memoryDC, 0, 0, SRCCOPY);
-    if (!paintDc)
-        ReleaseDC(window, target);
+    CopyPictureToWindow(window, bar->memoryDC, client, paintDc);
     bar->dirty = false;
 }
 
@@ -410,21 +401,15 @@ void DrawNavItem(HWND window, int item, GdipGraphics* surface, const NavItemLook
     const ItemBox b = BoxOf(bar->itemRects[static_cast<size_t>(item) - 1]);
     const RECT restore = {b.x, b.y, b.x + b.w, b.y + b.h + 3};
     PaintBackgroundInSkinCanvas(window, bar->memoryDC, restore);
-    {
-        GdipBitmap pixels;  // outlives the graphics drawing into it
-        GdipGraphics own;
-        AttachOpaqueGraphics(own, pixels, bar->memoryDC);
+    DrawOnKeptPicture(bar->memoryDC, [&](GdipGraphics& own) {
         const RectF area = MakeRect(static_cast<float>(b.x), static_cast<float>(b.y), static_cast<float>(b.w),
                                     static_cast<float>(b.h + 3));
         FillBackColour(own, *bar, area);
         own.SetClipRect(static_cast<float>(b.x), static_cast<float>(b.y), static_cast<float>(b.w),
                         static_cast<float>(b.h), kCombineReplace);
         PaintNavItem(own, *bar, item, look, &area, bar->memoryDC);
-    }
-    HDC dc = target ? target : GetDC(window);
-    BitBlt(dc, b.x, b.y, b.w, b.h + 3, bar->memoryDC, b.x, b.y, SRCCOPY);
-    if (!target)
-        ReleaseDC(window, dc);
+    });
+    CopyPictureToWindow(window, bar->memoryDC, restore, target);
 }
 
 void RedrawNavItem(HWND window, int item, bool hot)

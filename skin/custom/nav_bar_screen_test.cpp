@@ -16,6 +16,7 @@
 #include "skin/core/skin_test_support.h"
 #include "skin/custom/nav_bar_painting.h"
 #include "skin/custom/nav_bar_test_support.h"
+#include "skin/custom/screen_test_support.h"
 
 namespace {
 
@@ -163,18 +164,7 @@ TEST(NavBarScreenTest, ManyLifetimesOfAUsedBarLeaveNothingBehind)
 
 TEST(NavBarScreenTest, MainWindowBarScreenshot)
 {
-    SetSkinOptions(true, 0);
-    g_firstFormSize = false;
-    g_themeColour = 0x51AE51;
-    ScopedWindow window(CreateFrameForm(30, 30, 900, 400, WS_MINIMIZEBOX | WS_MAXIMIZEBOX, false));
-    SetWindowTextA(window, "宝宝起名");
-    SkinFormOptions options;
-    options.captionHeight = 120;
-    options.frameEnabled = 1;
-    options.statusHeight = 5;
-    options.backgroundImage = PictureBytes(kBuiltInSkinJpeg);
-    options.imageMode = 1;
-    SkinForm(window, options);
+    ScopedWindow window(MakeScreenshotForm(900, 400, 120, WS_MINIMIZEBOX | WS_MAXIMIZEBOX));
 
     // The main window's bar: 85 x 75 items in page mode.
     HWND host = CreateBarHost(window, 12, 32, 8 * 85 + 7 * 5, 78);
@@ -222,6 +212,5 @@ TEST(NavBarScreenTest, MainWindowBarScreenshot)
     EXPECT_FALSE(SaveWindowScreenshot(window, "navigation-bar.png").empty());
     Release(host, 5000, 5000);
     ClearRecordedCallbacks();
-    g_themeColour = kStartThemeColour;
-    SetSkinOptions(true);
+    EndScreenshotLook();
 }

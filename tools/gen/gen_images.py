@@ -4,7 +4,8 @@
 - app/pictures/builtin_skin_picture.cpp, nav_bar_pictures.cpp, skin_button_picture.cpp and pictures.h:
   the pictures built into the program as byte arrays: the built-in skin picture (a JPEG drawn here,
   exactly BUILTIN_SKIN_BYTES long), the eight pictures of the navigation bar (PNG, 128 x 128, the third
-  256 x 256) and the caption button 换皮肤 (PNG, 26 x 18);
+  256 x 256), the caption button 换皮肤 (PNG, 26 x 18) and the current-skin marker of the skin settings
+  window (PNG, 22 x 22, in skin_marker_picture.cpp);
 - app/pictures/program.ico: the program icon (icon resource 129 through program.rc);
 - Dskin/<folder>/bk.jpg (SKIN_SIZE), small.jpg (95 x 60) and conf.ini (section CONF: Name and four
   colours as decimal COLORREFs, GBK, CR LF) for every skin of skin_scenes.SKINS, and Dskin/Dskin.xml
@@ -96,6 +97,10 @@ def write_pictures():
     write(os.path.join(PICTURES, "skin_button_picture.cpp"),
           source(byte_array("kSkinButtonPng", button, "The caption button 换皮肤, PNG 26 x 18.")))
 
+    marker = icon_pictures.png_bytes(icon_pictures.skin_marker())
+    write(os.path.join(PICTURES, "skin_marker_picture.cpp"),
+          source(byte_array("kSkinMarkerPng", marker, "The current-skin marker of the skin settings window, PNG 22 x 22.")))
+
     nav = icon_pictures.nav_pictures()
     body = ""
     for name, caption, data, side in nav:
@@ -124,6 +129,9 @@ extern const unsigned char kBuiltInSkinJpeg[%d];
 // The picture of the extra caption button 换皮肤: PNG with alpha, 26 x 18.
 extern const unsigned char kSkinButtonPng[%d];
 
+// The current-skin marker of the skin settings window: PNG with alpha, 22 x 22.
+extern const unsigned char kSkinMarkerPng[%d];
+
 // The navigation bar's pictures: PNG with alpha, 128 x 128, the third 256 x 256.
 %s
 // The same eight in the bar's order: 宝宝取名, 姓名评测, 自选列表, 组合模式, 诗词模式, 取英文名, 取小名, 生辰八字.
@@ -140,7 +148,7 @@ inline std::string PictureBytes(const unsigned char (&picture)[N])
 {
     return std::string(reinterpret_cast<const char*>(picture), N);
 }
-""" % (BUILTIN_SKIN_SIZE + (len(builtin), len(builtin), len(button), declarations, len(nav)))
+""" % (BUILTIN_SKIN_SIZE + (len(builtin), len(builtin), len(button), len(marker), declarations, len(nav)))
     write(os.path.join(PICTURES, "pictures.h"), header.encode("utf-8"))
 
     write(os.path.join(PICTURES, "program.ico"), icon_pictures.program_icon())

@@ -1,6 +1,6 @@
 """The small pictures of tools/gen/gen_images.py: the navigation bar's pictures and the program icon,
 rendered from Debian's tango-icon-theme (public domain) with rsvg-convert, and the caption button
-换皮肤, drawn here.
+换皮肤 and the skin settings window's current-skin marker, drawn here.
 """
 import io
 import os
@@ -75,6 +75,20 @@ def skin_button():
         alpha = out_alpha
     pixels = np.dstack([colour, alpha[..., None] * 255.0])
     return Image.fromarray(np.clip(np.round(pixels), 0, 255).astype(np.uint8), "RGBA")
+
+
+def skin_marker():
+    """The current-skin marker of the skin settings window, 22 x 22: a green disc with a white ring and
+    a white tick, drawn at eight times the size and scaled down for smooth edges."""
+    w = h = 22
+    s = 8
+    big = Image.new("RGBA", (w * s, h * s), (0, 0, 0, 0))
+    draw = ImageDraw.Draw(big)
+    draw.ellipse((1 * s, 1 * s, 21 * s - 1, 21 * s - 1), fill=(255, 255, 255, 255))
+    draw.ellipse((2.5 * s, 2.5 * s, 19.5 * s - 1, 19.5 * s - 1), fill=(46, 160, 67, 255))
+    tick = [(6.0 * s, 11.0 * s), (9.5 * s, 14.5 * s), (16.0 * s, 7.5 * s)]
+    draw.line(tick, fill=(255, 255, 255, 255), width=int(2.4 * s), joint="curve")
+    return big.resize((w, h), Image.LANCZOS)
 
 
 def _bmp_icon_entry(image):

@@ -1,0 +1,325 @@
+// The skin settings window on a program folder of the test's own: thumbnail pages of fixture skins,
+// the current-skin marker, choosing a picture skin, the colour grid as it shows on the skinned window,
+// the colour skin, and windows opened and closed without leftovers.
+#include "app/skin_settings_window.h"
+
+#include <windows.h>
+
+#include <filesystem>
+#include <string>
+#include <system_error>
+#include <vector>
+
+#include "app/main_window_ui.h"
+#include "app/pictures/pictures.h"
+#include "runtime/files.h"
+#include "runtime/forms/form.h"
+#include "runtime/forms/forms_test_support.h"
+#include "runtime/ini.h"
+#include "runtime/random.h"
+#include "runtime/unique_temp_path.h"
+#include "skin/core/memory_dc.h"
+#include "skin/core/skin_options.h"
+#include "skin/core/skin_registry.h"
+#include "skin/custom/tab_strip.h"
+
+namespace {
+
+constexpr char kConfig[] = "Data\\config.ini";
+
+std::string Folder(int i)
+{
+    char name[16];
+    snprintf(name, sizeof name, "skin%02d", i);
+    return name;
+}
+
+class SkinSettingsWindowTest : public forms_test::FormsTest {
+protected:
+    void SetUp() override
+    {
+        FormsTest::SetUp();
+        char previous[MAX_PATH] = {};
+        GetCurrentDirectoryA(MAX_PATH, previous);
+        previousDirectory_ = previous;
+        char temp[MAX_PATH] = {};
+        GetTempPathA(MAX_PATH, temp);
+        root_ = UniqueTempPath(temp, "skinsettings", "");
+        ASSERT_TRUE(CreateDirectoryA(root_.c_str(), nullptr));
+        ASSERT_TRUE(SetCurrentDirectoryA(root_.c_str()));
+        CreateDirectoryA("Data", nullptr);
+        g_configPath = kConfig;
+    }
+    void TearDown() override
+    {
+        FormsTest::TearDown();
+        SetCurrentDirectoryA(previousDirectory_.c_str());
+        std::error_code ignored;
+        std::filesystem::remove_all(root_, ignored);
+    }
+
+    // Skins skin01 to skinNN in Dskin, listed in Dskin.xml; skin k is named 皮肤k, and its conf.ini
+    // holds TitleColor = k and no other colour.
+    void InstallSkins(int count)
+    {
+        CreateDirectoryA("Dskin", nullptr);
+        std::string xml = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\r\n<skins>\r\n";
+        for (int i = 1; i <= count; ++i) {
+            const std::string dir = "Dskin\\" + Folder(i);
+            CreateDirectoryA(dir.c_str(), nullptr);
+            ASSERT_TRUE(WriteFileBytes(dir + "\\bk.jpg", PictureBytes(kBuiltInSkinJpeg)));
+            ASSERT_TRUE(WriteFileBytes(dir + "\\small.jpg", PictureBytes(kBuiltInSkinJpeg)));
+            ASSERT_TRUE(IniWrite(dir + "\\conf.ini", "CONF", "Name", "皮肤" + std::to_string(i)));
+            ASSERT_TRUE(IniWrite(dir + "\\conf.ini", "CONF", "TitleColor", std::to_string(i)));
+            xml += "  <skin>" + Folder(i) + "</skin>\r\n";
+        }
+        xml += "</skins>\r\n";
+        ASSERT_TRUE(WriteFileBytes("Dskin\\Dskin.xml", xml));
+    }
+
+    forms::Form& Open()
+    {
+        form_ = forms::OpenModeless(SkinSettingsWindowDef());
+        EXPECT_NE(form_, nullptr);
+        return *form_;
+    }
+    forms::Unit& U(const char* name) { return form_->Get(name); }
+    forms::Unit& Thumbnail(int i) { return form_->Get(g_skinThumbnails.at(i)); }
+    void ClickLabel(const char* name)
+    {
+        HWND label = U(name).Window();
+        SendMessageA(label, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+        SendMessageA(label, WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+        forms::ProcessPendingMessages();
+    }
+    std::vector<std::string> VisibleThumbnailTags()
+    {
+        std::vector<std::string> tags;
+        for (int id : g_skinThumbnails)
+            if (form_->Get(id).Visible())
+                tags.push_back(form_->Get(id).Tag());
+        return tags;
+    }
+    void Raise(void (*handler)(forms::Event&), forms::Unit& sender, forms::EventKind kind)
+    {
+        forms::Event event{*form_, sender, kind};
+        handler(event);
+    }
+    // 0xBBGGRR of a pixel of the window as it shows on the screen, at a unit's centre.
+    COLORREF ShownColourOf(forms::Unit& unit)
+    {
+        SetWindowPos(form_->Window(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+        RedrawWindow(form_->Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        forms::ProcessPendingMessages();
+        RECT rect;
+        GetWindowRect(unit.Window(), &rect);
+        HDC screen = GetDC(nullptr);
+        const COLORREF colour = GetPixel(screen, (rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+        ReleaseDC(nullptr, screen);
+        return colour;
+    }
+
+    forms::Form* form_ = nullptr;
+    std::string root_;
+    std::string previousDirectory_;
+};
+
+TEST_F(SkinSettingsWindowTest, NineteenSkinsFillTwoPagesAndPagingStopsAtTheLast)
+{
+    InstallSkins(19);
+    Open();
+    EXPECT_EQ(U("标签6").Text(), "1/2");
+    ASSERT_EQ(g_skinThumbnails.size(), 19u);
+    std::vector<std::string> firstPage;
+    for (int i = 1; i <= 18; ++i)
+        firstPage.push_back(Folder(i));
+    EXPECT_EQ(VisibleThumbnailTags(), firstPage);
+    for (int i = 0; i < 18; ++i) {
+        SCOPED_TRACE(i);
+        EXPECT_EQ(Thumbnail(i).Left(), (i % 6) * 99);
+        EXPECT_EQ(Thumbnail(i).Top(), (i / 6) * 84);
+        EXPECT_EQ(Thumbnail(i).Width(), 95);
+        EXPECT_EQ(Thumbnail(i).Height(), 60);
+        forms::Unit& name = form_->Get(g_skinNameLabels.at(i));
+        EXPECT_EQ(name.Text(), "皮肤" + std::to_string(i + 1));
+        EXPECT_EQ(name.Top(), Thumbnail(i).Top() + 62);
+        EXPECT_FALSE(Thumbnail(i).Picture().empty());
+    }
+    ASSERT_TRUE(forms_test::SaveScreenshot(form_->Window(), "skin-settings.png"));
+
+    ClickLabel("标签4");
+    EXPECT_EQ(g_skinPageNo, 2);
+    EXPECT_EQ(U("标签6").Text(), "2/2");
+    EXPECT_EQ(VisibleThumbnailTags(), std::vector<std::string>{Folder(19)});
+    EXPECT_EQ(Thumbnail(18).Left(), 0);
+    EXPECT_EQ(Thumbnail(18).Top(), 0);
+
+    const std::vector<int> clones = g_skinThumbnails;
+    ClickLabel("标签4");
+    EXPECT_EQ(g_skinPageNo, 2);
+    EXPECT_EQ(U("标签6").Text(), "2/2");
+    EXPECT_EQ(g_skinThumbnails, clones) << "the last page is not built again";
+
+    ClickLabel("标签5");
+    EXPECT_EQ(U("标签6").Text(), "1/2");
+    EXPECT_EQ(VisibleThumbnailTags().size(), 18u);
+}
+
+TEST_F(SkinSettingsWindowTest, WithoutSkinsThePageStaysOneOfNone)
+{
+    Open();
+    EXPECT_EQ(U("标签6").Text(), "1/0");
+    EXPECT_TRUE(g_skinThumbnails.empty());
+    ClickLabel("标签4");
+    EXPECT_EQ(g_skinPageNo, 1);
+    EXPECT_EQ(U("标签6").Text(), "1/0");
+    ClickLabel("标签5");
+    EXPECT_EQ(U("标签6").Text(), "1/0");
+}
+
+TEST_F(SkinSettingsWindowTest, MarkerShowsOnTheSavedPictureSkinOnly)
+{
+    InstallSkins(4);
+    IniWrite(kConfig, "Software", "SkinID", Folder(3));
+    IniWrite(kConfig, "Software", "SkinLx", "0");
+    Open();
+    forms::Unit& marker = U("图形按钮1");
+    EXPECT_TRUE(marker.Visible());
+    EXPECT_EQ(marker.Left(), Thumbnail(2).Left() + 95 - 16);
+    EXPECT_EQ(marker.Top(), Thumbnail(2).Top() + 60 - 16);
+    EXPECT_EQ(marker.Width(), 22);
+    EXPECT_FALSE(marker.Picture().empty());
+    EXPECT_EQ(U("颜色选择器1").Colour(), 3u) << "the saved skin's colours in the pickers";
+    form_->Destroy();
+
+    IniWrite(kConfig, "Software", "SkinLx", "1");
+    Open();
+    EXPECT_FALSE(U("图形按钮1").Visible()) << "a colour skin is in force";
+}
+
+TEST_F(SkinSettingsWindowTest, ChoosingAThumbnailSavesAndAppliesItsPicture)
+{
+    InstallSkins(4);
+    IniWrite(kConfig, "Software", "SkinLx", "1");
+    Open();
+    g_skinImage.clear();
+    g_skinImageMode = 3;
+
+    HWND thumbnail = Thumbnail(1).Window();
+    SendMessageA(thumbnail, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+    SendMessageA(thumbnail, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+    forms::ProcessPendingMessages();
+
+    EXPECT_EQ(IniRead(kConfig, "Software", "SkinID"), Folder(2));
+    EXPECT_EQ(IniRead(kConfig, "Software", "SkinLx"), "0");
+    EXPECT_FALSE(g_skinImage.empty()) << "the skin's bk.jpg is in force";
+    EXPECT_EQ(g_skinImageMode, 0);
+    // The pickers took the skin's colours and wrote them back, the absent ones as 0.
+    const std::string conf = "Dskin\\" + Folder(2) + "\\conf.ini";
+    EXPECT_EQ(IniRead(conf, "CONF", "TitleColor"), "2");
+    EXPECT_EQ(IniRead(conf, "CONF", "PartColor"), "0");
+    EXPECT_TRUE(U("图形按钮1").Visible());
+    EXPECT_EQ(U("图形按钮1").Left(), Thumbnail(1).Left() + 79);
+
+    // A name label chooses its skin as well.
+    SendMessageA(form_->Get(g_skinNameLabels.at(3)).Window(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(2, 2));
+    forms::ProcessPendingMessages();
+    EXPECT_EQ(IniRead(kConfig, "Software", "SkinID"), Folder(4));
+}
+
+TEST_F(SkinSettingsWindowTest, GreenSchemeGridShowsItsColoursOnTheSkinnedWindow)
+{
+    Open();
+    // The strip's second item shows the colour page.
+    g_tabStrip.SelectItem(2);
+    ASSERT_EQ(U("选择夹1").CurrentPage(), 1);
+    forms::Unit& combo = U("组合框1");
+    ASSERT_TRUE(combo.SetCurrentIndex(1));  // 绿色调
+    Raise(OnSchemeComboChanged, combo, forms::EventKind::SelectionChanged);
+
+    // Swatch 16 fixes green at 255.
+    forms::Unit* swatch16 = nullptr;
+    for (const auto& unit : form_->Units())
+        if (unit->Tag() == "1016")
+            swatch16 = unit.get();
+    ASSERT_NE(swatch16, nullptr);
+    EXPECT_EQ(ShownColourOf(*swatch16), RGB(0, 255, 0));
+    SendMessageA(swatch16->Window(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+    SendMessageA(swatch16->Window(), WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+    forms::ProcessPendingMessages();
+
+    const struct {
+        int row, column;
+        COLORREF colour;
+    } cells[] = {{0, 0, RGB(0, 255, 0)}, {0, 1, RGB(17, 255, 0)}, {1, 0, RGB(0, 255, 17)}, {15, 15, RGB(255, 255, 255)}};
+    for (const auto& c : cells) {
+        SCOPED_TRACE(c.row * 16 + c.column + 1);
+        forms::Unit& cell = form_->Get(g_colourSwatches[c.row][c.column]);
+        EXPECT_EQ(static_cast<COLORREF>(cell.BackColour()), c.colour);
+        EXPECT_EQ(ShownColourOf(cell), c.colour);
+    }
+
+    // The grey scheme: cell 1 black, cell 256 white, whatever swatch was chosen.
+    ASSERT_TRUE(combo.SetCurrentIndex(3));
+    Raise(OnSchemeComboChanged, combo, forms::EventKind::SelectionChanged);
+    EXPECT_EQ(ShownColourOf(form_->Get(g_colourSwatches[0][0])), RGB(0, 0, 0));
+    EXPECT_EQ(ShownColourOf(form_->Get(g_colourSwatches[15][15])), RGB(255, 255, 255));
+    ASSERT_TRUE(forms_test::SaveScreenshot(form_->Window(), "skin-settings-colours.png"));
+}
+
+TEST_F(SkinSettingsWindowTest, ColourSkinFromGridAndSlidersIsAppliedAndSaved)
+{
+    IniWrite(kConfig, "Software", "SkinColor", std::to_string(RGB(10, 20, 30)));
+    Open();
+    EXPECT_EQ(U("滑块条1").Position(), 10);
+    EXPECT_EQ(U("标签10").Text(), "G通道：20");
+    EXPECT_EQ(static_cast<COLORREF>(U("图片框2").BackColour()), RGB(10, 20, 30));
+
+    forms::Unit& cell = form_->Get(g_colourSwatches[2][3]);  // red scheme, fixed 0: (0, 51, 34)
+    SendMessageA(cell.Window(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(3, 3));
+    SendMessageA(cell.Window(), WM_LBUTTONUP, 0, MAKELPARAM(3, 3));
+    forms::ProcessPendingMessages();
+    EXPECT_EQ(static_cast<COLORREF>(U("图片框2").BackColour()), RGB(0, 51, 34));
+    EXPECT_EQ(U("标签9").Text(), "R通道：0");
+    EXPECT_EQ(U("标签11").Text(), "B通道：34");
+
+    U("滑块条1").SetPosition(200);
+    Raise(OnSliderMoved, U("滑块条1"), forms::EventKind::Changed);
+    EXPECT_EQ(static_cast<COLORREF>(U("图片框2").BackColour()), RGB(200, 51, 34));
+
+    g_skinImage = "picture";
+    SendMessageA(U("按钮1").Window(), BM_CLICK, 0, 0);
+    forms::ProcessPendingMessages();
+    EXPECT_TRUE(g_skinImage.empty()) << "a base colour takes the place of the picture";
+    EXPECT_EQ(g_skinBaseColour, RGB(200, 51, 34));
+    EXPECT_EQ(IniRead(kConfig, "Software", "SkinColor"), std::to_string(RGB(200, 51, 34)));
+    EXPECT_EQ(IniRead(kConfig, "Software", "SkinLx"), "1");
+    EXPECT_FALSE(U("图形按钮1").Visible());
+}
+
+TEST_F(SkinSettingsWindowTest, OpeningLeavesTheRandomDrawsAndNothingBehind)
+{
+    InstallSkins(3);
+    auto draws = [] {
+        std::vector<int> values;
+        for (int i = 0; i < 8; ++i)
+            values.push_back(RandomInRange(0, 1000000));
+        return values;
+    };
+    const int skinForms = SkinFormCount();
+    const int memoryDcs = MemoryDcCount();
+    std::vector<std::vector<int>> after;
+    for (int i = 0; i < 20; ++i) {
+        Open();
+        ASSERT_TRUE(form_->Close());
+        forms::ProcessPendingMessages();
+        if (i < 2)
+            after.push_back(draws());
+    }
+    EXPECT_NE(after[0], after[1]) << "every opening would repeat the draws after a seed from the day";
+    EXPECT_EQ(SkinFormCount(), skinForms);
+    EXPECT_EQ(MemoryDcCount(), memoryDcs);
+    EXPECT_EQ(forms::OpenFormCount(), 0);
+}
+
+}  // namespace

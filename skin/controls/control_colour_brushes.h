@@ -1,0 +1,14 @@
+#pragma once
+// The brushes a skinned form or container hands its child controls for WM_CTLCOLOR*: a pattern brush
+// cut from what lies behind the child under the white veil, or the null brush. Each child keeps at
+// most one brush and one bitmap alive (in Kj_dxjb and Kj_wtjb); the previous pair is deleted at every
+// new message and when the child goes away. UI thread only.
+#include <windows.h>
+
+// The brush for a WM_CTLCOLOREDIT, WM_CTLCOLORSTATIC, WM_CTLCOLORLISTBOX or WM_CTLCOLORBTN about the
+// child `control` drawing on `dc`, or 0 when the parent's own procedure answers it (veil off, the
+// edit field of a combo box, an owner-drawn list box, a child on no skinned form).
+HBRUSH ControlColourBrush(UINT message, HDC dc, HWND control);
+
+// FreeControlColourObjects for every direct child of the window.
+void FreeChildrensColourObjects(HWND window);

@@ -1,0 +1,475 @@
+#include "skin/controls/toolbar_family.h"
+
+#include <commctrl.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "gdiplus/gdip_bitmap.h"
+#include "gdiplus/gdip_graphics.h"
+#include "gdiplus/gdip_path.h"
+#include "skin/controls/arrow_pictures.h"
+#include "skin/controls/back_buffer_copies.h"
+#include "skin/controls/container_family.h"
+#include "skin/controls/control_framework.h"
+#include "skin/controls/paint_helpers.h"
+#include "skin/controls/veiled_background.h"
+#include "skin/core/drawing_core.h"
+#include "skin/core/drawing_primitives.h"
+#include "skin/core/memory_dc.h"
+#include "skin/core/skin_options.h"
+#include "skin/core/window_rects.h"
+
+namespace {
+
+constexpr char kToolbarClass[] = "ToolbarWindow32";
+constexpr char kRichEditClass[] = "RichEdit20A";
+constexpr COLORREF kBlack = 0x000000;
+constexpr COLORREF kWhite = 0xFFFFFF;
+constexpr COLORREF kGreyText = 0x808080;
+constexpr int kButtonCorner = 5;
+constexpr int kDropdownWidth = 12;
+constexpr int kMeasureTrailingSpaces = 0x800;
+constexpr int kTrimEllipsisCharacter = 3;
+// A separator this near the left edge, not the first button, starts a wrapped row.
+constexpr int kWrapSeparatorX = 10;
+
+// Classes that paint themselves into a given context: their picture is laid over the background with
+// the key colour left out.
+bool PaintsIntoGivenDc(const std::string& className)
+{
+    return className == "SysMonthCal32" || className == "SysTabControl32" || className == "msctls_statusbar32" ||
+           className == "Button" || className == "msctls_trackbar32";
+}
+
+struct KjOwn {
+    SkinKjRecord* record = nullptr;
+    SkinFormRecord* form = nullptr;
+};
+
+// The record Kj_FuID and Kj_lbID name, when it is this window's.
+KjOwn LookUpKj(HWND window)
+{
+    KjOwn own;
+    SkinFormRecord* form = SkinFormAt(GetWindowPropNumber(window, kPropKjFormNumber));
+    SkinKjRecord* record = form ? RecordAt(form->kjControls, GetWindowPropNumber(window, kPropKjListIndex)) : nullptr;
+    if (record && record->hwnd == window) {
+        own.record = record;
+        own.form = form;
+    }
+    return own;
+}
+
+LRESULT CallKjPrevious(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    WNDPROC previous = GetWindowPropHandle<WNDPROC>(window, kPropKjProc);
+    return CallWindowProcA(previous ? previous : DefWindowProcA, window, message, wParam, lParam);
+}
+
+LRESULT PaintToolbarMessage(HWND toolbar, const SkinKjRecord& record, WPARAM wParam, LPARAM lParam)
+{
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(toolbar, &ps);
+    if (record.repaint)
+        PaintToolbar(toolbar);
+    else
+        BlitFormBackground(toolbar, true, false, dc);
+    EndPaint(toolbar, &ps);
+    return DefWindowProcA(toolbar, WM_PAINT, wParam, lParam);
+}
+
+// The control paints itself into a context holding what lies behind it; that picture, key colour left
+// out, goes over the veiled background.
+LRESULT PaintOverBackground(HWND control, const SkinKjRecord& record, WPARAM wParam, LPARAM lParam)
+{
+    RECT client = {};
+    GetClientRect(control, &client);
+    HDC memory = CreateBackgroundDC(control, client);
+    if (!memory)
+        return CallKjPrevious(control, WM_PAINT, wParam, lParam);
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(control, &ps);
+    const LRESULT result = CallKjPrevious(control, WM_PAINT, reinterpret_cast<WPARAM>(memory), lParam);
+    if (HDC veiled = MakeVeiledBackgroundDc(control)) {
+        GdiFlush();
+        KeyedCopy(veiled, 0, 0, client.right, client.bottom, memory, 0, 0, record.colourKey);
+        BitBlt(dc, 0, 0, client.right, client.bottom, veiled, 0, 0, SRCCOPY);
+        BlitToControl(control, veiled, true);
+        ReleaseMemoryDC(veiled);
+    }
+    ReleaseMemoryDC(memory);
+    EndPaint(control, &ps);
+    return result;
+}
+
+// The control paints on the screen; its fresh pixels are read back over the background, key colour
+// left out, and the composite goes back on the screen.
+LRESULT PaintByReadingBack(HWND control, const SkinKjRecord& record, WPARAM wParam, LPARAM lParam)
+{
+    RECT update = {};
+    if (!GetUpdateRect(control, &update, FALSE))
+        return CallKjPrevious(control, WM_PAINT, wParam, lParam);
+    // The background and the back buffer take the area in window coordinates.
+    const RECT client = GetClientRectInWindow(control);
+    RECT area = update;
+    OffsetRect(&area, client.left, client.top);
+    const int width = update.right - update.left;
+    const int height = update.bottom - update.top;
+    HDC memory = CreateBackgroundDC(control, area);
+    if (!memory)
+        return CallKjPrevious(control, WM_PAINT, wParam, lParam);
+    HDC dc = GetDC(control);
+    const LRESULT result = CallKjPrevious(control, WM_PAINT, reinterpret_cast<WPARAM>(memory), lParam);
+    GdiFlush();
+    KeyedCopy(memory, 0, 0, width, height, dc, update.left, update.top, record.colourKey);
+    BitBlt(dc, update.left, update.top, width, height, memory, 0, 0, SRCCOPY);
+    InvalidateVisibleChildren(control);
+    BlitAreaToControl(control, memory, area, true);
+    ReleaseMemoryDC(memory);
+    ReleaseDC(control, dc);
+    return result;
+}
+
+LRESULT OnKjPaint(HWND control, const SkinKjRecord& record, WPARAM wParam, LPARAM lParam)
+{
+    if (!g_skinChildControls)
+        return CallKjPrevious(control, WM_PAINT, wParam, lParam);
+    const std::string className = GetWindowClassName(control);
+    if (className == kToolbarClass)
+        return PaintToolbarMessage(control, record, wParam, lParam);
+    if (PaintsIntoGivenDc(className))
+        return PaintOverBackground(control, record, wParam, lParam);
+    return PaintByReadingBack(control, record, wParam, lParam);
+}
+
+bool IsToolbar(HWND window)
+{
+    return GetWindowClassName(window) == kToolbarClass;
+}
+
+std::string ButtonText(HWND toolbar, int command)
+{
+    const LRESULT length = SendMessageA(toolbar, TB_GETBUTTONTEXTA, static_cast<WPARAM>(command), 0);
+    if (length < 1)
+        return {};
+    std::vector<char> text(static_cast<size_t>(length) + 1, '\0');
+    SendMessageA(toolbar, TB_GETBUTTONTEXTA, static_cast<WPARAM>(command), reinterpret_cast<LPARAM>(text.data()));
+    return text.data();
+}
+
+void StrokeLine(GdipGraphics& graphics, float x1, float y1, float x2, float y2, uint32_t argb)
+{
+    GdipPath path;
+    path.CreatePath();
+    path.AddPathLine(x1, y1, x2, y2);
+    StrokePath(graphics, path, argb);
+}
+
+// An etched line: dark, and light one pixel beside it (below a horizontal one, right of a vertical one).
+void DrawEtchedLine(GdipGraphics& graphics, float x1, float y1, float x2, float y2)
+{
+    const bool horizontal = y1 == y2;
+    StrokeLine(graphics, x1, y1, x2, y2, MakeArgbColor(kBlack, 100));
+    const float dx = horizontal ? 0.0f : 1.0f;
+    const float dy = horizontal ? 1.0f : 0.0f;
+    StrokeLine(graphics, x1 + dx, y1 + dy, x2 + dx, y2 + dy, MakeArgbColor(kWhite, 150));
+}
+
+struct ButtonFace {
+    float x = 0, y = 0, w = 0, h = 0;
+    BYTE state = 0;
+    BYTE style = 0;
+    bool hot = false;
+};
+
+void DrawButtonState(GdipGraphics& graphics, const ButtonFace& b)
+{
+    GdipPath shape;
+    MakeRoundRectPath(shape, b.x, b.y, b.w, b.h, kButtonCorner);
+    const bool pressed = (b.state & TBSTATE_PRESSED) != 0;
+    const bool checked = (b.state & TBSTATE_CHECKED) != 0;
+    if (pressed) {
+        FillPathGradient(graphics, shape,
+                         {PointF{b.x, b.y}, PointF{b.x, b.y + b.h}, MakeArgbColor(kBlack, 60), MakeArgbColor(kWhite, 100)});
+    } else if (checked) {
+        FillPathSolid(graphics, shape, MakeArgbColor(kWhite, 100));
+        FillPathSolid(graphics, shape, MakeArgbColor(g_themeColour, 16));
+        FillPathRadial(graphics, shape, MakeArgbColor(kWhite, 100), MakeArgbColor(g_themeColour, 80),
+                       (b.w - 4) / b.w, (b.h - 4) / b.h);
+    } else if (b.hot) {
+        FillPathSolid(graphics, shape, MakeArgbColor(kWhite, 100));
+        FillPathSolid(graphics, shape, MakeArgbColor(g_themeColour, 10));
+        FillPathRadial(graphics, shape, MakeArgbColor(kWhite, 10), MakeArgbColor(g_themeColour, 60),
+                       (b.w - 4) / b.w, (b.h - 6) / b.h);
+    }
+    if (!pressed && !checked && !b.hot)
+        return;
+    if (b.style != BTNS_SEP) {
+        StrokePath(graphics, shape, MakeArgbColor(kBlack, 100));
+        GdipPath inner;
+        MakeRoundRectPath(inner, b.x + 1, b.y + 1, b.w - 2, b.h - 2, kButtonCorner);
+        StrokePath(graphics, inner, MakeArgbColor(kWhite, 60));
+    }
+    if (b.style == BTNS_DROPDOWN || b.style == BTNS_WHOLEDROPDOWN) {
+        const float split = b.x + b.w - kDropdownWidth;
+        StrokeLine(graphics, split, b.y + 3, split, b.y + b.h - 3, MakeArgbColor(kBlack, 100));
+        StrokeLine(graphics, split + 1, b.y + 3, split + 1, b.y + b.h - 3, MakeArgbColor(kWhite, 150));
+    }
+}
+
+}  // namespace
+
+void SkinToolbars(int /*formNumber*/, HWND parent)
+{
+    HWND toolbar = nullptr;
+    while ((toolbar = FindWindowExA(parent, toolbar, kToolbarClass, nullptr)) != nullptr) {
+        if (LookUpKj(toolbar).record)
+            continue;
+        SetWindowProp(toolbar, kPropKjToolbarImages, SendMessageA(toolbar, TB_GETIMAGELIST, 0, 0));
+        SkinKjControl(toolbar);
+    }
+}
+
+int SkinKjControl(HWND control, std::optional<COLORREF> colourKey, COLORREF fillColour, int fillAlpha)
+{
+    const int formNumber = FindOwningSkinnedWindow(control);
+    SkinFormRecord* form = SkinFormAt(formNumber);
+    if (!form || !IsWindow(control) || FindListIndex(form->kjControls, control) > 0)
+        return 0;
+    auto record = std::make_unique<SkinKjRecord>();
+    record->hwnd = control;
+    record->repaint = IsToolbar(control);
+    const ControlFontInfo font = GetControlFontInfo(control);
+    record->fontFace = font.face;
+    record->fontSize = font.size;
+    record->fontStyle = font.style;
+    record->colourKey = colourKey ? *colourKey : GetSysColor(COLOR_BTNFACE);
+    SkinKjRecord& added = *record;
+    const int index = AppendRecord(form->kjControls, std::move(record));
+    added.previousProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(KjControlWndProc)));
+    SetWindowProp(control, kPropKjListIndex, index);
+    SetWindowProp(control, kPropKjFormNumber, formNumber);
+    SetWindowProp(control, kPropKjProc, reinterpret_cast<LONG_PTR>(added.previousProc));
+    if (FindWindowExA(control, nullptr, nullptr, nullptr))
+        SkinContainerWindow(control, 0, fillColour, fillAlpha);
+    return index;
+}
+
+LRESULT CALLBACK KjControlWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    const KjOwn own = LookUpKj(window);
+    if (!own.record)
+        return CallKjPrevious(window, message, wParam, lParam);
+    SkinKjRecord& record = *own.record;
+    switch (message) {
+    case WM_MOUSEMOVE:
+        record.repaint = true;
+        if (!record.mouseTracking) {
+            record.mouseTracking = true;
+            TRACKMOUSEEVENT track = {};
+            track.cbSize = sizeof(track);
+            track.dwFlags = TME_LEAVE;
+            track.hwndTrack = window;
+            TrackMouseEvent(&track);
+        }
+        break;
+    case WM_LBUTTONDOWN:
+        record.repaint = true;
+        break;
+    case WM_MOUSELEAVE:
+        record.mouseTracking = false;
+        record.repaint = true;
+        break;
+    case WM_WINDOWPOSCHANGING:
+        MarkContainerDirty(window);
+        break;
+    case WM_MOVE:
+        if (g_veilEnabled)
+            InvalidateRect(window, nullptr, FALSE);
+        break;
+    case WM_ERASEBKGND:
+        if (!g_veilEnabled)
+            break;
+        if (!record.repaint && IsToolbar(window))
+            record.repaint = FormAllowsControlRepaint(window, true);
+        SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+        return 1;
+    case WM_SIZE:
+        if (IsToolbar(window))
+            record.repaint = true;
+        break;
+    case WM_PAINT:
+        return OnKjPaint(window, record, wParam, lParam);
+    case WM_VSCROLL:
+    case WM_HSCROLL:
+        if (GetWindowClassName(window) == kRichEditClass)
+            InvalidateRect(window, nullptr, FALSE);
+        break;
+    default:
+        break;
+    }
+    return CallKjPrevious(window, message, wParam, lParam);
+}
+
+void PaintToolbar(HWND toolbar)
+{
+    SkinKjRecord* record = LookUpKj(toolbar).record;
+    if (!record)
+        return;
+    const int count = static_cast<int>(SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0));
+    const int hot = static_cast<int>(SendMessageA(toolbar, TB_GETHOTITEM, 0, 0));
+    RECT client = {};
+    GetClientRect(toolbar, &client);
+    HDC memory = CreateBackgroundDC(toolbar, client);
+    if (!memory)
+        return;
+    for (int i = 0; i < count; ++i)
+        PaintToolbarButtons(toolbar, i, memory, i == hot);
+    BlitToControl(toolbar, memory, true);
+    HDC dc = ExcludeChildrenFromClip(toolbar);
+    BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
+    ReleaseDC(toolbar, dc);
+    ReleaseMemoryDC(memory);
+    record->repaint = false;
+}
+
+void PaintToolbarButtons(HWND toolbar, int index, HDC memoryDc, bool hot)
+{
+    const SkinKjRecord* record = LookUpKj(toolbar).record;
+    TBBUTTON button = {};
+    if (!record || !SendMessageA(toolbar, TB_GETBUTTON, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&button)))
+        return;
+    // A hidden button leaves its place to the background.
+    if (button.fsState & TBSTATE_HIDDEN)
+        return;
+    RECT item = {};
+    SendMessageA(toolbar, TB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
+    const bool listLayout = (SendMessageA(toolbar, TB_GETSTYLE, 0, 0) & TBSTYLE_LIST) != 0;
+    HIMAGELIST images = GetWindowPropHandle<HIMAGELIST>(toolbar, kPropKjToolbarImages);
+    HICON icon = images && button.iBitmap >= 0 ? ImageList_GetIcon(images, button.iBitmap, ILD_TRANSPARENT) : nullptr;
+    const std::string text = ButtonText(toolbar, button.idCommand);
+    const bool greyed = (button.fsState & TBSTATE_INDETERMINATE) || !(button.fsState & TBSTATE_ENABLED);
+
+    ButtonFace face;
+    face.x = static_cast<float>(item.left);
+    face.y = static_cast<float>(item.top);
+    face.w = static_cast<float>(item.right - item.left);
+    face.h = static_cast<float>(item.bottom - item.top);
+    face.state = button.fsState;
+    face.style = button.fsStyle;
+    face.hot = hot;
+    const int x = item.left;
+    const int y = item.top;
+    const int w = item.right - item.left;
+    const int h = item.bottom - item.top;
+
+    int iw = 0;
+    int ih = 0;
+    if (icon) {
+        GdipBitmap picture;
+        if (picture.CreateBitmapFromHICON(icon)) {
+            iw = picture.GetImageWidth();
+            ih = picture.GetImageHeight();
+        }
+    }
+    {
+        GdipBitmap surface;
+        GdipGraphics graphics;
+        AttachOpaqueGraphics(graphics, surface, memoryDc);
+        DrawButtonState(graphics, face);
+        if (button.fsStyle == BTNS_SEP) {
+            RECT client = {};
+            GetClientRect(toolbar, &client);
+            if (x < kWrapSeparatorX && index > 0)
+                DrawEtchedLine(graphics, face.x + 3, face.y + face.h - 5, face.x + static_cast<float>(client.right) - 6,
+                               face.y + face.h - 5);
+            else
+                DrawEtchedLine(graphics, face.x + (face.w - 2) / 2, face.y + 3, face.x + (face.w - 2) / 2,
+                               face.y + face.h - 3);
+        }
+    }
+
+    const bool plainButton = button.fsStyle == BTNS_BUTTON || button.fsStyle == BTNS_CHECK ||
+                             button.fsStyle == BTNS_CHECKGROUP;
+    const bool dropdown = button.fsStyle == BTNS_DROPDOWN || button.fsStyle == BTNS_WHOLEDROPDOWN;
+    if (icon && (plainButton || dropdown)) {
+        // A greyed dropdown's icon is centred in the full width, an enabled one's left of the arrow.
+        const int iconWidth = dropdown && !greyed ? w - iw - 10 : w - iw;
+        const int ix = listLayout ? x + 2 : x + iconWidth / 2;
+        const int iy = listLayout ? y + (h - ih) / 2 : y + 2;
+        GdiFlush();
+        if (greyed)
+            DrawIconTinted(memoryDc, ix, iy, icon, button.fsState);
+        else
+            DrawIconEx(memoryDc, ix, iy, icon, iw, ih, 0, nullptr, DI_NORMAL);
+    }
+    if (icon)
+        DestroyIcon(icon);
+
+    GdipBitmap surface;
+    GdipGraphics graphics;
+    AttachOpaqueGraphics(graphics, surface, memoryDc);
+    if (dropdown) {
+        GdipBitmap arrow;
+        if (LoadArrowBitmap(ArrowPicture::kDown, arrow))
+            graphics.DrawImageRectRect(arrow, face.x + face.w - 8, face.y + (face.h - 4) / 2,
+                                       static_cast<float>(arrow.GetImageWidth()),
+                                       static_cast<float>(arrow.GetImageHeight()));
+    }
+    if (text.empty())
+        return;
+    CaptionStyle caption;
+    caption.face = record->fontFace;
+    caption.size = static_cast<float>(record->fontSize);
+    caption.style = record->fontStyle;
+    caption.colour = greyed ? kGreyText : static_cast<COLORREF>(GetWindowProp(toolbar, kPropKjTextColour));
+    caption.alignment = 1;
+    caption.lineAlignment = 1;
+    caption.formatFlags = kMeasureTrailingSpaces;
+    caption.trimming = kTrimEllipsisCharacter;
+    const float fiw = static_cast<float>(iw);
+    const float fih = static_cast<float>(ih);
+    const float arrowSpace = dropdown ? static_cast<float>(kDropdownWidth) : 0.0f;
+    const RectF layout = listLayout ? MakeRect(face.x + fiw, face.y + 2, face.w - fiw - arrowSpace, face.h)
+                                    : MakeRect(face.x, face.y + fih, face.w - arrowSpace, face.h - fih);
+    DrawCaption(graphics, text, layout, caption);
+}
+
+void DrawIconTinted(HDC dc, int x, int y, HICON icon, int state)
+{
+    GdipBitmap picture;
+    if (!icon || !picture.CreateBitmapFromHICON(icon))
+        return;
+    const int width = picture.GetImageWidth();
+    const int height = picture.GetImageHeight();
+    picture.DisposeBitmap();
+    HDC memory = CreateMemoryDC(width, height);
+    if (!memory)
+        return;
+    DrawIconEx(memory, 0, 0, icon, width, height, 0, nullptr, DI_NORMAL);
+    GdiFlush();
+    DIBSECTION section = {};
+    HGDIOBJ bitmap = GetCurrentObject(memory, OBJ_BITMAP);
+    if (GetObjectA(bitmap, sizeof(section), &section) == sizeof(section) && section.dsBm.bmBits) {
+        auto* pixels = static_cast<uint32_t*>(section.dsBm.bmBits);
+        const bool reddish = (state & TBSTATE_INDETERMINATE) != 0;
+        for (size_t i = 0, n = static_cast<size_t>(width) * static_cast<size_t>(height); i < n; ++i) {
+            const uint32_t p = pixels[i];
+            const int red = static_cast<int>((p >> 16) & 0xFF);
+            const int green = static_cast<int>((p >> 8) & 0xFF);
+            const int blue = static_cast<int>(p & 0xFF);
+            // Empty, black, white and grey pixels are keyed out.
+            if ((p & 0xFFFFFF) == 0 || (red == green && green == blue)) {
+                pixels[i] = 0;
+                continue;
+            }
+            const uint32_t grey = static_cast<uint32_t>((red + green + blue) / 3);
+            const uint32_t r = reddish ? (grey + 20) % 256 : grey;
+            pixels[i] = (r << 16) | (grey << 8) | grey;
+        }
+    }
+    KeyedCopy(dc, x, y, width, height, memory, 0, 0, 0);
+    ReleaseMemoryDC(memory);
+}

@@ -1,0 +1,318 @@
+// Up-down controls, toolbars and controls handed to the skin: hit tests and hover repaints, toolbar
+// repaint flags and button looks, Kj registration once only, and a form with every control of these
+// families and containers skinned, painted and destroyed again and again without leaks; the picture
+// of them all.
+#include <windows.h>
+
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "gdiplus/gdip_graphics.h"
+#include "gdiplus/gdip_test_support.h"
+#include "skin/controls/container_family.h"
+#include "skin/controls/control_framework.h"
+#include "skin/controls/control_test_support.h"
+#include "skin/controls/toolbar_family.h"
+#include "skin/controls/updown_family.h"
+#include "skin/core/memory_dc.h"
+#include "skin/core/screenshot.h"
+#include "skin/core/skin_options.h"
+#include "skin/core/skin_registry.h"
+#include "skin/core/skin_test_support.h"
+#include "skin/core/window_props.h"
+
+namespace {
+
+HWND Toolbar(HWND parent, int buttons, bool withIcons, HIMAGELIST* imagesOut = nullptr)
+{
+    HWND bar = CreateWindowExA(0, TOOLBARCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | CCS_NODIVIDER |
+                               CCS_NORESIZE | TBSTYLE_LIST, 0, 0, 400, 30, parent, nullptr, nullptr, nullptr);
+    SendMessageA(bar, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    HIMAGELIST images = nullptr;
+    if (withIcons) {
+        images = ImageList_Create(16, 16, ILC_COLOR24 | ILC_MASK, 4, 4);
+        for (COLORREF colour : {RGB(200, 40, 40), RGB(40, 160, 40), RGB(40, 40, 200), RGB(200, 160, 0)}) {
+            HBITMAP picture = SolidBitmap(16, 16, colour);
+            ImageList_Add(images, picture, nullptr);
+            DeleteObject(picture);
+        }
+        SendMessageA(bar, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(images));
+    }
+    const BYTE states[] = {TBSTATE_ENABLED, TBSTATE_ENABLED | TBSTATE_CHECKED, TBSTATE_ENABLED | TBSTATE_PRESSED, 0,
+                           TBSTATE_ENABLED | TBSTATE_INDETERMINATE, TBSTATE_ENABLED | TBSTATE_HIDDEN};
+    const BYTE styles[] = {BTNS_BUTTON, BTNS_CHECK, BTNS_BUTTON, BTNS_BUTTON, BTNS_DROPDOWN, BTNS_BUTTON};
+    std::vector<TBBUTTON> list;
+    std::vector<std::string> texts;
+    for (int i = 0; i < buttons; ++i)
+        texts.push_back("按钮" + std::to_string(i + 1));
+    for (int i = 0; i < buttons; ++i) {
+        TBBUTTON b = {};
+        b.iBitmap = withIcons ? i % 4 : I_IMAGENONE;
+        b.idCommand = 100 + i;
+        b.fsState = states[i % 6];
+        b.fsStyle = styles[i % 6];
+        b.iString = reinterpret_cast<INT_PTR>(texts[static_cast<size_t>(i)].c_str());
+        list.push_back(b);
+        if (i % 6 == 2) {
+            TBBUTTON separator = {};
+            separator.fsState = TBSTATE_ENABLED;
+            separator.fsStyle = BTNS_SEP;
+            separator.iBitmap = 6;
+            list.push_back(separator);
+        }
+    }
+    SendMessageA(bar, TB_ADDBUTTONSA, list.size(), reinterpret_cast<LPARAM>(list.data()));
+    if (imagesOut)
+        *imagesOut = images;
+    return bar;
+}
+
+}  // namespace
+
+TEST(UpDownTest, HalvesHoverAndPaint)
+{
+    InitCommonControls();
+    ScopedWindow form(CreateFrameForm(40, 40, 300, 200, 0, false));
+    HWND vertical = CreateControl(form.get(), UPDOWN_CLASSA, "", 10, 10, 16, 22);
+    HWND horizontal = CreateControl(form.get(), UPDOWN_CLASSA, "", 40, 10, 30, 15, UDS_HORZ);
+    RecordNativeMessages(vertical);
+    const int n = ShowSkinnedForm(form.get());
+    const SkinFormRecord& record = *SkinFormAt(n);
+    ASSERT_EQ(RecordCount(record.upDowns), 2);
+    const int v = FindListIndex(record.upDowns, vertical);
+    const int h = FindListIndex(record.upDowns, horizontal);
+    ASSERT_TRUE(RecordAt(record.upDowns, h)->horizontal);
+
+    struct Hit {
+        int index, x, y, half;
+    };
+    for (const Hit& c : {Hit{h, 15, 7, 0}, Hit{h, 16, 7, 1}, Hit{v, 8, 11, 0}, Hit{v, 8, 12, 1}})
+        EXPECT_EQ(HitTestUpDownPart(n, c.index, MAKELPARAM(c.x, c.y)), c.half) << c.x << "," << c.y;
+
+    // Entering repaints; the same half does not; the other half does.
+    BlankBackBufferPatch(vertical);
+    SendMessageA(vertical, WM_MOUSEMOVE, 0, MAKELPARAM(8, 4));
+    EXPECT_FALSE(PatchIsBlank(vertical));
+    const uint32_t hotTop = BackBufferPixel(vertical, 8, 2);
+    BlankBackBufferPatch(vertical);
+    SendMessageA(vertical, WM_MOUSEMOVE, 0, MAKELPARAM(9, 5));
+    EXPECT_TRUE(PatchIsBlank(vertical));
+    SendMessageA(vertical, WM_MOUSEMOVE, 0, MAKELPARAM(9, 18));
+    EXPECT_FALSE(PatchIsBlank(vertical));
+    EXPECT_NE(BackBufferPixel(vertical, 8, 2), hotTop) << "the top half is no longer lit";
+
+    // Pressed: the lit half's gradient runs the other way (theme colour at its top).
+    PaintUpDown(n, v, true, false, MAKELPARAM(8, 4));
+    const uint32_t litTop = BackBufferPixel(vertical, 8, 1);
+    PaintUpDown(n, v, true, true, MAKELPARAM(8, 4));
+    EXPECT_NE(BackBufferPixel(vertical, 8, 1), litTop);
+
+    // WM_NCPAINT is answered without painting or reaching the native code.
+    NativeMessages().clear();
+    BlankBackBufferPatch(vertical);
+    EXPECT_EQ(SendMessageA(vertical, WM_NCPAINT, 1, 0), 1);
+    EXPECT_TRUE(PatchIsBlank(vertical));
+    EXPECT_EQ(CountNative(vertical, WM_NCPAINT), 0);
+}
+
+TEST(ToolbarTest, RepaintFlagAndBackBufferCopies)
+{
+    InitCommonControls();
+    ParkCursor();
+    ScopedWindow form(CreateFrameForm(40, 40, 420, 120, 0, false));
+    HIMAGELIST images = nullptr;
+    HWND bar = Toolbar(form.get(), 6, true, &images);
+    const int n = ShowSkinnedForm(form.get());
+    SkinFormRecord& record = *SkinFormAt(n);
+    const int k = FindListIndex(record.kjControls, bar);
+    ASSERT_GT(k, 0);
+    EXPECT_EQ(GetWindowPropHandle<HIMAGELIST>(bar, kPropKjToolbarImages), images);
+    SkinKjRecord& kj = *RecordAt(record.kjControls, k);
+    PumpMessages();
+    EXPECT_FALSE(kj.repaint) << "the first paint cleared it";
+
+    // A paint with the flag clear, after an erase on an inactive form, renders nothing afresh.
+    record.active = false;
+    BlankBackBufferPatch(bar);
+    RedrawWindow(bar, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    EXPECT_FALSE(kj.repaint);
+    EXPECT_TRUE(PatchIsBlank(bar));
+    SendMessageA(bar, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    EXPECT_TRUE(kj.repaint);
+    RedrawWindow(bar, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    EXPECT_FALSE(PatchIsBlank(bar));
+    EXPECT_FALSE(kj.repaint);
+
+    // A second run of the installer, or a second registration, subclasses nothing again.
+    const WNDPROC installed = reinterpret_cast<WNDPROC>(GetWindowLongPtrA(bar, GWLP_WNDPROC));
+    SkinToolbars(n, form.get());
+    EXPECT_EQ(SkinKjControl(bar), 0);
+    EXPECT_EQ(RecordCount(record.kjControls), k);
+    EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrA(bar, GWLP_WNDPROC)), installed);
+    RedrawWindow(bar, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW) ;
+    SendMessageA(bar, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+
+    // A control no skinned form owns is left alone.
+    ScopedWindow loose(CreateTestForm(0, 0, 60, 60));
+    HWND looseButton = CreateControl(loose.get(), "Button", "", 0, 0, 20, 20);
+    EXPECT_EQ(SkinKjControl(looseButton), 0);
+    EXPECT_EQ(GetPropA(looseButton, kPropKjProc), nullptr);
+
+    // The toolbar's image list is its own: the form's end leaves it alive.
+    DestroyWindow(form.get());
+    PumpMessages();
+    EXPECT_EQ(ImageList_GetImageCount(images), 4);
+    ImageList_Destroy(images);
+}
+
+TEST(ToolbarTest, GreyIconsAndNativePaintWithoutChildSkinning)
+{
+    // Grey icons: coloured pixels turn grey (reddish when indeterminate); grey pixels stay out.
+    HICON icon = nullptr;
+    {
+        HIMAGELIST list = ImageList_Create(4, 4, ILC_COLOR24, 1, 1);
+        HBITMAP picture = SolidBitmap(4, 4, RGB(90, 150, 30));
+        ImageList_Add(list, picture, nullptr);
+        DeleteObject(picture);
+        icon = ImageList_GetIcon(list, 0, ILD_TRANSPARENT);
+        ImageList_Destroy(list);
+    }
+    ASSERT_NE(icon, nullptr);
+    TestCanvas canvas(8, 4, 0x123456);
+    DrawLikeAPainter(canvas, [&](HDC dc, GdipGraphics&) {
+        DrawIconTinted(dc, 0, 0, icon, TBSTATE_ENABLED);
+        DrawIconTinted(dc, 4, 0, icon, TBSTATE_INDETERMINATE);
+    });
+    EXPECT_EQ(canvas.Rgb(1, 1), 0x5A5A5Au);  // (90 + 150 + 30) / 3 = 90
+    EXPECT_EQ(canvas.Rgb(5, 1), 0x6E5A5Au);
+    DestroyIcon(icon);
+
+    // With child skinning off a Kj control's paint is its own.
+    InitCommonControls();
+    ScopedWindow form(CreateFrameForm(40, 40, 300, 120, 0, false));
+    HWND button = CreateControl(form.get(), "Button", "原样", 10, 10, 80, 24, BS_OWNERDRAW);
+    RecordNativeMessages(button);
+    ShowSkinnedForm(form.get());
+    ASSERT_GT(SkinKjControl(button, RGB(255, 0, 255)), 0);
+    const bool saved = g_skinChildControls;
+    g_skinChildControls = false;
+    NativeMessages().clear();
+    RedrawWindow(button, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    g_skinChildControls = saved;
+    ASSERT_EQ(CountNative(button, WM_PAINT), 1);
+    for (const NativeMessage& m : NativeMessages()) {
+        if (m.message == WM_PAINT) {
+            EXPECT_EQ(m.wParam, 0u) << "the native code painted with its own context";
+        }
+    }
+}
+
+namespace {
+
+struct EveryContainer {
+    HWND tabs[5], filledBox, nestedTab, nestedBox, upDowns[2], bar;
+};
+
+EveryContainer AddEveryContainer(HWND form)
+{
+    EveryContainer c{};
+    const DWORD sides[] = {0, TCS_VERTICAL, TCS_VERTICAL | TCS_BOTTOM, TCS_BOTTOM, TCS_MULTILINE | TCS_FIXEDWIDTH};
+    for (int i = 0; i < 5; ++i) {
+        HWND tab = CreateControl(form, WC_TABCONTROLA, "", 10 + (i % 3) * 170, 40 + (i / 3) * 130, 160, 120,
+                                 sides[i] | (i == 1 || i == 2 ? TCS_MULTILINE : 0));
+        for (int t = 0; t < (i == 4 ? 6 : 3); ++t) {
+            std::string text = "页" + std::to_string(t + 1);
+            TCITEMA item = {};
+            item.mask = TCIF_TEXT;
+            item.pszText = text.data();
+            SendMessageA(tab, TCM_INSERTITEMA, static_cast<WPARAM>(t), reinterpret_cast<LPARAM>(&item));
+        }
+        if (i == 4)
+            SendMessageA(tab, TCM_SETITEMSIZE, 0, MAKELPARAM(50, 20));
+        c.tabs[i] = tab;
+    }
+    c.filledBox = CreateControl(form, "Button", "填充的分组框", 350, 170, 170, 100, BS_GROUPBOX | BS_CENTER);
+    CreateControl(c.filledBox, "Button", "按钮", 20, 30, 70, 24);
+    c.nestedTab = CreateControl(form, WC_TABCONTROLA, "", 10, 300, 250, 150, 0);
+    {
+        std::string text = "外层";
+        TCITEMA item = {};
+        item.mask = TCIF_TEXT;
+        item.pszText = text.data();
+        SendMessageA(c.nestedTab, TCM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
+    }
+    c.nestedBox = CreateControl(c.nestedTab, "Button", "嵌套分组框", 10, 30, 200, 100, BS_GROUPBOX | BS_LEFT);
+    CreateControl(c.nestedBox, "Button", "选择", 20, 30, 80, 20, BS_AUTOCHECKBOX);
+    c.upDowns[0] = CreateControl(form, UPDOWN_CLASSA, "", 280, 310, 16, 22);
+    c.upDowns[1] = CreateControl(form, UPDOWN_CLASSA, "", 310, 310, 30, 15, UDS_HORZ);
+    c.bar = Toolbar(form, 6, true);
+    MoveWindow(c.bar, 0, 4, 520, 30, TRUE);
+    return c;
+}
+
+void SkinEveryContainer(const EveryContainer& c)
+{
+    for (HWND tab : c.tabs)
+        SkinContainerWindow(tab);
+    SkinContainerWindow(c.filledBox, 1, RGB(255, 255, 255), 120);
+    SkinContainerWindow(c.nestedTab, 1, RGB(230, 240, 255), 200);
+    SkinContainerWindow(c.nestedBox, 1, RGB(255, 250, 230), 160);
+}
+
+}  // namespace
+
+TEST(ContainerFormsTest, AHundredFormsLeaveNothingBehind)
+{
+    InitCommonControls();
+    const int memoryDcs = MemoryDcCount();
+    const int forms = SkinFormCount();
+    for (int round = 0; round < 100; ++round) {
+        HWND form = CreateFrameForm(20, 20, 540, 470, 0, false);
+        const EveryContainer c = AddEveryContainer(form);
+        const int n = ShowSkinnedForm(form);
+        ASSERT_GT(n, 0);
+        SkinEveryContainer(c);
+        RedrawWindow(form, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+        SendMessageA(c.upDowns[0], WM_MOUSEMOVE, 0, MAKELPARAM(4, 4));
+        SendMessageA(c.upDowns[0], WM_MOUSELEAVE, 0, 0);
+        SendMessageA(c.bar, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+        PumpMessages();
+        std::vector<HGDIOBJ> objects;
+        std::vector<HWND> children;
+        for (HWND parent : {c.filledBox, c.nestedBox}) {
+            HWND child = nullptr;
+            while ((child = FindWindowExA(parent, child, nullptr, nullptr)) != nullptr)
+                for (const char* key : {kPropKjCtlBrush, kPropKjCtlBitmap})
+                    if (HGDIOBJ object = GetWindowPropHandle<HGDIOBJ>(child, key); IsDeletable(object))
+                        objects.push_back(object);
+        }
+        ASSERT_EQ(RecordCount(SkinFormAt(n)->containers), 8);
+        DestroyWindow(form);
+        PumpMessages();
+        for (HGDIOBJ object : objects)
+            ASSERT_EQ(GetObjectType(object), 0u) << "round " << round;
+        ASSERT_EQ(MemoryDcCount(), memoryDcs) << "round " << round;
+        ASSERT_EQ(SkinFormCount(), forms) << "round " << round;
+    }
+}
+
+TEST(ContainerFormsTest, PictureOfContainersUpDownsAndToolbar)
+{
+    InitCommonControls();
+    ScopedWindow form(CreateFrameForm(0, 0, 540, 470, 0, false));
+    const EveryContainer c = AddEveryContainer(form.get());
+    ShowSkinnedForm(form.get());
+    SkinEveryContainer(c);
+    SendMessageA(c.tabs[4], TCM_SETCURSEL, 4, 0);
+    RedrawWindow(form.get(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    SendMessageA(c.upDowns[0], WM_MOUSEMOVE, 0, MAKELPARAM(4, 4));
+    SendMessageA(c.upDowns[1], WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(20, 4));
+    SendMessageA(c.upDowns[1], WM_MOUSEMOVE, 0, MAKELPARAM(20, 4));
+    PumpMessages();
+    const std::string path = SaveWindowScreenshot(form.get(), "skinned-containers-toolbars.png");
+    EXPECT_FALSE(path.empty());
+    SendMessageA(c.upDowns[1], WM_LBUTTONUP, 0, MAKELPARAM(20, 4));
+}
