@@ -96,8 +96,8 @@ void OnBirthChartWindowCreated(forms::Event& event)
     SkinForm(event.form.Window(), TintedWindowSkin(130, true));
     SetFormCloseEffect(event.form.Window(), kCloseEffectShrinkFade);
     SetSkinOptions(true, 0);
-    // Skin step still to come: SkinGroupBox on 分组框2 and then 分组框3 (paint flag 1, the system's
-    // default window background colour, opacity 0, option 1).
+    SkinBodyGroupBox(event.form.Get(kElementGroup).Window());
+    SkinBodyGroupBox(event.form.Get(kAdviceGroup).Window());
     const BirthTexts birth = ReadBirthCombos();
     StoreBirthTexts(birth);
     g_birthChartElements = SplitStemBranchElementTable();

@@ -90,7 +90,7 @@ void OnCalendarWindowCreated(forms::Event& e)
     SkinForm(form.Window(), TintedWindowSkin(100));
     SetFormCloseEffect(form.Window(), kCloseEffectShrinkFade);
     SetSkinOptions(true, 0);
-    // Skin step still to come: SkinControl on 万年历选择夹.
+    SkinControl(form.Get("万年历选择夹").Window());
     const double now = CalendarNow();
     const DateTimeParts parts = SplitDateTime(now);
     form.Get("农历月历1").SetDate(now);

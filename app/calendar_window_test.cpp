@@ -38,6 +38,13 @@ TEST_F(CalendarWindowTest, OpensModelessInPlaceOfTheMainWindow)
     EXPECT_EQ(calendar.Self().Width(), 394);
     EXPECT_EQ(calendar.Self().Height(), 364);
     ExpectTintedWindowSkin(calendar.Window(), 100, false);
+    // The tab control is handed to the skin whole.
+    const SkinFormRecord* skinned = SkinFormOfWindow(calendar.Window());
+    ASSERT_NE(skinned, nullptr);
+    bool tabsHandedOver = false;
+    for (int i = 1; i <= RecordCount(skinned->kjControls); ++i)
+        tabsHandedOver = tabsHandedOver || RecordAt(skinned->kjControls, i)->hwnd == U("万年历选择夹").Window();
+    EXPECT_TRUE(tabsHandedOver);
 
     EXPECT_TRUE(calendar.Close());
     EXPECT_TRUE(main->Self().Visible());

@@ -183,10 +183,11 @@ TEST_F(ReportWindowTest, EveryWindowHereIsATintedSkinnedForm)
         const forms::FormDef* def;
         int captionHeight;
         bool framedAndSizable;
+        std::vector<const char*> groupBoxes;
     } windows[] = {
-        {&NameScoringWindowDef(), 100, false},
-        {&NameReportWindowDef(), 130, true},
-        {&BirthChartWindowDef(), 130, true},
+        {&NameScoringWindowDef(), 100, false, {"分组框17"}},
+        {&NameReportWindowDef(), 130, true, {}},
+        {&BirthChartWindowDef(), 130, true, {"分组框2", "分组框3"}},
     };
     for (const auto& w : windows) {
         SCOPED_TRACE(w.def->name);
@@ -194,6 +195,8 @@ TEST_F(ReportWindowTest, EveryWindowHereIsATintedSkinnedForm)
         forms::Form* form = forms::OpenModeless(*w.def);
         ASSERT_NE(form, nullptr);
         ExpectTintedWindowSkin(form->Window(), w.captionHeight, w.framedAndSizable);
+        for (const char* box : w.groupBoxes)
+            ExpectBodyGroupBox(form->Window(), form->Get(box).Window());
         EXPECT_TRUE(form->Close());
     }
 }

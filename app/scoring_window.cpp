@@ -49,8 +49,7 @@ void OnScoringWindowCreated(forms::Event& event)
     SkinForm(event.form.Window(), TintedWindowSkin(100));
     SetFormCloseEffect(event.form.Window(), kCloseEffectShrinkFade);
     SetSkinOptions(true, 0);
-    // Skin step still to come: SkinGroupBox on 分组框17 (paint flag 1, the system's default window
-    // background colour, opacity 0, option 1).
+    SkinBodyGroupBox(event.form.Get(kNameGroup).Window());
     // The window stays visible whatever page the main window shows: it is opened modal, and a hidden
     // modal window would leave the program without a usable window.
 }

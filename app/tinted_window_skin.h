@@ -21,3 +21,10 @@ inline SkinFormOptions TintedWindowSkin(int captionHeight, bool framedAndSizable
     options.tintAlpha = 150;
     return options;
 }
+
+// A group box on such a window's body, registered with the skin as a container: its frame painted, its
+// fill the window's own background colour at opacity 0.
+inline int SkinBodyGroupBox(HWND groupBox)
+{
+    return SkinGroupBox(groupBox, 1, GetSysColor(COLOR_BTNFACE), 0, 1);
+}

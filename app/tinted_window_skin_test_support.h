@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include "skin/controls/control_records.h"
+#include "skin/core/record_list.h"
 #include "skin/core/skin_options.h"
 #include "skin/core/skin_registry.h"
 
@@ -31,4 +33,19 @@ inline void ExpectTintedWindowSkin(HWND window, int captionHeight, bool framedAn
     GetClientRect(window, &client);
     EXPECT_EQ(outer.right - outer.left, client.right) << "defined frameless";
     EXPECT_EQ(outer.bottom - outer.top, client.bottom) << "defined frameless";
+}
+
+// The group box is a container of the window's skinned form painted by the skin, filled with the
+// window's own background colour at opacity 0 (SkinBodyGroupBox).
+inline void ExpectBodyGroupBox(HWND window, HWND groupBox)
+{
+    const int form = FindSkinnedWindow(window);
+    const int index = FindContainerIndex(form, groupBox);
+    ASSERT_GT(index, 0) << "not a container of the form";
+    const SkinContainerRecord& box = *RecordAt(SkinFormAt(form)->containers, index);
+    EXPECT_EQ(box.kind, kContainerKindGroupBox);
+    EXPECT_NE(box.paintAsContainer, 0);
+    EXPECT_EQ(box.fillColour, GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(box.fillAlpha, 0);
+    EXPECT_EQ(box.option, 1);
 }
