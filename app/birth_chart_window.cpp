@@ -7,6 +7,7 @@
 #include <thread>
 
 #include "app/report_window_main_units.h"
+#include "app/tinted_window_skin.h"
 #include "naming/birth_chart_analysis.h"
 #include "naming/pillars.h"
 #include "naming/zodiac_advice.h"
@@ -65,7 +66,7 @@ const forms::FormDef& BirthChartWindowDef()
         "BirthChartWindow",
         "生辰八字",
         {50, 50, 430, 301},
-        forms::kFormFixed,
+        forms::kFormFrameless,
         {
             Define(UnitKind::GroupBox, kElementGroup, "分组框2", {4, 43, 408, 120}, "五行分析"),
             Define(UnitKind::Edit, kAnalysisBox, "编辑框_分析", {6, 18, 296, 96})
@@ -92,9 +93,11 @@ bool OpenBirthChartWindow()
 
 void OnBirthChartWindowCreated(forms::Event& event)
 {
-    // Skinning comes here: the form (caption band 130, frame behaviour, resizable, body tinted
-    // 0xECECEC at 150), its shrink-and-fade close effect, the skin options and the group boxes
-    // 分组框2 and 分组框3.
+    SkinForm(event.form.Window(), TintedWindowSkin(130, true));
+    SetFormCloseEffect(event.form.Window(), kCloseEffectShrinkFade);
+    SetSkinOptions(true, 0);
+    SkinBodyGroupBox(event.form.Get(kElementGroup).Window());
+    SkinBodyGroupBox(event.form.Get(kAdviceGroup).Window());
     const BirthTexts birth = ReadBirthCombos();
     StoreBirthTexts(birth);
     g_birthChartElements = SplitStemBranchElementTable();

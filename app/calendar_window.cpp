@@ -8,6 +8,7 @@
 #include "app/calendar_essays.h"
 #include "app/calendar_handlers.h"
 #include "app/calendar_texts.h"
+#include "app/tinted_window_skin.h"
 #include "calendar/calendar.h"
 #include "runtime/datetime.h"
 #include "runtime/forms/form_runtime.h"
@@ -86,7 +87,10 @@ void OnCalendarWindowCreated(forms::Event& e)
 {
     forms::Form& form = e.form;
     ShowMainWindow(false);
-    // The window's skin (frame, tinted body, close effect, skinned tab control) goes on here.
+    SkinForm(form.Window(), TintedWindowSkin(100));
+    SetFormCloseEffect(form.Window(), kCloseEffectShrinkFade);
+    SetSkinOptions(true, 0);
+    SkinControl(form.Get("万年历选择夹").Window());
     const double now = CalendarNow();
     const DateTimeParts parts = SplitDateTime(now);
     form.Get("农历月历1").SetDate(now);

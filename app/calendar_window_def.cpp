@@ -48,7 +48,7 @@ forms::FormDef MakeDefinition()
     d.name = "PerpetualCalendarWindow";
     d.caption = "农历时钟工具";
     d.rect = {50, 50, 433, 393};
-    d.flags = forms::kFormFixed;
+    d.flags = forms::kFormFrameless;
     const forms::RectDef kOutOfSight = {1, 1, 1, 1};
     d.units = {
         Define(UnitKind::TabControl, kTabs, "万年历选择夹", {4, 20, 380, 326}).Items({"农历", "公历", "日历牌", "时间", "事务"}),

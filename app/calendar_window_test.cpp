@@ -3,6 +3,7 @@
 #include "app/calendar_test_fixture.h"
 
 #include "app/calendar_texts.h"
+#include "app/tinted_window_skin_test_support.h"
 #include "calendar/calendar.h"
 #include "runtime/text.h"
 #include "skin/core/memory_dc.h"
@@ -36,6 +37,14 @@ TEST_F(CalendarWindowTest, OpensModelessInPlaceOfTheMainWindow)
     EXPECT_EQ(U("万年历选择夹").CurrentPage(), 0);
     EXPECT_EQ(calendar.Self().Width(), 394);
     EXPECT_EQ(calendar.Self().Height(), 364);
+    ExpectTintedWindowSkin(calendar.Window(), 100, false);
+    // The tab control is handed to the skin whole.
+    const SkinFormRecord* skinned = SkinFormOfWindow(calendar.Window());
+    ASSERT_NE(skinned, nullptr);
+    bool tabsHandedOver = false;
+    for (int i = 1; i <= RecordCount(skinned->kjControls); ++i)
+        tabsHandedOver = tabsHandedOver || RecordAt(skinned->kjControls, i)->hwnd == U("万年历选择夹").Window();
+    EXPECT_TRUE(tabsHandedOver);
 
     EXPECT_TRUE(calendar.Close());
     EXPECT_TRUE(main->Self().Visible());
@@ -220,6 +229,7 @@ TEST_F(CalendarWindowTest, OpeningAndClosingLeavesNothingBehind)
     const int openForms = forms::OpenFormCount();
     for (int cycle = 0; cycle < 20; ++cycle) {
         forms::Form& calendar = Open();
+        ASSERT_EQ(SkinFormCount(), skinnedForms + 1) << "the window is a skinned form";
         U("万年历选择夹").SetCurrentPage(cycle % 5);
         ClockTick(PlusSeconds(g_testNow, 1));
         ASSERT_TRUE(calendar.Close());

@@ -9,8 +9,8 @@
 #include "naming/name_score.h"
 #include "runtime/files.h"
 #include "runtime/forms/form.h"
-#include "runtime/forms/platform_actions.h"
 #include "runtime/text.h"
+#include "skin/core/message_box.h"
 
 namespace {
 
@@ -85,5 +85,5 @@ void OnExportButtonClicked(forms::Event& event)
         return;
     // The names live only in the box: a failed export must not pass for a saved one.
     if (!WriteFileBytes(dialog.FileName(), window.Get("超级编辑框1").Text()))
-        forms::ShowPlainMessageBox(window.Window(), "导出失败", "", 0);
+        ShowMessageBox(window.Window(), "导出失败", 0);
 }

@@ -14,6 +14,8 @@
 #include "app/main_window_navigation.h"
 #include "app/main_window_scoring.h"
 #include "app/page_test_support.h"
+#include "app/result_list_menus.h"
+#include "app/skin_modal_test_support.h"
 #include "app/settings_file.h"
 #include "naming/generation_state.h"
 #include "naming/name_score.h"
@@ -22,7 +24,9 @@
 #include "runtime/files.h"
 #include "runtime/ini.h"
 #include "runtime/text.h"
+#include "skin/core/dialog_test_support.h"
 #include "skin/core/screenshot.h"
+#include "skin/core/skin_menus.h"
 
 namespace app_test {
 namespace {
@@ -32,7 +36,19 @@ using Texts = std::vector<std::string>;
 class FavouritesPageTest : public PageTest {
 protected:
     std::string FreshTag(const std::string& name) { return ScoreTag(ScoreName(MainWindowTalents(), name)); }
-    Texts& Messages() { return forms_test::Log().messages; }
+    // The texts of the skin's message boxes shown meanwhile (each answered at once).
+    Texts Messages() { return boxes_.Texts(); }
+    // Every box so far went through the skin with the main window as owner; the last one's title.
+    std::string LastBoxTitle()
+    {
+        for (const MessageBoxAnswerer::Box& box : boxes_.Boxes()) {
+            EXPECT_TRUE(box.skinned) << box.text;
+            EXPECT_EQ(window_->Window(), box.owner) << box.text;
+        }
+        return boxes_.Boxes().empty() ? "" : boxes_.Boxes().back().title;
+    }
+
+    MessageBoxAnswerer boxes_;
 };
 
 TEST_F(FavouritesPageTest, AddToListStoresTheSelectedNameAndSaysWhetherItWasStored)
@@ -42,10 +58,12 @@ TEST_F(FavouritesPageTest, AddToListStoresTheSelectedNameAndSaysWhetherItWasStor
         const std::string list = page == 1 ? "组合模式_超级列表框" : "超级列表框诗词模式";
         Unit("高级选择夹1").SetCurrentPage(page);
         AppendScoredRows(list, {"张子轩", "张浩然"});
-        Messages().clear();
+        boxes_.Clear();
         Unit(list).SelectRow(1);
         Choose("右键菜单加入列表");
-        EXPECT_EQ(Texts{"|增加成功"}, Messages());
+        EXPECT_EQ(Texts{"增加成功"}, Messages());
+        // No caption: the system's own title.
+        EXPECT_NE("", LastBoxTitle());
 
         // No row selected: nothing stored, nothing shown.
         Unit(list).SelectRow(-1);
@@ -56,7 +74,7 @@ TEST_F(FavouritesPageTest, AddToListStoresTheSelectedNameAndSaysWhetherItWasStor
         ASSERT_TRUE(database_.db.Execute("create trigger refuse before insert on mz begin select raise(abort, 'full'); end"));
         Unit(list).SelectRow(0);
         Choose("右键菜单加入列表");
-        EXPECT_EQ((Texts{"|增加成功", "|增加失败"}), Messages());
+        EXPECT_EQ((Texts{"增加成功", "增加失败"}), Messages());
         ASSERT_TRUE(database_.db.Execute("drop trigger refuse"));
         Unit(list).DeleteAllRows();
     }
@@ -131,7 +149,8 @@ TEST_F(FavouritesPageTest, PageZeroMenuCopiesAndCollectsTheRowWithItsTag)
     list.SelectRow(0);
     Choose("右键菜单复制此名");
     EXPECT_EQ("张三丰【 95分】", GetClipboardText(window_->Window()));
-    EXPECT_EQ(Texts{"复制|复制成功"}, Messages());
+    EXPECT_EQ(Texts{"复制成功"}, Messages());
+    EXPECT_EQ("复制", LastBoxTitle());
     Choose("右键菜单加入列表");
     Choose("右键菜单加入列表");
     list.SelectRow(1);
@@ -171,7 +190,10 @@ TEST_F(FavouritesPageTest, PagesOneAndSixReportByTheirScoreColumnAndCopyOrReport
     EXPECT_TRUE(CloseOpenedReport());
     Choose("右键菜单复制此名");
     EXPECT_EQ("张明月", GetClipboardText(window_->Window()));
-    EXPECT_EQ(Texts{"|复制成功"}, Messages());
+    EXPECT_EQ(Texts{"复制成功"}, Messages());
+    const std::string title = LastBoxTitle();
+    EXPECT_NE("", title);
+    EXPECT_NE("复制", title) << "no caption: the system's own title";
 
     poemNames.SelectRow(-1);
     Choose("右键菜单名字评分");
@@ -228,7 +250,10 @@ TEST_F(FavouritesPageTest, DoubleClicksOpenTheReportOfTheRowAndNoneWithoutARow)
 }
 
 struct ShownMenu {
+    std::string screenshot;  // the picture to save of the open menu; empty: none
+    bool saved = false;
     bool shown = false;
+    int number = 0;  // the skin menu that popped up; 0 for none of them
     Texts items;
 };
 ShownMenu g_shownMenu;
@@ -239,18 +264,24 @@ void CALLBACK NoteAndCloseMenu(HWND, UINT, UINT_PTR timer, DWORD)
     HWND popup = FindWindowA("#32768", nullptr);
     g_shownMenu.shown = popup && IsWindowVisible(popup);
     HMENU menu = popup ? reinterpret_cast<HMENU>(SendMessageA(popup, 0x01E1 /* MN_GETHMENU */, 0, 0)) : nullptr;
+    g_shownMenu.number = menu ? FindSkinnedMenu(menu) : 0;
+    // The items are drawn by the skin: their texts are in its records.
     for (int i = 0; menu && i < GetMenuItemCount(menu); ++i) {
-        char text[64] = {};
-        GetMenuStringA(menu, i, text, sizeof text, MF_BYPOSITION);
-        g_shownMenu.items.push_back(text);
+        const SkinMenuItemRecord* item = SkinMenuItemAt(g_shownMenu.number, i + 1);
+        g_shownMenu.items.push_back(item ? item->text : "?");
+    }
+    if (popup && !g_shownMenu.screenshot.empty()) {
+        RedrawWindow(popup, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_FRAME);
+        g_shownMenu.saved = !SaveWholeWindowScreenshot(popup, g_shownMenu.screenshot).empty();
     }
     EndMenu();
 }
 
 // A right press on the row, as the mouse gives it; notes the menu that pops up (closed at once).
-ShownMenu RightPressRow(HWND list, int row)
+ShownMenu RightPressRow(HWND list, int row, const std::string& screenshot = "")
 {
     g_shownMenu = ShownMenu();
+    g_shownMenu.screenshot = screenshot;
     SetTimer(nullptr, 0, 50, NoteAndCloseMenu);
     const LPARAM at = RowPoint(list, row);
     PostMessageA(list, WM_RBUTTONUP, 0, at);
@@ -259,21 +290,27 @@ ShownMenu RightPressRow(HWND list, int row)
     return g_shownMenu;
 }
 
-TEST_F(FavouritesPageTest, RightPressesPopUpTheListsMenus)
+TEST_F(FavouritesPageTest, RightPressesPopUpTheListsSkinMenus)
 {
     const Texts resultItems = {"名字评分", "复制此名", "加入列表", "查看自选"};
     Unit("超级列表框1").AppendRow({"张三丰【 95分】"});
     Unit("超级列表框1").AppendRow({"张晨曦【 90分】"});
-    ShownMenu menu = RightPressRow(Unit("超级列表框1").Window(), 1);
+    ShownMenu menu = RightPressRow(Unit("超级列表框1").Window(), 1, "result-list-menu.png");
     EXPECT_TRUE(menu.shown);
+    EXPECT_TRUE(menu.saved);
+    EXPECT_EQ(ResultListMenu(), menu.number);
     EXPECT_EQ(resultItems, menu.items);
     EXPECT_EQ(1, Unit("超级列表框1").SelectedRow()) << "the press chose the row";
 
     ASSERT_TRUE(database_.db.Execute("insert into mz (名字) values ('李四')"));
     OnNavBarClicked(3);
     menu = RightPressRow(Unit("超级列表框3").Window(), 0);
+    EXPECT_EQ(SavedListMenu(), menu.number);
     EXPECT_EQ((Texts{"查看评分", "删除此名", "删除全部"}), menu.items);
     EXPECT_EQ(Texts{"李四"}, StoredFavourites()) << "closing the menu chooses nothing";
+    const int menus = SkinMenuCount();
+    RightPressRow(Unit("超级列表框3").Window(), 0);
+    EXPECT_EQ(menus, SkinMenuCount()) << "each menu is made once";
 }
 
 TEST_F(FavouritesPageTest, ExportWritesTheCollectedNamesOverTheChosenFile)
@@ -299,7 +336,8 @@ TEST_F(FavouritesPageTest, ExportWritesTheCollectedNamesOverTheChosenFile)
 
     forms_test::Log().savePathToGive = ::testing::TempDir() + "无此目录\\名字.txt";
     Click("按钮导出");
-    EXPECT_EQ(Texts{"|导出失败"}, Messages());
+    EXPECT_EQ(Texts{"导出失败"}, Messages());
+    LastBoxTitle();
     std::remove(path.c_str());
 }
 

@@ -71,9 +71,7 @@ enum : int {
     kRandomNamesList,         // 超级列表框1
     kCombinationList,         // 组合模式_超级列表框
     kFavouritesList,          // 超级列表框3
-    kResultListMenu,          // 右键菜单, its items follow
-    kSavedListMenu = kResultListMenu + 5,  // 右键菜单1, its items follow
-    kFirstFreeId = kSavedListMenu + 4,
+    kFirstFreeId,
 };
 
 // Plain decimal numbers: the surname's change sets the combos to such texts.
@@ -217,29 +215,11 @@ void AddCaptionUnits(std::vector<forms::UnitDef>& units)
                         .Colours(0xFFFFFF));
 }
 
-// The menus of the result lists and of the favourites list, and the window's menus 使用帮助 and 托盘菜单,
-// which the program never pops up but whose items carry the contact and update handlers.
-void AddMenus(std::vector<forms::UnitDef>& units, std::vector<forms::Binding>& bindings)
+// The window's menus 使用帮助 and 托盘菜单, which the program never pops up but whose items carry the
+// contact and update handlers. The help label's menu and the result lists' menus are skin menus
+// (main_window_navigation.h, result_list_menus.h).
+void AddMenus(std::vector<forms::UnitDef>& units)
 {
-    struct ListMenu {
-        int id;
-        const char* name;
-        std::vector<const char*> items;
-        forms::Handler handler;
-    } listMenus[] = {
-        {kResultListMenu, "右键菜单", {std::begin(kResultListMenuCaptions), std::end(kResultListMenuCaptions)},
-         OnResultListMenuClick},
-        {kSavedListMenu, "右键菜单1", {std::begin(kSavedListMenuCaptions), std::end(kSavedListMenuCaptions)},
-         OnSavedListMenuClick},
-    };
-    for (const ListMenu& menu : listMenus) {
-        units.push_back(Define(UnitKind::Menu, menu.id, menu.name));
-        int item = menu.id;
-        for (const char* caption : menu.items) {
-            units.push_back(Define(UnitKind::MenuItem, ++item, std::string(menu.name) + caption, {}, caption).In(menu.id));
-            bindings.push_back({item, forms::EventKind::Click, menu.handler});
-        }
-    }
     units.push_back(Define(UnitKind::Menu, kUseHelpMenu, "使用帮助"));
     units.push_back(Define(UnitKind::MenuItem, kContactUsItem, "联系我们", {}, "联系我们").In(kUseHelpMenu));
     units.push_back(Define(UnitKind::MenuItem, kSoftwareUpgradeItem, "软件升级", {}, "软件升级").In(kUseHelpMenu));
@@ -260,7 +240,7 @@ forms::FormDef MakeMainWindow()
     AddCaptionUnits(d.units);
     AddInputGroup(d.units, id);
     AddPages(d.units, pageBindings, id);
-    AddMenus(d.units, pageBindings);
+    AddMenus(d.units);
     d.units.push_back(Define(UnitKind::Timer, kBoy2Timer, "时钟取2个字男名字"));
     d.units.push_back(Define(UnitKind::Timer, kBoy3Timer, "时钟取3个字男名字"));
     d.units.push_back(Define(UnitKind::Timer, kGirl2Timer, "时钟取2个字女名字"));

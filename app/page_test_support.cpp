@@ -2,9 +2,12 @@
 
 #include "app/list_view_cells.h"
 #include "app/main_window_scoring.h"
+#include "app/result_list_menus.h"
+#include "app/skin_modal_test_support.h"
 #include "naming/name_score.h"
 #include "runtime/forms/form_runtime.h"
 #include "runtime/text.h"
+#include "skin/core/skin_menus.h"
 
 namespace app_test {
 
@@ -53,9 +56,21 @@ std::vector<std::string> PageTest::StoredFavourites()
 
 void PageTest::Choose(const std::string& menuItem)
 {
-    forms::Unit& item = Unit(menuItem);
-    ASSERT_EQ(forms::UnitKind::MenuItem, item.Kind()) << menuItem;
-    SendMessageA(window_->Window(), WM_COMMAND, MAKEWPARAM(item.CommandId(), 0), 0);
+    // 右键菜单1 is the favourites list's menu, 右键菜单 the result lists'.
+    const std::string savedMenu = "右键菜单1", resultMenu = "右键菜单";
+    const bool saved = menuItem.compare(0, savedMenu.size(), savedMenu) == 0;
+    const std::string caption = menuItem.substr(saved ? savedMenu.size() : resultMenu.size());
+    const int menu = saved ? SavedListMenu() : ResultListMenu();
+    int item = 0;
+    for (int i = 1; i <= RecordCount(SkinMenuAt(menu)->items); ++i)
+        if (SkinMenuItemAt(menu, i)->text == caption)
+            item = i;
+    ASSERT_NE(0, item) << menuItem;
+    RECT at = {};
+    GetWindowRect(window_->Window(), &at);
+    EXPECT_TRUE(ChooseSkinMenuItem(menu, item, [&] {
+        PopupSkinMenuAtCursor(menu, window_->Window(), at.left + 200, at.top + 200);
+    })) << menuItem;
 }
 
 void PageTest::Click(const std::string& unit)

@@ -8,6 +8,7 @@
 #include "app/main_window_remote.h"
 #include "app/remote_client.h"
 #include "app/remote_request_text.h"
+#include "app/skin_modal_test_support.h"
 #include "app/update_check.h"
 #include "runtime/datetime.h"
 #include "runtime/forms/forms_test_support.h"
@@ -45,15 +46,8 @@ const forms::FormDef& StandInMainWindow()
     return def;
 }
 
-// The user's answer to a yes/no box, and the exits the prompting check asked for.
-int g_answer = IDNO;
+// The exits the prompting check asked for.
 std::vector<UINT> g_exits;
-
-int AnsweringMessageBox(HWND, const std::string& text, const std::string& caption, unsigned style)
-{
-    Log().messages.push_back(caption + "|" + text);
-    return (style & MB_YESNO) ? g_answer : IDOK;
-}
 
 void RecordExit(UINT code)
 {
@@ -65,11 +59,7 @@ protected:
     void SetUp() override
     {
         FormsTest::SetUp();
-        forms::PlatformActions actions = forms::Actions();
-        actions.messageBox = AnsweringMessageBox;
-        forms::ReplaceActions(actions);
         previousExit_ = ReplaceExitProcessAction(RecordExit);
-        g_answer = IDNO;
         g_exits.clear();
         g_serverBaseUrl.clear();
         g_serverPage.clear();
@@ -96,8 +86,21 @@ protected:
         SendMessageA(form_->Window(), WM_COMMAND, MAKEWPARAM(form_->Get(name).CommandId(), 0), 0);
     }
 
+    // "title|text" of the message boxes shown so far, each of them the skin's with the window as owner.
+    std::vector<std::string> Messages()
+    {
+        std::vector<std::string> messages;
+        for (const app_test::MessageBoxAnswerer::Box& box : boxes_.Boxes()) {
+            EXPECT_TRUE(box.skinned) << box.text;
+            EXPECT_EQ(box.owner, form_->Window()) << box.text;
+            messages.push_back(box.title + "|" + box.text);
+        }
+        return messages;
+    }
+
     forms::Form* form_ = nullptr;
     ExitProcessAction previousExit_ = nullptr;
+    app_test::MessageBoxAnswerer boxes_{IDNO};
 };
 
 TEST_F(RemoteClientTest, ConnectingFetchesTheServerTimeTwiceAndRunsTheClock)
@@ -193,10 +196,11 @@ TEST_F(RemoteClientTest, UpToDateOnlyTheMenuCheckSpeaks)
     TestHttpServer server;
     ASSERT_NO_FATAL_FAILURE(Connect(server, "a々☆1.0々☆"));
     ChooseMenuItem(kUpgradeItem);
-    ASSERT_EQ(Log().messages.size(), 1u);
-    EXPECT_EQ(Log().messages[0], "|软件已经是最新版，不需要升级");  // no caption
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(boxes_.Boxes()[0].text, "软件已经是最新版，不需要升级");
+    EXPECT_NE(boxes_.Boxes()[0].title, "") << "no caption: the system's own title";
     ChooseMenuItem(kUpdateItem);
-    EXPECT_EQ(Log().messages.size(), 1u);
+    EXPECT_EQ(Messages().size(), 1u);
     EXPECT_TRUE(g_exits.empty());
     EXPECT_EQ(server.Requests().size(), 4u);
 }
@@ -206,16 +210,16 @@ TEST_F(RemoteClientTest, NewerReleaseOnlyThePromptingCheckAsks)
     TestHttpServer server;
     ASSERT_NO_FATAL_FAILURE(Connect(server, "a々☆1.1々☆"));
     ChooseMenuItem(kUpgradeItem);
-    EXPECT_TRUE(Log().messages.empty());
+    EXPECT_TRUE(Messages().empty());
 
-    g_answer = IDNO;
+    boxes_.SetAnswer(IDNO);
     ChooseMenuItem(kUpdateItem);
-    ASSERT_EQ(Log().messages.size(), 1u);
-    EXPECT_EQ(Log().messages[0], "提示|版本不是最新版本，是否要更新");
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(Messages()[0], "提示|版本不是最新版本，是否要更新");
     EXPECT_TRUE(Log().openedUrls.empty());
     EXPECT_TRUE(g_exits.empty());
 
-    g_answer = IDYES;
+    boxes_.SetAnswer(IDYES);
     ChooseMenuItem(kUpdateItem);
     ASSERT_EQ(Log().openedUrls.size(), 1u);
     EXPECT_EQ(Log().openedUrls[0], kDownloadPageUrl);
@@ -229,10 +233,10 @@ TEST_F(RemoteClientTest, NoServiceTheVersionsNeverMatch)
     g_serverBaseUrl = kRemoteServiceBaseUrl;
     g_serverPage = kRemoteServicePage;
     OnMenuSoftwareUpgrade(form_->Window());
-    EXPECT_TRUE(Log().messages.empty());
+    EXPECT_TRUE(Messages().empty());
     CheckForUpdateWithPrompt(form_->Window());
-    ASSERT_EQ(Log().messages.size(), 1u);
-    EXPECT_EQ(Log().messages[0], "提示|版本不是最新版本，是否要更新");
+    ASSERT_EQ(Messages().size(), 1u);
+    EXPECT_EQ(Messages()[0], "提示|版本不是最新版本，是否要更新");
 }
 
 }  // namespace

@@ -4,6 +4,7 @@
 #include "app/report_window_main_units.h"
 #include "app/report_window_rich_text.h"
 #include "app/settings_file.h"
+#include "app/tinted_window_skin.h"
 #include "db/database.h"
 #include "naming/generation_state.h"
 #include "naming/name_report.h"
@@ -69,7 +70,7 @@ const forms::FormDef& NameReportWindowDef()
         "NameReportWindow",
         "名字评分",
         {50, 50, 628, 429},
-        forms::kFormResizable,
+        forms::kFormFrameless | forms::kFormResizable,
         {
             forms::Define(forms::UnitKind::RichEdit, kReportBox, "超级编辑框1", {1, 30, 623, 378}).Flags(forms::kVScroll),
             forms::Define(forms::UnitKind::RecordSet, kReportRecords, "记录集1"),
@@ -92,8 +93,10 @@ void OnReportWindowCreated(forms::Event& event)
 {
     SetMainWindowVisible(false);
     FitReportBox(event.form);
-    // Skinning comes here: the form (caption band 130, frame behaviour, resizable, body tinted 0xECECEC
-    // at 150), its shrink-and-fade close effect, the skin options and the box's fill alpha 255.
+    SkinForm(event.form.Window(), TintedWindowSkin(130, true));
+    SetFormCloseEffect(event.form.Window(), kCloseEffectShrinkFade);
+    SetSkinOptions(true, 0);
+    SetContainerFillAlpha(event.form.Get(kReportBox).Window(), 255);
     WriteReport(event.form);
     // Events queued while the report was built (clicks, the generators' ticks) run now.
     forms::ProcessPendingMessages();

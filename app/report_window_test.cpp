@@ -5,9 +5,12 @@
 
 #include <richedit.h>
 
+#include "app/birth_chart_window.h"
 #include "app/report_window_rich_text.h"
 #include "app/report_window_test_support.h"
+#include "app/scoring_window.h"
 #include "app/settings_file.h"
+#include "app/tinted_window_skin_test_support.h"
 #include "db/database.h"
 #include "naming/generation_state.h"
 #include "naming/name_report.h"
@@ -18,6 +21,7 @@
 #include "runtime/forms/form_runtime.h"
 #include "runtime/ini.h"
 #include "runtime/text.h"
+#include "skin/core/form_skinning.h"
 
 namespace report_test {
 namespace {
@@ -170,6 +174,31 @@ TEST_F(ReportWindowTest, ReportTakesTheSurnameFromTheSettingsFile)
     EXPECT_EQ("欧阳", g_surname);
     EXPECT_TRUE(report->Close());
     DeleteFileA(SettingsFilePath().c_str());
+}
+
+TEST_F(ReportWindowTest, EveryWindowHereIsATintedSkinnedForm)
+{
+    g_reportInput = "张三丰【 95分】";
+    const struct {
+        const forms::FormDef* def;
+        int captionHeight;
+        bool framedAndSizable;
+        std::vector<const char*> groupBoxes;
+    } windows[] = {
+        {&NameScoringWindowDef(), 100, false, {"分组框17"}},
+        {&NameReportWindowDef(), 130, true, {}},
+        {&BirthChartWindowDef(), 130, true, {"分组框2", "分组框3"}},
+    };
+    for (const auto& w : windows) {
+        SCOPED_TRACE(w.def->name);
+        SetSkinOptions(false);  // whatever the previous window left
+        forms::Form* form = forms::OpenModeless(*w.def);
+        ASSERT_NE(form, nullptr);
+        ExpectTintedWindowSkin(form->Window(), w.captionHeight, w.framedAndSizable);
+        for (const char* box : w.groupBoxes)
+            ExpectBodyGroupBox(form->Window(), form->Get(box).Window());
+        EXPECT_TRUE(form->Close());
+    }
 }
 
 TEST_F(ReportWindowTest, OpeningAndClosingLeavesNothingBehind)

@@ -101,6 +101,7 @@ void ReportWindowsTest::ExpectOpenCloseCyclesLeaveNothing(const forms::FormDef& 
     for (int i = 0; i < 20; ++i) {
         forms::Form* form = forms::OpenModeless(def);
         ASSERT_NE(form, nullptr);
+        ASSERT_EQ(SkinFormCount(), skinForms + 1) << "the window is a skinned form";
         ASSERT_TRUE(form->Close());
     }
     EXPECT_TRUE(WaitForBirthChartWorkers(5000));

@@ -1,16 +1,19 @@
 #include "app/result_list_menus.h"
 
+#include <optional>
 #include <string>
 
 #include "app/clipboard_text.h"
 #include "app/favourites_page.h"
 #include "app/main_window_scoring.h"
 #include "app/report_window.h"
+#include "app/report_window_main_units.h"
 #include "naming/generation_state.h"
 #include "naming/name_score.h"
 #include "naming/report_input.h"
 #include "runtime/forms/form.h"
-#include "runtime/forms/platform_actions.h"
+#include "skin/core/message_box.h"
+#include "skin/core/skin_menus.h"
 
 const char* const kResultListMenuCaptions[4] = {"名字评分", "复制此名", "加入列表", "查看自选"};
 const char* const kSavedListMenuCaptions[3] = {"查看评分", "删除此名", "删除全部"};
@@ -20,14 +23,37 @@ namespace {
 enum ResultListItem { kScoreName = 1, kCopyName, kAddToList, kShowFavourites };
 enum SavedListItem { kShowDetails = 1, kDeleteName, kDeleteAll };
 
-// The number of a menu item unit by its caption; 0 for none of the menu's.
-template <size_t N>
-int ItemNumber(const char* const (&captions)[N], const forms::Unit& item)
+// The skin menus call back with the chosen item's number; the items act on the main window.
+int OnResultListSkinMenu(const int* arguments, int count)
 {
-    for (size_t i = 0; i < N; ++i)
-        if (item.Text() == captions[i])
-            return static_cast<int>(i) + 1;
+    if (forms::Form* main = FindMainWindow(); main && count > 0)
+        OnResultListMenuItem(*main, arguments[0]);
     return 0;
+}
+
+int OnSavedListSkinMenu(const int* arguments, int count)
+{
+    if (forms::Form* main = FindMainWindow(); main && count > 0)
+        OnSavedListMenuItem(*main, arguments[0]);
+    return 0;
+}
+
+// Skin menus are never removed: each list menu is made once, at its first use, for the whole run.
+template <size_t N>
+int MakeSkinMenu(const char* const (&captions)[N], SkinCallback handler)
+{
+    const int menu = CreateSkinPopupMenu();
+    for (const char* caption : captions)
+        AddSkinMenuItem(menu, caption);
+    SetSkinMenuCallback(menu, handler);
+    return menu;
+}
+
+void PopupAtMouse(int menu, forms::Form& window)
+{
+    POINT mouse = {};
+    GetCursorPos(&mouse);
+    PopupSkinMenuAtCursor(menu, window.Window(), mouse.x, mouse.y);
 }
 
 int CurrentPage(forms::Form& window)
@@ -49,9 +75,9 @@ void OpenReport(const std::string& name, const std::string& reportLine)
         OpenNameReportWindow();
 }
 
-void ShowMessage(forms::Form& window, const char* text, const char* caption = "")
+void ShowMessage(forms::Form& window, const char* text, std::optional<std::string> caption = std::nullopt)
 {
-    forms::ShowPlainMessageBox(window.Window(), text, caption, 0);
+    ShowMessageBox(window.Window(), text, 0, caption);
 }
 
 // The report of the name in column 1 of the list's selected row, scored afresh.
@@ -109,24 +135,26 @@ void OnSavedListMenuItem(forms::Form& window, int item)
     }
 }
 
+int ResultListMenu()
+{
+    static const int menu = MakeSkinMenu(kResultListMenuCaptions, OnResultListSkinMenu);
+    return menu;
+}
+
+int SavedListMenu()
+{
+    static const int menu = MakeSkinMenu(kSavedListMenuCaptions, OnSavedListSkinMenu);
+    return menu;
+}
+
 void OnResultListRightPress(forms::Event& event)
 {
-    event.form.PopupMenu(event.form.Get("右键菜单"));
+    PopupAtMouse(ResultListMenu(), event.form);
 }
 
 void OnSavedListRightPress(forms::Event& event)
 {
-    event.form.PopupMenu(event.form.Get("右键菜单1"));
-}
-
-void OnResultListMenuClick(forms::Event& event)
-{
-    OnResultListMenuItem(event.form, ItemNumber(kResultListMenuCaptions, event.sender));
-}
-
-void OnSavedListMenuClick(forms::Event& event)
-{
-    OnSavedListMenuItem(event.form, ItemNumber(kSavedListMenuCaptions, event.sender));
+    PopupAtMouse(SavedListMenu(), event.form);
 }
 
 void OpenSelectedNameReport(forms::Form& window)

@@ -17,13 +17,14 @@ extern const char* const kSavedListMenuCaptions[3];
 void OnResultListMenuItem(forms::Form& window, int item);
 void OnSavedListMenuItem(forms::Form& window, int item);
 
-// Right presses on the lists, and the menus' items as the window's menu units deliver them: until
-// the skin's popup menus come (CreateSkinPopupMenu with the captions above, SetSkinMenuCallback calling
-// the item handlers with the number, PopupSkinMenuAtCursor), the menus are units of the window.
+// The numbers of the two skin popup menus, made at the first call; a chosen item goes to the item
+// handler above with the main window.
+int ResultListMenu();
+int SavedListMenu();
+
+// Right presses on the lists: the list's menu pops up at the mouse.
 void OnResultListRightPress(forms::Event& event);
 void OnSavedListRightPress(forms::Event& event);
-void OnResultListMenuClick(forms::Event& event);
-void OnSavedListMenuClick(forms::Event& event);
 
 // 名字评分: the report of the selected row of the current page's list: on page 0 the row's text (name
 // and tag), on pages 1 and 6 the name of column 1 with the tag of the score of column 7.

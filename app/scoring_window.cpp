@@ -3,6 +3,7 @@
 #include "app/main_window_scoring.h"
 #include "app/report_window.h"
 #include "app/report_window_main_units.h"
+#include "app/tinted_window_skin.h"
 #include "naming/report_input.h"
 #include "runtime/forms/form_runtime.h"
 
@@ -19,7 +20,7 @@ const forms::FormDef& NameScoringWindowDef()
         "NameScoringWindow",
         "姓名评测",
         {50, 50, 338, 102},
-        forms::kFormFixed,
+        forms::kFormFrameless,
         {
             forms::Define(forms::UnitKind::GroupBox, kNameGroup, "分组框17", {16, 40, 183, 52}, "宝宝名字："),
             forms::Define(forms::UnitKind::Edit, kGivenNameBox, "编辑框姓名评分", {4, 14, 163, 30})
@@ -43,10 +44,12 @@ bool OpenNameScoringWindow()
     return forms::OpenModal(NameScoringWindowDef(), main);
 }
 
-void OnScoringWindowCreated(forms::Event&)
+void OnScoringWindowCreated(forms::Event& event)
 {
-    // Skinning comes here: the form (caption band 100, body tinted 0xECECEC at 150), its
-    // shrink-and-fade close effect, the skin options and the group box 分组框17.
+    SkinForm(event.form.Window(), TintedWindowSkin(100));
+    SetFormCloseEffect(event.form.Window(), kCloseEffectShrinkFade);
+    SetSkinOptions(true, 0);
+    SkinBodyGroupBox(event.form.Get(kNameGroup).Window());
     // The window stays visible whatever page the main window shows: it is opened modal, and a hidden
     // modal window would leave the program without a usable window.
 }

@@ -7,6 +7,7 @@
 #include "runtime/forms/form_runtime.h"
 #include "runtime/forms/platform_actions.h"
 #include "runtime/text.h"
+#include "skin/core/message_box.h"
 
 const char kDownloadPageUrl[] = "http://127.0.0.1:1/download.htm";
 const char kUpToDateText[] = "软件已经是最新版，不需要升级";
@@ -104,15 +105,17 @@ std::string GetExeVersionPart(int part)
 void OnMenuSoftwareUpgrade(HWND owner)
 {
     if (VersionsMatch())
-        forms::ShowPlainMessageBox(owner, kUpToDateText, "", MB_OK);
+        ShowMessageBox(owner, kUpToDateText, 0);
 }
 
 void CheckForUpdateWithPrompt(HWND owner)
 {
     if (VersionsMatch())
         return;
-    if (forms::ShowPlainMessageBox(owner, kUpdatePromptText, kUpdatePromptCaption, MB_YESNO | MB_ICONINFORMATION) !=
-        IDYES)
+    // The skin's box gives the pressed button's identifier minus one: 5 is Yes.
+    const int kYesPressed = IDYES - 1;
+    if (ShowMessageBox(owner, kUpdatePromptText, MB_YESNO | MB_ICONINFORMATION, std::string(kUpdatePromptCaption)) !=
+        kYesPressed)
         return;
     forms::ProcessPendingMessages();
     forms::OpenUrl(kDownloadPageUrl);
