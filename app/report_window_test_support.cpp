@@ -114,7 +114,9 @@ void ReportWindowsTest::ExpectOpenCloseCyclesLeaveNothing(const forms::FormDef& 
 
 bool SaveScreenshot(HWND window, const std::string& name)
 {
-    SetWindowPos(window, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+    // Above every window, also those of test programs running beside this one: the picture is read
+    // off the screen.
+    SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     forms::ProcessPendingMessages();
     RECT rect;
@@ -129,6 +131,7 @@ bool SaveScreenshot(HWND window, const std::string& name)
     SelectObject(memory, previous);
     DeleteDC(memory);
     ReleaseDC(nullptr, screen);
+    SetWindowPos(window, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 
     const std::string folder = ScreenshotFolder();
     CreateDirectoryA(folder.c_str(), nullptr);
