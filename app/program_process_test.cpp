@@ -13,7 +13,7 @@ namespace app_test {
 namespace {
 
 constexpr int kStartMs = 20000;
-constexpr int kEndMs = 30000;  // a deadline for ending, generous for a loaded machine
+constexpr int kEndMs = 10000;
 
 class ProgramProcessTest : public ::testing::Test {
 protected:

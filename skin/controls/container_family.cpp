@@ -157,13 +157,14 @@ LRESULT CALLBACK ContainerWndProc(HWND window, UINT message, WPARAM wParam, LPAR
     if (!own.record)
         return CallPreviousProc(window, message, wParam, lParam);
     SkinContainerRecord& container = *own.record;
+    const WNDPROC previous = container.previousProc;
     const bool veilOn = g_skinChildControls && g_veilEnabled;
 
     switch (message) {
     case WM_NCDESTROY: {
         // The procedure is read before the record goes; the message still reaches it.
-        WNDPROC previous = UnskinContainer(own.formNumber, own.listIndex);
-        return CallRecordedProc(previous, window, message, wParam, lParam);
+        const WNDPROC restored = UnskinContainer(own.formNumber, own.listIndex);
+        return CallRecordedProc(restored, window, message, wParam, lParam);
     }
     case WM_DESTROY:
         // Children destroyed with their container send no WM_PARENTNOTIFY: their brushes go here.
@@ -176,7 +177,7 @@ LRESULT CALLBACK ContainerWndProc(HWND window, UINT message, WPARAM wParam, LPAR
         break;
     case WM_SHOWWINDOW:
         if (wParam == 1) {
-            CallPreviousProc(window, message, wParam, lParam);
+            CallRecordedProc(previous, window, message, wParam, lParam);
             if (container.paintAsContainer)
                 container.backgroundDirty = true;
             return DefWindowProcA(window, message, wParam, lParam);
@@ -226,5 +227,5 @@ LRESULT CALLBACK ContainerWndProc(HWND window, UINT message, WPARAM wParam, LPAR
     default:
         break;
     }
-    return CallPreviousProc(window, message, wParam, lParam);
+    return CallRecordedProc(previous, window, message, wParam, lParam);
 }

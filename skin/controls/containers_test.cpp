@@ -106,13 +106,23 @@ TEST(ContainersTest, RegistrationByKindAndOnlyOnce)
     ScopedWindow loose(CreateTestForm(0, 0, 50, 50));
     EXPECT_EQ(SkinContainerWindow(loose.get()), 0);
 
-    // Destroying container 1 of three moves the others up, with their Hw_lbID.
+    // Destroying container 1 of three moves the others up, with their Hw_lbID; the procedure finds each
+    // one's record before and after (the numbers it remembers are checked against the records).
+    const auto sizeMarksDirty = [&](HWND w) {
+        form.Container(w).backgroundDirty = false;
+        SendMessageA(w, WM_SIZE, 0, 0);
+        return form.Container(w).backgroundDirty;
+    };
+    EXPECT_TRUE(sizeMarksDirty(box));
+    EXPECT_TRUE(sizeMarksDirty(plain));
     WNDPROC boxOwnProc = form.Container(box).previousProc;
     DestroyWindow(tab);
     ASSERT_EQ(RecordCount(form.Record().containers), 2);
     EXPECT_EQ(GetWindowPropNumber(box, kPropHwListIndex), 1);
     EXPECT_EQ(GetWindowPropNumber(plain, kPropHwListIndex), 2);
     EXPECT_EQ(FindContainerIndex(form.number, box), 1);
+    EXPECT_TRUE(sizeMarksDirty(box));
+    EXPECT_TRUE(sizeMarksDirty(plain));
     // Removal gives the window its own procedure back.
     EXPECT_EQ(UnskinContainer(form.number, 1), boxOwnProc);
     EXPECT_EQ(reinterpret_cast<WNDPROC>(GetWindowLongPtrA(box, GWLP_WNDPROC)), boxOwnProc);

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "skin/core/record_numbers_memo.h"
 #include "skin/core/record_list.h"
 #include "skin/core/skin_options.h"
 #include "skin/core/skin_registry.h"
@@ -71,20 +72,34 @@ struct OwnRecord {
 // The record the window's Hw_FuID and Hw_lbID name in the given list of its form; no record when
 // either number is out of range or the record belongs to another window: then the control is none of
 // the skin's business and its messages go straight on.
+// The numbers are remembered per window (record_numbers_memo.h) and the properties read only when the
+// remembered ones no longer name the window's record.
 template <class Record>
 OwnRecord<Record> LookUpOwnRecord(HWND window, RecordList<Record> SkinFormRecord::*list)
 {
-    OwnRecord<Record> found;
-    found.formNumber = GetWindowPropNumber(window, kPropHwFormNumber);
-    SkinFormRecord* owner = SkinFormAt(found.formNumber);
-    if (!owner)
+    const auto lookUp = [&](const RecordNumbers& numbers) {
+        OwnRecord<Record> found;
+        found.formNumber = numbers.formNumber;
+        found.listIndex = numbers.listIndex;
+        SkinFormRecord* owner = SkinFormAt(numbers.formNumber);
+        Record* record = owner ? RecordAt(owner->*list, numbers.listIndex) : nullptr;
+        if (record && record->hwnd == window) {
+            found.record = record;
+            found.form = owner;
+        }
         return found;
-    found.listIndex = GetWindowPropNumber(window, kPropHwListIndex);
-    Record* record = RecordAt(owner->*list, found.listIndex);
-    if (!record || record->hwnd != window)
-        return found;
-    found.record = record;
-    found.form = owner;
+    };
+    RecordNumbers numbers;
+    if (RecallRecordNumbers(window, RecordNumberFamily::kListed, numbers)) {
+        const OwnRecord<Record> found = lookUp(numbers);
+        if (found.record)
+            return found;
+    }
+    numbers.formNumber = GetWindowPropNumber(window, kPropHwFormNumber);
+    numbers.listIndex = SkinFormAt(numbers.formNumber) ? GetWindowPropNumber(window, kPropHwListIndex) : 0;
+    const OwnRecord<Record> found = lookUp(numbers);
+    if (found.record)
+        RememberRecordNumbers(window, RecordNumberFamily::kListed, numbers);
     return found;
 }
 

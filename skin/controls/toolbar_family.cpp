@@ -48,16 +48,31 @@ struct KjOwn {
     SkinFormRecord* form = nullptr;
 };
 
-// The record Kj_FuID and Kj_lbID name, when it is this window's.
+// The record Kj_FuID and Kj_lbID name, when it is this window's (numbers remembered as LookUpOwnRecord
+// remembers them).
 KjOwn LookUpKj(HWND window)
 {
-    KjOwn own;
-    SkinFormRecord* form = SkinFormAt(GetWindowPropNumber(window, kPropKjFormNumber));
-    SkinKjRecord* record = form ? RecordAt(form->kjControls, GetWindowPropNumber(window, kPropKjListIndex)) : nullptr;
-    if (record && record->hwnd == window) {
-        own.record = record;
-        own.form = form;
+    const auto lookUp = [&](const RecordNumbers& numbers) {
+        KjOwn own;
+        SkinFormRecord* form = SkinFormAt(numbers.formNumber);
+        SkinKjRecord* record = form ? RecordAt(form->kjControls, numbers.listIndex) : nullptr;
+        if (record && record->hwnd == window) {
+            own.record = record;
+            own.form = form;
+        }
+        return own;
+    };
+    RecordNumbers numbers;
+    if (RecallRecordNumbers(window, RecordNumberFamily::kKj, numbers)) {
+        const KjOwn own = lookUp(numbers);
+        if (own.record)
+            return own;
     }
+    numbers.formNumber = GetWindowPropNumber(window, kPropKjFormNumber);
+    numbers.listIndex = SkinFormAt(numbers.formNumber) ? GetWindowPropNumber(window, kPropKjListIndex) : 0;
+    const KjOwn own = lookUp(numbers);
+    if (own.record)
+        RememberRecordNumbers(window, RecordNumberFamily::kKj, numbers);
     return own;
 }
 
@@ -263,6 +278,7 @@ LRESULT CALLBACK KjControlWndProc(HWND window, UINT message, WPARAM wParam, LPAR
     if (!own.record)
         return CallKjPrevious(window, message, wParam, lParam);
     SkinKjRecord& record = *own.record;
+    const WNDPROC previous = record.previousProc;
     switch (message) {
     case WM_MOUSEMOVE:
         record.repaint = true;
@@ -310,7 +326,7 @@ LRESULT CALLBACK KjControlWndProc(HWND window, UINT message, WPARAM wParam, LPAR
     default:
         break;
     }
-    return CallKjPrevious(window, message, wParam, lParam);
+    return CallRecordedProc(previous, window, message, wParam, lParam);
 }
 
 void PaintToolbar(HWND toolbar)

@@ -3,6 +3,8 @@
 // property reads as 0.
 #include <windows.h>
 
+#include "skin/core/record_numbers_memo.h"
+
 // On a skinned form or dialog and on every listed control (except the Kj list) and container: the
 // window procedure the skin replaced.
 inline constexpr char kPropHwProc[] = "Hw_hProc";
@@ -48,6 +50,7 @@ inline LONG_PTR GetWindowProp(HWND window, const char* key)
 
 inline bool SetWindowProp(HWND window, const char* key, LONG_PTR value)
 {
+    ForgetRecordNumbers(window);  // the numbers may be the ones written
     return window && SetPropA(window, key, reinterpret_cast<HANDLE>(value));
 }
 
