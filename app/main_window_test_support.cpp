@@ -48,30 +48,4 @@ std::vector<std::string> MainWindowTest::Column(const std::string& list, int col
     return ColumnCells(Unit(list), column);
 }
 
-bool SaveScreenshot(HWND window, const std::string& fileName)
-{
-    RECT area;
-    if (!GetWindowRect(window, &area))
-        return false;
-    const int width = area.right - area.left;
-    const int height = area.bottom - area.top;
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    HDC source = GetWindowDC(window);
-    HDC memory = CreateCompatibleDC(source);
-    HBITMAP bitmap = CreateCompatibleBitmap(source, width, height);
-    HGDIOBJ old = SelectObject(memory, bitmap);
-    const bool copied = BitBlt(memory, 0, 0, width, height, source, 0, 0, SRCCOPY) != FALSE;
-    SelectObject(memory, old);
-    DeleteDC(memory);
-    ReleaseDC(window, source);
-
-    CreateDirectoryA(BN_SCREENSHOT_DIR, nullptr);
-    GdipBitmap picture;
-    const bool saved = copied && picture.CreateBitmapFromHBITMAP(bitmap) &&
-                       picture.SaveImageToFile(std::string(BN_SCREENSHOT_DIR) + "/" + fileName, kImageFormatPng);
-    picture.DisposeBitmap();
-    DeleteObject(bitmap);
-    return saved;
-}
-
 }  // namespace app_test

@@ -29,8 +29,6 @@ protected:
     std::string databasePath_;
 };
 
-// Saves what the window shows as a PNG under the build's screenshots folder; false when it could not
-// be captured or written.
-bool SaveScreenshot(HWND window, const std::string& fileName);
+using forms_test::SaveScreenshot;
 
 }  // namespace app_test

@@ -17,19 +17,6 @@ namespace {
 using forms::Define;
 using forms::UnitKind;
 
-// The build runs on Linux; under Wine its folders are on drive Z:.
-std::string ScreenshotFolder()
-{
-    std::string folder = BN_SCREENSHOT_DIR;
-    if (!folder.empty() && folder[0] == '/') {
-        for (char& c : folder)
-            if (c == '/')
-                c = '\\';
-        folder = "Z:" + folder;
-    }
-    return folder;
-}
-
 }  // namespace
 
 const forms::FormDef& StandInMainWindow()
@@ -110,37 +97,6 @@ void ReportWindowsTest::ExpectOpenCloseCyclesLeaveNothing(const forms::FormDef& 
     EXPECT_EQ(MemoryDcCount(), memoryDcs);
     EXPECT_EQ(forms::OpenFormCount(), 1);
     EXPECT_TRUE(IsWindowVisible(main_->Window()));
-}
-
-bool SaveScreenshot(HWND window, const std::string& name)
-{
-    // Above every window, also those of test programs running beside this one: the picture is read
-    // off the screen.
-    SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
-    RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    forms::ProcessPendingMessages();
-    RECT rect;
-    if (!GetWindowRect(window, &rect))
-        return false;
-    const int width = rect.right - rect.left, height = rect.bottom - rect.top;
-    HDC screen = GetDC(nullptr);
-    HDC memory = CreateCompatibleDC(screen);
-    HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    HGDIOBJ previous = SelectObject(memory, bitmap);
-    const bool copied = BitBlt(memory, 0, 0, width, height, screen, rect.left, rect.top, SRCCOPY) != FALSE;
-    SelectObject(memory, previous);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    SetWindowPos(window, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-
-    const std::string folder = ScreenshotFolder();
-    CreateDirectoryA(folder.c_str(), nullptr);
-    GdipBitmap image;
-    const bool saved = copied && image.CreateBitmapFromHBITMAP(bitmap) &&
-                       image.SaveImageToFile(folder + "\\" + name, kImageFormatPng);
-    image.DisposeImage();
-    DeleteObject(bitmap);
-    return saved;
 }
 
 int RichCharCount(const std::string& text)

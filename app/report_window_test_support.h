@@ -33,8 +33,7 @@ protected:
     forms::Form* main_ = nullptr;
 };
 
-// Saves the window as it shows on the screen to build/screenshots/<name>.
-bool SaveScreenshot(HWND window, const std::string& name);
+using forms_test::SaveScreenshot;
 
 using app_test::RunInsideNextModalLoop;
 
