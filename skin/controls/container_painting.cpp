@@ -3,6 +3,7 @@
 #include <commctrl.h>
 
 #include "gdiplus/gdip_bitmap.h"
+#include "gdiplus/gdip_font.h"
 #include "gdiplus/gdip_graphics.h"
 #include "gdiplus/gdip_path.h"
 #include "skin/controls/canvas_backgrounds.h"
@@ -196,6 +197,131 @@ void PaintGroupBox(int formNumber, int containerIndex, HDC memoryDc)
     DrawCaption(graphics, text, MakeRect(x, 1, F(textWidth), F(record->fontSize + 3)), caption);
 }
 
+namespace {
+
+// What the tabs of one strip paint share, read once: one graphics on the memory context, the caption
+// font and the container's settings.
+struct TabPaint {
+    HWND tabControl = nullptr;
+    const SkinContainerRecord* record = nullptr;
+    int orientation = kTabsTop;
+    bool fillsTabs = false;
+    CaptionStyle caption;
+    GdipFont font;
+    GdipBitmap surface;  // declared before the graphics, which must go first
+    GdipGraphics graphics;
+};
+
+bool BeginTabPaint(TabPaint& paint, HWND tabControl, HDC memoryDc, int orientation)
+{
+    int formNumber = 0;
+    paint.record = ContainerOfWindow(tabControl, &formNumber);
+    if (!paint.record)
+        return false;
+    paint.tabControl = tabControl;
+    paint.orientation = orientation;
+    paint.fillsTabs = FillsItsTabs(tabControl, *paint.record, formNumber);
+    paint.caption.face = paint.record->fontFace;
+    paint.caption.size = F(paint.record->fontSize);
+    paint.caption.style = paint.record->fontStyle;
+    paint.caption.colour = TextColourOf(tabControl);
+    paint.caption.alignment = 1;
+    paint.caption.lineAlignment = 1;
+    paint.caption.formatFlags =
+        orientation == kTabsLeft || orientation == kTabsRight ? kDirectionVertical : kMeasureTrailingSpaces;
+    MakeCaptionFont(paint.font, paint.caption);
+    AttachOpaqueGraphics(paint.graphics, paint.surface, memoryDc);
+    return true;
+}
+
+// Draws tab `item` with the paint's graphics and font.
+void PaintTab(TabPaint& paint, int item, bool selected)
+{
+    HWND tabControl = paint.tabControl;
+    const int orientation = paint.orientation;
+    const SkinContainerRecord* record = paint.record;
+    char text[256] = {};
+    TCITEMA tab = {};
+    tab.mask = TCIF_TEXT | TCIF_IMAGE;
+    tab.pszText = text;
+    tab.cchTextMax = sizeof(text);
+    SendMessageA(tabControl, TCM_GETITEMA, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&tab));
+    RECT t = {};
+    SendMessageA(tabControl, TCM_GETITEMRECT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&t));
+    const int l = t.left;
+    const int top = t.top;
+    const int w = t.right - t.left;
+    const int h = t.bottom - t.top;
+
+    GdipGraphics& graphics = paint.graphics;
+    GdipPath shape;
+    shape.CreatePath();
+    if (orientation == kTabsRight)
+        AddTabShape(shape, orientation, l + 1, top, w, h - 1, kTabCorner);
+    else
+        AddTabShape(shape, orientation, l, top, w - 1, h - 1, kTabCorner);
+
+    const uint32_t theme10 = MakeArgbColor(g_themeColour, 10);
+    if (!selected) {
+        FillPathSolid(graphics, shape, MakeArgbColor(kWhite, 80));
+        LinearGradient gradient;
+        const uint32_t white80 = MakeArgbColor(kWhite, 80);
+        switch (orientation) {
+        case kTabsLeft:
+            gradient = {PointF{F(l), F(top)}, PointF{F(l + w), F(top)}, white80, theme10};
+            break;
+        case kTabsBottom:
+            gradient = {PointF{F(l), F(top)}, PointF{F(l), F(top + h)}, theme10, white80};
+            break;
+        case kTabsRight:
+            gradient = {PointF{F(l + 1), F(top)}, PointF{F(l + w - 1), F(top)}, theme10, white80};
+            break;
+        default:
+            gradient = {PointF{F(l), F(top)}, PointF{F(l), F(top + h)}, white80, theme10};
+            break;
+        }
+        if (paint.fillsTabs)
+            gradient.from = gradient.to = MakeArgbColor(record->fillColour, record->fillAlpha);
+        FillPathGradient(graphics, shape, gradient);
+        StrokePath(graphics, shape, MakeArgbColor(kBlack, 70));
+    } else {
+        const uint32_t white0 = MakeArgbColor(kWhite, 0);
+        const uint32_t white200 = MakeArgbColor(kWhite, 200);
+        switch (orientation) {
+        case kTabsLeft:
+            FillPathGradient(graphics, shape,
+                             {PointF{F(l), F(top)}, PointF{F(l + w), F(top)}, white200, MakeArgbColor(g_themeColour, 0)});
+            break;
+        case kTabsBottom:
+            FillPathGradient(graphics, shape, {PointF{F(l), F(top)}, PointF{F(l), F(top + h)}, white0, white200});
+            break;
+        case kTabsRight:
+            FillPathGradient(graphics, shape, {PointF{F(l), F(top)}, PointF{F(l + w), F(top)}, white0, white200});
+            break;
+        default:
+            // The selected top tab of a filled container keeps the fill's look.
+            if (record->fillColour == 0)
+                FillPathGradient(graphics, shape,
+                                 {PointF{F(l), F(top)}, PointF{F(l), F(top + h)}, MakeArgbColor(kWhite, 150), white0});
+            break;
+        }
+        StrokePath(graphics, shape, MakeArgbColor(kBlack, 120));
+        GdipPath inner;
+        inner.CreatePath();
+        if (orientation == kTabsTop)
+            AddTabShape(inner, orientation, l + 1, top + 1, w - 3, h - 1, kInnerTabCorner);
+        else if (orientation == kTabsLeft)
+            AddTabShape(inner, orientation, l + 1, top + 1, w - 1, h - 3, kInnerTabCorner);
+        else
+            AddTabShape(inner, orientation, l + 1, top + 1, w - 3, h - 3, kInnerTabCorner);
+        StrokePath(graphics, inner, MakeArgbColor(kWhite, 120));
+    }
+
+    DrawCaptionInFont(graphics, text, MakeRect(F(l), F(top + 3), F(w), F(h - 2)), paint.caption, paint.font);
+}
+
+}  // namespace
+
 void PaintTabControlStrip(HWND tabControl, HDC memoryDc)
 {
     int formNumber = 0;
@@ -237,16 +363,17 @@ void PaintTabControlStrip(HWND tabControl, HDC memoryDc)
         break;
     }
     {
-        GdipBitmap surface;
-        GdipGraphics graphics;
-        AttachOpaqueGraphics(graphics, surface, memoryDc);
+        TabPaint paint;
+        if (!BeginTabPaint(paint, tabControl, memoryDc, orientation))
+            return;
         const int pw = page.right - page.left;
         const int ph = page.bottom - page.top;
-        StrokeRoundRect(graphics, page.left, page.top, pw - 1, ph - 1, kTabCorner, MakeArgbColor(kBlack, 80));
-        StrokeRoundRect(graphics, page.left + 1, page.top + 1, pw - 3, ph - 3, kTabCorner, MakeArgbColor(kWhite, 120));
+        StrokeRoundRect(paint.graphics, page.left, page.top, pw - 1, ph - 1, kTabCorner, MakeArgbColor(kBlack, 80));
+        StrokeRoundRect(paint.graphics, page.left + 1, page.top + 1, pw - 3, ph - 3, kTabCorner,
+                        MakeArgbColor(kWhite, 120));
+        for (int n = 0; n < count; ++n)
+            PaintTab(paint, n, n == selected);
     }
-    for (int n = 0; n < count; ++n)
-        PaintTabShapes(tabControl, memoryDc, n, n == selected, orientation);
 
     // With no tab selected there is no junction to patch.
     const int jw = junction.right - junction.left;
@@ -271,97 +398,7 @@ void PaintTabControlStrip(HWND tabControl, HDC memoryDc)
 
 void PaintTabShapes(HWND tabControl, HDC memoryDc, int item, bool selected, int orientation)
 {
-    int formNumber = 0;
-    const SkinContainerRecord* record = ContainerOfWindow(tabControl, &formNumber);
-    if (!record)
-        return;
-    char text[256] = {};
-    TCITEMA tab = {};
-    tab.mask = TCIF_TEXT | TCIF_IMAGE;
-    tab.pszText = text;
-    tab.cchTextMax = sizeof(text);
-    SendMessageA(tabControl, TCM_GETITEMA, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&tab));
-    RECT t = {};
-    SendMessageA(tabControl, TCM_GETITEMRECT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&t));
-    const int l = t.left;
-    const int top = t.top;
-    const int w = t.right - t.left;
-    const int h = t.bottom - t.top;
-
-    GdipBitmap surface;
-    GdipGraphics graphics;
-    AttachOpaqueGraphics(graphics, surface, memoryDc);
-    GdipPath shape;
-    shape.CreatePath();
-    if (orientation == kTabsRight)
-        AddTabShape(shape, orientation, l + 1, top, w, h - 1, kTabCorner);
-    else
-        AddTabShape(shape, orientation, l, top, w - 1, h - 1, kTabCorner);
-
-    const uint32_t theme10 = MakeArgbColor(g_themeColour, 10);
-    if (!selected) {
-        FillPathSolid(graphics, shape, MakeArgbColor(kWhite, 80));
-        LinearGradient gradient;
-        const uint32_t white80 = MakeArgbColor(kWhite, 80);
-        switch (orientation) {
-        case kTabsLeft:
-            gradient = {PointF{F(l), F(top)}, PointF{F(l + w), F(top)}, white80, theme10};
-            break;
-        case kTabsBottom:
-            gradient = {PointF{F(l), F(top)}, PointF{F(l), F(top + h)}, theme10, white80};
-            break;
-        case kTabsRight:
-            gradient = {PointF{F(l + 1), F(top)}, PointF{F(l + w - 1), F(top)}, theme10, white80};
-            break;
-        default:
-            gradient = {PointF{F(l), F(top)}, PointF{F(l), F(top + h)}, white80, theme10};
-            break;
-        }
-        if (FillsItsTabs(tabControl, *record, formNumber))
-            gradient.from = gradient.to = MakeArgbColor(record->fillColour, record->fillAlpha);
-        FillPathGradient(graphics, shape, gradient);
-        StrokePath(graphics, shape, MakeArgbColor(kBlack, 70));
-    } else {
-        const uint32_t white0 = MakeArgbColor(kWhite, 0);
-        const uint32_t white200 = MakeArgbColor(kWhite, 200);
-        switch (orientation) {
-        case kTabsLeft:
-            FillPathGradient(graphics, shape,
-                             {PointF{F(l), F(top)}, PointF{F(l + w), F(top)}, white200, MakeArgbColor(g_themeColour, 0)});
-            break;
-        case kTabsBottom:
-            FillPathGradient(graphics, shape, {PointF{F(l), F(top)}, PointF{F(l), F(top + h)}, white0, white200});
-            break;
-        case kTabsRight:
-            FillPathGradient(graphics, shape, {PointF{F(l), F(top)}, PointF{F(l + w), F(top)}, white0, white200});
-            break;
-        default:
-            // The selected top tab of a filled container keeps the fill's look.
-            if (record->fillColour == 0)
-                FillPathGradient(graphics, shape,
-                                 {PointF{F(l), F(top)}, PointF{F(l), F(top + h)}, MakeArgbColor(kWhite, 150), white0});
-            break;
-        }
-        StrokePath(graphics, shape, MakeArgbColor(kBlack, 120));
-        GdipPath inner;
-        inner.CreatePath();
-        if (orientation == kTabsTop)
-            AddTabShape(inner, orientation, l + 1, top + 1, w - 3, h - 1, kInnerTabCorner);
-        else if (orientation == kTabsLeft)
-            AddTabShape(inner, orientation, l + 1, top + 1, w - 1, h - 3, kInnerTabCorner);
-        else
-            AddTabShape(inner, orientation, l + 1, top + 1, w - 3, h - 3, kInnerTabCorner);
-        StrokePath(graphics, inner, MakeArgbColor(kWhite, 120));
-    }
-
-    CaptionStyle caption;
-    caption.face = record->fontFace;
-    caption.size = F(record->fontSize);
-    caption.style = record->fontStyle;
-    caption.colour = TextColourOf(tabControl);
-    caption.alignment = 1;
-    caption.lineAlignment = 1;
-    caption.formatFlags =
-        orientation == kTabsLeft || orientation == kTabsRight ? kDirectionVertical : kMeasureTrailingSpaces;
-    DrawCaption(graphics, text, MakeRect(F(l), F(top + 3), F(w), F(h - 2)), caption);
+    TabPaint paint;
+    if (BeginTabPaint(paint, tabControl, memoryDc, orientation))
+        PaintTab(paint, item, selected);
 }

@@ -1,5 +1,6 @@
 #include "skin/controls/paint_helpers.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "gdiplus/gdip_bitmap.h"
@@ -102,12 +103,25 @@ void DrawSoftOutline(GdipGraphics& graphics, const GdipPath& path, int count, CO
     }
 }
 
+bool MakeCaptionFont(GdipFont& font, const CaptionStyle& style)
+{
+    return font.CreateFontFromName(style.face, style.size, style.style, style.unit);
+}
+
 void DrawCaption(GdipGraphics& graphics, const std::string& text, const RectF& layout, const CaptionStyle& style)
 {
     if (text.empty())
         return;
     GdipFont font;
-    font.CreateFontFromName(style.face, style.size, style.style, style.unit);
+    MakeCaptionFont(font, style);
+    DrawCaptionInFont(graphics, text, layout, style, font);
+}
+
+void DrawCaptionInFont(GdipGraphics& graphics, const std::string& text, const RectF& layout, const CaptionStyle& style,
+                       const GdipFont& font)
+{
+    if (text.empty())
+        return;
     GdipStringFormat format;
     format.CreateStringFormat(style.formatFlags);
     format.SetStringFormatAlign(style.alignment);
@@ -117,6 +131,22 @@ void DrawCaption(GdipGraphics& graphics, const std::string& text, const RectF& l
     GdipSolidBrush brush;
     brush.CreateSolidFill(MakeArgbColor(style.colour));
     graphics.DrawString(text, font, brush, layout, format);
+}
+
+void MakeAreaOpaque(HDC memoryDc, const RECT& area)
+{
+    DibPixels pixels;
+    if (!DibPixelsOfDc(memoryDc, pixels))
+        return;
+    GdiFlush();
+    const int left = std::max(0, static_cast<int>(area.left));
+    const int right = std::min(pixels.width, static_cast<int>(area.right));
+    const int bottom = std::min(pixels.height, static_cast<int>(area.bottom));
+    for (int y = std::max(0, static_cast<int>(area.top)); y < bottom; ++y) {
+        uint32_t* row = pixels.Row(y);
+        for (int x = left; x < right; ++x)
+            row[x] |= 0xFF000000u;
+    }
 }
 
 void AttachOpaqueGraphics(GdipGraphics& graphics, GdipBitmap& surface, HDC memoryDc)

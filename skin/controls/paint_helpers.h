@@ -28,6 +28,7 @@ inline uint32_t OverlayBlack(int alpha)
 // ARGB order; the former top byte, the alpha, goes to `alpha`.
 COLORREF SwapRedBlue(uint32_t colour, BYTE& alpha);
 
+class GdipFont;
 class GdipGraphics;
 
 // Geometry of bars that run along a track and across it (track bars, scroll bars): a horizontal bar
@@ -96,6 +97,11 @@ struct CaptionStyle {
     int trimming = -1;    // GDI+ StringTrimming (3 ellipsis); -1 keeps the format's default
 };
 void DrawCaption(GdipGraphics& graphics, const std::string& text, const RectF& layout, const CaptionStyle& style);
+// The same in a font made once from the style (MakeCaptionFont) for several captions of one paint:
+// under Wine making the font costs about as much as drawing the text.
+bool MakeCaptionFont(GdipFont& font, const CaptionStyle& style);
+void DrawCaptionInFont(GdipGraphics& graphics, const std::string& text, const RectF& layout, const CaptionStyle& style,
+                       const GdipFont& font);
 
 class GdipBitmap;
 
@@ -104,3 +110,6 @@ class GdipBitmap;
 // over the background as over a screen whatever alpha the background was copied with. Without a DIB
 // the graphics draws through the context.
 void AttachOpaqueGraphics(GdipGraphics& graphics, GdipBitmap& surface, HDC memoryDc);
+// Makes the pixels of `area` in the memory context's 32-bpp DIB opaque again after GDI drew there
+// (GDI leaves alpha 0), for a graphics attached already; nothing for a context without such a DIB.
+void MakeAreaOpaque(HDC memoryDc, const RECT& area);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "gdiplus/gdip_bitmap.h"
+#include "gdiplus/gdip_font.h"
 #include "gdiplus/gdip_graphics.h"
 #include "gdiplus/gdip_path.h"
 #include "skin/controls/arrow_pictures.h"
@@ -329,42 +330,86 @@ LRESULT CALLBACK KjControlWndProc(HWND window, UINT message, WPARAM wParam, LPAR
     return CallRecordedProc(previous, window, message, wParam, lParam);
 }
 
-void PaintToolbar(HWND toolbar)
+namespace {
+
+// What the buttons of one toolbar paint share, read once per paint: one graphics on the memory context,
+// the caption font and the toolbar's settings. (Attaching a graphics, making a font and reading a window
+// property each cost about as much as a button's drawing under Wine.)
+struct ToolbarPaint {
+    HWND toolbar = nullptr;
+    HDC memoryDc = nullptr;
+    const SkinKjRecord* record = nullptr;
+    HIMAGELIST images = nullptr;
+    int imageCount = 0;
+    int iconWidth = 0;
+    int iconHeight = 0;
+    bool listLayout = false;
+    COLORREF textColour = 0;
+    int clientWidth = 0;
+    CaptionStyle caption;
+    GdipFont font;
+    GdipBitmap surface;  // declared before the graphics, which must go first
+    GdipGraphics graphics;
+};
+
+bool BeginToolbarPaint(ToolbarPaint& paint, HWND toolbar, HDC memoryDc)
 {
-    SkinKjRecord* record = LookUpKj(toolbar).record;
-    if (!record)
-        return;
-    const int count = static_cast<int>(SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0));
-    const int hot = static_cast<int>(SendMessageA(toolbar, TB_GETHOTITEM, 0, 0));
+    paint.record = LookUpKj(toolbar).record;
+    if (!paint.record)
+        return false;
+    paint.toolbar = toolbar;
+    paint.memoryDc = memoryDc;
+    paint.images = GetWindowPropHandle<HIMAGELIST>(toolbar, kPropKjToolbarImages);
+    paint.imageCount = paint.images ? ImageList_GetImageCount(paint.images) : 0;
+    if (paint.imageCount > 0 && !ImageList_GetIconSize(paint.images, &paint.iconWidth, &paint.iconHeight))
+        paint.imageCount = 0;
+    paint.listLayout = (SendMessageA(toolbar, TB_GETSTYLE, 0, 0) & TBSTYLE_LIST) != 0;
+    paint.textColour = static_cast<COLORREF>(GetWindowProp(toolbar, kPropKjTextColour));
     RECT client = {};
     GetClientRect(toolbar, &client);
-    HDC memory = CreateBackgroundDC(toolbar, client);
-    if (!memory)
-        return;
-    for (int i = 0; i < count; ++i)
-        PaintToolbarButtons(toolbar, i, memory, i == hot);
-    BlitToControl(toolbar, memory, true);
-    HDC dc = ExcludeChildrenFromClip(toolbar);
-    BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
-    ReleaseDC(toolbar, dc);
-    ReleaseMemoryDC(memory);
-    record->repaint = false;
+    paint.clientWidth = client.right;
+    paint.caption.face = paint.record->fontFace;
+    paint.caption.size = static_cast<float>(paint.record->fontSize);
+    paint.caption.style = paint.record->fontStyle;
+    paint.caption.alignment = 1;
+    paint.caption.lineAlignment = 1;
+    paint.caption.formatFlags = kMeasureTrailingSpaces;
+    paint.caption.trimming = kTrimEllipsisCharacter;
+    MakeCaptionFont(paint.font, paint.caption);
+    AttachOpaqueGraphics(paint.graphics, paint.surface, memoryDc);
+    return true;
 }
 
-void PaintToolbarButtons(HWND toolbar, int index, HDC memoryDc, bool hot)
+// The icon is drawn by GDI between the graphics' layers: the pixels it wrote are made opaque again so
+// that the layers after it blend over them as over the rest.
+void DrawButtonIcon(const ToolbarPaint& paint, const TBBUTTON& button, int x, int y, bool greyed)
 {
-    const SkinKjRecord* record = LookUpKj(toolbar).record;
+    GdiFlush();
+    if (greyed) {
+        HICON icon = ImageList_GetIcon(paint.images, button.iBitmap, ILD_TRANSPARENT);
+        DrawIconTinted(paint.memoryDc, x, y, icon, button.fsState);
+        if (icon)
+            DestroyIcon(icon);
+    } else {
+        // The image list draws what an icon made of the picture would draw (mask, then colour) without
+        // making one: under Wine that costs more than all the rest of the button.
+        ImageList_Draw(paint.images, button.iBitmap, paint.memoryDc, x, y, ILD_TRANSPARENT);
+    }
+    MakeAreaOpaque(paint.memoryDc, {x, y, x + paint.iconWidth, y + paint.iconHeight});
+}
+
+void PaintButton(ToolbarPaint& paint, int index, bool hot)
+{
+    HWND toolbar = paint.toolbar;
     TBBUTTON button = {};
-    if (!record || !SendMessageA(toolbar, TB_GETBUTTON, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&button)))
+    if (!SendMessageA(toolbar, TB_GETBUTTON, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&button)))
         return;
     // A hidden button leaves its place to the background.
     if (button.fsState & TBSTATE_HIDDEN)
         return;
     RECT item = {};
     SendMessageA(toolbar, TB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&item));
-    const bool listLayout = (SendMessageA(toolbar, TB_GETSTYLE, 0, 0) & TBSTYLE_LIST) != 0;
-    HIMAGELIST images = GetWindowPropHandle<HIMAGELIST>(toolbar, kPropKjToolbarImages);
-    HICON icon = images && button.iBitmap >= 0 ? ImageList_GetIcon(images, button.iBitmap, ILD_TRANSPARENT) : nullptr;
+    const bool hasImage = button.iBitmap >= 0 && button.iBitmap < paint.imageCount;
     const std::string text = ButtonText(toolbar, button.idCommand);
     const bool greyed = (button.fsState & TBSTATE_INDETERMINATE) || !(button.fsState & TBSTATE_ENABLED);
 
@@ -380,53 +425,31 @@ void PaintToolbarButtons(HWND toolbar, int index, HDC memoryDc, bool hot)
     const int y = item.top;
     const int w = item.right - item.left;
     const int h = item.bottom - item.top;
+    const int iw = hasImage ? paint.iconWidth : 0;
+    const int ih = hasImage ? paint.iconHeight : 0;
 
-    int iw = 0;
-    int ih = 0;
-    if (icon) {
-        GdipBitmap picture;
-        if (picture.CreateBitmapFromHICON(icon)) {
-            iw = picture.GetImageWidth();
-            ih = picture.GetImageHeight();
-        }
-    }
-    {
-        GdipBitmap surface;
-        GdipGraphics graphics;
-        AttachOpaqueGraphics(graphics, surface, memoryDc);
-        DrawButtonState(graphics, face);
-        if (button.fsStyle == BTNS_SEP) {
-            RECT client = {};
-            GetClientRect(toolbar, &client);
-            if (x < kWrapSeparatorX && index > 0)
-                DrawEtchedLine(graphics, face.x + 3, face.y + face.h - 5, face.x + static_cast<float>(client.right) - 6,
-                               face.y + face.h - 5);
-            else
-                DrawEtchedLine(graphics, face.x + (face.w - 2) / 2, face.y + 3, face.x + (face.w - 2) / 2,
-                               face.y + face.h - 3);
-        }
+    GdipGraphics& graphics = paint.graphics;
+    DrawButtonState(graphics, face);
+    if (button.fsStyle == BTNS_SEP) {
+        if (x < kWrapSeparatorX && index > 0)
+            DrawEtchedLine(graphics, face.x + 3, face.y + face.h - 5,
+                           face.x + static_cast<float>(paint.clientWidth) - 6, face.y + face.h - 5);
+        else
+            DrawEtchedLine(graphics, face.x + (face.w - 2) / 2, face.y + 3, face.x + (face.w - 2) / 2,
+                           face.y + face.h - 3);
     }
 
     const bool plainButton = button.fsStyle == BTNS_BUTTON || button.fsStyle == BTNS_CHECK ||
                              button.fsStyle == BTNS_CHECKGROUP;
     const bool dropdown = button.fsStyle == BTNS_DROPDOWN || button.fsStyle == BTNS_WHOLEDROPDOWN;
-    if (icon && (plainButton || dropdown)) {
+    if (hasImage && (plainButton || dropdown)) {
         // A greyed dropdown's icon is centred in the full width, an enabled one's left of the arrow.
         const int iconWidth = dropdown && !greyed ? w - iw - 10 : w - iw;
-        const int ix = listLayout ? x + 2 : x + iconWidth / 2;
-        const int iy = listLayout ? y + (h - ih) / 2 : y + 2;
-        GdiFlush();
-        if (greyed)
-            DrawIconTinted(memoryDc, ix, iy, icon, button.fsState);
-        else
-            DrawIconEx(memoryDc, ix, iy, icon, iw, ih, 0, nullptr, DI_NORMAL);
+        const int ix = paint.listLayout ? x + 2 : x + iconWidth / 2;
+        const int iy = paint.listLayout ? y + (h - ih) / 2 : y + 2;
+        DrawButtonIcon(paint, button, ix, iy, greyed);
     }
-    if (icon)
-        DestroyIcon(icon);
 
-    GdipBitmap surface;
-    GdipGraphics graphics;
-    AttachOpaqueGraphics(graphics, surface, memoryDc);
     if (dropdown) {
         GdipBitmap arrow;
         if (LoadArrowBitmap(ArrowPicture::kDown, arrow))
@@ -436,21 +459,49 @@ void PaintToolbarButtons(HWND toolbar, int index, HDC memoryDc, bool hot)
     }
     if (text.empty())
         return;
-    CaptionStyle caption;
-    caption.face = record->fontFace;
-    caption.size = static_cast<float>(record->fontSize);
-    caption.style = record->fontStyle;
-    caption.colour = greyed ? kGreyText : static_cast<COLORREF>(GetWindowProp(toolbar, kPropKjTextColour));
-    caption.alignment = 1;
-    caption.lineAlignment = 1;
-    caption.formatFlags = kMeasureTrailingSpaces;
-    caption.trimming = kTrimEllipsisCharacter;
+    paint.caption.colour = greyed ? kGreyText : paint.textColour;
     const float fiw = static_cast<float>(iw);
     const float fih = static_cast<float>(ih);
     const float arrowSpace = dropdown ? static_cast<float>(kDropdownWidth) : 0.0f;
-    const RectF layout = listLayout ? MakeRect(face.x + fiw, face.y + 2, face.w - fiw - arrowSpace, face.h)
-                                    : MakeRect(face.x, face.y + fih, face.w - arrowSpace, face.h - fih);
-    DrawCaption(graphics, text, layout, caption);
+    const RectF layout = paint.listLayout ? MakeRect(face.x + fiw, face.y + 2, face.w - fiw - arrowSpace, face.h)
+                                          : MakeRect(face.x, face.y + fih, face.w - arrowSpace, face.h - fih);
+    DrawCaptionInFont(graphics, text, layout, paint.caption, paint.font);
+}
+
+}  // namespace
+
+void PaintToolbar(HWND toolbar)
+{
+    SkinKjRecord* record = LookUpKj(toolbar).record;
+    if (!record)
+        return;
+    const int count = static_cast<int>(SendMessageA(toolbar, TB_BUTTONCOUNT, 0, 0));
+    const int hot = static_cast<int>(SendMessageA(toolbar, TB_GETHOTITEM, 0, 0));
+    RECT client = {};
+    GetClientRect(toolbar, &client);
+    HDC memory = CreateBackgroundDC(toolbar, client);
+    if (!memory)
+        return;
+    {
+        ToolbarPaint paint;
+        if (BeginToolbarPaint(paint, toolbar, memory)) {
+            for (int i = 0; i < count; ++i)
+                PaintButton(paint, i, i == hot);
+        }
+    }
+    BlitToControl(toolbar, memory, true);
+    HDC dc = ExcludeChildrenFromClip(toolbar);
+    BitBlt(dc, 0, 0, client.right, client.bottom, memory, 0, 0, SRCCOPY);
+    ReleaseDC(toolbar, dc);
+    ReleaseMemoryDC(memory);
+    record->repaint = false;
+}
+
+void PaintToolbarButtons(HWND toolbar, int index, HDC memoryDc, bool hot)
+{
+    ToolbarPaint paint;
+    if (BeginToolbarPaint(paint, toolbar, memoryDc))
+        PaintButton(paint, index, hot);
 }
 
 void DrawIconTinted(HDC dc, int x, int y, HICON icon, int state)

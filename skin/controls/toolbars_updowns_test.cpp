@@ -17,6 +17,7 @@
 #include "skin/controls/control_test_support.h"
 #include "skin/controls/toolbar_family.h"
 #include "skin/controls/updown_family.h"
+#include "skin/core/drawing_core.h"
 #include "skin/core/memory_dc.h"
 #include "skin/core/screenshot.h"
 #include "skin/core/skin_options.h"
@@ -208,6 +209,149 @@ TEST(ToolbarTest, GreyIconsAndNativePaintWithoutChildSkinning)
             EXPECT_EQ(m.wParam, 0u) << "the native code painted with its own context";
         }
     }
+}
+
+namespace {
+
+// Toolbar buttons painted one at a time over the toolbar's background, pixel by pixel against it.
+struct LoneButtons {
+    HWND bar;
+    RECT client = {};
+    HDC background = nullptr;
+
+    explicit LoneButtons(HWND toolbar) : bar(toolbar)
+    {
+        GetClientRect(bar, &client);
+        background = CreateBackgroundDC(bar, client);
+    }
+    ~LoneButtons() { ReleaseMemoryDC(background); }
+
+    RECT Item(int index) const
+    {
+        RECT r = {};
+        SendMessageA(bar, TB_GETITEMRECT, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&r));
+        return r;
+    }
+    HDC Paint(int index, bool hot) const
+    {
+        HDC dc = CreateBackgroundDC(bar, client);
+        PaintToolbarButtons(bar, index, dc, hot);
+        return dc;
+    }
+    int ChangedPixels(HDC dc) const
+    {
+        int changed = 0;
+        for (int y = 0; y < client.bottom; ++y)
+            for (int x = 0; x < client.right; ++x)
+                changed += PixelRgb(dc, x, y) != PixelRgb(background, x, y);
+        return changed;
+    }
+};
+
+int ChannelSum(uint32_t rgb)
+{
+    return static_cast<int>((rgb >> 16 & 0xFF) + (rgb >> 8 & 0xFF) + (rgb & 0xFF));
+}
+
+// The brightest pixel of an area that the paint changed (the test form's background is black).
+uint32_t BrightestChanged(HDC dc, HDC background, const RECT& area)
+{
+    uint32_t brightest = 0;
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            if (PixelRgb(dc, x, y) != PixelRgb(background, x, y) && ChannelSum(PixelRgb(dc, x, y)) > ChannelSum(brightest))
+                brightest = PixelRgb(dc, x, y);
+    return brightest;
+}
+
+}  // namespace
+
+TEST(ToolbarTest, ButtonLooks)
+{
+    InitCommonControls();
+    ParkCursor();
+    ScopedWindow form(CreateFrameForm(40, 40, 420, 160, 0, false));
+    HIMAGELIST images = nullptr;
+    // Buttons: 0 plain, 1 checked, 2 pressed, 3 separator, 4 disabled, 5 indeterminate dropdown, 6 hidden.
+    HWND bar = Toolbar(form.get(), 6, true, &images);
+    ShowSkinnedForm(form.get());
+    PumpMessages();
+    LoneButtons lone(bar);
+    ASSERT_NE(lone.background, nullptr);
+    constexpr int kIcon = 16;
+    const auto iconCentre = [&](int index) {
+        const RECT r = lone.Item(index);
+        return POINT{r.left + 2 + kIcon / 2, r.top + (r.bottom - r.top - kIcon) / 2 + kIcon / 2};
+    };
+
+    HDC hidden = lone.Paint(6, false);
+    EXPECT_EQ(lone.ChangedPixels(hidden), 0) << "a hidden button leaves the background";
+    ReleaseMemoryDC(hidden);
+
+    // The icon in its own colour on a plain button, which shows no face of its own.
+    HDC plain = lone.Paint(0, false);
+    const POINT c0 = iconCentre(0);
+    EXPECT_EQ(PixelRgb(plain, c0.x, c0.y), 0xC82828u);
+    const RECT r0 = lone.Item(0);
+    EXPECT_EQ(PixelRgb(plain, r0.left + 1, r0.top + 1), PixelRgb(lone.background, r0.left + 1, r0.top + 1));
+
+    // Greyed icons: (200 + 160 + 0) / 3 = 120 when disabled; (200 + 40 + 40) / 3 = 93, red 113 when
+    // indeterminate. Greyed text is 0x808080.
+    HDC disabled = lone.Paint(4, false);
+    const POINT c4 = iconCentre(4);
+    EXPECT_EQ(PixelRgb(disabled, c4.x, c4.y), 0x787878u);
+    HDC indeterminate = lone.Paint(5, false);
+    const POINT c5 = iconCentre(5);
+    EXPECT_EQ(PixelRgb(indeterminate, c5.x, c5.y), 0x715D5Du);
+    RECT text = lone.Item(4);
+    text.left += 2 + kIcon;
+    const uint32_t greyText = BrightestChanged(disabled, lone.background, text);
+    EXPECT_TRUE(RgbNear(greyText, 0x808080, 8)) << std::hex << greyText;
+    ReleaseMemoryDC(plain);
+    ReleaseMemoryDC(disabled);
+
+    // The dropdown's split line 12 pixels from its right: none on a plain face, dark when hot.
+    const RECT r5 = lone.Item(5);
+    const int split = r5.right - 12;
+    const int middle = (r5.top + r5.bottom) / 2;
+    EXPECT_EQ(PixelRgb(indeterminate, split, middle), PixelRgb(lone.background, split, middle));
+    ReleaseMemoryDC(indeterminate);
+    HDC hot = lone.Paint(5, true);
+    EXPECT_LT(ChannelSum(PixelRgb(hot, split, middle)) + 60, ChannelSum(PixelRgb(hot, split - 2, middle)));
+    ReleaseMemoryDC(hot);
+
+    // A separator that starts a row (left of x 10, not the first button) is a line across the bar.
+    HWND wrapping = CreateWindowExA(0, TOOLBARCLASSNAMEA, "", WS_CHILD | WS_VISIBLE | TBSTYLE_FLAT | CCS_NODIVIDER |
+                                    CCS_NORESIZE | TBSTYLE_LIST, 0, 40, 400, 90, form.get(),
+                                    nullptr, nullptr, nullptr);
+    SendMessageA(wrapping, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    TBBUTTON row[3] = {};
+    row[0].fsState = TBSTATE_ENABLED | TBSTATE_WRAP;
+    row[0].fsStyle = BTNS_BUTTON;
+    row[0].iBitmap = I_IMAGENONE;
+    row[0].idCommand = 200;
+    row[1].fsState = TBSTATE_ENABLED;
+    row[1].fsStyle = BTNS_SEP;
+    row[1].iBitmap = 6;
+    row[2].fsState = TBSTATE_ENABLED;
+    row[2].fsStyle = BTNS_BUTTON;
+    row[2].iBitmap = I_IMAGENONE;
+    row[2].idCommand = 201;
+    SendMessageA(wrapping, TB_ADDBUTTONSA, 3, reinterpret_cast<LPARAM>(row));
+    ASSERT_GT(SkinKjControl(wrapping), 0);
+    LoneButtons wrapped(wrapping);
+    const RECT separator = wrapped.Item(1);
+    ASSERT_LT(separator.left, 10) << "the separator starts the second row";
+    HDC line = wrapped.Paint(1, false);
+    // Dark, then light one pixel below (the test form's background is black).
+    const int lineY = separator.bottom - 5;
+    const int across = wrapped.client.right / 2;
+    EXPECT_EQ(PixelRgb(line, across, lineY), 0u);
+    EXPECT_GT(ChannelSum(PixelRgb(line, across, lineY + 1)), 3 * 0x80);
+    EXPECT_EQ(PixelRgb(wrapped.background, across, lineY + 1), 0u);
+    ReleaseMemoryDC(line);
+    DestroyWindow(form.get());
+    ImageList_Destroy(images);
 }
 
 namespace {

@@ -20,12 +20,14 @@ inline double Milliseconds(const LARGE_INTEGER& start, const LARGE_INTEGER& end)
     return 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
 }
 
-// Runs the routine `runs` times.
-inline Timing Measure(int runs, const std::function<void()>& run)
+// Runs the routine `runs` times; `between`, when given, runs untimed before each run.
+inline Timing Measure(int runs, const std::function<void()>& run, const std::function<void()>& between = {})
 {
     std::vector<double> times;
     Timing t;
     for (int i = 0; i < runs; ++i) {
+        if (between)
+            between();
         LARGE_INTEGER start, end;
         QueryPerformanceCounter(&start);
         run();
