@@ -390,8 +390,7 @@ void OnSkinWindowCreated(forms::Event& event)
     form.Get(kTabs).Move(8, 63, 604, 288);
     form.Get(kTabStripHost).Move(16, 32, 576, 32);
 
-    // The tab control is not made a container (SkinGroupBox, white at 255): its picture box and group
-    // box then show black where their background should be. It keeps the form's veiled look.
+    SkinGroupBox(form.Get(kTabs).Window(), 1, 0xFFFFFF, 255, 1);
     for (int slider : {kRedSlider, kGreenSlider, kBlueSlider})
         SkinControl(form.Get(slider).Window(), std::nullopt, 0xFFFFFF);
     SkinControl(form.Get(kApplyButton).Window());

@@ -1,6 +1,7 @@
 #include "skin/controls/container_family.h"
 
 #include <memory>
+#include <string>
 
 #include "skin/controls/child_notifications.h"
 #include "skin/controls/control_colour_brushes.h"
@@ -43,6 +44,31 @@ LRESULT PaintContainerMessage(HWND window, const OwnRecord<SkinContainerRecord>&
         EndPaint(window, &ps);
     }
     return DefWindowProcA(window, WM_PAINT, wParam, lParam);
+}
+
+// Native group boxes and picture statics draw only their frame and caption, or their picture, never
+// the rest of their rectangle. Clipped out of a painting container's paint like opaque children, that
+// rest keeps whatever the screen held (black on a new window). Transparent, they are painted over with
+// the container's background and repaint themselves after it (InvalidateTransparentChildren).
+bool IsSeeThroughNative(int formNumber, HWND child)
+{
+    const std::string className = GetWindowClassName(child);
+    const LONG_PTR style = GetWindowLongPtrA(child, GWL_STYLE);
+    if (className == "Button")
+        return (style & BS_TYPEMASK) == BS_GROUPBOX && FindContainerIndex(formNumber, child) == 0;
+    const LONG_PTR type = style & SS_TYPEMASK;
+    return className == "Static" && (type == SS_BITMAP || type == SS_ICON || type == SS_ENHMETAFILE);
+}
+
+void MakeSeeThroughChildrenTransparent(int formNumber, HWND container)
+{
+    HWND child = nullptr;
+    while ((child = FindWindowExA(container, child, nullptr, nullptr)) != nullptr) {
+        if (!IsSeeThroughNative(formNumber, child))
+            continue;
+        const LONG_PTR exStyle = GetWindowLongPtrA(child, GWL_EXSTYLE);
+        SetWindowLongPtrA(child, GWL_EXSTYLE, exStyle | WS_EX_TRANSPARENT);
+    }
 }
 
 }  // namespace
@@ -99,6 +125,8 @@ int SkinContainerWindow(HWND window, int paintFlag, COLORREF fillColour, int fil
 
     // The children are skinned while the container still has its own procedure.
     RunControlInstallers(formNumber, window);
+    if (added.paintAsContainer)
+        MakeSeeThroughChildrenTransparent(formNumber, window);
     added.backgroundDirty = true;
     added.previousProc = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(ContainerWndProc)));

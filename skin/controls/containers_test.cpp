@@ -391,3 +391,36 @@ TEST(ContainersTest, BackgroundsBehindPartsOfWindows)
     ReleaseMemoryDC(boardPicture);
     ReleaseMemoryDC(dc);
 }
+
+TEST(ContainersTest, SeeThroughChildrenShowTheFillOfAPaintingContainer)
+{
+    SkinnedForm form;
+    HWND tab = TabControl(form.window.get(), 10, 10, 400, 280, 0, 2);
+    // A native group box and a picture static draw no background of their own; a text static, a radio
+    // button (style bit 0x4 like a group box) and a registered group box do.
+    HWND box = GroupBox(tab, "分组", 10, 40, 180, 120);
+    HWND picture = CreateControl(tab, "Static", "", 200, 40, 150, 100, SS_BITMAP | SS_NOTIFY);
+    HWND text = CreateControl(tab, "Static", "文字", 200, 150, 60, 16);
+    HWND radio = CreateControl(tab, "Button", "单选", 200, 170, 60, 16, BS_RADIOBUTTON);
+    HWND ownBox = GroupBox(tab, "自绘", 10, 170, 180, 100);
+    CreateControl(box, "Static", "标签", 10, 20, 60, 16);
+    ASSERT_GT(SkinContainerWindow(ownBox), 0);
+    ASSERT_GT(SkinContainerWindow(tab, 1, RGB(255, 255, 255), 255, 1), 0);
+    const auto transparent = [](HWND w) { return (GetWindowLongPtrA(w, GWL_EXSTYLE) & WS_EX_TRANSPARENT) != 0; };
+    EXPECT_TRUE(transparent(box));
+    EXPECT_TRUE(transparent(picture));
+    EXPECT_FALSE(transparent(text));
+    EXPECT_FALSE(transparent(radio));
+    EXPECT_FALSE(transparent(ownBox));
+
+    // The container's picture covers the group box's inside and the picture's rectangle with its fill,
+    // where a stale patch of the back buffer would otherwise stay.
+    BlankBackBufferPatch(tab);
+    RedrawWindow(tab, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    PumpMessages();
+    EXPECT_EQ(BackBufferPixel(tab, 100, 120), 0xFFFFFFu) << "inside the group box";
+    EXPECT_EQ(BackBufferPixel(tab, 300, 120), 0xFFFFFFu) << "inside the picture";
+    // And so does the screen (a window Wine never painted shows 0xF5F5F5).
+    EXPECT_EQ(WindowPixel(box, 90, 80), 0xFFFFFFu);
+    EXPECT_EQ(WindowPixel(picture, 100, 80), 0xFFFFFFu);
+}
