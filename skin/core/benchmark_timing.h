@@ -43,6 +43,19 @@ inline Timing Measure(int runs, const std::function<void()>& run, const std::fun
     return t;
 }
 
+// Handles what waits in the thread's queue, then waits a moment with nothing to do, as a message loop
+// does between two paints. Wine hands a window's pixels to the X server when its thread goes idle, or
+// at every EndPaint and ReleaseDC of a thread that has not been idle for 50 ms, which a loop of paints
+// alone never is: run between timed paints, this keeps that upload, the display server's work, out of
+// the paint's figure.
+inline void GoIdle()
+{
+    MSG message;
+    while (PeekMessageA(&message, nullptr, 0, 0, PM_REMOVE))
+        DispatchMessageA(&message);
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
+}
+
 template <class Step>
 Timing TimeSteps(int count, Step step)
 {
