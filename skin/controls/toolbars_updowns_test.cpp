@@ -1,10 +1,11 @@
 // Up-down controls, toolbars and controls handed to the skin: hit tests and hover repaints, toolbar
-// repaint flags and button looks, Kj registration once only, and a form with every control of these
-// families and containers skinned, painted and destroyed again and again without leaks; the picture
-// of them all.
+// repaint flags and button looks, Kj registration once only, Kj pictures laid over the background
+// without their key colour, and a form with every control of these families and containers skinned,
+// painted and destroyed again and again without leaks; the picture of them all.
 #include <windows.h>
 
 #include <commctrl.h>
+#include <richedit.h>
 #include <gtest/gtest.h>
 
 #include <string>
@@ -24,6 +25,7 @@
 #include "skin/core/skin_registry.h"
 #include "skin/core/skin_test_support.h"
 #include "skin/core/window_props.h"
+#include "skin/core/window_rects.h"
 
 namespace {
 
@@ -352,6 +354,101 @@ TEST(ToolbarTest, ButtonLooks)
     ReleaseMemoryDC(line);
     DestroyWindow(form.get());
     ImageList_Destroy(images);
+}
+
+namespace {
+
+// The form's frame picture behind a pixel of the control's client area (the test forms have no veil).
+uint32_t FrameBehind(HWND control, int x, int y)
+{
+    const SkinFormRecord* form = SkinFormAt(FindOwningSkinnedWindow(control));
+    const RECT place = GetClientRectInWindow(control);  // in the form's coordinates
+    return form && form->frameDc ? PixelRgb(form->frameDc, place.left + x, place.top + y) : 0xFFFFFFFF;
+}
+
+uint32_t ClientPixel(HWND control, int x, int y)
+{
+    HDC dc = GetDC(control);
+    const COLORREF c = GetPixel(dc, x, y);
+    ReleaseDC(control, dc);
+    return (static_cast<uint32_t>(GetRValue(c)) << 16) | (GetGValue(c) << 8) | GetBValue(c);
+}
+
+}  // namespace
+
+TEST(KjControlTest, ThePictureGoesOverTheBackgroundWithoutItsKeyColour)
+{
+    InitCommonControls();
+    ASSERT_NE(LoadLibraryA("riched20.dll"), nullptr);
+    ParkCursor();
+    ScopedWindow form(CreateFrameForm(40, 40, 520, 300, 0, false));
+    ShowSkinnedForm(form.get());
+    constexpr COLORREF kKey = RGB(255, 255, 255);
+
+    // A month calendar paints into the context it is given: where its own picture is the key colour
+    // the background shows, elsewhere its picture.
+    HWND calendar = CreateControl(form.get(), MONTHCAL_CLASSA, "", 10, 40, 240, 200);
+    ASSERT_GT(SkinKjControl(calendar, kKey), 0);
+    RedrawWindow(calendar, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    PumpMessages();
+    RECT client = {};
+    GetClientRect(calendar, &client);
+    HDC native = CreateMemoryDC(client.right, client.bottom);
+    SendMessageA(calendar, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(native), PRF_CLIENT);
+    int keyed = 0, own = 0, wrong = 0;
+    for (int y = 0; y < client.bottom; y += 3) {
+        for (int x = 0; x < client.right; x += 3) {
+            const bool isKey = PixelRgb(native, x, y) == 0xFFFFFFu;
+            const uint32_t expected = isKey ? FrameBehind(calendar, x, y) : PixelRgb(native, x, y);
+            (isKey ? keyed : own) += 1;
+            wrong += ClientPixel(calendar, x, y) != expected;
+        }
+    }
+    ReleaseMemoryDC(native);
+    EXPECT_GT(keyed, 100);
+    EXPECT_GT(own, 100);
+    EXPECT_EQ(wrong, 0);
+
+    // A rich edit paints on the screen: its picture is read back over the background. Each scroll
+    // step repaints all of it.
+    HWND edit = CreateControl(form.get(), "RichEdit20A", "", 270, 40, 230, 200, ES_MULTILINE | WS_VSCROLL);
+    SendMessageA(edit, EM_SETBKGNDCOLOR, 0, kKey);
+    std::string lines;
+    for (int i = 0; i < 40; ++i)
+        lines += "第" + std::to_string(i + 1) + "行\r\n";
+    SetWindowTextA(edit, lines.c_str());
+    CHARFORMATA red = {};
+    red.cbSize = sizeof(red);
+    red.dwMask = CFM_COLOR;
+    red.crTextColor = RGB(255, 0, 0);
+    SendMessageA(edit, EM_SETCHARFORMAT, SCF_ALL, reinterpret_cast<LPARAM>(&red));
+    RecordNativeMessages(edit);
+    ASSERT_GT(SkinKjControl(edit, kKey), 0);
+    RedrawWindow(edit, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    PumpMessages();
+    RECT editClient = {};
+    GetClientRect(edit, &editClient);
+    const int blankX = editClient.right - 20;
+    EXPECT_EQ(ClientPixel(edit, blankX, 30), FrameBehind(edit, blankX, 30)) << "the background beside the text";
+    int textPixels = 0;
+    for (int y = 0; y < 16; ++y)
+        for (int x = 0; x < 40; ++x)
+            textPixels += (ClientPixel(edit, x, y) & 0xFF0000) > 0x800000;
+    EXPECT_GT(textPixels, 0) << "the first line's text";
+
+    // The native code paints the whole client area after a scroll step, not only the line scrolled in.
+    RECT painted = {};
+    OnNativeMessage() = [&](const NativeMessage& m) {
+        RECT update = {};
+        if (m.message == WM_PAINT && GetUpdateRect(m.window, &update, FALSE))
+            UnionRect(&painted, &painted, &update);
+    };
+    SendMessageA(edit, WM_VSCROLL, SB_LINEDOWN, 0);
+    UpdateWindow(edit);
+    OnNativeMessage() = nullptr;
+    EXPECT_TRUE(EqualRect(&painted, &editClient))
+        << painted.left << " " << painted.top << " " << painted.right << " " << painted.bottom;
+    EXPECT_EQ(ClientPixel(edit, blankX, 30), FrameBehind(edit, blankX, 30));
 }
 
 namespace {
