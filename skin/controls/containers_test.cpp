@@ -14,6 +14,7 @@
 #include "skin/controls/container_painting.h"
 #include "skin/controls/control_test_support.h"
 #include "skin/controls/text_measure.h"
+#include "skin/core/drawing_core.h"
 #include "skin/core/memory_dc.h"
 #include "skin/core/skin_options.h"
 #include "skin/core/skin_registry.h"
@@ -423,4 +424,78 @@ TEST(ContainersTest, SeeThroughChildrenShowTheFillOfAPaintingContainer)
     // And so does the screen (a window Wine never painted shows 0xF5F5F5).
     EXPECT_EQ(WindowPixel(box, 90, 80), 0xFFFFFFu);
     EXPECT_EQ(WindowPixel(picture, 100, 80), 0xFFFFFFu);
+}
+
+TEST(ContainersTest, TabLooksByWhereTheyLieAndThePlainContainer)
+{
+    SkinnedForm form;
+    constexpr COLORREF kFill = RGB(200, 220, 255);
+    // A filled tab control on the form, and one in a filled group box with a translucent fill of its own.
+    HWND onForm = TabControl(form.window.get(), 10, 10, 200, 120, 0, 2);
+    HWND outer = GroupBox(form.window.get(), "外框", 10, 140, 220, 150);
+    HWND nested = TabControl(outer, 10, 20, 200, 120, 0, 2);
+    ASSERT_GT(SkinContainerWindow(onForm, 1, kFill, 255), 0);
+    ASSERT_GT(SkinContainerWindow(outer, 1, RGB(255, 250, 230), 160), 0);
+    ASSERT_GT(SkinContainerWindow(nested, 1, kFill, 128), 0);
+    const auto strip = [](HWND tab, RECT& client) {
+        GetClientRect(tab, &client);
+        HDC dc = CreateBackgroundDC(tab, client);
+        PaintTabControlStrip(tab, dc);
+        return dc;
+    };
+    const auto itemRect = [](HWND tab, int item) {
+        RECT r = {};
+        SendMessageA(tab, TCM_GETITEMRECT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&r));
+        return r;
+    };
+
+    // On the form: the selected top tab keeps the background (no highlight), the other tab and the
+    // junction under the selected one take the fill.
+    RECT client = {};
+    HDC painted = strip(onForm, client);
+    HDC behind = CreateBackgroundDC(onForm, client);
+    const RECT selected = itemRect(onForm, 0);
+    const RECT other = itemRect(onForm, 1);
+    const POINT inSelected = {selected.left + 3, selected.top + 4};
+    EXPECT_EQ(PixelRgb(painted, inSelected.x, inSelected.y), PixelRgb(behind, inSelected.x, inSelected.y));
+    EXPECT_EQ(PixelRgb(painted, other.left + 3, other.top + 6), 0xC8DCFFu);
+    EXPECT_EQ(PixelRgb(painted, selected.left + 3, selected.bottom - 1), 0xC8DCFFu) << "the junction";
+    ReleaseMemoryDC(painted);
+    ReleaseMemoryDC(behind);
+
+    // Inside a container: the other tab shows the gradient, and nothing more lies on the junction.
+    painted = strip(nested, client);
+    behind = CreateBackgroundDC(nested, client);
+    const RECT nestedSelected = itemRect(nested, 0);
+    const RECT nestedOther = itemRect(nested, 1);
+    EXPECT_NE(PixelRgb(painted, nestedOther.left + 3, nestedOther.top + 3),
+              PixelRgb(painted, nestedOther.left + 3, nestedOther.bottom - 4));
+    EXPECT_EQ(PixelRgb(painted, nestedSelected.left + 3, nestedSelected.bottom - 1),
+              PixelRgb(behind, nestedSelected.left + 3, nestedSelected.bottom - 1));
+    ReleaseMemoryDC(painted);
+    ReleaseMemoryDC(behind);
+
+    // A plain container paints exactly its background with option 0, a rounded frame with option 1.
+    HWND plain = CreateControl(form.window.get(), "Static", "", 250, 10, 150, 100);
+    HWND framed = CreateControl(form.window.get(), "Static", "", 250, 130, 150, 100);
+    for (HWND w : {plain, framed})
+        CreateControl(w, "Static", "子", 100, 60, 30, 16);
+    ASSERT_GT(SkinContainerWindow(plain, 1, 0, 255, 0), 0);
+    ASSERT_GT(SkinContainerWindow(framed, 1, 0, 255, 1), 0);
+    for (HWND w : {plain, framed}) {
+        BlankBackBufferPatch(w);
+        RedrawWindow(w, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    }
+    PumpMessages();
+    GetClientRect(plain, &client);
+    behind = CreateBackgroundDC(plain, client);
+    int differing = 0;
+    for (int y = 0; y < 60; ++y)
+        for (int x = 0; x < client.right; ++x)
+            differing += BackBufferPixel(plain, x, y) != PixelRgb(behind, x, y);
+    EXPECT_EQ(differing, 0);
+    ReleaseMemoryDC(behind);
+    behind = CreateBackgroundDC(framed, client);
+    EXPECT_NE(BackBufferPixel(framed, 1, 50), PixelRgb(behind, 1, 50)) << "the inner line of the frame";
+    ReleaseMemoryDC(behind);
 }

@@ -259,10 +259,13 @@ int ChannelSum(uint32_t rgb)
 uint32_t BrightestChanged(HDC dc, HDC background, const RECT& area)
 {
     uint32_t brightest = 0;
-    for (int y = area.top; y < area.bottom; ++y)
-        for (int x = area.left; x < area.right; ++x)
-            if (PixelRgb(dc, x, y) != PixelRgb(background, x, y) && ChannelSum(PixelRgb(dc, x, y)) > ChannelSum(brightest))
-                brightest = PixelRgb(dc, x, y);
+    for (int y = area.top; y < area.bottom; ++y) {
+        for (int x = area.left; x < area.right; ++x) {
+            const uint32_t pixel = PixelRgb(dc, x, y);
+            if (pixel != PixelRgb(background, x, y) && ChannelSum(pixel) > ChannelSum(brightest))
+                brightest = pixel;
+        }
+    }
     return brightest;
 }
 
