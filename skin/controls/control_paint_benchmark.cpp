@@ -3,9 +3,9 @@
 // tick is decoded, recoloured and encoded again at every paint. Mean and worst of 200 repaints each.
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
 
+#include "skin/core/benchmark_timing.h"
 #include "skin/core/engine_startup.h"
 #include "skin/core/form_skinning.h"
 #include "skin/core/skin_options.h"
@@ -16,28 +16,11 @@ namespace {
 
 constexpr int kRepaints = 200;
 
-struct Timing {
-    double mean = 0;
-    double worst = 0;
-};
-
 // Each move comes after the form has forgotten the hot control, so each one repaints.
 Timing TimeHoverRepaints(SkinFormRecord& form, HWND control)
 {
-    LARGE_INTEGER frequency, start, end;
-    QueryPerformanceFrequency(&frequency);
-    Timing t;
-    for (int i = 0; i < kRepaints; ++i) {
-        form.prevHotIndex = 0;
-        QueryPerformanceCounter(&start);
-        SendMessageA(control, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
-        QueryPerformanceCounter(&end);
-        const double ms =
-            1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
-        t.mean += ms / kRepaints;
-        t.worst = std::max(t.worst, ms);
-    }
-    return t;
+    return Measure(kRepaints, [control] { SendMessageA(control, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5)); },
+                   [&form] { form.prevHotIndex = 0; });
 }
 
 HWND Button(HWND parent, const char* text, DWORD style, int y)

@@ -60,7 +60,7 @@ Timing TimePageDown(HWND list)
 {
     SendMessageA(list, WM_VSCROLL, SB_TOP, 0);
     UpdateWindow(list);
-    return TimeSteps(kPages, [list] {
+    return Measure(kPages, [list] {
         SendMessageA(list, WM_VSCROLL, SB_PAGEDOWN, 0);
         UpdateWindow(list);
     });

@@ -55,9 +55,3 @@ inline void GoIdle()
         DispatchMessageA(&message);
     MsgWaitForMultipleObjects(0, nullptr, FALSE, 5, QS_ALLINPUT);
 }
-
-template <class Step>
-Timing TimeSteps(int count, Step step)
-{
-    return Measure(count, step);
-}

@@ -2,10 +2,10 @@
 // with its menu border: mean and worst of 50 paints each.
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
 #include <functional>
 
+#include "skin/core/benchmark_timing.h"
 #include "skin/core/dialog_painting.h"
 #include "skin/core/dialog_test_support.h"
 #include "skin/core/engine_startup.h"
@@ -20,21 +20,10 @@ namespace {
 
 constexpr int kPaints = 50;
 
-void Measure(const char* what, double target, const std::function<void()>& paint)
+void PrintPaints(const char* what, double target, const std::function<void()>& paint)
 {
-    LARGE_INTEGER frequency, start, end;
-    QueryPerformanceFrequency(&frequency);
-    double total = 0, worst = 0;
-    for (int i = 0; i < kPaints; ++i) {
-        QueryPerformanceCounter(&start);
-        paint();
-        QueryPerformanceCounter(&end);
-        const double ms =
-            1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
-        total += ms;
-        worst = std::max(worst, ms);
-    }
-    std::printf("%s:\n  mean %.1f ms, worst %.1f ms of %d paints (target: under %.0f ms)\n", what, total / kPaints, worst,
+    const Timing t = Measure(kPaints, paint);
+    std::printf("%s:\n  mean %.1f ms, worst %.1f ms of %d paints (target: under %.0f ms)\n", what, t.mean, t.worst,
                 kPaints, target);
 }
 
@@ -52,7 +41,7 @@ int main()
     SkinDialogWindow(dialog);
     ShowWindow(dialog, SW_SHOWNA);
     UpdateWindow(dialog);
-    Measure("PaintDialogFrame, 306 x 140 dialog with icon, glowing title and close button", 15,
+    PrintPaints("PaintDialogFrame, 306 x 140 dialog with icon, glowing title and close button", 15,
             [&] { PaintDialogFrame(dialog); });
     DestroyWindow(dialog);
 
@@ -70,7 +59,7 @@ int main()
     item.hwndItem = reinterpret_cast<HWND>(SkinMenuAt(menu)->menu);
     item.hDC = dc;
     item.rcItem = RECT{3, 3, 167, 25};
-    Measure("PaintMenuItem, one unchecked item of 164 x 22 with its menu border", 10,
+    PrintPaints("PaintMenuItem, one unchecked item of 164 x 22 with its menu border", 10,
             [&] { PaintMenuItem(owner, item); });
     ReleaseDC(menuWindow, dc);
     DestroyWindow(menuWindow);

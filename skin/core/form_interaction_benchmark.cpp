@@ -4,8 +4,8 @@
 #include <windows.h>
 
 #include <cstdio>
-#include <functional>
 
+#include "skin/core/benchmark_timing.h"
 #include "skin/core/engine_startup.h"
 #include "skin/core/form_caption_mouse.h"
 #include "skin/core/form_skinning.h"
@@ -22,22 +22,17 @@ int main()
     SkinFormRecord& form = FormRecord(FindSkinnedWindow(window));
     constexpr int kRuns = 100;
 
-    const TimingFigures paint = TimeRuns(
-        kRuns, [&] { InvalidateRect(window, nullptr, FALSE); },
-        [&] { UpdateWindow(window); });
+    const Timing paint = Measure(kRuns, [&] { UpdateWindow(window); }, [&] { InvalidateRect(window, nullptr, FALSE); });
     std::printf("Clean WM_PAINT of an 800 x 600 skinned form (the frame picture copied):\n");
     std::printf("  mean %.2f ms, worst %.2f ms of %d paints (target: under 2 ms)\n", paint.mean, paint.worst, kRuns);
     if (form.needsFullRepaint)
         std::printf("  (the frame was rebuilt: the figure is not that of a clean paint)\n");
 
-    const TimingFigures step = TimeRuns(
-        kRuns,
-        [&] {
-            form.mouseInside = form.inCaptionStrip = true;
-            form.fadeIn = CaptionFade{1, 3};
-            form.fadeOut = CaptionFade{2, 3};
-        },
-        [&] { SendMessageA(window, WM_TIMER, CaptionFadeTimerId(window), 0); });
+    const Timing step = Measure(kRuns, [&] { SendMessageA(window, WM_TIMER, CaptionFadeTimerId(window), 0); }, [&] {
+        form.mouseInside = form.inCaptionStrip = true;
+        form.fadeIn = CaptionFade{1, 3};
+        form.fadeOut = CaptionFade{2, 3};
+    });
     std::printf("One caption-button fade step (one button lighting up, one going dark):\n");
     std::printf("  mean %.2f ms, worst %.2f ms of %d steps (target: under 5 ms)\n", step.mean, step.worst, kRuns);
 

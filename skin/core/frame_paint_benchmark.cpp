@@ -4,10 +4,9 @@
 // as well, each of its 50 paints at a size not painted before.
 #include <windows.h>
 
-#include <algorithm>
 #include <cstdio>
-#include <functional>
 
+#include "skin/core/benchmark_timing.h"
 #include "skin/core/engine_startup.h"
 #include "skin/core/form_skinning.h"
 #include "skin/core/form_test_support.h"
@@ -19,30 +18,6 @@
 namespace {
 
 constexpr int kPaints = 50;
-
-struct Figures {
-    double mean = 0;
-    double worst = 0;
-};
-
-// `before` runs ahead of each timed paint, outside the time.
-Figures TimePaints(int formNumber, const std::function<void(int)>& before)
-{
-    LARGE_INTEGER frequency, start, end;
-    QueryPerformanceFrequency(&frequency);
-    Figures figures;
-    for (int i = 0; i < kPaints; ++i) {
-        before(i);
-        QueryPerformanceCounter(&start);
-        PaintFormFrame(formNumber, true);
-        QueryPerformanceCounter(&end);
-        const double ms =
-            1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
-        figures.mean += ms / kPaints;
-        figures.worst = std::max(figures.worst, ms);
-    }
-    return figures;
-}
 
 }  // namespace
 
@@ -58,9 +33,11 @@ int main()
     UpdateWindow(window);
     const int n = FindSkinnedWindow(window);
 
-    const Figures same = TimePaints(n, [](int) {});
-    const Figures resized = TimePaints(n, [window](int i) {
-        SetWindowPos(window, nullptr, 0, 0, 760 + i, 600, SWP_NOMOVE | SWP_NOZORDER);
+    const auto paint = [n] { PaintFormFrame(n, true); };
+    const Timing same = Measure(kPaints, paint);
+    int width = 760;
+    const Timing resized = Measure(kPaints, paint, [&] {
+        SetWindowPos(window, nullptr, 0, 0, width++, 600, SWP_NOMOVE | SWP_NOZORDER);
     });
     std::printf("PaintFormFrame, 800 x 600 form with picture, tint, title, 3 caption buttons, 3 status segments:\n");
     std::printf("  mean %.1f ms, worst %.1f ms of %d paints (target: under 30 ms)\n", same.mean, same.worst, kPaints);

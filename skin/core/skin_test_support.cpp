@@ -311,21 +311,3 @@ bool RgbNear(uint32_t a, uint32_t b, int tolerance)
     }
     return true;
 }
-
-TimingFigures TimeRuns(int runs, const std::function<void()>& prepare, const std::function<void()>& run)
-{
-    LARGE_INTEGER frequency, start, end;
-    QueryPerformanceFrequency(&frequency);
-    TimingFigures figures;
-    for (int i = 0; i < runs; ++i) {
-        prepare();
-        QueryPerformanceCounter(&start);
-        run();
-        QueryPerformanceCounter(&end);
-        const double ms =
-            1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
-        figures.mean += ms / runs;
-        figures.worst = std::max(figures.worst, ms);
-    }
-    return figures;
-}

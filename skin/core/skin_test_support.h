@@ -83,10 +83,3 @@ uint32_t PixelRgb(HDC dc, int x, int y);
 // Blends `over` at `alpha` onto `under` the way GDI+ does it, per channel, 0xRRGGBB.
 uint32_t Blend(uint32_t under, uint32_t over, int alpha);
 bool RgbNear(uint32_t a, uint32_t b, int tolerance = 2);
-
-// For benchmarks: `prepare` (not timed) and `run` (timed) `runs` times; mean and worst in milliseconds.
-struct TimingFigures {
-    double mean = 0;
-    double worst = 0;
-};
-TimingFigures TimeRuns(int runs, const std::function<void()>& prepare, const std::function<void()>& run);

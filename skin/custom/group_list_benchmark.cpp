@@ -5,10 +5,10 @@
 
 #include <cstdio>
 
+#include "skin/core/benchmark_timing.h"
 #include "skin/core/engine_startup.h"
 #include "skin/core/skin_options.h"
 #include "skin/core/skin_test_support.h"
-#include "skin/custom/benchmark_timing.h"
 #include "skin/custom/group_list.h"
 
 int main()
@@ -30,9 +30,9 @@ int main()
     list.AddChild(1, "择日", std::nullopt, std::nullopt, "婚嫁 搬家 开业");
     UpdateWindow(host);
 
-    const BenchmarkTiming paint = MeasureRuns(20, [&] { PaintGroupList(host); });
+    const Timing paint = Measure(20, [&] { PaintGroupList(host); });
     int step = 0;
-    const BenchmarkTiming hover = MeasureRuns(60, [&] {
+    const Timing hover = Measure(60, [&] {
         // Rows 2 and 3 in turn: 79..105 and 105..131.
         const int y = (++step % 2) ? 90 : 115;
         SendMessageA(host, WM_MOUSEMOVE, 0, MAKELPARAM(100, y));

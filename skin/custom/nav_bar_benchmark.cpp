@@ -6,14 +6,13 @@
 #include <cstdio>
 
 #include "app/pictures/pictures.h"
+#include "gdiplus/gdip_bitmap.h"
 #include "skin/core/benchmark_timing.h"
 #include "skin/core/engine_startup.h"
 #include "skin/core/skin_options.h"
 #include "skin/core/skin_test_support.h"
-#include "skin/custom/benchmark_timing.h"
 #include "skin/custom/nav_bar.h"
 #include "skin/custom/nav_bar_images.h"
-#include "gdiplus/gdip_bitmap.h"
 #include "skin/custom/nav_bar_painting.h"
 
 namespace {
@@ -41,18 +40,18 @@ int main()
     UpdateWindow(host);
 
     int step = 0;
-    const BenchmarkTiming fade = MeasureRuns(80, [&] {
+    const Timing fade = Measure(80, [&] {
         step = step % 8 + 1;
         DrawNavItem(host, 2, nullptr, NavItemLook{true, false, 20 * step});
     });
-    const BenchmarkTiming repaint = MeasureRuns(20, [&] { PaintNavBar(host); });
+    const Timing repaint = Measure(20, [&] { PaintNavBar(host); });
     const std::string picture = PictureBytes(kNavBarPictures[0]);
-    const BenchmarkTiming grey = MeasureRuns(20, [&] {
+    const Timing grey = Measure(20, [&] {
         GdipBitmap bitmap;
         bitmap.CreateBitmapFromStream(picture);
         MakeDerivedItemImage(bitmap);
     });
-    const BenchmarkTiming greyPng = MeasureRuns(20, [&] { MakeDerivedItemImagePng(picture); });
+    const Timing greyPng = Measure(20, [&] { MakeDerivedItemImagePng(picture); });
 
     std::printf("Navigation bar, eight 85 x 75 items with 128 x 128 PNG pictures:\n");
     std::printf("  fade step (own pass of one item): median %.2f ms, worst %.2f ms of 80 (target: under 5 ms)\n",

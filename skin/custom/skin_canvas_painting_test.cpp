@@ -145,10 +145,12 @@ TEST(SkinCanvasPaintingTest, PicturePlacedByImageMode)
         board->imageMode = c.mode;
         TestCanvas canvas(100, 60, kGround);
         Compose(canvas, *board);
-        if (c.red.x >= 0)
+        if (c.red.x >= 0) {
             EXPECT_EQ(canvas.Rgb(c.red.x, c.red.y), 0xFF0000u) << "mode " << c.mode << "/" << c.glowEdges;
-        if (c.ground.x >= 0)
+        }
+        if (c.ground.x >= 0) {
             EXPECT_EQ(canvas.Rgb(c.ground.x, c.ground.y), kGround) << "mode " << c.mode << "/" << c.glowEdges;
+        }
     }
 }
 

@@ -181,8 +181,9 @@ TEST(SkinCanvasTest, WhatReachesThePreviousProcedure)
         }
         const LRESULT result = SendMessageA(t.f.host, c.message, wParam, 0);
         EXPECT_EQ(CountPassed(c.message), c.passedOn ? 1 : 0) << std::hex << c.message;
-        if (c.result != -1)
+        if (c.result != -1) {
             EXPECT_EQ(result, c.result) << std::hex << c.message;
+        }
         if (dc) {
             EXPECT_EQ(GetBkMode(dc), TRANSPARENT);
             ReleaseDC(t.f.host, dc);
