@@ -1,7 +1,5 @@
 #include "skin/controls/list_family.h"
 
-#include <unordered_map>
-
 #include <commctrl.h>
 
 #include <memory>
@@ -336,42 +334,24 @@ void PaintListControlFrame(int formNumber, int listIndex, std::optional<bool> ho
 namespace {
 
 // The list-view messages that read or change items (LVM_*) are none of the skin's business: they go
-// straight to the list's previous procedure. Finding the record costs two window-property reads, each
-// a round trip to the window server under Wine, and filling a list sends about ten of these messages a
-// row, so the previous procedure of each list is kept here from its first such message until the list
-// goes (WM_NCDESTROY), while the handle cannot name another window.
+// straight to the list's previous procedure (filling a list sends about ten of them a row).
 bool IsListItemMessage(UINT message)
 {
     return message >= LVM_FIRST && message < LVM_FIRST + 0x100;
-}
-
-std::unordered_map<HWND, WNDPROC>& KnownPreviousProcs()
-{
-    static std::unordered_map<HWND, WNDPROC> procs;  // UI thread only, as every window procedure here
-    return procs;
 }
 
 }  // namespace
 
 LRESULT CALLBACK ListControlWndProc(HWND control, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    if (IsListItemMessage(message)) {
-        const auto known = KnownPreviousProcs().find(control);
-        if (known != KnownPreviousProcs().end())
-            return CallRecordedProc(known->second, control, message, wParam, lParam);
-    } else if (message == WM_NCDESTROY) {
-        KnownPreviousProcs().erase(control);
-    }
     const OwnRecord<SkinListControlRecord> own = LookUpOwnRecord(control, &SkinFormRecord::listControls);
     if (!own.record)
         return CallPreviousProc(control, message, wParam, lParam);
     SkinListControlRecord& record = *own.record;
     const WNDPROC previous = record.previousProc;
     const auto pass = [&] { return CallRecordedProc(previous, control, message, wParam, lParam); };
-    if (IsListItemMessage(message)) {
-        KnownPreviousProcs()[control] = previous;
+    if (IsListItemMessage(message))
         return pass();
-    }
 
     switch (message) {
     case WM_NCDESTROY:
