@@ -69,13 +69,24 @@ struct OwnRecord {
     int listIndex = 0;
 };
 
-// The record the window's Hw_FuID and Hw_lbID name in the given list of its form; no record when
-// either number is out of range or the record belongs to another window: then the control is none of
-// the skin's business and its messages go straight on.
+// The pair of window properties that name a control's form and its place in a list of that form.
+struct RecordProperties {
+    const char* formNumber;
+    const char* listIndex;
+    RecordNumberFamily family;  // where the numbers are remembered
+};
+inline constexpr RecordProperties kListedRecordProperties{kPropHwFormNumber, kPropHwListIndex,
+                                                          RecordNumberFamily::kListed};
+inline constexpr RecordProperties kKjRecordProperties{kPropKjFormNumber, kPropKjListIndex, RecordNumberFamily::kKj};
+
+// The record the window's Hw_FuID and Hw_lbID (or the other pair given) name in the given list of its
+// form; no record when either number is out of range or the record belongs to another window: then
+// the control is none of the skin's business and its messages go straight on.
 // The numbers are remembered per window (record_numbers_memo.h) and the properties read only when the
 // remembered ones no longer name the window's record.
 template <class Record>
-OwnRecord<Record> LookUpOwnRecord(HWND window, RecordList<Record> SkinFormRecord::*list)
+OwnRecord<Record> LookUpOwnRecord(HWND window, RecordList<Record> SkinFormRecord::*list,
+                                  const RecordProperties& properties = kListedRecordProperties)
 {
     const auto lookUp = [&](const RecordNumbers& numbers) {
         OwnRecord<Record> found;
@@ -90,16 +101,16 @@ OwnRecord<Record> LookUpOwnRecord(HWND window, RecordList<Record> SkinFormRecord
         return found;
     };
     RecordNumbers numbers;
-    if (RecallRecordNumbers(window, RecordNumberFamily::kListed, numbers)) {
+    if (RecallRecordNumbers(window, properties.family, numbers)) {
         const OwnRecord<Record> found = lookUp(numbers);
         if (found.record)
             return found;
     }
-    numbers.formNumber = GetWindowPropNumber(window, kPropHwFormNumber);
-    numbers.listIndex = SkinFormAt(numbers.formNumber) ? GetWindowPropNumber(window, kPropHwListIndex) : 0;
+    numbers.formNumber = GetWindowPropNumber(window, properties.formNumber);
+    numbers.listIndex = SkinFormAt(numbers.formNumber) ? GetWindowPropNumber(window, properties.listIndex) : 0;
     const OwnRecord<Record> found = lookUp(numbers);
     if (found.record)
-        RememberRecordNumbers(window, RecordNumberFamily::kListed, numbers);
+        RememberRecordNumbers(window, properties.family, numbers);
     return found;
 }
 

@@ -44,37 +44,10 @@ bool PaintsIntoGivenDc(const std::string& className)
            className == "Button" || className == "msctls_trackbar32";
 }
 
-struct KjOwn {
-    SkinKjRecord* record = nullptr;
-    SkinFormRecord* form = nullptr;
-};
-
-// The record Kj_FuID and Kj_lbID name, when it is this window's (numbers remembered as LookUpOwnRecord
-// remembers them).
-KjOwn LookUpKj(HWND window)
+// The record Kj_FuID and Kj_lbID name, when it is this window's.
+OwnRecord<SkinKjRecord> LookUpKj(HWND window)
 {
-    const auto lookUp = [&](const RecordNumbers& numbers) {
-        KjOwn own;
-        SkinFormRecord* form = SkinFormAt(numbers.formNumber);
-        SkinKjRecord* record = form ? RecordAt(form->kjControls, numbers.listIndex) : nullptr;
-        if (record && record->hwnd == window) {
-            own.record = record;
-            own.form = form;
-        }
-        return own;
-    };
-    RecordNumbers numbers;
-    if (RecallRecordNumbers(window, RecordNumberFamily::kKj, numbers)) {
-        const KjOwn own = lookUp(numbers);
-        if (own.record)
-            return own;
-    }
-    numbers.formNumber = GetWindowPropNumber(window, kPropKjFormNumber);
-    numbers.listIndex = SkinFormAt(numbers.formNumber) ? GetWindowPropNumber(window, kPropKjListIndex) : 0;
-    const KjOwn own = lookUp(numbers);
-    if (own.record)
-        RememberRecordNumbers(window, RecordNumberFamily::kKj, numbers);
-    return own;
+    return LookUpOwnRecord(window, &SkinFormRecord::kjControls, kKjRecordProperties);
 }
 
 LRESULT CallKjPrevious(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
@@ -275,7 +248,7 @@ int SkinKjControl(HWND control, std::optional<COLORREF> colourKey, COLORREF fill
 
 LRESULT CALLBACK KjControlWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    const KjOwn own = LookUpKj(window);
+    const OwnRecord<SkinKjRecord> own = LookUpKj(window);
     if (!own.record)
         return CallKjPrevious(window, message, wParam, lParam);
     SkinKjRecord& record = *own.record;
