@@ -36,6 +36,9 @@ struct GlowTextStyle {
 // copies around the text, and the text itself one pixel right of and below the box's corner.
 void DrawTextGdiPlus(GdipGraphics& graphics, const std::string& text, const RectF& layout, COLORREF textColour,
                      COLORREF glowColour, const GlowTextStyle& style = GlowTextStyle());
+// The text alone, in the style's font and layout rules, without a glow.
+void DrawUnglowedText(GdipGraphics& graphics, const std::string& text, const RectF& layout, COLORREF textColour,
+                      const GlowTextStyle& style = GlowTextStyle());
 
 // How DrawSkinText lays out its text; the defaults are those of the title and the custom controls.
 struct SkinTextStyle {

@@ -117,6 +117,18 @@ void DrawTextGdiPlus(GdipGraphics& graphics, const std::string& text, const Rect
     graphics.DrawString(text, font, ink, RectF{x + 1, y + 1, w, h}, format);
 }
 
+void DrawUnglowedText(GdipGraphics& graphics, const std::string& text, const RectF& layout, COLORREF textColour,
+                      const GlowTextStyle& style)
+{
+    GdipStringFormat format;
+    MakeFormat(format, style);
+    GdipFont font;
+    MakeFont(font, style);
+    GdipSolidBrush ink;
+    ink.CreateSolidFill(MakeArgbColor(textColour));
+    graphics.DrawString(text, font, ink, layout, format);
+}
+
 void DrawSkinText(GdipGraphics& graphics, const std::string& text, const RectF& layout, COLORREF textColour,
                   COLORREF glowColour, const SkinTextStyle& style)
 {

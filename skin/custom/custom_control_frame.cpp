@@ -54,3 +54,13 @@ void TrackMouseLeave(HWND window)
     track.hwndTrack = window;
     TrackMouseEvent(&track);
 }
+
+void TrackMouseHoverAndLeave(HWND window)
+{
+    TRACKMOUSEEVENT track = {};
+    track.cbSize = sizeof(track);
+    track.dwFlags = TME_HOVER | TME_LEAVE;
+    track.hwndTrack = window;
+    track.dwHoverTime = 1;
+    TrackMouseEvent(&track);
+}

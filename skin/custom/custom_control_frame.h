@@ -131,6 +131,8 @@ void DrawOnKeptPicture(HDC picture, const std::function<void(GdipGraphics&)>& dr
 void CopyPictureToWindow(HWND window, HDC picture, const RECT& area, HDC target = nullptr);
 // Asks for WM_MOUSELEAVE when the mouse leaves the window.
 void TrackMouseLeave(HWND window);
+// Asks for WM_MOUSEHOVER as soon as the mouse rests on the window, and for WM_MOUSELEAVE.
+void TrackMouseHoverAndLeave(HWND window);
 
 // Calls an application handler and finds the control's record again: the handler may process
 // messages or destroy the control. nullptr when the control is gone.

@@ -324,14 +324,8 @@ LRESULT NavBarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
         });
     case WM_MOUSEMOVE:
         TrackNavBarHotItem(window, lParam);
-        if (!bar->mouseInside) {
-            TRACKMOUSEEVENT track = {};
-            track.cbSize = sizeof(track);
-            track.dwFlags = TME_HOVER | TME_LEAVE;
-            track.hwndTrack = window;
-            track.dwHoverTime = 1;
-            TrackMouseEvent(&track);
-        }
+        if (!bar->mouseInside)
+            TrackMouseHoverAndLeave(window);
         break;
     case WM_MOUSEHOVER:
         bar->mouseInside = true;

@@ -9,16 +9,6 @@
 
 namespace {
 
-void TrackHoverAndLeave(HWND window)
-{
-    TRACKMOUSEEVENT track = {};
-    track.cbSize = sizeof(track);
-    track.dwFlags = TME_HOVER | TME_LEAVE;
-    track.hwndTrack = window;
-    track.dwHoverTime = 1;
-    TrackMouseEvent(&track);
-}
-
 int BoardArgument(HWND window)
 {
     return static_cast<int>(reinterpret_cast<INT_PTR>(window));
@@ -211,8 +201,6 @@ LRESULT SkinCanvasWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         MarkContainerDirty(window);
         break;
     case WM_NCDESTROY:
-        ReleaseMemoryDC(board->backgroundDC);
-        board->backgroundDC = nullptr;
         DetachSkinCanvas(window);
         break;
     case WM_MOVE: {
@@ -226,7 +214,7 @@ LRESULT SkinCanvasWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         return PaintBoard(window, wParam, lParam);
     case WM_MOUSEMOVE:
         if (!board->hovering)
-            TrackHoverAndLeave(window);
+            TrackMouseHoverAndLeave(window);
         break;
     case WM_MOUSELEAVE:
         board->buttonDown = false;

@@ -163,21 +163,14 @@ int SkinCanvas::AddAnimatedImage(const std::string& gif, int x, int y, std::opti
     SkinCanvasRecord* board = Record();
     if (!board || gif.empty())
         return -1;
-    int pw = 0, ph = 0;
-    {
-        GdipImage picture;
-        if (picture.LoadImageFromStream(gif)) {
-            pw = picture.GetImageWidth();
-            ph = picture.GetImageHeight();
-        }
-    }
+    const SIZE size = CanvasPictureSize(gif);
     if (!replace || board->animatedImages.empty()) {
         auto item = std::make_unique<AnimatedImageItem>();
         item->imageData = gif;
         item->x = x;
         item->y = y;
-        item->width = width.value_or(pw);
-        item->height = height.value_or(ph);
+        item->width = width.value_or(size.cx);
+        item->height = height.value_or(size.cy);
         AnimatedImageItem* added = item.get();
         const int number = AppendRecord(board->animatedImages, std::move(item));
         StartItem(*board, *added);

@@ -1,9 +1,6 @@
 // The drawing board's picture and text elements: adding, changing, redrawing one alone, and painting.
 #include "gdiplus/gdip_bitmap.h"
-#include "gdiplus/gdip_brush.h"
-#include "gdiplus/gdip_font.h"
 #include "gdiplus/gdip_graphics.h"
-#include "gdiplus/gdip_string_format.h"
 #include "skin/controls/paint_helpers.h"
 #include "skin/controls/text_measure.h"
 #include "skin/core/drawing_primitives.h"
@@ -11,11 +8,6 @@
 #include "skin/custom/skin_canvas_painting.h"
 
 namespace {
-
-constexpr int kFormatLineLimit = 0x2000;
-constexpr int kFormatNoWrapLineLimit = 0x3000;
-constexpr int kTrimmingEllipsisCharacter = 3;
-constexpr int kUnitWorld = 0;
 
 RECT ImageRect(const CanvasImageElement& e)
 {
@@ -28,21 +20,19 @@ RectF LayoutOf(const RECT& r)
                     static_cast<float>(r.bottom - r.top));
 }
 
-void DrawPlainText(const CanvasTextElement& e, GdipGraphics& g)
+// The font and layout settings the text styles share, taken from the element.
+template <class Style>
+Style TextStyleOf(const CanvasTextElement& e)
 {
-    GdipFont font;
-    font.CreateFontFromName(e.fontName, static_cast<float>(e.fontSize), e.fontStyle, kUnitWorld);
-    GdipStringFormat format;
-    format.CreateStringFormat(kFormatLineLimit);
-    if (e.ellipsis)
-        format.SetStringFormatTrimming(kTrimmingEllipsisCharacter);
-    if (!e.wrap)
-        format.SetStringFormatFlags(kFormatNoWrapLineLimit);
-    format.SetStringFormatAlign(e.alignment);
-    format.SetStringFormatLineAlign(e.lineAlignment);
-    GdipSolidBrush brush;
-    brush.CreateSolidFill(MakeArgbColor(e.textColour));
-    g.DrawString(e.text, font, brush, LayoutOf(e.rect), format);
+    Style style;
+    style.fontName = e.fontName;
+    style.fontStyle = e.fontStyle;
+    style.fontSize = static_cast<float>(e.fontSize);
+    style.alignment = e.alignment;
+    style.lineAlignment = e.lineAlignment;
+    style.wrap = e.wrap;
+    style.ellipsis = e.ellipsis;
+    return style;
 }
 
 // Single-element redraw: the rectangle of the kept picture renewed, the element drawn into it and the
@@ -54,12 +44,7 @@ void RedrawAlone(HWND window, const RECT& area, Paint&& paint)
     if (!board || !board->backgroundDC)
         return;
     RecomposeCanvasRect(window, area);
-    {
-        GdipBitmap pixels;  // outlives the graphics drawing into it
-        GdipGraphics surface;
-        AttachOpaqueGraphics(surface, pixels, board->backgroundDC);
-        paint(surface);
-    }
+    DrawOnKeptPicture(board->backgroundDC, paint);
     RefreshAnimationPatches(*board, &area);
     BlitCanvasRect(window, *board, area);
 }
@@ -83,29 +68,15 @@ void PaintTextElement(const CanvasTextElement& e, GdipGraphics& g)
 {
     const RectF layout = LayoutOf(e.rect);
     if (e.haloText) {
-        SkinTextStyle style;
+        SkinTextStyle style = TextStyleOf<SkinTextStyle>(e);
         style.glowOffset = 1;
-        style.fontName = e.fontName;
-        style.fontStyle = e.fontStyle;
-        style.fontSize = static_cast<float>(e.fontSize);
-        style.alignment = e.alignment;
-        style.lineAlignment = e.lineAlignment;
-        style.wrap = e.wrap;
-        style.ellipsis = e.ellipsis;
         DrawSkinText(g, e.text, layout, e.textColour, e.haloColour, style);
     } else if (e.glowText) {
-        GlowTextStyle style;
+        GlowTextStyle style = TextStyleOf<GlowTextStyle>(e);
         style.blurFactor = 4;
-        style.fontName = e.fontName;
-        style.fontStyle = e.fontStyle;
-        style.fontSize = static_cast<float>(e.fontSize);
-        style.alignment = e.alignment;
-        style.lineAlignment = e.lineAlignment;
-        style.wrap = e.wrap;
-        style.ellipsis = e.ellipsis;
         DrawTextGdiPlus(g, e.text, layout, e.textColour, e.haloColour, style);
     } else {
-        DrawPlainText(e, g);
+        DrawUnglowedText(g, e.text, layout, e.textColour, TextStyleOf<GlowTextStyle>(e));
     }
 }
 
@@ -139,20 +110,13 @@ int SkinCanvas::AddImage(const std::string& picture, int x, int y, std::optional
     SkinCanvasRecord* board = Record();
     if (!board || picture.empty())
         return 0;
-    int pw = 0, ph = 0;
-    {
-        GdipImage image;
-        if (image.LoadImageFromStream(picture)) {
-            pw = image.GetImageWidth();
-            ph = image.GetImageHeight();
-        }
-    }
+    const SIZE size = CanvasPictureSize(picture);
     auto e = std::make_unique<CanvasImageElement>();
     e->imageData = picture;
     e->x = x;
     e->y = y;
-    e->width = width.value_or(pw);
-    e->height = height.value_or(ph);
+    e->width = width.value_or(size.cx);
+    e->height = height.value_or(size.cy);
     const int number = AppendRecord(board->imageElements, std::move(e));
     if (drawNow)
         DrawImageElement(window, number);

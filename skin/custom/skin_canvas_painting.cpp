@@ -3,6 +3,7 @@
 
 #include "gdiplus/gdip_bitmap.h"
 #include "gdiplus/gdip_brush.h"
+#include "gdiplus/gdip_image.h"
 #include "gdiplus/gdip_graphics.h"
 #include "gdiplus/gdip_path.h"
 #include "gdiplus/gdip_path_gradient.h"
@@ -72,6 +73,14 @@ void PaintBorder(const SkinCanvasRecord& board, GdipGraphics& g, const RectF& in
 }
 
 }  // namespace
+
+SIZE CanvasPictureSize(const std::string& picture)
+{
+    GdipImage image;
+    if (!image.LoadImageFromStream(picture))
+        return SIZE{0, 0};
+    return SIZE{image.GetImageWidth(), image.GetImageHeight()};
+}
 
 RectF CanvasInnerRect(int glowEdges, int glowWidth, int width, int height)
 {
@@ -278,12 +287,7 @@ void PaintSkinCanvas(HWND window)
     board->clientHeight = height;
     if (!dc)
         return;
-    {
-        GdipBitmap pixels;  // outlives the graphics drawing into it
-        GdipGraphics surface;
-        AttachOpaqueGraphics(surface, pixels, dc);
-        ComposeSkinCanvas(*board, surface, width, height);
-    }
+    DrawOnKeptPicture(dc, [&](GdipGraphics& surface) { ComposeSkinCanvas(*board, surface, width, height); });
     // The patches first: a worker erasing after the picture is shown must erase with the new one.
     RefreshAnimationPatches(*board);
     BlitToControl(window, dc);
@@ -302,17 +306,16 @@ bool RecomposeCanvasRect(HWND window, const RECT& r, bool blit)
     else
         PaintBackgroundInSkinCanvas(window, board->backgroundDC, r);
     if (DrawsPicture(*board)) {
-        GdipBitmap pixels;
-        GdipGraphics surface;
-        AttachOpaqueGraphics(surface, pixels, board->backgroundDC);
-        const RectF inner = CanvasInnerRect(board->glowEdges, board->glowWidth, client.right, client.bottom);
-        GdipPath path;
-        MakeCanvasShapePath(path, *board, inner);
-        surface.SetClipPath(path, kCombineReplace);
-        surface.SetClipRect(static_cast<float>(r.left), static_cast<float>(r.top),
-                            static_cast<float>(r.right - r.left), static_cast<float>(r.bottom - r.top),
-                            kCombineIntersect);
-        DrawCanvasPicture(*board, surface, inner);
+        DrawOnKeptPicture(board->backgroundDC, [&](GdipGraphics& surface) {
+            const RectF inner = CanvasInnerRect(board->glowEdges, board->glowWidth, client.right, client.bottom);
+            GdipPath path;
+            MakeCanvasShapePath(path, *board, inner);
+            surface.SetClipPath(path, kCombineReplace);
+            surface.SetClipRect(static_cast<float>(r.left), static_cast<float>(r.top),
+                                static_cast<float>(r.right - r.left), static_cast<float>(r.bottom - r.top),
+                                kCombineIntersect);
+            DrawCanvasPicture(*board, surface, inner);
+        });
     }
     RefreshAnimationPatches(*board, &r);
     if (blit)

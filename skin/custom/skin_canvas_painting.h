@@ -6,11 +6,16 @@
 // redraws and the animation patches start from it.
 #include <windows.h>
 
+#include <string>
+
 #include "gdiplus/gdip_types.h"
 #include "skin/custom/custom_control_records.h"
 
 class GdipGraphics;
 class GdipPath;
+
+// The pixel size of an encoded picture; 0 x 0 when it cannot be read.
+SIZE CanvasPictureSize(const std::string& picture);
 
 // The rectangle the shape, the picture and the border occupy, leaving room for the glow; empty for a
 // glowEdges value other than 0, 1, 2, 4, 8 and 15.
