@@ -163,7 +163,7 @@ void BlankBackBufferWindow(HWND control, uint32_t rgb)
 
 uint32_t FramePixel(HWND control, int x, int y)
 {
-    const SkinFormRecord* form = SkinFormAt(GetWindowPropNumber(control, kPropHwFormNumber));
+    const SkinFormRecord* form = SkinFormAt(FindOwningSkinnedWindow(control));
     const RECT place = GetRectInSkinnedWindow(control);
     return form && form->frameDc ? PixelRgb(form->frameDc, place.left + x, place.top + y) : 0xFFFFFFFF;
 }

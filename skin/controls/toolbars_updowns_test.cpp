@@ -25,7 +25,6 @@
 #include "skin/core/skin_registry.h"
 #include "skin/core/skin_test_support.h"
 #include "skin/core/window_props.h"
-#include "skin/core/window_rects.h"
 
 namespace {
 
@@ -359,26 +358,6 @@ TEST(ToolbarTest, ButtonLooks)
     ImageList_Destroy(images);
 }
 
-namespace {
-
-// The form's frame picture behind a pixel of the control's client area (the test forms have no veil).
-uint32_t FrameBehind(HWND control, int x, int y)
-{
-    const SkinFormRecord* form = SkinFormAt(FindOwningSkinnedWindow(control));
-    const RECT place = GetClientRectInWindow(control);  // in the form's coordinates
-    return form && form->frameDc ? PixelRgb(form->frameDc, place.left + x, place.top + y) : 0xFFFFFFFF;
-}
-
-uint32_t ClientPixel(HWND control, int x, int y)
-{
-    HDC dc = GetDC(control);
-    const COLORREF c = GetPixel(dc, x, y);
-    ReleaseDC(control, dc);
-    return (static_cast<uint32_t>(GetRValue(c)) << 16) | (GetGValue(c) << 8) | GetBValue(c);
-}
-
-}  // namespace
-
 TEST(KjControlTest, ThePictureGoesOverTheBackgroundWithoutItsKeyColour)
 {
     InitCommonControls();
@@ -388,6 +367,7 @@ TEST(KjControlTest, ThePictureGoesOverTheBackgroundWithoutItsKeyColour)
     ShowSkinnedForm(form.get());
     constexpr COLORREF kKey = RGB(255, 255, 255);
 
+    // The controls have no border: window and client coordinates are the same.
     // A month calendar paints into the context it is given: where its own picture is the key colour
     // the background shows, elsewhere its picture.
     HWND calendar = CreateControl(form.get(), MONTHCAL_CLASSA, "", 10, 40, 240, 200);
@@ -402,9 +382,9 @@ TEST(KjControlTest, ThePictureGoesOverTheBackgroundWithoutItsKeyColour)
     for (int y = 0; y < client.bottom; y += 3) {
         for (int x = 0; x < client.right; x += 3) {
             const bool isKey = PixelRgb(native, x, y) == 0xFFFFFFu;
-            const uint32_t expected = isKey ? FrameBehind(calendar, x, y) : PixelRgb(native, x, y);
+            const uint32_t expected = isKey ? FramePixel(calendar, x, y) : PixelRgb(native, x, y);
             (isKey ? keyed : own) += 1;
-            wrong += ClientPixel(calendar, x, y) != expected;
+            wrong += WindowPixel(calendar, x, y) != expected;
         }
     }
     ReleaseMemoryDC(native);
@@ -432,11 +412,11 @@ TEST(KjControlTest, ThePictureGoesOverTheBackgroundWithoutItsKeyColour)
     RECT editClient = {};
     GetClientRect(edit, &editClient);
     const int blankX = editClient.right - 20;
-    EXPECT_EQ(ClientPixel(edit, blankX, 30), FrameBehind(edit, blankX, 30)) << "the background beside the text";
+    EXPECT_EQ(WindowPixel(edit, blankX, 30), FramePixel(edit, blankX, 30)) << "the background beside the text";
     int textPixels = 0;
     for (int y = 0; y < 16; ++y)
         for (int x = 0; x < 40; ++x)
-            textPixels += (ClientPixel(edit, x, y) & 0xFF0000) > 0x800000;
+            textPixels += (WindowPixel(edit, x, y) & 0xFF0000) > 0x800000;
     EXPECT_GT(textPixels, 0) << "the first line's text";
 
     // The native code paints the whole client area after a scroll step, not only the line scrolled in.
@@ -451,7 +431,7 @@ TEST(KjControlTest, ThePictureGoesOverTheBackgroundWithoutItsKeyColour)
     OnNativeMessage() = nullptr;
     EXPECT_TRUE(EqualRect(&painted, &editClient))
         << painted.left << " " << painted.top << " " << painted.right << " " << painted.bottom;
-    EXPECT_EQ(ClientPixel(edit, blankX, 30), FrameBehind(edit, blankX, 30));
+    EXPECT_EQ(WindowPixel(edit, blankX, 30), FramePixel(edit, blankX, 30));
 }
 
 namespace {
