@@ -151,15 +151,6 @@ void MakeAreaOpaque(HDC memoryDc, const RECT& area)
 
 void AttachOpaqueGraphics(GdipGraphics& graphics, GdipBitmap& surface, HDC memoryDc)
 {
-    DIBSECTION section = {};
-    HGDIOBJ bitmap = GetCurrentObject(memoryDc, OBJ_BITMAP);
-    if (GetObjectA(bitmap, sizeof(section), &section) == sizeof(section) && section.dsBm.bmBits &&
-        section.dsBm.bmBitsPixel == 32) {
-        GdiFlush();
-        auto* pixel = static_cast<uint32_t*>(section.dsBm.bmBits);
-        const size_t count = static_cast<size_t>(section.dsBm.bmWidth) * static_cast<size_t>(section.dsBm.bmHeight);
-        for (size_t i = 0; i < count; ++i)
-            pixel[i] |= 0xFF000000u;
-    }
+    MakeAreaOpaque(memoryDc, RECT{0, 0, LONG_MAX, LONG_MAX});
     AttachGraphicsToDc(graphics, surface, memoryDc);
 }
