@@ -1,6 +1,7 @@
-// Screenshots for the Wine tests: what a window shows on the screen, frame included, saved as PNG under
-// the build's screenshots folder (BN_SCREENSHOT_DIR, a Z: path). GDI+ must be running
-// (bn_gdiplus_test_env starts it).
+// Screenshots for the Wine tests: what a window shows, frame included, saved as PNG under the build's
+// screenshots folder (BN_SCREENSHOT_DIR, a Z: path). The picture is read from the window's own pixels,
+// not off the screen: the windows of test programs running beside this one would cover it there.
+// GDI+ must be running (bn_gdiplus_test_env starts it).
 #include "runtime/forms/forms_test_support.h"
 
 #include "gdiplus/gdip_bitmap.h"
@@ -11,9 +12,6 @@ namespace forms_test {
 
 bool SaveScreenshot(HWND window, const std::string& fileName)
 {
-    // Above every window, also those of test programs running beside this one: the picture is read
-    // off the screen, as a person sees it (layered windows and skinned children included).
-    SetWindowPos(window, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
     RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     forms::ProcessPendingMessages();
     RECT area;
@@ -23,16 +21,15 @@ bool SaveScreenshot(HWND window, const std::string& fileName)
     bool copied = false;
     HBITMAP bitmap = nullptr;
     if (placed && width > 0 && height > 0) {
-        HDC screen = GetDC(nullptr);
-        HDC memory = CreateCompatibleDC(screen);
-        bitmap = CreateCompatibleBitmap(screen, width, height);
+        HDC source = GetWindowDC(window);
+        HDC memory = CreateCompatibleDC(source);
+        bitmap = CreateCompatibleBitmap(source, width, height);
         HGDIOBJ old = SelectObject(memory, bitmap);
-        copied = BitBlt(memory, 0, 0, width, height, screen, area.left, area.top, SRCCOPY) != FALSE;
+        copied = BitBlt(memory, 0, 0, width, height, source, 0, 0, SRCCOPY) != FALSE;
         SelectObject(memory, old);
         DeleteDC(memory);
-        ReleaseDC(nullptr, screen);
+        ReleaseDC(window, source);
     }
-    SetWindowPos(window, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 
     CreateDirectoryA(BN_SCREENSHOT_DIR, nullptr);
     GdipBitmap picture;
