@@ -4,6 +4,12 @@ set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 cd "$root"
 build_root="${BN_BUILD_ROOT:-build}"
+# ccache, when present, lets rebuilds and other checkouts of the tree reuse objects: paths below the
+# checkout's parent are hashed relative to the build folder.
+if command -v ccache >/dev/null 2>&1; then
+  export CMAKE_C_COMPILER_LAUNCHER=ccache CMAKE_CXX_COMPILER_LAUNCHER=ccache
+  export CCACHE_BASEDIR="${CCACHE_BASEDIR:-$(dirname "$root")}" CCACHE_NOHASHDIR=1
+fi
 for b in "$@"; do
   source_dir=.
   case "$b" in
