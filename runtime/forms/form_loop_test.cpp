@@ -85,6 +85,61 @@ TEST_F(FormsTest, ModalWindowBlocksItsOpenerUntilItCloses)
     EXPECT_EQ(forms::OpenFormCount(), 1);
 }
 
+// A modal window over its opener, while a handler hides the opener and shows it again (as a window
+// that the modal one opens and closes does): the modal window must stay above, and active.
+bool IsAbove(HWND upper, HWND lower)
+{
+    for (HWND window = GetWindow(upper, GW_HWNDNEXT); window; window = GetWindow(window, GW_HWNDNEXT))
+        if (window == lower)
+            return true;
+    return false;
+}
+
+void OnHidingModalTick(forms::Event& e)
+{
+    static int ticks = 0;
+    forms::Form* opener = forms::FindForm("Opener");
+    if (!opener)
+        return;
+    switch (++ticks % 3) {
+    case 1:
+        opener->Self().SetVisible(false);
+        break;
+    case 2:
+        opener->Self().SetVisible(true);
+        Trace().push_back(IsAbove(e.form.Window(), opener->Window()) ? "modal above opener" : "opener above modal");
+        Trace().push_back(GetActiveWindow() == e.form.Window() ? "modal active" : "modal not active");
+        Trace().push_back(IsWindowVisible(opener->Window()) ? "opener shown" : "opener hidden");
+        break;
+    default:
+        e.form.Close();
+    }
+}
+
+const forms::FormDef& HidingModalWindow()
+{
+    static const forms::FormDef def = [] {
+        forms::FormDef d = ModalWindow();
+        d.id = 202;
+        d.name = "HidingModal";
+        d.units = {Define(UnitKind::Timer, 1, "时钟1").Interval(20)};
+        d.bindings = {{1, EventKind::TimerTick, OnHidingModalTick}};
+        return d;
+    }();
+    return def;
+}
+
+TEST_F(FormsTest, AnOpenerShownAgainStaysBeneathItsModalWindow)
+{
+    Trace().clear();
+    forms::Form* opener = forms::OpenModeless(OpenerWindow());
+    ASSERT_NE(opener, nullptr);
+    ASSERT_TRUE(forms::OpenModal(HidingModalWindow(), opener));
+    const std::vector<std::string> expected = {"modal above opener", "modal active", "opener shown"};
+    EXPECT_EQ(Trace(), expected);
+    opener->Destroy();
+}
+
 // Two windows that close themselves after a number of ticks.
 int g_firstTicks = 0, g_secondTicks = 0;
 void OnFirstTick(forms::Event& e)

@@ -235,6 +235,19 @@ std::shared_ptr<Form> FormOfWindow(HWND window)
     return form ? form->weak_from_this().lock() : nullptr;
 }
 
+void RaiseModalForms()
+{
+    HWND innermost = nullptr;
+    for (const auto& form : State().forms) {
+        if (form->IsAlive() && form->IsModal() && IsWindowVisible(form->Window())) {
+            SetWindowPos(form->Window(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+            innermost = form->Window();
+        }
+    }
+    if (innermost)
+        SetActiveWindow(innermost);
+}
+
 HFONT SharedFont(const std::string& name, int points, bool bold)
 {
     auto& fonts = State().fonts;

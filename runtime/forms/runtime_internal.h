@@ -30,6 +30,8 @@ Unit* UnitOfWindow(HWND window);
 void RegisterForm(const std::shared_ptr<Form>& form);
 void UnregisterForm(Form* form);
 std::shared_ptr<Form> FormOfWindow(HWND window);
+// Puts the open modal windows back above the windows they disabled, the innermost one active.
+void RaiseModalForms();
 
 // Fonts shared by every unit that uses the same face, size and weight; released at shutdown.
 HFONT SharedFont(const std::string& name, int points, bool bold);

@@ -266,7 +266,12 @@ bool Unit::SetVisible(bool visible)
         return false;
     if (IsKind(UnitKind::Window)) {
         FormAccess::ChooseVisibility(*form_);
-        ShowWindow(hwnd_, visible ? SW_SHOW : SW_HIDE);
+        // A window that a modal window disabled comes back beneath it: shown above it, it would cover
+        // the only window that takes input, and the program could not be used any more.
+        const bool blocked = visible && !IsWindowEnabled(hwnd_);
+        ShowWindow(hwnd_, !visible ? SW_HIDE : blocked ? SW_SHOWNA : SW_SHOW);
+        if (blocked)
+            RaiseModalForms();
         return true;
     }
     ownVisible_ = visible;

@@ -1,0 +1,26 @@
+#pragma once
+// The journeys of the program, each a table of steps, and the places of the main window that have no
+// window of their own (the navigation bar's items, the caption buttons).
+#include <vector>
+
+#include "tools/journey/journey_runner.h"
+
+namespace journey {
+
+inline constexpr char kMain[] = "宝宝取名";
+inline constexpr char kScoring[] = "姓名评测";
+inline constexpr char kReport[] = "名字评分";
+
+// Item n (1-based) of the main window's navigation bar: 85-pixel items 5 pixels apart from (6, 20).
+inline Target NavItem(int n) { return Offset(6 + (n - 1) * 90 + 42, 20 + 48); }
+// A caption button counted from the right: 1 close, 2 maximise, 3 minimise, 4 换皮肤.
+inline Target CaptionButton(int fromRight) { return Offset(fromRight == 1 ? -22 : -22 - 20 - 27 * (fromRight - 2) - 13, 10); }
+
+// A setsoft.ini that holds a surname.
+FixtureFile SurnameSettings(const char* surname);
+
+std::vector<Journey> GenerateJourneys();
+std::vector<Journey> PageJourneys();
+std::vector<Journey> ScoringJourneys();
+
+}  // namespace journey
