@@ -86,4 +86,20 @@ bool WaitForButtonText(Session& session, const std::string& caption, const std::
     return false;
 }
 
+Step ReportShowsName(const std::string& name, const std::string& stepName)
+{
+    return Verify(stepName, [=](Session& session, std::string& reason) {
+        const std::string sought = name.empty() ? session.lastText : name;
+        HWND report = session.WaitForWindow("名字评分", 3000);
+        HWND box = report ? FindByClass(report, "RichEdit20A", 0) : nullptr;
+        const std::string text = box ? RichEditText(box) : std::string();
+        const size_t at = text.find(sought);
+        if (sought.empty() || at == std::string::npos || at > 64) {
+            reason = "the report does not begin with \"" + sought + "\": " + text.substr(0, 80);
+            return false;
+        }
+        return true;
+    }, {"名字评分"});
+}
+
 }  // namespace journey

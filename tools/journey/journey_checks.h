@@ -28,4 +28,7 @@ bool HoldsBrokenCharacter(const std::string& gbk);
 bool WaitForButtonText(Session& session, const std::string& caption, const std::string& text, int milliseconds,
                        std::string& reason);
 
+// The name report shows this name (the remembered one when empty) in its first lines.
+Step ReportShowsName(const std::string& name, const std::string& stepName);
+
 }  // namespace journey

@@ -123,6 +123,9 @@ void DescribeWindows(const Session& session)
                     WindowClass(window).c_str(), r.left, r.top, r.right, r.bottom, IsWindowEnabled(window) ? "" : " disabled",
                     static_cast<unsigned long>(GetWindowLongPtrA(window, GWL_EXSTYLE)),
                     static_cast<void*>(GetWindow(window, GW_OWNER)));
+        if (GetEnvironmentVariableA("BN_JOURNEY_KEEP_GOING", nullptr, 0) > 0)
+            for (HWND child : VisibleDescendants(window))
+                std::printf("        %s \"%.40s\"\n", WindowClass(child).c_str(), WindowText(child).c_str());
     }
 }
 
@@ -204,7 +207,8 @@ bool Session::Resolve(const std::string& caption, const Target& target, POINT& s
     case Target::Kind::ListRow: {
         HWND list = FindByClass(window, target.text, target.x);
         RECT row;
-        if (!list || !ListViewRowRect(list, target.y, row)) {
+        const int index = list && target.y < 0 ? TopVisibleRow(list) - target.y - 1 : target.y;
+        if (!list || !ListViewRowRect(list, index, row)) {
             reason = "no row " + std::to_string(target.y) + " in list " + std::to_string(target.x) + " of \"" + caption + "\"";
             return false;
         }
@@ -250,12 +254,19 @@ int RunJourneys(Session& session, const std::vector<Journey>& journeys, const st
             continue;
         }
         programBroken = false;
+        // A journey picked alone that goes on from an earlier one starts with a program of its own.
+        std::vector<Step> steps = journey.steps;
+        if (!starts && (!session.program || !session.program->Running())) {
+            steps.insert(steps.begin(), Launch());
+            steps.insert(steps.begin(), LayOut({}));
+        }
         const DWORD started = GetTickCount();
         int number = 0;
         bool ok = true;
-        for (const Step& step : journey.steps) {
+        for (const Step& step : steps) {
             ++number;
             std::string reason;
+            session.picturePath = session.shotFolder + "\\" + PictureName(journey.name, number, step.name);
             ok = step.act(session, reason);
             if (ok) {
                 for (const auto& [caption, expect] : step.expects) {
@@ -265,8 +276,8 @@ int RunJourneys(Session& session, const std::vector<Journey>& journeys, const st
                 }
                 ok = CheckAfterStep(session, step, reason);
             }
-            const std::string picture = session.shotFolder + "\\" + PictureName(journey.name, number, step.name);
-            const bool pictured = encoder.Ready() && SaveWindowsPicture(PicturedWindows(session, step), picture);
+            const bool pictured = step.picturesItself ||
+                                  (encoder.Ready() && SaveWindowsPicture(PicturedWindows(session, step), session.picturePath));
             std::printf("[%s] %02d %-28s %s%s%s\n", journey.name.c_str(), number, step.name.c_str(), ok ? "ok" : "FAILED: ",
                         ok ? "" : reason.c_str(), pictured ? "" : " (no picture)");
             std::fflush(stdout);
@@ -277,11 +288,15 @@ int RunJourneys(Session& session, const std::vector<Journey>& journeys, const st
         }
         std::printf("[%s] %s in %lu ms\n", journey.name.c_str(), ok ? "passed" : "FAILED",
                     static_cast<unsigned long>(GetTickCount() - started));
+        // While a journey is being written, BN_JOURNEY_KEEP_GOING lets the later ones run on whatever
+        // state the failed one left.
         if (!ok) {
             ++failed;
-            programBroken = true;
-            if (session.program)
-                session.program->Kill();
+            if (GetEnvironmentVariableA("BN_JOURNEY_KEEP_GOING", nullptr, 0) == 0) {
+                programBroken = true;
+                if (session.program)
+                    session.program->Kill();
+            }
         }
     }
     if (session.program)
@@ -351,6 +366,34 @@ Step ClickOn(const std::string& caption, const Target& target, const std::string
 Step RightClickOn(const std::string& caption, const Target& target, const std::string& name)
 {
     return PointerStep(caption, target, name, MouseButton::Right, 1);
+}
+
+Step HoldOn(const std::string& caption, const Target& target, int milliseconds, const std::string& name)
+{
+    Step step = PointerStep(caption, target, name, MouseButton::Left, 0);
+    step.act = [=](Session& session, std::string& reason) {
+        POINT at;
+        HWND unit = nullptr;
+        if (!session.Resolve(caption, target, at, unit, reason))
+            return false;
+        HoldAt(at, milliseconds);
+        return true;
+    };
+    return step;
+}
+
+Step WheelOn(const std::string& caption, const Target& target, int notches, const std::string& name)
+{
+    Step step = PointerStep(caption, target, name, MouseButton::Left, 0);
+    step.act = [=](Session& session, std::string& reason) {
+        POINT at;
+        HWND unit = nullptr;
+        if (!session.Resolve(caption, target, at, unit, reason))
+            return false;
+        WheelAt(at, notches);
+        return true;
+    };
+    return step;
 }
 
 Step DoubleClickOn(const std::string& caption, const std::string& name, const Target& target)
@@ -440,6 +483,7 @@ Step AnswerBox(const std::string& part, const std::string& name)
 {
     Step step;
     step.name = name;
+    step.picturesItself = true;
     step.act = [=](Session& session, std::string& reason) {
         const DWORD end = GetTickCount() + 5000;
         HWND box = nullptr;
@@ -452,9 +496,8 @@ Step AnswerBox(const std::string& part, const std::string& name)
         std::string ignored;
         WaitUntilIdle(*session.program, kAnswerMilliseconds, ignored);
         const std::string text = session.MessageBoxText(box);
-        session.lastText = text;
-        PictureEncoder encoder;
-        SaveWindowsPicture({box}, session.shotFolder + "\\" + name + "-box.png");
+        session.boxText = text;
+        SaveWindowsPicture({box}, session.picturePath);
         if (text.find(part) == std::string::npos) {
             reason = "the message box says " + text + ", not \"" + part + "\"";
             return false;

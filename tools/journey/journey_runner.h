@@ -30,7 +30,8 @@ Target UnitRightOf(const std::string& labelText);
 Target UnitBelow(const std::string& labelText);
 Target Offset(int x, int y);
 Target NthOfClass(const std::string& className, int n);
-// Row `row` of the n-th visible list view of the window.
+// Row `row` of the n-th visible list view of the window; a negative row counts from the top visible
+// row (-1 the top visible row itself), as a person picks a row they see.
 Target ListRow(int list, int row);
 Target TabHeader(const std::string& text);
 
@@ -45,6 +46,9 @@ public:
     std::map<std::string, Expect> windows;  // by caption
     std::map<std::string, HWND> handles;    // the last window seen with each caption
     std::string lastText;                   // what a step read, for later steps
+    std::string boxText;                    // the last message box answered: "[caption] text"
+    size_t mark = 0;
+    std::string picturePath;                // the current step's picture                        // a row count a step noted, for later steps
 
     // A visible top-level window of the program with this caption, waited for up to the given time.
     HWND WaitForWindow(const std::string& caption, int milliseconds = 5000);
@@ -61,6 +65,7 @@ struct Step {
     std::function<bool(Session&, std::string& reason)> act;
     std::vector<std::string> pictured;  // captions of the windows in the picture (empty: every window)
     bool leavesBox = false;             // a message box is expected to stay open after the step
+    bool picturesItself = false;        // the step takes its own picture (of what it closes)
     std::vector<std::pair<std::string, Session::Expect>> expects;
 
     Step& Picture(std::vector<std::string> captions) { pictured = std::move(captions); return *this; }
@@ -86,6 +91,8 @@ Step Launch();                                          // starts the program, w
 Step WaitFor(const std::string& caption, int milliseconds = 5000);
 Step ClickOn(const std::string& caption, const Target& target, const std::string& name);
 Step RightClickOn(const std::string& caption, const Target& target, const std::string& name);
+Step HoldOn(const std::string& caption, const Target& target, int milliseconds, const std::string& name);
+Step WheelOn(const std::string& caption, const Target& target, int notches, const std::string& name);
 Step DoubleClickOn(const std::string& caption, const std::string& name, const Target& target);
 // Clicks into a field, selects what it holds and pastes the text over it.
 Step TypeInto(const std::string& caption, const Target& field, const std::string& text, const std::string& name);

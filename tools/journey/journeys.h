@@ -22,5 +22,6 @@ FixtureFile SurnameSettings(const char* surname);
 std::vector<Journey> GenerateJourneys();
 std::vector<Journey> PageJourneys();
 std::vector<Journey> ScoringJourneys();
+std::vector<Journey> WindowJourneys();
 
 }  // namespace journey

@@ -38,7 +38,9 @@ Step RowsGrow(const std::string& name)
 Step AllScoresAbove(int minimum, const std::string& name)
 {
     return Verify(name, [=](Session& session, std::string& reason) {
-        const Rows rows = RowsOf(session, kMain, 0);
+        Rows rows = RowsOf(session, kMain, 0);
+        // Only the rows of the run with the minimum count.
+        rows.erase(rows.begin(), rows.begin() + static_cast<long>(std::min(session.mark, rows.size())));
         if (rows.empty()) {
             reason = "no names listed";
             return false;
@@ -58,27 +60,17 @@ Step RememberRow(int row, const std::string& name)
 {
     return Verify(name, [=](Session& session, std::string& reason) {
         const Rows rows = RowsOf(session, kMain, 0);
-        if (static_cast<int>(rows.size()) <= row) {
-            reason = "no row " + std::to_string(row);
+        HWND list = VisibleList(session, kMain, 0);
+        const int index = list && row < 0 ? TopVisibleRow(list) - row - 1 : row;
+        if (index < 0 || static_cast<int>(rows.size()) <= index) {
+            reason = "no row " + std::to_string(index);
             return false;
         }
-        const std::string& cell = rows[row].size() > 1 && !rows[row][1].empty() ? rows[row][1] : rows[row][0];
+        const auto& cells = rows[static_cast<size_t>(index)];
+        const std::string& cell = cells.size() > 1 && !cells[1].empty() ? cells[1] : cells[0];
         session.lastText = cell.substr(0, cell.find("【"));
         return true;
     });
-}
-
-Step ReportStartsWithRememberedName(const std::string& name)
-{
-    return Verify(name, [](Session& session, std::string& reason) {
-        const std::string text = TextsOfClass(session, kReport, "RichEdit20A");
-        if (session.lastText.empty() || text.find(session.lastText) == std::string::npos ||
-            text.find(session.lastText) > 64) {
-            reason = "the report does not begin with \"" + session.lastText + "\": " + text.substr(0, 80);
-            return false;
-        }
-        return true;
-    }, {kReport});
 }
 
 std::vector<Step> CombinationRun(const char* pool, const char* label)
@@ -138,33 +130,38 @@ std::vector<Journey> GenerateJourneys()
                             }, {kMain}),
                             ClickOn(kMain, UnitWithText(kMinimumCheck), "tick-minimum"),
                             TypeInto(kMain, UnitWithText("80"), "85", "type-85"),
+                            Verify("count-rows", [](Session& session, std::string&) {
+                                session.mark = RowsOf(session, kMain, 0).size();
+                                return true;
+                            }),
                             ClickOn(kMain, UnitWithText("生成"), "generate-85"),
                             Verify("rows-85", [](Session& session, std::string& reason) {
-                                return WaitForRows(session, kMain, 0, 5, 20000, reason);
+                                return WaitForRows(session, kMain, 0, static_cast<int>(session.mark) + 5, 20000, reason);
                             }, {kMain}),
                             ClickOn(kMain, UnitWithText("停止"), "stop-85"),
                             AllScoresAbove(85, "all-above-85"),
                         }});
     journeys.push_back({"result-menu",
                         {
-                            RememberRow(0, "read-row"),
-                            RightClickOn(kMain, ListRow(0, 0), "right-click-row"),
+                            RememberRow(-1, "read-row"),
+                            RightClickOn(kMain, ListRow(0, -1), "right-click-row"),
                             ChooseMenuItem(1, "menu-score").Shows(kReport).Hides(kMain),
-                            ReportStartsWithRememberedName("report-shows-name"),
+                            ReportShowsName("", "report-shows-name"),
                             CloseWindow(kReport, CloseWay::CloseButton, "close-report").Shows(kMain),
-                            RightClickOn(kMain, ListRow(0, 0), "right-click-copy"),
+                            RememberRow(-1, "read-row-to-copy"),
+                            RightClickOn(kMain, ListRow(0, -1), "right-click-copy"),
                             ChooseMenuItem(2, "menu-copy").LeavesBox(),
                             AnswerBox("复制成功", "copied-box"),
                             Verify("clipboard-holds-name", [](Session& session, std::string& reason) {
                                 const std::string clip = ClipboardGbk();
                                 if (clip.find(session.lastText) != 0) {
-                                    reason = "the clipboard holds \"" + clip + "\"";
+                                    reason = "the clipboard holds \"" + clip + "\", not \"" + session.lastText + "\"";
                                     return false;
                                 }
                                 return true;
                             }),
-                            RememberRow(1, "read-second-row"),
-                            RightClickOn(kMain, ListRow(0, 1), "right-click-add"),
+                            RememberRow(-2, "read-second-row"),
+                            RightClickOn(kMain, ListRow(0, -2), "right-click-add"),
                             ChooseMenuItem(3, "menu-add"),
                             Verify("collected", [](Session& session, std::string& reason) {
                                 const std::string edits = TextsOfClass(session, kMain, "Edit");
@@ -174,7 +171,7 @@ std::vector<Journey> GenerateJourneys()
                                 }
                                 return true;
                             }, {kMain}),
-                            RightClickOn(kMain, ListRow(0, 0), "right-click-favourites"),
+                            RightClickOn(kMain, ListRow(0, -1), "right-click-favourites"),
                             ChooseMenuItem(4, "menu-favourites"),
                             Verify("favourites-page", [](Session& session, std::string& reason) {
                                 HWND window = session.WaitForWindow(kMain);
@@ -192,31 +189,51 @@ std::vector<Journey> GenerateJourneys()
     for (const auto& run : {CombinationRun("浩，然，宇", "full-width"), CombinationRun("浩,然,宇", "ascii")})
         combination.insert(combination.end(), run.begin(), run.end());
     const std::vector<Step> favourites = {
-        RememberRow(0, "read-row"),
-        DoubleClickOn(kMain, "double-click-row", ListRow(0, 0)).Shows(kReport).Hides(kMain),
-        ReportStartsWithRememberedName("report-shows-name"),
+        RememberRow(-1, "read-row"),
+        DoubleClickOn(kMain, "double-click-row", ListRow(0, -1)).Shows(kReport).Hides(kMain),
+        ReportShowsName("", "report-shows-name"),
         CloseWindow(kReport, CloseWay::CloseButton, "close-report").Shows(kMain),
-        RightClickOn(kMain, ListRow(0, 0), "right-click-add"),
+        RightClickOn(kMain, ListRow(0, -1), "right-click-add"),
         ChooseMenuItem(3, "menu-add").LeavesBox(),
         AnswerBox("增加成功", "added-box"),
+        RightClickOn(kMain, ListRow(0, -2), "right-click-add-second"),
+        ChooseMenuItem(3, "menu-add-second").LeavesBox(),
+        AnswerBox("增加成功", "added-second-box"),
         ClickOn(kMain, NavItem(3), "open-favourites"),
-        Verify("favourite-listed", [](Session& session, std::string& reason) {
-            for (const auto& row : RowsOf(session, kMain, 0))
+        Verify("favourites-listed", [](Session& session, std::string& reason) {
+            const Rows rows = RowsOf(session, kMain, 0);
+            session.mark = rows.size();
+            for (const auto& row : rows)
                 for (const auto& cell : row)
                     if (cell == session.lastText)
-                        return true;
+                        return rows.size() >= 2 || (reason = "fewer than two favourites", false);
             reason = "the favourites do not list \"" + session.lastText + "\"";
             return false;
         }, {kMain}),
-        RightClickOn(kMain, ListRow(0, 0), "right-click-delete"),
+        RightClickOn(kMain, ListRow(0, -1), "right-click-delete"),
         ChooseMenuItem(2, "menu-delete"),
-        Verify("deleted", [](Session& session, std::string& reason) {
-            for (const auto& row : RowsOf(session, kMain, 0))
-                for (const auto& cell : row)
-                    if (cell == session.lastText) {
-                        reason = "\"" + session.lastText + "\" is still listed";
-                        return false;
-                    }
+        Verify("one-deleted", [](Session& session, std::string& reason) {
+            const Rows rows = RowsOf(session, kMain, 0);
+            if (rows.size() + 1 != session.mark) {
+                reason = std::to_string(session.mark) + " favourites became " + std::to_string(rows.size());
+                return false;
+            }
+            for (size_t i = 0; i < rows.size(); ++i) {
+                if (rows[i].empty() || rows[i][0] != std::to_string(i + 1)) {
+                    reason = "row " + std::to_string(i) + " is numbered \"" + (rows[i].empty() ? "" : rows[i][0]) + "\"";
+                    return false;
+                }
+            }
+            return true;
+        }, {kMain}),
+        RightClickOn(kMain, ListRow(0, -1), "right-click-delete-all"),
+        ChooseMenuItem(3, "menu-delete-all"),
+        Verify("all-deleted", [](Session& session, std::string& reason) {
+            const size_t left = RowsOf(session, kMain, 0).size();
+            if (left != 0) {
+                reason = std::to_string(left) + " favourites are left";
+                return false;
+            }
             return true;
         }, {kMain}),
     };

@@ -12,9 +12,10 @@ std::vector<HWND> CharacterBoxes(Session& session)
 {
     std::vector<HWND> boxes;
     HWND window = session.WaitForWindow(kMain);
-    if (!window)
+    HWND hint = window ? FindByText(window, "请选择下面诗词中的单字") : nullptr;
+    if (!hint)
         return boxes;
-    for (HWND unit : VisibleDescendants(window))
+    for (HWND unit : VisibleDescendants(GetParent(hint)))
         if (WindowClass(unit) == "Button" && WindowText(unit).size() == 2 &&
             static_cast<unsigned char>(WindowText(unit)[0]) >= 0x81)
             boxes.push_back(unit);
@@ -68,7 +69,7 @@ std::vector<Journey> PageJourneys()
     journeys.push_back({"poem",
                         {
                             ClickOn(kMain, NavItem(5), "open-poems"),
-                            ClickOn(kMain, UnitWithText("唐"), "click-tang"),
+                            ClickOn(kMain, UnitWithText("6.唐"), "click-tang"),
                             Verify("poets", [](Session& session, std::string& reason) {
                                 return WaitForRows(session, kMain, 0, 1, 5000, reason);
                             }, {kMain}),
@@ -94,8 +95,8 @@ std::vector<Journey> PageJourneys()
                             ChooseMenuItem(3, "menu-add").LeavesBox(),
                             AnswerBox("增加成功", "added-box"),
                             Verify("box-caption", [](Session& session, std::string& reason) {
-                                if (session.lastText.find("[提示]") != 0) {
-                                    reason = "the box was captioned " + session.lastText;
+                                if (session.boxText.find("[提示]") != 0) {
+                                    reason = "the box was captioned " + session.boxText;
                                     return false;
                                 }
                                 return true;
@@ -107,7 +108,7 @@ std::vector<Journey> PageJourneys()
                             TypeInto(kMain, UnitRightOf("姓氏："), "王", "type-wang"),
                             ClickOn(kMain, UnitWithText("生成"), "generate-wang"),
                             Verify("names-wang", [](Session& session, std::string& reason) {
-                                return WaitForRows(session, kMain, 0, 10, 5000, reason);
+                                return WaitForRows(session, kMain, 0, 1, 5000, reason);
                             }, {kMain}),
                             TypeInto(kMain, UnitRightOf("姓氏："), "欧阳", "type-ouyang"),
                             ClickOn(kMain, UnitWithText("生成"), "generate-ouyang"),

@@ -1,5 +1,6 @@
 // The name-scoring window: a typed name scored, its report read and closed, the window closed, the
 // program closed; with the close button, Alt+F4 and Escape.
+#include "tools/journey/journey_checks.h"
 #include "tools/journey/journeys.h"
 
 namespace journey {
@@ -22,6 +23,7 @@ std::vector<Journey> ScoringJourneys()
                                 WaitFor(kScoring),
                                 TypeInto(kScoring, NthOfClass("Edit", 0), "思远", "type-name"),
                                 ClickOn(kScoring, UnitWithText("开始评分"), "score").Shows(kReport).Hides(kMain),
+                                ReportShowsName("王思远", "report-shows-name"),
                                 CloseWindow(kReport, way.way, "close-report").Shows(kMain),
                                 CloseWindow(kScoring, way.way, "close-scoring"),
                                 CloseWindow(kMain, way.way == CloseWay::Escape ? CloseWay::CloseButton : way.way,

@@ -83,12 +83,16 @@ void ProgramProcess::Kill()
 
 std::string WindowText(HWND window)
 {
-    char text[1024] = {};
-    DWORD_PTR copied = 0;
-    if (!SendMessageTimeoutA(window, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text), SMTO_ABORTIFHUNG, 2000,
-                             &copied))
+    DWORD_PTR length = 0;
+    if (!SendMessageTimeoutA(window, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &length))
         return {};
-    return std::string(text, std::min<size_t>(copied, sizeof text - 1));
+    std::string text(length + 1, '\0');
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutA(window, WM_GETTEXT, text.size(), reinterpret_cast<LPARAM>(&text[0]), SMTO_ABORTIFHUNG,
+                             2000, &copied))
+        return {};
+    text.resize(std::min<size_t>(copied, length));
+    return text;
 }
 
 std::string WindowClass(HWND window)

@@ -66,6 +66,26 @@ void ClickAt(POINT screen, MouseButton button, int clicks)
     }
 }
 
+void HoldAt(POINT screen, int milliseconds)
+{
+    MovePointer(screen);
+    SendMouse(MOUSEEVENTF_LEFTDOWN, screen);
+    Sleep(static_cast<DWORD>(milliseconds));
+    SendMouse(MOUSEEVENTF_LEFTUP, screen);
+    Sleep(15);
+}
+
+void WheelAt(POINT screen, int notches)
+{
+    MovePointer(screen);
+    INPUT input = {};
+    input.type = INPUT_MOUSE;
+    input.mi.mouseData = static_cast<DWORD>(notches * WHEEL_DELTA);
+    input.mi.dwFlags = MOUSEEVENTF_WHEEL;
+    SendInput(1, &input, sizeof input);
+    Sleep(20);
+}
+
 void PressKey(WORD key, WORD modifier, WORD secondModifier)
 {
     if (modifier)

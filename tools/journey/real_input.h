@@ -11,6 +11,10 @@ enum class MouseButton { Left, Right };
 
 void MovePointer(POINT screen);
 void ClickAt(POINT screen, MouseButton button = MouseButton::Left, int clicks = 1);
+// Presses the left button at a point, holds it for the given time and lets go (an arrow that repeats).
+void HoldAt(POINT screen, int milliseconds);
+// Turns the mouse wheel at a point: positive notches away from the user (up), negative towards.
+void WheelAt(POINT screen, int notches);
 // Presses a key with the given modifiers held (VK_SHIFT, VK_CONTROL, VK_MENU; 0 for none).
 void PressKey(WORD key, WORD modifier = 0, WORD secondModifier = 0);
 // Puts GBK text on the clipboard as Unicode text; false when the clipboard could not be set.

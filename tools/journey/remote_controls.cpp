@@ -1,6 +1,7 @@
 #include "tools/journey/remote_controls.h"
 
 #include <commctrl.h>
+#include <richedit.h>
 
 #include <algorithm>
 #include <climits>
@@ -163,6 +164,24 @@ HWND FindByClass(HWND top, const std::string& className, int n)
     return nullptr;
 }
 
+std::string RichEditText(HWND box, int maxCharacters)
+{
+    const size_t capacity = static_cast<size_t>(maxCharacters) * 2 + 2;
+    RemoteBlock block(box, sizeof(TEXTRANGEA) + capacity);
+    TEXTRANGEA range = {};
+    range.chrg.cpMin = 0;
+    range.chrg.cpMax = maxCharacters;
+    range.lpstrText = block.At(sizeof range);
+    if (!block.Valid() || !block.Write(0, &range, sizeof range))
+        return {};
+    const LRESULT length = SendWithin(box, EM_GETTEXTRANGE, 0, reinterpret_cast<LPARAM>(block.At(0)));
+    if (length <= 0)
+        return {};
+    std::string text(std::min(static_cast<size_t>(length), capacity), '\0');
+    block.Read(sizeof range, &text[0], text.size());
+    return text.c_str();
+}
+
 int ListViewRowCount(HWND list)
 {
     return static_cast<int>(SendWithin(list, LVM_GETITEMCOUNT, 0, 0));
@@ -184,6 +203,11 @@ std::vector<std::vector<std::string>> ListViewRows(HWND list, int maxRows)
         rows.push_back(cells);
     }
     return rows;
+}
+
+int TopVisibleRow(HWND list)
+{
+    return static_cast<int>(SendWithin(list, LVM_GETTOPINDEX, 0, 0));
 }
 
 bool ListViewRowRect(HWND list, int row, RECT& screen)

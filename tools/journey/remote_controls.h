@@ -20,9 +20,13 @@ HWND FindRightOf(HWND top, const std::string& labelText);
 // The n-th (0-based) visible descendant of this class, or null.
 HWND FindByClass(HWND top, const std::string& className, int n);
 
+// The first characters of a rich edit box (its WM_GETTEXT does not cross processes).
+std::string RichEditText(HWND box, int maxCharacters = 4000);
 // Rows of a report-style list view: each row its cells; at most maxRows rows.
 std::vector<std::vector<std::string>> ListViewRows(HWND list, int maxRows = 10000);
 int ListViewRowCount(HWND list);
+// The row a person sees first: the list's top visible row.
+int TopVisibleRow(HWND list);
 // The screen rectangle of a row's first cell; false when the row does not exist.
 bool ListViewRowRect(HWND list, int row, RECT& screen);
 // The screen rectangle of the tab header with this text; false when there is none.
