@@ -19,8 +19,7 @@ void BuildAllCombinations(forms::Form& form)
     form.Get("编辑框临时用").SetText(BuildCombinationLines(g_surname, pool));
 }
 
-// Turns the work box's lines into scored rows, a batch per call to the window, and enables 按钮生成
-// after the last one (also after a stop, so the button never stays disabled).
+// Turns the work box's lines into scored rows, a batch per call to the window.
 void FillCombinationList(const forms::FormRef& window, const std::atomic<bool>& stop)
 {
     std::string lines;
@@ -37,7 +36,6 @@ void FillCombinationList(const forms::FormRef& window, const std::atomic<bool>& 
                 list.AppendRow(row);
         });
     });
-    window.Call([](forms::Form& form) { form.Get("按钮生成").SetEnabled(true); });
 }
 
 void CombinationListThread(const forms::FormRef& window, const std::atomic<bool>& stop)
@@ -53,12 +51,8 @@ void StartCombinationNaming(forms::Form& form)
     g_combinationPool = form.Get("编辑框名字").Text();
     form.Get("组合模式_超级列表框").DeleteAllRows();
     form.Get("编辑框临时用").SetText("");
-    // The lines exist and the button is disabled before the worker starts, so it neither misses
-    // lines nor enables the button before it is disabled.
+    // The lines exist before the worker starts, so it misses none.
     BuildAllCombinations(form);
-    forms::Unit& button = form.Get("按钮生成");
-    button.SetEnabled(false);
     const forms::FormRef window(form);
-    if (!StartGeneratorWorker([window](const std::atomic<bool>& stop) { CombinationListThread(window, stop); }))
-        button.SetEnabled(true);
+    StartListWorker(form, [window](const std::atomic<bool>& stop) { CombinationListThread(window, stop); });
 }

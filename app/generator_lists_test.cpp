@@ -9,6 +9,7 @@
 #include <set>
 
 #include "app/clipboard_text.h"
+#include "app/generator_handlers.h"
 #include "app/generator_workers.h"
 #include "app/main_window_scoring.h"
 #include "app/main_window_test_support.h"
@@ -110,6 +111,11 @@ TEST_F(GeneratorListsTest, EnglishNamesFollowTheSurnameAndSex)
     Click("按钮生成");
     EXPECT_EQ(0, Unit("超级列表框取英文名").RowCount());
     EXPECT_TRUE(forms_test::Log().messages.empty());
+
+    // Asked without a surname, the list says so in a box titled 提示, not the system's 错误.
+    Unit("编辑框_姓1").SetText("");
+    ShowEnglishNames(*window_);
+    EXPECT_EQ(std::vector<std::string>{"提示|请输入姓名"}, forms_test::Log().messages);
 }
 
 TEST_F(GeneratorListsTest, NicknamesAAListAllRowsThenEnableTheButton)
@@ -152,7 +158,7 @@ TEST_F(GeneratorListsTest, NicknamesAAListAllRowsThenEnableTheButton)
               GetClipboardText(window_->Window()));
 }
 
-TEST_F(GeneratorListsTest, NoPatternEmptiesTheListAndNeverDisablesTheButton)
+TEST_F(GeneratorListsTest, NoPatternEmptiesTheListAndGivesTheButtonBack)
 {
     SelectPage(7);
     for (const char* radio : {"单选框AA型", "单选框小A型", "单选框A儿型"})
@@ -163,7 +169,52 @@ TEST_F(GeneratorListsTest, NoPatternEmptiesTheListAndNeverDisablesTheButton)
     ASSERT_TRUE(forms_test::PumpUntil([&] { return Unit("超级列表框取小名").RowCount() == 0 && Finished(); }));
     forms_test::PumpUntil([] { return false; }, 100);
     EXPECT_EQ(0, Unit("超级列表框取小名").RowCount());
-    EXPECT_TRUE(log_.changes.empty());
+    // Disabled before the dispatcher looked at the patterns, enabled once it found none.
+    EXPECT_EQ((std::vector<std::pair<bool, int>>{{false, 1}, {true, 0}}), log_.changes);
+}
+
+// The enabling and disabling of 生成 while two runs overlap, with the workers still running then.
+struct OverlapLog {
+    std::vector<std::pair<bool, int>> changes;  // enabled, workers running then
+};
+
+LRESULT CALLBACK RecordEnableWithWorkers(HWND window, UINT message, WPARAM wParam, LPARAM lParam, UINT_PTR,
+                                         DWORD_PTR data)
+{
+    if (message == WM_ENABLE)
+        reinterpret_cast<OverlapLog*>(data)->changes.emplace_back(wParam != FALSE, RunningGeneratorWorkers());
+    return DefSubclassProc(window, message, wParam, lParam);
+}
+
+TEST_F(GeneratorListsTest, TheButtonStaysDisabledUntilTheLastOfOverlappingRunsEnds)
+{
+    Unit("编辑框_姓1").SetText("张");
+    g_surname = "张";
+    OverlapLog log;
+    HWND button = Unit("按钮生成").Window();
+    SetWindowSubclass(button, RecordEnableWithWorkers, 2, reinterpret_cast<DWORD_PTR>(&log));
+
+    // A nickname run: disabled at the click, before its worker has written anything.
+    SelectPage(7);
+    Click("按钮生成");
+    EXPECT_FALSE(Unit("按钮生成").Enabled());
+    EXPECT_EQ(0, Unit("超级列表框取小名").RowCount());
+
+    // A long combination run overlapping it (as the handler allows it when called): the short
+    // nickname run ends first and must not give the button back while the combination run appends.
+    SelectPage(1);
+    Unit("编辑框名字").SetText(std::string(BoyNameChars).substr(0, 120));  // 3,600 rows
+    StartCombinationNaming(*window_);
+    ASSERT_TRUE(forms_test::PumpUntil([&] { return Finished(); }, 60000));
+    RemoveWindowSubclass(button, RecordEnableWithWorkers, 2);
+
+    EXPECT_EQ(360, Unit("超级列表框取小名").RowCount()) << "one nickname run, not two mixed";
+    EXPECT_EQ(3600, Unit("组合模式_超级列表框").RowCount());
+    ASSERT_FALSE(log.changes.empty());
+    EXPECT_FALSE(log.changes.front().first);
+    EXPECT_EQ(std::make_pair(true, 0), log.changes.back()) << "enabled when no worker runs any more";
+    for (size_t i = 0; i + 1 < log.changes.size(); ++i)
+        EXPECT_FALSE(log.changes[i].first) << "enabled while " << log.changes[i].second << " workers ran";
 }
 
 TEST_F(GeneratorListsTest, CustomTestShowsItsBoxThenScoresTheText)
@@ -192,10 +243,10 @@ TEST_F(GeneratorListsTest, ClosingWhileBothWorkersRunEndsCleanly)
         Unit("编辑框_姓1").SetText("张");
         g_surname = "张";
         SelectPage(7);
-        Click("按钮生成");  // the nickname dispatcher starts; the button is still enabled
+        Click("按钮生成");  // the nickname dispatcher starts
         SelectPage(1);
         Unit("编辑框名字").SetText(std::string(BoyNameChars).substr(0, 160));
-        Click("按钮生成");  // 6,400 combination rows
+        StartCombinationNaming(*window_);  // 6,400 combination rows
         ASSERT_GE(RunningGeneratorWorkers(), 2);
         ASSERT_TRUE(forms_test::PumpUntil([&] { return Unit("超级列表框取小名").RowCount() > 0; }));
         EXPECT_TRUE(window_->Close());

@@ -19,6 +19,7 @@ struct Worker {
 struct Workers {
     std::mutex lock;
     std::list<std::shared_ptr<Worker>> list;
+    int running = 0;   // workers whose work has not returned; a worker started by another counts before it ends
     std::atomic<bool> stop{false};
     int stopping = 0;  // callers of StopGeneratorWorkers still waiting (a wait may run inside another)
 };
@@ -45,7 +46,7 @@ void JoinEnded(std::list<std::shared_ptr<Worker>>& list)
 
 }  // namespace
 
-bool StartGeneratorWorker(GeneratorWork work)
+bool StartGeneratorWorker(GeneratorWork work, std::function<void()> afterLast)
 {
     Workers& state = State();
     std::lock_guard<std::mutex> hold(state.lock);
@@ -54,15 +55,52 @@ bool StartGeneratorWorker(GeneratorWork work)
     JoinEnded(state.list);
     auto worker = std::make_shared<Worker>();
     try {
-        worker->thread = std::thread([worker, work = std::move(work), &state] {
+        worker->thread = std::thread([worker, work = std::move(work), afterLast = std::move(afterLast), &state] {
             work(state.stop);
+            bool last = false;
+            {
+                std::lock_guard<std::mutex> hold(state.lock);
+                last = --state.running == 0;
+            }
+            if (last && afterLast)
+                afterLast();
             worker->done = true;
         });
     } catch (...) {
         return false;
     }
+    ++state.running;
     state.list.push_back(worker);
     return true;
+}
+
+namespace {
+
+// On the user-interface thread, where a run may have started a worker since the last one ended.
+void EnableGenerateButton(const forms::FormRef& window)
+{
+    window.Call([](forms::Form& form) {
+        if (RunningGeneratorWorkers() == 0)
+            form.Get("按钮生成").SetEnabled(true);
+    });
+}
+
+}  // namespace
+
+bool StartListWorker(forms::Form& window, GeneratorWork work)
+{
+    forms::Unit& button = window.Get("按钮生成");
+    button.SetEnabled(false);
+    if (StartFurtherListWorker(forms::FormRef(window), std::move(work)))
+        return true;
+    if (RunningGeneratorWorkers() == 0)
+        button.SetEnabled(true);
+    return false;
+}
+
+bool StartFurtherListWorker(const forms::FormRef& window, GeneratorWork work)
+{
+    return StartGeneratorWorker(std::move(work), [window] { EnableGenerateButton(window); });
 }
 
 void StopGeneratorWorkers()
@@ -92,8 +130,5 @@ int RunningGeneratorWorkers()
 {
     Workers& state = State();
     std::lock_guard<std::mutex> hold(state.lock);
-    int running = 0;
-    for (const auto& worker : state.list)
-        running += worker->done.load() ? 0 : 1;
-    return running;
+    return state.running;
 }

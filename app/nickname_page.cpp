@@ -11,20 +11,17 @@
 
 namespace {
 
-// Lists the rows of one run; 按钮生成 is disabled while rows come and enabled after the last (also
-// after a stop).
+// Lists the rows of one run.
 void GenerateNicknames(const forms::FormRef& window, NicknamePattern pattern, int surnameStrokes,
                        const std::atomic<bool>& stop)
 {
     ProduceNicknameRows(pattern, surnameStrokes, stop, [&](std::vector<TextRow>& rows) {
         return window.Call([&](forms::Form& form) {
-            form.Get("按钮生成").SetEnabled(false);
             forms::Unit& list = form.Get("超级列表框取小名");
             for (const TextRow& row : rows)
                 list.AppendRow(row);
         });
     });
-    window.Call([](forms::Form& form) { form.Get("按钮生成").SetEnabled(true); });
 }
 
 // Empties the list and starts the generator of the checked pattern; with none checked, nothing.
@@ -46,7 +43,7 @@ void DispatchNicknameType(const forms::FormRef& window, int surnameStrokes, cons
     });
     if (!chosen || stop.load())
         return;
-    StartGeneratorWorker([window, pattern, surnameStrokes](const std::atomic<bool>& generatorStop) {
+    StartFurtherListWorker(window, [window, pattern, surnameStrokes](const std::atomic<bool>& generatorStop) {
         GenerateNicknames(window, pattern, surnameStrokes, generatorStop);
     });
 }
@@ -78,7 +75,7 @@ void StartNicknameGeneration(forms::Form& form)
     // The surname as a generator last set it, counted here on the user-interface thread.
     const int surnameStrokes = GetKangxiStrokeCount(g_surname);
     const forms::FormRef window(form);
-    StartGeneratorWorker([window, surnameStrokes](const std::atomic<bool>& stop) {
+    StartListWorker(form, [window, surnameStrokes](const std::atomic<bool>& stop) {
         NicknameDispatchThread(window, surnameStrokes, stop);
     });
 }
