@@ -69,7 +69,16 @@ void RegisterComboLists(int formNumber, HWND parent)
     }
 }
 
-void PaintFrameOf(const SkinListControlRecord& record, std::optional<bool> hot = std::nullopt,
+// The ring holds the native bars' places, which the overlays cover: painted on the control's own
+// window context it wipes out their pictures, so shown overlays are painted again over it.
+void RepaintShownOverlays(HWND control, SkinListControlRecord& record)
+{
+    const LONG_PTR style = GetWindowLongPtrA(control, GWL_STYLE);
+    RepaintScrollOverlays(control, record, style, record.verticalScrollBar && IsWindowVisible(record.verticalScrollBar),
+                          record.horizontalScrollBar && IsWindowVisible(record.horizontalScrollBar));
+}
+
+void PaintFrameOf(SkinListControlRecord& record, std::optional<bool> hot = std::nullopt,
                   std::optional<bool> focused = std::nullopt)
 {
     const ListFrameSnapshot frame = TakeListFrameSnapshot(record, hot, focused);
@@ -79,6 +88,7 @@ void PaintFrameOf(const SkinListControlRecord& record, std::optional<bool> hot =
     // The client hole is keyed: only the ring reaches the screen and the back buffer.
     PaintNonClientRing(record.hwnd, frame.width, frame.height, frame.client,
                        [&](GdipGraphics& graphics) { DrawListFrameFace(graphics, frame); });
+    RepaintShownOverlays(record.hwnd, record);
 }
 
 void SyncOwnOverlays(const SkinListControlRecord& record, bool raise)
@@ -327,7 +337,7 @@ void DrawListFrameFace(GdipGraphics& graphics, const ListFrameSnapshot& frame)
 
 void PaintListControlFrame(int formNumber, int listIndex, std::optional<bool> hot, std::optional<bool> focused)
 {
-    if (const SkinListControlRecord* record = LiveRecordAt(formNumber, listIndex, &SkinFormRecord::listControls))
+    if (SkinListControlRecord* record = LiveRecordAt(formNumber, listIndex, &SkinFormRecord::listControls))
         PaintFrameOf(*record, hot, focused);
 }
 
@@ -399,10 +409,9 @@ LRESULT CALLBACK ListControlWndProc(HWND control, UINT message, WPARAM wParam, L
         record.dirty = true;
         break;
     case WM_NCPAINT:
-        // The native border and bars first, then the skin's ring and overlays over them.
+        // The native border and bars first, then the skin's ring and the shown overlays over them.
         DefWindowProcA(control, WM_NCPAINT, wParam, lParam);
         PaintFrameOf(record);
-        RepaintScrollOverlays(control, record, GetWindowLongPtrA(control, GWL_STYLE));
         return 0;
     case WM_VSCROLL:
     case WM_HSCROLL:

@@ -119,11 +119,27 @@ LRESULT PaintNatively(HWND window, WPARAM wParam, LPARAM lParam)
     return DefWindowProcA(window, WM_PAINT, wParam, lParam);
 }
 
+// A picture static without a picture (a message box's icon place when the box has no icon) shows
+// what lies behind it: its native paint would fill it with the plain window colour.
+LRESULT PaintBackgroundOnly(HWND window, WPARAM wParam, LPARAM lParam)
+{
+    RECT rc = {};
+    GetClientRect(window, &rc);
+    HDC memory = CreateBackgroundDC(window, RECT{0, 0, rc.right, rc.bottom});
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(window, &ps);
+    if (memory)
+        BitBlt(dc, 0, 0, rc.right, rc.bottom, memory, 0, 0, SRCCOPY);
+    EndPaint(window, &ps);
+    ReleaseMemoryDC(memory);
+    return DefWindowProcA(window, WM_PAINT, wParam, lParam);
+}
+
 LRESULT OnPaint(HWND window, const SkinStaticRecord& record, WPARAM wParam, LPARAM lParam)
 {
-    const bool nothingToShow = record.kind == kStaticKindText ? IsBlankText(GetWindowTextAsText(window))
-                                                              : IconOrBitmap(window) == nullptr;
-    if (nothingToShow)
+    if (record.kind != kStaticKindText && IconOrBitmap(window) == nullptr)
+        return PaintBackgroundOnly(window, wParam, lParam);
+    if (record.kind == kStaticKindText && IsBlankText(GetWindowTextAsText(window)))
         return PaintNatively(window, wParam, lParam);
     PAINTSTRUCT ps;
     BeginPaint(window, &ps);

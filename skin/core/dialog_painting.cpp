@@ -2,11 +2,8 @@
 
 #include "gdiplus/gdip_bitmap.h"
 #include "gdiplus/gdip_brush.h"
-#include "gdiplus/gdip_font.h"
 #include "gdiplus/gdip_graphics.h"
 #include "gdiplus/gdip_path.h"
-#include "gdiplus/gdip_pen.h"
-#include "gdiplus/gdip_string_format.h"
 #include "skin/controls/control_framework.h"
 #include "skin/controls/paint_helpers.h"
 #include "skin/core/frame_surface.h"
@@ -22,10 +19,6 @@ constexpr COLORREF kWhite = 0xFFFFFF;
 constexpr COLORREF kBlack = 0x000000;
 constexpr COLORREF kRed = 0x0000FF;
 constexpr int kSheenHeight = 26;
-constexpr int kSmoothingAntiAlias = 4;
-constexpr int kCompositingHighQuality = 2;
-constexpr int kInterpolationHighQualityBicubic = 7;
-constexpr int kPixelOffsetNone = 3;
 
 struct WindowSize {
     int width = 0;
@@ -88,78 +81,7 @@ void RenewDialogFrameDc(SkinFormRecord& form, const WindowSize& size)
     SetWindowProp(form.hwnd, kPropFrameBitmap, reinterpret_cast<LONG_PTR>(frame));
 }
 
-void PaintGlowLayer(GdipGraphics& graphics, const std::string& text, const GdipFontFamily& family,
-                    const GdipStringFormat& format, const GlowTextStyle& style, const RectF& box, const GdipPen& pen,
-                    const GdipBrush& brush, int fills)
-{
-    GdipPath path;
-    path.CreatePath();
-    path.AddPathString(text, family, static_cast<float>(static_cast<int>(style.fontSize)), box, style.fontStyle, format);
-    graphics.DrawPath(pen, path);
-    for (int i = 0; i < fills; ++i)
-        graphics.FillPath(brush, path);
-}
-
 }  // namespace
-
-void DrawGlowText(GdipGraphics& target, const std::string& text, const RectF& layout, COLORREF textColour,
-                  COLORREF glowColour, const GlowTextStyle& style)
-{
-    const int width = static_cast<int>(layout.width);
-    const int height = static_cast<int>(layout.height);
-    const int factor = style.blurFactor < 1 ? 1 : style.blurFactor;
-    const int smallWidth = width / factor, smallHeight = height / factor;
-    if (width <= 0 || height <= 0 || text.empty())
-        return;
-
-    GdipBitmap glow;
-    glow.CreateBitmapFromScan0Default(width, height, kPixelFormat32bppArgb);
-    GdipGraphics graphics;
-    graphics.CreateFromImage(glow);
-    graphics.SetSmoothingMode(kSmoothingAntiAlias);
-    graphics.SetCompositingQuality(kCompositingHighQuality);
-    graphics.SetInterpolationMode(kInterpolationHighQualityBicubic);
-    graphics.SetPixelOffsetMode(kPixelOffsetNone);
-
-    GdipFontFamily family;
-    family.CreateFontFamilyFromName(style.fontName);
-    GdipStringFormat format;
-    format.CreateStringFormat(0, 0);
-    format.SetStringFormatAlign(style.alignment);
-    format.SetStringFormatLineAlign(style.lineAlignment);
-    const RectF box{0, static_cast<float>(factor / 2), static_cast<float>(width), static_cast<float>(height)};
-
-    {
-        GdipPen pen;
-        pen.CreatePen(MakeArgbColor(glowColour), 1);
-        GdipSolidBrush brush;
-        brush.CreateSolidFill(MakeArgbColor(glowColour));
-        PaintGlowLayer(graphics, text, family, format, style, box, pen, brush, 1);
-    }
-    if (smallWidth > 0 && smallHeight > 0) {
-        GdipBitmap small;
-        small.CreateBitmapFromScan0Default(smallWidth, smallHeight, kPixelFormat32bppArgb);
-        {
-            GdipGraphics shrink;
-            shrink.CreateFromImage(small);
-            shrink.SetPixelOffsetMode(kPixelOffsetNone);
-            shrink.SetInterpolationMode(kInterpolationHighQualityBicubic);
-            graphics.Flush();
-            shrink.DrawImageRectRect(glow, 0, 0, static_cast<float>(smallWidth), static_cast<float>(smallHeight));
-        }
-        graphics.GraphicsClear(0);
-        graphics.DrawImageRectRect(small, 0, 0, static_cast<float>(width), static_cast<float>(height));
-    }
-    {
-        GdipPen pen;
-        pen.CreatePen(MakeArgbColor(glowColour, 120), 2);
-        GdipSolidBrush brush;
-        brush.CreateSolidFill(MakeArgbColor(textColour));
-        PaintGlowLayer(graphics, text, family, format, style, box, pen, brush, 4);
-    }
-    graphics.DeleteGraphics();
-    target.DrawImageRectRect(glow, layout.x, layout.y, static_cast<float>(width), static_cast<float>(height));
-}
 
 HDC ExcludeVisibleChildrenFromWindowDc(HWND window)
 {
@@ -243,13 +165,15 @@ void PaintDialogFrame(HWND dialog)
             DrawIconEx(form->frameDc, 5, 5, g_appIcon, 17, 17, 0, nullptr, DI_NORMAL);
             GdiFlush();
         }
+        // The caption's glow text, drawn as text: the glyph outlines Wine makes of so small a font lose
+        // their top strokes.
         GlowTextStyle title;
         title.blurFactor = 4;
         title.fontName = "黑体";
         title.fontSize = 11;
         title.alignment = 0;
         title.lineAlignment = 1;
-        DrawGlowText(graphics, GetWindowTextAsText(dialog), RectF{25, 0, w, 30}, kBlack, kWhite, title);
+        DrawTextGdiPlus(graphics, GetWindowTextAsText(dialog), RectF{25, 0, w - 25, 30}, kBlack, kWhite, title);
         const int n = FindSkinnedWindow(dialog);
         for (int i = 1; i <= RecordCount(form->captionButtons); ++i)
             PaintDialogCloseButton(n, i, &graphics, false);

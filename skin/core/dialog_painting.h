@@ -18,11 +18,6 @@ void PaintDialogFrame(HWND dialog);
 // button's picture is drawn into it. Otherwise the button is drawn into the frame picture, hot (a red
 // rounded face) or normal (the frame's background layers), and copied onto the window.
 void PaintDialogCloseButton(int formNumber, int button, GdipGraphics* graphics, bool hot);
-// Draws the text with a soft glow: the text's outline filled in the glow colour, blurred by a round trip
-// through a copy `blurFactor` times smaller, then the text itself ringed by a faint glow-coloured pen.
-// Uses the style's font, size (truncated), style bits, alignment and blur factor.
-void DrawGlowText(GdipGraphics& target, const std::string& text, const RectF& layout, COLORREF textColour,
-                  COLORREF glowColour, const GlowTextStyle& style);
 // The window's whole-window context with the rectangle of every visible direct child excluded from its
 // clip; the caller releases it with ReleaseDC.
 HDC ExcludeVisibleChildrenFromWindowDc(HWND window);

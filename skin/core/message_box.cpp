@@ -32,7 +32,9 @@ LRESULT CALLBACK MessageBoxHookProc(int code, WPARAM wParam, LPARAM lParam)
 int ShowMessageBox(HWND owner, const std::string& text, UINT style, const std::optional<std::string>& caption)
 {
     InstallMessageBoxHook();
-    const int pressed = MessageBoxExA(owner, text.c_str(), caption ? caption->c_str() : nullptr, style, 0);
+    // The system's default title reads "error" (错误), which a success message must not carry.
+    const std::string title = caption.value_or(kDefaultMessageBoxCaption);
+    const int pressed = MessageBoxExA(owner, text.c_str(), title.c_str(), style, 0);
     // A box that never became active (the call failed) leaves the hook behind, and the next system
     // dialog of the thread (a save dialog) would be skinned.
     RemoveMessageBoxHook();

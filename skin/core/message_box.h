@@ -10,9 +10,12 @@
 // The hook while it is installed; 0 otherwise.
 inline HHOOK g_cbtHook = nullptr;
 
+// The title of a box shown without a caption.
+inline constexpr char kDefaultMessageBoxCaption[] = "提示";
+
 // Shows the box and returns the identifier of the pressed button minus one (0 OK, 1 Cancel, 2 Abort,
-// 3 Retry, 4 Ignore, 5 Yes, 6 No), or -1 when no box could be shown. Without a caption the box gets
-// the system's default title. No hook remains installed when it returns.
+// 3 Retry, 4 Ignore, 5 Yes, 6 No), or -1 when no box could be shown. Without a caption the box is
+// titled kDefaultMessageBoxCaption. No hook remains installed when it returns.
 int ShowMessageBox(HWND owner, const std::string& text, UINT style = MB_OK,
                    const std::optional<std::string>& caption = std::nullopt);
 

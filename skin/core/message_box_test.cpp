@@ -157,7 +157,8 @@ TEST_F(MessageBoxTest, ButtonsGiveTheirResultsInASkinnedBox)
         EXPECT_EQ(close.top, 0);
         EXPECT_EQ(close.right, 36) << "the width";
         EXPECT_EQ(close.bottom, 22) << "the height";
-        EXPECT_EQ(seen.title, plain.title) << "no caption: the system's default title";
+        EXPECT_EQ(seen.title, "提示") << "no caption: 提示, not the system's default title";
+        EXPECT_NE(seen.title, plain.title);
         if (c.style == (MB_YESNO | MB_ICONINFORMATION)) {
             EXPECT_EQ(RectWidth(seen.rect), RectWidth(plain.rect) + 6);
             EXPECT_EQ(seen.rect.bottom - seen.rect.top, plain.rect.bottom - plain.rect.top);
@@ -269,12 +270,25 @@ TEST_F(MessageBoxTest, ABoxClosedWhileFadingInStopsItsFadeAndShrinks)
 
 TEST_F(MessageBoxTest, Screenshot)
 {
-    SeenBox seen;
-    std::string saved;
-    TimerScript script(20, PressWhenFaded(1, IDYES, seen, [&](HWND box) {
-        RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-        saved = SaveWholeWindowScreenshot(box, "message-box.png");
-    }));
-    EXPECT_EQ(ShowMessageBox(owner_, "软件有新版本，是否现在升级？", MB_YESNO | MB_ICONINFORMATION, std::string("提示")), 5);
-    EXPECT_FALSE(saved.empty());
+    const struct {
+        const char* text;
+        UINT style;
+        const char* caption;
+        WORD press;
+        int result;
+        const char* file;
+    } boxes[] = {
+        {"软件有新版本，是否现在升级？", MB_YESNO | MB_ICONINFORMATION, "提示", IDYES, 5, "message-box.png"},
+        {"复制成功", MB_OK, "复制", IDOK, 0, "copied-message-box.png"},
+    };
+    for (const auto& b : boxes) {
+        SeenBox seen;
+        std::string saved;
+        TimerScript script(20, PressWhenFaded(1, b.press, seen, [&](HWND box) {
+            RedrawWindow(box, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+            saved = SaveWholeWindowScreenshot(box, b.file);
+        }));
+        EXPECT_EQ(ShowMessageBox(owner_, b.text, b.style, std::string(b.caption)), b.result);
+        EXPECT_FALSE(saved.empty()) << b.file;
+    }
 }

@@ -2,6 +2,8 @@
 // hit test, close-button looks, resizing and the painted frame.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 #include "gdiplus/gdip_graphics.h"
 #include "gdiplus/gdip_test_support.h"
 #include "skin/core/dialog_frame_proc.h"
@@ -232,26 +234,75 @@ TEST_F(SkinnedDialogTest, FramePicture)
     ReleaseDC(dialog, dc);
 }
 
-TEST_F(SkinnedDialogTest, GlowTextIsDarkTextInALightHalo)
+namespace {
+
+bool IsInk(uint32_t rgb)
 {
-    TestCanvas canvas(120, 30, 0x808080);
-    {
-        GdipGraphics graphics;
-        graphics.CreateFromHDC(canvas.Dc());
-        GlowTextStyle style;
-        style.fontName = "黑体";
-        style.fontSize = 11;
-        style.lineAlignment = 1;
-        DrawGlowText(graphics, "提示信息", RectF{5, 0, 110, 30}, 0x000000, 0xFFFFFF, style);
-    }
-    int darker = 0, lighter = 0;
-    for (int y = 0; y < 30; ++y) {
-        for (int x = 0; x < 120; ++x) {
-            darker += IsDark(canvas.Rgb(x, y), 0x40);
-            lighter += GreenOf(canvas.Rgb(x, y)) > 0xA0;
-        }
-    }
-    EXPECT_GT(darker, 20);
-    EXPECT_GT(lighter, darker) << "the halo spreads around the strokes";
-    EXPECT_EQ(canvas.Rgb(2, 15), 0x808080u) << "nothing left of the layout box";
+    return RedOf(rgb) + GreenOf(rgb) + BlueOf(rgb) < 150;
 }
+
+// The box around the text's ink (not its glow) in an area of a context.
+RECT InkBox(HDC dc, const RECT& area)
+{
+    RECT ink = {area.right, area.bottom, area.left - 1, area.top - 1};
+    for (int y = area.top; y < area.bottom; ++y)
+        for (int x = area.left; x < area.right; ++x)
+            if (IsInk(PixelRgb(dc, x, y))) {
+                ink.left = std::min<LONG>(ink.left, x);
+                ink.top = std::min<LONG>(ink.top, y);
+                ink.right = std::max<LONG>(ink.right, x + 1);
+                ink.bottom = std::max<LONG>(ink.bottom, y + 1);
+            }
+    return ink;
+}
+
+}  // namespace
+
+TEST_F(SkinnedDialogTest, TheTitleKeepsItsTopStrokesAndAGlow)
+{
+    // "示" begins with a short stroke over a long one; taken as an outline at the title's small size
+    // the short one was lost, and the long one became the character's top.
+    ScopedWindow dialog(ShowSkinnedDialog());
+    SetWindowTextA(dialog, "示");
+    PaintDialogFrame(dialog);
+    HDC frame = Record().frameDc;
+    const RECT ink = InkBox(frame, RECT{25, 0, 60, 30});
+    ASSERT_LT(ink.top, ink.bottom);
+    int topRow = 0;
+    for (int x = ink.left; x < ink.right; ++x)
+        topRow += IsInk(PixelRgb(frame, x, ink.top)) ? 1 : 0;
+    EXPECT_LT(topRow * 4, (ink.right - ink.left) * 3)
+        << "the top row is the short stroke: " << topRow << " of " << ink.right - ink.left;
+    EXPECT_GT(ink.top, 4);
+    EXPECT_LT(ink.bottom, 25) << "within the caption band";
+    // Around the strokes the glow lightens the band.
+    const uint32_t glow = PixelRgb(frame, ink.left - 2, (ink.top + ink.bottom) / 2);
+    const uint32_t band = PixelRgb(frame, 150, (ink.top + ink.bottom) / 2);
+    EXPECT_GT(GreenOf(glow), GreenOf(band)) << std::hex << glow << " " << band;
+}
+
+TEST_F(SkinnedDialogTest, AnEmptyIconPlaceShowsTheBoxBackground)
+{
+    // A message box without an icon keeps its icon static, partly under the OK button.
+    ScopedWindow dialog(CreateTestDialog(nullptr, "复制", 200, 110,
+                                         {{0x0082, "", SS_ICON, 8, 18, 20, 20, 1088},
+                                          {0x0082, "复制成功", SS_LEFT, 8, 6, 60, 10, 100},
+                                          {0x0080, "确定", BS_DEFPUSHBUTTON | WS_TABSTOP, 16, 26, 40, 14, IDOK}}));
+    SkinDialogWindow(dialog);
+    ShowWindow(dialog, SW_SHOWNA);
+    UpdateWindow(dialog);
+    PumpFor(100);
+    HWND icon = GetDlgItem(dialog, 1088);
+    const RECT place = GetWindowRectInParent(icon);
+    HDC frame = FormRecord(FindSkinnedWindow(dialog)).frameDc;
+    HDC shown = GetDC(icon);
+    // The corner left of the button, where the static is not covered.
+    for (const POINT& p : {POINT{1, 1}, POINT{3, 8}}) {
+        const uint32_t pixel = PixelRgb(shown, p.x, p.y);
+        const uint32_t behind = PixelRgb(frame, place.left + p.x, place.top + p.y);
+        EXPECT_TRUE(RgbNear(pixel, behind, 6)) << std::hex << pixel << " over " << behind;
+        EXPECT_NE(0xFFFFFFu, pixel) << "no white patch";
+    }
+    ReleaseDC(icon, shown);
+}
+
