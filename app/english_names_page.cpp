@@ -27,7 +27,7 @@ void ShowEnglishNames(forms::Form& form)
     if (surname.Text().empty()) {
         if (surname.Window())
             SetFocus(surname.Window());
-        forms::ShowPlainMessageBox(form.Window(), "请输入姓名", "", 0);
+        forms::ShowPlainMessageBox(form.Window(), "请输入姓名", "提示", 0);
         return;
     }
     if (form.Get("单选框选择男").Checked())

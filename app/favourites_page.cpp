@@ -28,6 +28,24 @@ intptr_t RowDataOfKey(long long rowKey)
     return rowKey == static_cast<intptr_t>(rowKey) ? static_cast<intptr_t>(rowKey) : 0;
 }
 
+// Serials count from 1, as in the other lists, and stay without gaps after a deletion.
+std::string SerialOfRow(int row)
+{
+    return IntToText(row + 1);
+}
+
+void RenumberRowsFrom(forms::Unit& list, int first)
+{
+    for (int row = first; row < list.RowCount(); ++row)
+        list.SetCell(row, 0, SerialOfRow(row));
+}
+
+// True when the collected names hold nothing but blanks and line breaks.
+bool NothingCollected(const std::string& text)
+{
+    return text.find_first_not_of(" \t\r\n") == std::string::npos;
+}
+
 }  // namespace
 
 bool StoreFavouriteName(forms::Form& window, const std::string& name)
@@ -45,7 +63,7 @@ void RefreshFavouritesList(forms::Form& window)
     forms::Unit& list = window.Get(kFavouritesList);
     for (const FavouriteRecord& record : fresh) {
         const int row = list.RowCount();
-        const ScoredNameRow cells = MakeScoredNameRow(MainWindowTalents(), IntToText(row), record.name);
+        const ScoredNameRow cells = MakeScoredNameRow(MainWindowTalents(), SerialOfRow(row), record.name);
         if (list.AppendRow(ScoredNameRowCells(cells)) < 0)
             continue;
         list.SetRowData(row, RowDataOfKey(record.rowKey));
@@ -64,8 +82,8 @@ void OnMenuDeleteSavedName(forms::Form& window)
     forms::Unit& list = window.Get(kFavouritesList);
     const int row = list.SelectedRow();
     DbRecordSet* records = FavouriteRecords(window);
-    if (row >= 0 && records && DeleteFavourite(*records, list.RowData(row)))
-        list.DeleteRow(row);
+    if (row >= 0 && records && DeleteFavourite(*records, list.RowData(row)) && list.DeleteRow(row))
+        RenumberRowsFrom(list, row);
     RefreshFavouritesList(window);
 }
 
@@ -80,10 +98,18 @@ void OnMenuDeleteAllSaved(forms::Form& window)
 void OnExportButtonClicked(forms::Event& event)
 {
     forms::Form& window = event.form;
+    const std::string names = window.Get("超级编辑框1").Text();
+    if (NothingCollected(names)) {
+        ShowMessageBox(window.Window(), "没有可导出的名字", 0);
+        return;
+    }
     forms::Unit& dialog = window.Get("通用对话框保存");
     if (!dialog.ShowSaveDialog())
         return;
-    // The names live only in the box: a failed export must not pass for a saved one.
-    if (!WriteFileBytes(dialog.FileName(), window.Get("超级编辑框1").Text()))
+    // The names live only in the box: a failed export must not pass for a saved one, and a saved one
+    // says where it went.
+    if (WriteFileBytes(dialog.FileName(), names))
+        ShowMessageBox(window.Window(), "已导出到：" + dialog.FileName(), 0);
+    else
         ShowMessageBox(window.Window(), "导出失败", 0);
 }

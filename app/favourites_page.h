@@ -15,16 +15,18 @@ struct Event;
 // Appends a record holding the name; true only when it was stored.
 bool StoreFavouriteName(forms::Form& window, const std::string& name);
 
-// Appends a row for every favourite not yet listed: column 0 the new row's index (from 0), then the
+// Appends a row for every favourite not yet listed: column 0 its serial (the row's index + 1), then the
 // cells of its ScoredNameRow. g_loopIndex is left at the last new row's index.
 void RefreshFavouritesList(forms::Form& window);
 // Page 3, and the refresh.
 void ShowFavourites(forms::Form& window);
-// 删除此名: the record of the selected row, then its row; 删除全部: every record, then every row.
-// A deletion that fails leaves the rows as they are. Both refresh the list afterwards.
+// 删除此名: the record of the selected row, then its row, and the rows after it are numbered again;
+// 删除全部: every record, then every row. A deletion that fails leaves the rows as they are. Both
+// refresh the list afterwards.
 void OnMenuDeleteSavedName(forms::Form& window);
 void OnMenuDeleteAllSaved(forms::Form& window);
 
 // 按钮导出: the text of 超级编辑框1, as its bytes without a terminating zero, over the file chosen in
-// 通用对话框保存. Nothing is written when the dialog is cancelled; a failed write says "导出失败".
+// 通用对话框保存, and a message with the file's path. With nothing collected it says so and asks for
+// no file; nothing is written when the dialog is cancelled; a failed write says "导出失败".
 void OnExportButtonClicked(forms::Event& event);

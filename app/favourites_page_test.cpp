@@ -20,7 +20,6 @@
 #include "naming/generation_state.h"
 #include "naming/name_score.h"
 #include "naming/report_input.h"
-#include "runtime/datetime.h"
 #include "runtime/files.h"
 #include "runtime/ini.h"
 #include "runtime/text.h"
@@ -62,8 +61,8 @@ TEST_F(FavouritesPageTest, AddToListStoresTheSelectedNameAndSaysWhetherItWasStor
         Unit(list).SelectRow(1);
         Choose("右键菜单加入列表");
         EXPECT_EQ(Texts{"增加成功"}, Messages());
-        // No caption: the system's own title.
-        EXPECT_NE("", LastBoxTitle());
+        // Given no caption, the box says 提示, not the system's default title (错误 in Chinese).
+        EXPECT_EQ("提示", LastBoxTitle());
 
         // No row selected: nothing stored, nothing shown.
         Unit(list).SelectRow(-1);
@@ -81,7 +80,7 @@ TEST_F(FavouritesPageTest, AddToListStoresTheSelectedNameAndSaysWhetherItWasStor
     EXPECT_EQ((Texts{"张浩然", "张浩然"}), StoredFavourites());
 }
 
-TEST_F(FavouritesPageTest, ListCountsRowsFromZeroAndDeletesEachRowsOwnRecord)
+TEST_F(FavouritesPageTest, ListCountsRowsFromOneAndDeletesEachRowsOwnRecord)
 {
     for (const char* name : {"", "张三丰", "王五", "李四", "赵六"})
         ASSERT_TRUE(database_.db.Execute("insert into mz (名字) values (?)", {name}));
@@ -93,7 +92,7 @@ TEST_F(FavouritesPageTest, ListCountsRowsFromZeroAndDeletesEachRowsOwnRecord)
     ASSERT_EQ(3, list.RowCount());
     const Texts names = {"张三丰", "李四", "赵六"};
     for (int row = 0; row < 3; ++row) {
-        const ScoredNameRow expected = MakeScoredNameRow(MainWindowTalents(), IntToText(row), names[row]);
+        const ScoredNameRow expected = MakeScoredNameRow(MainWindowTalents(), IntToText(row + 1), names[row]);
         EXPECT_EQ(ScoredNameRowCells(expected), Row("超级列表框3", row));
     }
     EXPECT_EQ(2, g_loopIndex);
@@ -108,6 +107,7 @@ TEST_F(FavouritesPageTest, ListCountsRowsFromZeroAndDeletesEachRowsOwnRecord)
     Choose("右键菜单1删除此名");
     EXPECT_EQ((Texts{"", "张三丰", "王五", "赵六"}), StoredFavourites());
     EXPECT_EQ((Texts{"张三丰", "赵六"}), Column("超级列表框3", 1));
+    EXPECT_EQ((Texts{"1", "2"}), Column("超级列表框3", 0)) << "numbered again, without a gap";
     list.SelectRow(-1);
     Choose("右键菜单1删除此名");
     EXPECT_EQ(4u, StoredFavourites().size());
@@ -191,9 +191,7 @@ TEST_F(FavouritesPageTest, PagesOneAndSixReportByTheirScoreColumnAndCopyOrReport
     Choose("右键菜单复制此名");
     EXPECT_EQ("张明月", GetClipboardText(window_->Window()));
     EXPECT_EQ(Texts{"复制成功"}, Messages());
-    const std::string title = LastBoxTitle();
-    EXPECT_NE("", title);
-    EXPECT_NE("复制", title) << "no caption: the system's own title";
+    EXPECT_EQ("提示", LastBoxTitle()) << "given no caption, the box says 提示";
 
     poemNames.SelectRow(-1);
     Choose("右键菜单名字评分");
@@ -313,19 +311,34 @@ TEST_F(FavouritesPageTest, RightPressesPopUpTheListsSkinMenus)
     EXPECT_EQ(menus, SkinMenuCount()) << "each menu is made once";
 }
 
-TEST_F(FavouritesPageTest, ExportWritesTheCollectedNamesOverTheChosenFile)
+TEST_F(FavouritesPageTest, ExportWritesTheCollectedNamesOverTheChosenFileAndSaysWhere)
 {
     const std::string path = ::testing::TempDir() + "导出" + std::to_string(GetCurrentProcessId()) + ".txt";
+    std::remove(path.c_str());
+    forms_test::Log().savePathToGive = path;
+
+    // Nothing collected (blanks and line breaks are nothing): no file is asked for or written.
+    for (const char* nothing : {"", "\r\n  \r\n"}) {
+        Unit("超级编辑框1").SetText(nothing);
+        Click("按钮导出");
+    }
+    EXPECT_EQ((Texts{"没有可导出的名字", "没有可导出的名字"}), Messages());
+    EXPECT_EQ("提示", LastBoxTitle());
+    EXPECT_EQ(0, forms_test::Log().saveRequests);
+    EXPECT_EQ(INVALID_FILE_ATTRIBUTES, GetFileAttributesA(path.c_str()));
+
+    boxes_.Clear();
     ASSERT_TRUE(WriteFileBytes(path, std::string(200, 'x')));
     const std::string names = "张三丰【 95分】\r\n张晨曦【100分】\r\n";
     Unit("超级编辑框1").SetText(names);
-
-    forms_test::Log().savePathToGive = path;
     Click("按钮导出");
     std::string written;
     ASSERT_TRUE(ReadFileBytes(path, written));
     EXPECT_EQ(names, written) << "exactly the box's bytes, no terminating zero, nothing of the old file";
+    EXPECT_EQ(Texts{"已导出到：" + path}, Messages());
+    EXPECT_EQ("提示", LastBoxTitle());
 
+    boxes_.Clear();
     forms_test::Log().savePathToGive.clear();  // cancelled
     Unit("超级编辑框1").SetText("李四\r\n");
     Click("按钮导出");
@@ -337,7 +350,7 @@ TEST_F(FavouritesPageTest, ExportWritesTheCollectedNamesOverTheChosenFile)
     forms_test::Log().savePathToGive = ::testing::TempDir() + "无此目录\\名字.txt";
     Click("按钮导出");
     EXPECT_EQ(Texts{"导出失败"}, Messages());
-    LastBoxTitle();
+    EXPECT_EQ("提示", LastBoxTitle());
     std::remove(path.c_str());
 }
 
@@ -350,35 +363,44 @@ Texts ComboTexts(forms::Form& window)
     return texts;
 }
 
-Texts NowTexts()
+// Types the text into the edit box as a person does: a WM_CHAR for each ASCII character, and each GBK
+// character committed by the input method into the selection.
+void TypeInto(HWND edit, const std::string& text)
 {
-    const DateTimeParts now = SplitDateTime(DateTimeNow());
-    return {IntToText(now.year), IntToText(now.month), IntToText(now.day), IntToText(now.hour), IntToText(now.minute)};
+    SetFocus(edit);
+    SendMessageA(edit, EM_SETSEL, 0, -1);
+    for (size_t i = 0; i < text.size(); ++i) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        if (byte < 0x80 || i + 1 == text.size()) {
+            SendMessageA(edit, WM_CHAR, byte, 1);
+            continue;
+        }
+        const std::string character = text.substr(i, 2);
+        SendMessageA(edit, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(character.c_str()));
+        ++i;
+    }
 }
 
-TEST_F(FavouritesPageTest, TypingTheSurnameRewritesItsKeyAndSetsTheCombosToNow)
+TEST_F(FavouritesPageTest, TypingTheSurnameRewritesItsKeyAndKeepsTheBirthTime)
 {
-    const Texts other = {"2001", "3", "4", "5", "6"};
+    // The items are plain numbers, so a plain month or minute picks its own item ("1", not "10").
+    const Texts birth = {"2001", "1", "4", "5", "5"};
     const char* combos[] = {"组合框年1", "组合框月1", "组合框日1", "组合框时1", "组合框分1"};
     for (int i = 0; i < 5; ++i)
-        ASSERT_TRUE(Unit(combos[i]).SetText(other[i]));
-    ASSERT_EQ(other, ComboTexts(*window_));
+        ASSERT_TRUE(Unit(combos[i]).SetText(birth[i]));
+    ASSERT_EQ(birth, ComboTexts(*window_));
 
-    // The items are plain numbers, so a plain minute picks its own item ("5", not "50").
-    ASSERT_TRUE(Unit("组合框分1").SetText("5"));
-    EXPECT_EQ("5", Unit("组合框分1").Text());
-    ASSERT_TRUE(Unit("组合框月1").SetText("1"));
-    EXPECT_EQ("1", Unit("组合框月1").Text());
-
-    const Texts before = NowTexts();
-    Unit("编辑框_姓1").SetText("欧阳");
-    const Texts shown = ComboTexts(*window_);
-    EXPECT_TRUE(shown == before || shown == NowTexts()) << shown[3] << ":" << shown[4];
+    // The birth time set first survives the surname typed after it.
+    TypeInto(Unit("编辑框_姓1").Window(), "欧阳");
+    EXPECT_EQ("欧阳", Unit("编辑框_姓1").Text());
+    EXPECT_EQ(birth, ComboTexts(*window_));
     EXPECT_EQ("欧阳", ReadSurnameSetting());
     Unit("编辑框_姓1").SetText("");
     EXPECT_EQ("", ReadSurnameSetting());
+    EXPECT_EQ(birth, ComboTexts(*window_));
 
     // A combo's selection change writes its key of section 年月日.
+    const Texts other = {"2010", "11", "12", "13", "14"};
     const char* keys[] = {"年", "月", "日", "时", "分"};
     for (int i = 0; i < 5; ++i) {
         ASSERT_TRUE(Unit(combos[i]).SetText(other[i]));

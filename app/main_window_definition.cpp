@@ -147,8 +147,11 @@ void AddInputGroup(std::vector<forms::UnitDef>& units, int& id)
            .Items({"2", "3"}).Flags(forms::kDropDownList | forms::kDisabled));
     in(Define(UnitKind::Label, id++, "标签限定字", {204, 116, 40, 18}, "个字："));
     in(Define(UnitKind::Edit, id++, "编辑框限定字", {246, 112, 40, 22}).Flags(forms::kDisabled));
-    in(Define(UnitKind::CheckBox, id++, "选择框自定义分数", {312, 112, 300, 22}, "自动挑选评分为：         分以上的名字"));
+    // The check box is as wide as its text, so the score box right of it stays shown and clickable; the
+    // rest of the sentence follows the box.
+    in(Define(UnitKind::CheckBox, id++, "选择框自定义分数", {312, 112, 106, 22}, "自动挑选评分为："));
     in(Define(UnitKind::Edit, id++, "编辑框分数", {420, 112, 34, 22}, "80"));
+    in(Define(UnitKind::Label, id++, "标签分以上", {458, 116, 84, 18}, "分以上的名字"));
     // The buttons, and the element pools the generator carries between presses (never shown).
     in(Define(UnitKind::Button, kGenerateButton, "按钮生成", {800, 30, 96, 34}, "生成"));
     in(Define(UnitKind::Button, kStopButton, "按钮停止", {800, 80, 96, 34}, "停止"));

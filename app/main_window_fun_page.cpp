@@ -29,7 +29,7 @@ public:
     PageBuilder(std::vector<forms::UnitDef>& units, const FunPagePlace& place, int& id)
         : units_(units), tabs_(place.featureTabs), id_(id)
     {
-        width_ = place.tabWidth - 180 + 33;
+        width_ = FeatureTabsWidth(place.tabWidth, 180);
         height_ = place.tabHeight - 50;
     }
 
@@ -77,7 +77,7 @@ void AddFunToolsPage(std::vector<forms::UnitDef>& units, const FunPagePlace& pla
                         .In(place.mainTabs, place.page));
     std::vector<std::string> titles(kFeaturePageTitles, kFeaturePageTitles + kFeaturePageCount);
     units.push_back(Define(UnitKind::TabControl, place.featureTabs, "高级选择夹2",
-                           {188, 26, place.tabWidth - 180 + 33, place.tabHeight - 50})
+                           {188, 26, FeatureTabsWidth(place.tabWidth, 180), place.tabHeight - 50})
                         .Items(titles)
                         .In(place.mainTabs, place.page));
 

@@ -10,6 +10,13 @@ inline constexpr int kFeaturePageCount = 15;
 // The side list's rows, which are also the page titles of 高级选择夹2: row r shows page r - 1.
 extern const char* const kFeaturePageTitles[kFeaturePageCount];
 
+// The width of 高级选择夹2 for a width of 高级选择夹1 and of 画板5: it ends inside 高级选择夹1, so its
+// header strip's scroll arrows, and with them the headers that do not fit, can be reached.
+inline constexpr int FeatureTabsWidth(int mainTabsWidth, int sidePanelWidth)
+{
+    return mainTabsWidth - sidePanelWidth - 14;
+}
+
 struct FunPagePlace {
     int mainTabs;     // 高级选择夹1
     int page;         // its page that takes the units

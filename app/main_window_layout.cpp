@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "app/main_window_fun_page.h"
 #include "runtime/forms/form.h"
 
 namespace {
@@ -53,7 +54,7 @@ void LayoutMainWindow(forms::Form& window)
     l.SetH("超级列表框诗词模式", tabsHeight - l.H("编辑框诗内容") - 80);
     l.SetW("超级列表框诗词模式", tabs - 2 * l.W("超级列表框诗词标题"));
     l.SetH("画板5", tabsHeight - 36);
-    l.SetW("高级选择夹2", tabs - l.W("画板5") + 33);
+    l.SetW("高级选择夹2", FeatureTabsWidth(tabs, l.W("画板5")));
     l.SetH("高级选择夹2", tabsHeight - 50);
     const int pages = l.W("高级选择夹2");
     const int pagesHeight = l.H("高级选择夹2");

@@ -3,6 +3,9 @@
 // the resize table.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+#include <commctrl.h>
+
 #include <array>
 #include <map>
 
@@ -294,6 +297,73 @@ TEST_F(MainWindowShellTest, PressingTheHelpLabelPopsUpTheSkinnedHelpMenu)
 }
 
 // Expected sizes (-1: not set by the table) of one unit of each row of the resize table.
+// A rectangle of a window in screen coordinates.
+RECT ScreenRectOf(HWND window, RECT r)
+{
+    MapWindowPoints(window, nullptr, reinterpret_cast<POINT*>(&r), 2);
+    return r;
+}
+
+bool Contains(const RECT& outer, const RECT& inner)
+{
+    return inner.left >= outer.left && inner.top >= outer.top && inner.right <= outer.right &&
+           inner.bottom <= outer.bottom;
+}
+
+TEST_F(MainWindowShellTest, EveryFeaturePageHeaderCanBeReachedAndClicked)
+{
+    Unit("高级选择夹1").SetCurrentPage(4);
+    forms::ProcessPendingMessages();
+    HWND tabs = Unit("高级选择夹2").Window();
+    // What a parent sees of the header strip: the part inside the page of 高级选择夹1.
+    RECT page = {};
+    GetClientRect(Unit("高级选择夹1").Window(), &page);
+    const RECT shown = ScreenRectOf(Unit("高级选择夹1").Window(), page);
+    RECT strip = {};
+    GetClientRect(tabs, &strip);
+    EXPECT_TRUE(Contains(shown, ScreenRectOf(tabs, strip))) << "the feature pages end inside the window";
+
+    forms::Unit& pages = Unit("高级选择夹2");
+    for (int target : {14, 10, 0, 12}) {
+        RECT header = {};
+        for (int scroll = 0; scroll < kFeaturePageCount; ++scroll) {
+            SendMessageA(tabs, TCM_GETITEMRECT, static_cast<WPARAM>(target), reinterpret_cast<LPARAM>(&header));
+            // A header scrolled out to the left has an empty rectangle.
+            const bool leftOfView = header.right <= header.left || header.left < 0;
+            if (!leftOfView && Contains(shown, ScreenRectOf(tabs, header)))
+                break;
+            // The strip's own scroll arrows, where the headers do not all fit.
+            HWND arrows = FindWindowExA(tabs, nullptr, "msctls_updown32", nullptr);
+            ASSERT_NE(nullptr, arrows) << "header " << target << " is out of sight and there are no arrows";
+            RECT box = {};
+            GetClientRect(arrows, &box);
+            ASSERT_TRUE(IsWindowVisible(arrows));
+            ASSERT_TRUE(Contains(shown, ScreenRectOf(arrows, box))) << "the arrows are in sight";
+            const int x = leftOfView ? box.right / 4 : box.right * 3 / 4;
+            forms_test::ClickAt(arrows, x, box.bottom / 2);
+            forms::ProcessPendingMessages();
+        }
+        ASSERT_TRUE(header.right > header.left && Contains(shown, ScreenRectOf(tabs, header))) << "header " << target;
+        forms_test::ClickAt(tabs, (header.left + header.right) / 2, (header.top + header.bottom) / 2);
+        forms::ProcessPendingMessages();
+        EXPECT_EQ(target, pages.CurrentPage()) << "a click on header " << target << " shows its page";
+    }
+    UpdateWindow(window_->Window());
+    EXPECT_TRUE(forms_test::SaveScreenshot(window_->Window(), "fun-tools-page.png"));
+}
+
+TEST_F(MainWindowShellTest, ScreenshotsOfEveryPage)
+{
+    const char* const names[] = {"宝宝取名", "组合模式", "名字评分", "自选列表", "趣味工具", "取英文名", "诗词模式", "取小名"};
+    for (int page = 0; page < 8; ++page) {
+        Unit("高级选择夹1").SetCurrentPage(page);
+        forms_test::PumpUntil([] { return false; }, 150);
+        UpdateWindow(window_->Window());
+        EXPECT_TRUE(forms_test::SaveScreenshot(window_->Window(), "main-page-" + std::to_string(page) + ".png"))
+            << names[page];
+    }
+}
+
 struct Expected {
     const char* unit;
     int left, width, height;
@@ -334,9 +404,9 @@ TEST_F(MainWindowShellTest, ResizeTableHoldsAndNothingGoesNegativeOnASmallWindow
         {"超级列表框诗词标题", -1, -1, 255},
         {"超级列表框诗词模式", -1, 800 - 2 * 180, 333 - 60 - 80},
         {"画板5", -1, -1, 333 - 36},
-        {"高级选择夹2", -1, 800 - 180 + 33, 283},
-        {"编辑框血型配对", -1, 653 - 53, 283 - 10},
-        {"超文本浏览框百家姓", -1, 653 - 50, 273},
+        {"高级选择夹2", -1, 800 - 180 - 14, 283},  // ends 6 pixels inside 高级选择夹1
+        {"编辑框血型配对", -1, 606 - 53, 283 - 10},
+        {"超文本浏览框百家姓", -1, 606 - 50, 273},
     };
     forms::Unit& self = window_->Self();
     ASSERT_TRUE(self.Move(self.Left(), self.Top(), 800, 600));

@@ -1,10 +1,8 @@
 #include "app/persisted_inputs.h"
 
 #include "app/settings_file.h"
-#include "runtime/datetime.h"
 #include "runtime/forms/form.h"
 #include "runtime/ini.h"
-#include "runtime/text.h"
 
 namespace {
 
@@ -17,22 +15,11 @@ void SaveComboText(forms::Event& event, const char* key)
 
 }  // namespace
 
+// The birth combos stay as the parent set them: the report and the chart read them, and a surname
+// typed after the birth time must not put the time back to now.
 void OnSurnameEditChanged(forms::Event& event)
 {
     SaveSurnameSetting(event.form.Get("编辑框_姓1").Text());
-    ResetBirthCombosToNow(event.form);
-}
-
-void ResetBirthCombosToNow(forms::Form& window)
-{
-    const DateTimeParts now = SplitDateTime(DateTimeNow());
-    const struct {
-        const char* combo;
-        int value;
-    } parts[] = {{"组合框年1", now.year}, {"组合框月1", now.month}, {"组合框日1", now.day},
-                 {"组合框时1", now.hour}, {"组合框分1", now.minute}};
-    for (const auto& part : parts)
-        window.Get(part.combo).SetText(IntToText(part.value));
 }
 
 void OnYearComboChanged(forms::Event& event) { SaveComboText(event, "年"); }

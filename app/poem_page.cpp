@@ -20,6 +20,9 @@ const long kChosenColour = 0xFF;  // red
 const long kPlainColour = 0;
 
 bool g_poemOdbcOpened = false;
+// A click on a title changes the list's item before the list takes the focus: the poem that change
+// showed stays when the focus then arrives.
+bool g_pickerShownBeforeFocus = false;
 
 // 记录集_诗词 attached to the window's connection; null when the window has no such record set.
 DbRecordSet* PoemRecords(forms::Form& window)
@@ -33,7 +36,7 @@ DbRecordSet* PoemRecords(forms::Form& window)
 bool QueryPoems(forms::Form& window, const std::string& dynasty, const std::string& poet, const std::string& title)
 {
     if (dynasty.empty() && poet.empty() && title.empty()) {
-        forms::ShowPlainMessageBox(window.Window(), "你没提供子程序的参数", "", 0);
+        forms::ShowPlainMessageBox(window.Window(), "你没提供子程序的参数", "提示", 0);
         return false;
     }
     DbRecordSet* records = PoemRecords(window);
@@ -157,6 +160,8 @@ void OnPoemTitleChosen(forms::Event& event)
     const std::string title = window.Get(kTitleList).SelectedCell(1);
     const bool found = QueryPoems(window, "", poet, title);
     ShowPicker(window);
+    HWND titles = window.Get(kTitleList).Window();
+    g_pickerShownBeforeFocus = titles && GetFocus() != titles;
     DbRecordSet* records = window.Get("记录集_诗词").RecordSet();
     if (found && records && records->MoveFirst())
         LayOutPoem(window, records->Field("诗句"));
@@ -208,11 +213,16 @@ void OnCharPickerOk(forms::Form& window)
 
 void OnPoetListFocus(forms::Event& event)
 {
+    g_pickerShownBeforeFocus = false;
     event.form.Get(kPicker).SetVisible(false);
 }
 
 void OnPoemTitleListFocus(forms::Event& event)
 {
+    if (g_pickerShownBeforeFocus) {
+        g_pickerShownBeforeFocus = false;
+        return;
+    }
     event.form.Get(kPicker).SetVisible(false);
 }
 

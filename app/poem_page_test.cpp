@@ -134,6 +134,46 @@ TEST_F(PoemPageTest, ATitleLaysItsPoemOutAsUncheckedBoxesAtTheirPlaces)
     EXPECT_FALSE(PoemOdbcDatabaseOpened());
 }
 
+// A click on a row of a list view, as the mouse gives it.
+void ClickRow(HWND list, int row)
+{
+    RECT r = {};
+    r.left = LVIR_LABEL;
+    ASSERT_TRUE(SendMessageA(list, LVM_GETITEMRECT, static_cast<WPARAM>(row), reinterpret_cast<LPARAM>(&r)));
+    forms_test::ClickAt(list, (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+    forms::ProcessPendingMessages();
+}
+
+TEST_F(PoemPageTest, OneClickOnATitleShowsItsPoem)
+{
+    PressOn("透明标签_唐");
+    HWND poets = Unit("超级列表框诗人").Window();
+    HWND titles = Unit("超级列表框诗词标题").Window();
+    ClickRow(poets, 0);  // 李商隐
+    ASSERT_EQ((Texts{"无题", "锦瑟"}), Column("超级列表框诗词标题", 1));
+
+    ClickRow(titles, 1);
+    EXPECT_EQ(titles, GetFocus());
+    ASSERT_TRUE(PickerShown()) << "the first click shows the poem";
+    EXPECT_TRUE(IsWindowVisible(Unit("分组框1").Window()));
+    ASSERT_EQ("锦瑟无端五十弦一弦一柱思华年", TextJoin(Captions(), "").substr(0, 28));
+    forms_test::PumpUntil([] { return false; }, 200);
+    EXPECT_TRUE(IsWindowVisible(Boxes()[0]->Window()));
+    EXPECT_TRUE(SaveWindowScreenshot(window_->Window(), "poem-page-one-click.png").size() > 0);
+
+    // Another title of the list, clicked while the list has the focus, shows its poem at once too.
+    ClickRow(titles, 0);
+    EXPECT_TRUE(PickerShown());
+    EXPECT_EQ("相见时难别亦难", TextJoin(Captions(), "").substr(0, 14));
+
+    // Going back to the poets hides the picker; a click on a title brings it back.
+    ClickRow(poets, 0);
+    EXPECT_EQ(poets, GetFocus());
+    EXPECT_FALSE(PickerShown());
+    ClickRow(titles, 1);
+    EXPECT_TRUE(PickerShown());
+}
+
 TEST_F(PoemPageTest, BoxesFollowTheirTagsAndOkTakesTheCheckedCharactersInPoemOrder)
 {
     PressOn("透明标签_唐");

@@ -2,6 +2,7 @@
 // list scored names once per run and only above the minimum, and the option boxes enable their units.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <set>
 
 #include "app/generator_handlers.h"
@@ -13,6 +14,7 @@
 #include "runtime/random.h"
 #include "runtime/text.h"
 #include "runtime/textset.h"
+#include "skin/controls/control_framework.h"
 
 namespace app_test {
 namespace {
@@ -130,6 +132,100 @@ TEST_F(RandomNamesPageTest, OptionBoxesEnableTheirUnits)
     EXPECT_EQ(wood + wood + wood, Unit("编辑框木").Text());
 }
 
+// The rectangle of a window on the screen.
+RECT ScreenRect(HWND window)
+{
+    RECT r = {};
+    GetWindowRect(window, &r);
+    return r;
+}
+
+TEST_F(RandomNamesPageTest, TheMinimumScoreBoxStaysShownAndTakesTypingOnceTicked)
+{
+    HWND check = Unit("选择框自定义分数").Window();
+    HWND box = Unit("编辑框分数").Window();
+    RECT overlap = {};
+    const RECT checkRect = ScreenRect(check), boxRect = ScreenRect(box);
+    EXPECT_FALSE(IntersectRect(&overlap, &checkRect, &boxRect)) << "the check box leaves the edit box free";
+
+    // Ticked with a click on the check box itself.
+    forms_test::ClickAt(check, 6, 11);
+    forms::ProcessPendingMessages();
+    ASSERT_TRUE(Unit("选择框自定义分数").Checked());
+    UpdateWindow(window_->Window());
+    EXPECT_GT(forms_test::CountPixels(box, forms_test::IsDarkPixel), 10) << "the edit box still shows 80";
+
+    // A click in the middle of the edit box reaches the edit box, and typing goes into it.
+    const POINT middle = {(boxRect.left + boxRect.right) / 2, (boxRect.top + boxRect.bottom) / 2};
+    HWND under = WindowFromPoint(middle);
+    EXPECT_EQ(box, under);
+    POINT at = middle;
+    ScreenToClient(under, &at);
+    forms_test::ClickAt(under, at.x, at.y);
+    SendMessageA(box, EM_SETSEL, 0, -1);
+    for (char digit : {'9', '0'})
+        SendMessageA(GetFocus(), WM_CHAR, static_cast<WPARAM>(digit), 1);
+    EXPECT_EQ("90", Unit("编辑框分数").Text());
+    EXPECT_TRUE(Unit("选择框自定义分数").Checked()) << "the click on the edit box left the check box alone";
+    ASSERT_TRUE(SaveScreenshot(window_->Window(), "input-group.png"));
+}
+
+// Near-black pixels that the window shows in the top `rows` rows of another window's place: the up
+// arrow of a skinned scroll bar there has sixteen.
+int DarkPixelsAtTopOf(HWND window, HWND place, int rows)
+{
+    RECT r = ScreenRect(place);
+    MapWindowPoints(nullptr, window, reinterpret_cast<POINT*>(&r), 2);
+    HDC dc = GetDC(window);
+    int dark = 0;
+    for (int y = r.top; y < r.top + rows && y < r.bottom; ++y)
+        for (int x = r.left; x < r.right; ++x)
+            dark += forms_test::IsDarkPixel(GetPixel(dc, x, y)) ? 1 : 0;
+    ReleaseDC(window, dc);
+    return dark;
+}
+
+TEST_F(RandomNamesPageTest, TheResultListShowsItsScrollBarOnceItsRowsOverflow)
+{
+    forms::Unit& list = Unit("超级列表框1");
+    HWND listWindow = list.Window();
+    const SkinListControlRecord* record = FindOwnRecord(listWindow, &SkinFormRecord::listControls);
+    ASSERT_NE(nullptr, record);
+    HWND bar = record->verticalScrollBar;
+    ASSERT_NE(nullptr, bar);
+    HWND shown = window_->Window();
+    EXPECT_FALSE(IsWindowVisible(bar)) << "no bar while the rows fit";
+
+    const struct {
+        const char* step;
+        std::function<void()> act;
+    } steps[] = {
+        {"rows appended as the generator appends them",
+         [&] {
+             for (int i = 0; i < 60; ++i) {
+                 list.AppendRow({"张三丰【 95分】"});
+                 forms::ProcessPendingMessages();
+             }
+         }},
+        {"the pointer over the list", [&] { SendMessageA(listWindow, WM_MOUSEMOVE, 0, MAKELPARAM(60, 40)); }},
+        {"the list repainted", [&] { RedrawWindow(listWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW); }},
+        {"another page and back",
+         [&] {
+             SelectPage(1);
+             forms::ProcessPendingMessages();
+             SelectPage(0);
+         }},
+        {"the window resized", [&] { window_->Self().Move(30, 20, 900, 640); }},
+    };
+    for (const auto& step : steps) {
+        step.act();
+        forms_test::PumpUntil([] { return false; }, 150);
+        EXPECT_TRUE(IsWindowVisible(bar)) << step.step;
+        EXPECT_GE(DarkPixelsAtTopOf(shown, bar, 17), 8) << step.step << ": the bar's up arrow shows";
+    }
+    ASSERT_TRUE(SaveScreenshot(shown, "result-list-scroll-bar.png"));
+}
+
 TEST_F(RandomNamesPageTest, FixedCharacterAndAnEmptySurname)
 {
     Unit("编辑框_姓1").SetText("欧阳");
@@ -155,3 +251,4 @@ TEST_F(RandomNamesPageTest, FixedCharacterAndAnEmptySurname)
 
 }  // namespace
 }  // namespace app_test
+

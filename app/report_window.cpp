@@ -61,6 +61,15 @@ void WriteReport(forms::Form& report)
     }
 }
 
+// Appending leaves the caret, and the view, at the report's end: the name and its score stand on the
+// first line.
+void ShowFromFirstLine(forms::Unit& box)
+{
+    box.SetSelection(0);
+    if (HWND window = box.Window())
+        SendMessageA(window, WM_VSCROLL, SB_TOP, 0);
+}
+
 }  // namespace
 
 const forms::FormDef& NameReportWindowDef()
@@ -98,6 +107,7 @@ void OnReportWindowCreated(forms::Event& event)
     SetSkinOptions(true, 0);
     SetContainerFillAlpha(event.form.Get(kReportBox).Window(), 255);
     WriteReport(event.form);
+    ShowFromFirstLine(event.form.Get(kReportBox));
     // Events queued while the report was built (clicks, the generators' ticks) run now.
     forms::ProcessPendingMessages();
 }

@@ -101,8 +101,30 @@ TEST_F(ReportWindowTest, BoxHoldsTheComposedLinesWithTheirFormats)
     EXPECT_EQ(g_birthMinute, "12");
     EXPECT_EQ(g_reportInputParts, (std::vector<std::string>{"张三丰", " 95分】"}));
 
-    box.SetSelection(0);
     EXPECT_TRUE(SaveScreenshot(report->Window(), "report-window.png"));
+}
+
+// The title's red (RGB 255,0,0), also at its strokes' edges.
+bool IsTitleRed(COLORREF c)
+{
+    return GetRValue(c) > 200 && GetGValue(c) < 90 && GetBValue(c) < 90;
+}
+
+TEST_F(ReportWindowTest, TheReportOpensAtItsFirstLineWithTheNameAndScore)
+{
+    g_reportInput = "张三丰【 95分】";
+    forms::Form* report = OpenNameReportWindow();
+    ASSERT_NE(report, nullptr);
+    forms::Unit& box = report->Get("超级编辑框1");
+    forms::ProcessPendingMessages();
+    UpdateWindow(box.Window());
+    const LRESULT lines = SendMessageA(box.Window(), EM_GETLINECOUNT, 0, 0);
+    ASSERT_GT(lines, 40) << "a report longer than the box";
+    EXPECT_EQ(0, SendMessageA(box.Window(), EM_GETFIRSTVISIBLELINE, 0, 0));
+    EXPECT_EQ(0, GetScrollPos(box.Window(), SB_VERT));
+    // Only the title line is red: the box shows it.
+    EXPECT_GT(forms_test::CountPixels(box.Window(), IsTitleRed), 20) << "the title line shows";
+    EXPECT_TRUE(report->Close());
 }
 
 TEST_F(ReportWindowTest, EmptyInputLeavesTheBoxEmptyAndStillHidesTheMainWindow)

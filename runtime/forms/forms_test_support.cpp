@@ -71,4 +71,28 @@ std::string ClassOf(HWND window)
     return name;
 }
 
+void ClickAt(HWND window, int x, int y)
+{
+    SendMessageA(window, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+    SendMessageA(window, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+}
+
+int CountPixels(HWND window, bool (*test)(COLORREF colour))
+{
+    RECT client = {};
+    GetClientRect(window, &client);
+    HDC dc = GetDC(window);
+    int count = 0;
+    for (int y = 0; y < client.bottom; ++y)
+        for (int x = 0; x < client.right; ++x)
+            count += test(GetPixel(dc, x, y)) ? 1 : 0;
+    ReleaseDC(window, dc);
+    return count;
+}
+
+bool IsDarkPixel(COLORREF colour)
+{
+    return GetRValue(colour) + GetGValue(colour) + GetBValue(colour) < 200;
+}
+
 }  // namespace forms_test

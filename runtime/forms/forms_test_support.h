@@ -31,6 +31,13 @@ protected:
 };
 
 std::string ClassOf(HWND window);
+// A press and release of the left button at a point of the window's client area, as the mouse gives
+// them to the window under it.
+void ClickAt(HWND window, int x, int y);
+// How many pixels of the window's client area, as its DC shows them, pass the test.
+int CountPixels(HWND window, bool (*test)(COLORREF colour));
+// Pixels a caption's strokes leave: near black.
+bool IsDarkPixel(COLORREF colour);
 // Saves what the window shows (frame and children) as a PNG file of that name under the build's
 // screenshots folder; false when it could not be captured or written.
 bool SaveScreenshot(HWND window, const std::string& fileName);
