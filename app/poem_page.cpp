@@ -78,24 +78,26 @@ void SetBoxState(forms::Unit& box, bool checked)
     box.SetTextColour(checked ? kChosenColour : kPlainColour);
 }
 
-// The picker lies over the poem box and the names list: it goes above them, they leave its place out
-// of their painting, and what they showed there is painted over.
+// The units the picker lies over.
+const char* const kUnderPicker[] = {"编辑框诗内容", "超级列表框诗词模式"};
+
+// The picker lies over the poem box and the names list: while it shows they are hidden, so neither
+// they nor their scroll bars show through it; they come back with their contents when it goes.
 void ShowPicker(forms::Form& window)
 {
+    for (const char* covered : kUnderPicker)
+        window.Get(covered).SetVisible(false);
     forms::Unit& picker = window.Get(kPicker);
     picker.SetVisible(true);
-    HWND group = picker.Window();
-    if (!group)
-        return;
-    for (const char* covered : {"编辑框诗内容", "超级列表框诗词模式"})
-        if (HWND below = window.Get(covered).Window())
-            SetWindowLongPtrA(below, GWL_STYLE, GetWindowLongPtrA(below, GWL_STYLE) | WS_CLIPSIBLINGS);
-    SetWindowPos(group, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    HWND container = GetParent(group);
-    RECT area;
-    GetWindowRect(group, &area);
-    MapWindowPoints(nullptr, container, reinterpret_cast<POINT*>(&area), 2);
-    RedrawWindow(container, &area, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    if (HWND group = picker.Window())
+        SetWindowPos(group, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void HidePicker(forms::Form& window)
+{
+    window.Get(kPicker).SetVisible(false);
+    for (const char* covered : kUnderPicker)
+        window.Get(covered).SetVisible(true);
 }
 
 void LayOutPoem(forms::Form& window, const std::string& poemText)
@@ -207,14 +209,14 @@ void OnCharPickerOk(forms::Form& window)
             picked += box->Text();
     if (!picked.empty())
         window.Get("编辑框诗内容").AppendText(picked);
-    window.Get(kPicker).SetVisible(false);
+    HidePicker(window);
     OnCharPickerClear(window);
 }
 
 void OnPoetListFocus(forms::Event& event)
 {
     g_pickerShownBeforeFocus = false;
-    event.form.Get(kPicker).SetVisible(false);
+    HidePicker(event.form);
 }
 
 void OnPoemTitleListFocus(forms::Event& event)
@@ -223,7 +225,7 @@ void OnPoemTitleListFocus(forms::Event& event)
         g_pickerShownBeforeFocus = false;
         return;
     }
-    event.form.Get(kPicker).SetVisible(false);
+    HidePicker(event.form);
 }
 
 void OpenPoemOdbcDatabase(forms::Event& event)

@@ -159,6 +159,13 @@ TEST_F(PoemPageTest, OneClickOnATitleShowsItsPoem)
     ASSERT_EQ("锦瑟无端五十弦一弦一柱思华年", TextJoin(Captions(), "").substr(0, 28));
     forms_test::PumpUntil([] { return false; }, 200);
     EXPECT_TRUE(IsWindowVisible(Boxes()[0]->Window()));
+    // What the picker lies over does not show through it, nor do its scroll bars.
+    HWND names = Unit("超级列表框诗词模式").Window();
+    EXPECT_FALSE(IsWindowVisible(names));
+    EXPECT_FALSE(IsWindowVisible(Unit("编辑框诗内容").Window()));
+    for (HWND child = GetWindow(GetParent(names), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
+        if (GetPropA(child, "Mngd_zct") == names || GetPropA(child, "Mngd_zct") == Unit("编辑框诗内容").Window())
+            EXPECT_FALSE(IsWindowVisible(child)) << "a scroll bar of a covered unit shows";
     EXPECT_TRUE(SaveWindowScreenshot(window_->Window(), "poem-page-one-click.png").size() > 0);
 
     // Another title of the list, clicked while the list has the focus, shows its poem at once too.
@@ -170,6 +177,7 @@ TEST_F(PoemPageTest, OneClickOnATitleShowsItsPoem)
     ClickRow(poets, 0);
     EXPECT_EQ(poets, GetFocus());
     EXPECT_FALSE(PickerShown());
+    EXPECT_TRUE(IsWindowVisible(names)) << "the names list comes back";
     ClickRow(titles, 1);
     EXPECT_TRUE(PickerShown());
 }
