@@ -8,8 +8,8 @@
 
 namespace {
 
-// A surname whose reading starts with no consonant (安 ān, 欧阳 ōu) matches no English name: the
-// parent is told so instead of meeting an empty list.
+// A surname whose reading starts with no consonant (安 ān, 欧阳 ōu) matches no English name: the list
+// says so in its one row instead of standing empty.
 void ListEnglishNames(forms::Form& form, const char* list)
 {
     forms::Unit& rows = form.Get("超级列表框取英文名");
@@ -18,7 +18,7 @@ void ListEnglishNames(forms::Form& form, const char* list)
     for (const std::string& line : matches)
         rows.AppendRow({line});
     if (matches.empty())
-        forms::ShowPlainMessageBox(form.Window(), "没有找到适合的英文名", "", 0);
+        rows.AppendRow({kNoEnglishNameFits});
 }
 
 void ListBoyEnglishNames(forms::Form& form) { ListEnglishNames(form, BoyEnglishNames); }
