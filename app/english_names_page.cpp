@@ -8,12 +8,17 @@
 
 namespace {
 
+// A surname whose reading starts with no consonant (安 ān, 欧阳 ōu) matches no English name: the list
+// says so in its one row instead of standing empty.
 void ListEnglishNames(forms::Form& form, const char* list)
 {
     forms::Unit& rows = form.Get("超级列表框取英文名");
     rows.DeleteAllRows();
-    for (const std::string& line : MatchEnglishNames(list, form.Get("编辑框_姓1").Text()))
+    const std::vector<std::string> matches = MatchEnglishNames(list, form.Get("编辑框_姓1").Text());
+    for (const std::string& line : matches)
         rows.AppendRow({line});
+    if (matches.empty())
+        rows.AppendRow({kNoEnglishNameFits});
 }
 
 void ListBoyEnglishNames(forms::Form& form) { ListEnglishNames(form, BoyEnglishNames); }

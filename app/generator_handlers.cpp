@@ -52,6 +52,16 @@ void EnableElementRadios(forms::Form& form, const char* suffix, bool enabled)
         form.Get(std::string("单选框") + PoolElements[e] + suffix).SetEnabled(enabled);
 }
 
+// A two-character name has no third character to limit: its check box and radios are greyed while
+// "二字" is chosen; otherwise the radios follow the check box.
+void EnableThirdCharLimit(forms::Form& form)
+{
+    const bool thirdExists = form.Get("组合框设置名字个数").Text() != "二字";
+    forms::Unit& check = form.Get("选择框第三个字");
+    check.SetEnabled(thirdExists);
+    EnableElementRadios(form, "2", thirdExists && check.Checked());
+}
+
 // Sorts a name list into the pool boxes, appending to what they hold.
 void SortNameListIntoPools(forms::Form& form, const char* list)
 {
@@ -67,17 +77,15 @@ void RunNameTimerTick(forms::Event& event, NameTimer timer)
     const bool threeChars = timer == NameTimer::Boy3 || timer == NameTimer::Girl3;
     NameTickInputs inputs;
     inputs.surname = g_surname;
-    if (threeChars) {
-        inputs.limits.second = form.Get("选择框第二个字").Checked();
-        inputs.limits.third = form.Get("选择框第三个字").Checked();
-        inputs.limits.thirdCheckNow = inputs.limits.third;
-        inputs.limits.secondElements = ReadElementRadios(form, "1");
-        inputs.limits.thirdElements = ReadElementRadios(form, "2");
-        inputs.pools = ReadPools(form);
-        inputs.fixedOn = form.Get("选择框自定义名字").Checked();
-        inputs.fixedChar = form.Get("编辑框限定字").Text();
-        inputs.fixedPosition = form.Get("组合框名字限定字位数").Text();
-    }
+    inputs.limits.second = form.Get("选择框第二个字").Checked();
+    inputs.limits.third = threeChars && form.Get("选择框第三个字").Checked();
+    inputs.limits.thirdCheckNow = inputs.limits.third;
+    inputs.limits.secondElements = ReadElementRadios(form, "1");
+    inputs.limits.thirdElements = ReadElementRadios(form, "2");
+    inputs.pools = ReadPools(form);
+    inputs.fixedOn = form.Get("选择框自定义名字").Checked();
+    inputs.fixedChar = form.Get("编辑框限定字").Text();
+    inputs.fixedPosition = form.Get("组合框名字限定字位数").Text();
     inputs.minimumOn = form.Get("选择框自定义分数").Checked();
     inputs.minimum = form.Get("编辑框分数").Text();
 
@@ -169,7 +177,12 @@ void OnSecondCharOptionChanged(forms::Event& event)
 
 void OnThirdCharCheckClicked(forms::Event& event)
 {
-    EnableElementRadios(event.form, "2", event.form.Get("选择框第三个字").Checked());
+    EnableThirdCharLimit(event.form);
+}
+
+void OnNameLengthChanged(forms::Event& event)
+{
+    EnableThirdCharLimit(event.form);
 }
 
 void OnCustomNameOptionChanged(forms::Event& event)

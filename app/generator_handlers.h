@@ -19,6 +19,8 @@ void OnGirlName2Timer(forms::Event& event);
 void OnGirlName3Timer(forms::Event& event);
 void OnSecondCharOptionChanged(forms::Event& event);
 void OnThirdCharCheckClicked(forms::Event& event);
+// A choice of 组合框设置名字个数: "二字" greys the third-character limit, "三字" gives it back.
+void OnNameLengthChanged(forms::Event& event);
 void OnCustomNameOptionChanged(forms::Event& event);
 // Page 1.
 void StartCombinationNaming(forms::Form& form);

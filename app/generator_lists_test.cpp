@@ -96,6 +96,25 @@ TEST_F(GeneratorListsTest, PoolOfThreeGivesNineScoredRowsThenEnablesTheButton)
     EXPECT_EQ(0, Unit("组合模式_超级列表框").RowCount());
 }
 
+TEST_F(GeneratorListsTest, PoolTypedWithAsciiCommasListsWholeCharactersOnly)
+{
+    Unit("编辑框_姓1").SetText("王");
+    SelectPage(1);
+    Unit("编辑框名字").SetText("宇,小,朗, 然");
+    Click("按钮生成");
+    ASSERT_TRUE(forms_test::PumpUntil([&] { return Finished(); }));
+    const std::vector<std::string> names = Column("组合模式_超级列表框", 1);
+    ASSERT_EQ(16u, names.size());
+    EXPECT_EQ("王宇宇", names[0]);
+    EXPECT_EQ("王宇小", names[1]);
+    EXPECT_EQ("王小朗", names[6]);
+    EXPECT_EQ("王朗朗", names[10]);
+    EXPECT_EQ("王然然", names[15]);
+    EXPECT_EQ("wáng yǔ xiǎo ", Unit("组合模式_超级列表框").Cell(1, 2));
+    EXPECT_EQ("wáng lǎng lǎng ", Unit("组合模式_超级列表框").Cell(10, 2));
+    ASSERT_TRUE(SaveScreenshot(window_->Window(), "combinations-tone-marks.png"));
+}
+
 TEST_F(GeneratorListsTest, EnglishNamesFollowTheSurnameAndSex)
 {
     SelectPage(5);
@@ -107,15 +126,33 @@ TEST_F(GeneratorListsTest, EnglishNamesFollowTheSurnameAndSex)
     Unit("编辑框_姓1").SetText("王");
     Click("按钮生成");
     EXPECT_EQ(MatchEnglishNames(GirlEnglishNames, "王"), Column("超级列表框取英文名", 0));
-    Unit("编辑框_姓1").SetText("安");
-    Click("按钮生成");
-    EXPECT_EQ(0, Unit("超级列表框取英文名").RowCount());
     EXPECT_TRUE(forms_test::Log().messages.empty());
 
     // Asked without a surname, the list says so in a box titled 提示, not the system's 错误.
     Unit("编辑框_姓1").SetText("");
     ShowEnglishNames(*window_);
     EXPECT_EQ(std::vector<std::string>{"提示|请输入姓名"}, forms_test::Log().messages);
+}
+
+TEST_F(GeneratorListsTest, SurnamesWithoutAConsonantInitialAreToldNoEnglishNameFits)
+{
+    SelectPage(5);
+    const struct {
+        const char* surname;
+        bool girl;
+    } cases[] = {{"欧阳", false}, {"安", true}, {"敖", false}, {"鄂", true}};
+    for (const auto& c : cases) {
+        Click(c.girl ? "单选框选择女" : "单选框选择男");
+        Unit("编辑框_姓1").SetText("张");
+        Click("按钮生成");
+        ASSERT_GT(Unit("超级列表框取英文名").RowCount(), 0) << c.surname;
+        Unit("编辑框_姓1").SetText(c.surname);
+        Click("按钮生成");
+        // The rows of 张 are gone; one row says that no name fits.
+        EXPECT_EQ(std::vector<std::string>{"没有找到适合的英文名"}, Column("超级列表框取英文名", 0)) << c.surname;
+    }
+    EXPECT_TRUE(forms_test::Log().messages.empty());
+    ASSERT_TRUE(SaveScreenshot(window_->Window(), "english-names-no-initial.png"));
 }
 
 TEST_F(GeneratorListsTest, NicknamesAAListAllRowsThenEnableTheButton)

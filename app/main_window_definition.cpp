@@ -71,6 +71,7 @@ enum : int {
     kRandomNamesList,         // 超级列表框1
     kCombinationList,         // 组合模式_超级列表框
     kFavouritesList,          // 超级列表框3
+    kNameLengthCombo,         // 组合框设置名字个数
     kFirstFreeId,
 };
 
@@ -122,7 +123,7 @@ void AddInputGroup(std::vector<forms::UnitDef>& units, int& id)
     }
     // Name length and the element limits of the second and third character.
     in(Define(UnitKind::Label, id++, "标签字数", {12, 56, 70, 18}, "名字字数："));
-    in(Define(UnitKind::ComboBox, id++, "组合框设置名字个数", {82, 52, 60, 22}, "三字")
+    in(Define(UnitKind::ComboBox, kNameLengthCombo, "组合框设置名字个数", {82, 52, 60, 22}, "三字")
            .Items({"二字", "三字"}).Flags(forms::kDropDownList));
     const char* elements[] = {"金", "木", "水", "火", "土"};
     struct Limit {
@@ -267,6 +268,7 @@ forms::FormDef MakeMainWindow()
         {kStopButton, EventKind::Click, OnStopButton},
         {kSecondCharCheck, EventKind::Click, OnSecondCharOptionChanged},
         {kThirdCharCheck, EventKind::Click, OnThirdCharCheckClicked},
+        {kNameLengthCombo, EventKind::SelectionChanged, OnNameLengthChanged},
         {kCustomNameCheck, EventKind::Click, OnCustomNameOptionChanged},
         {kBoy2Timer, EventKind::TimerTick, OnBoyName2Timer},
         {kBoy3Timer, EventKind::TimerTick, OnBoyName3Timer},

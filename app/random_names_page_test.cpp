@@ -8,6 +8,7 @@
 #include "app/generator_handlers.h"
 #include "app/main_window_scoring.h"
 #include "app/main_window_test_support.h"
+#include "naming/char_data.h"
 #include "naming/generation_state.h"
 #include "naming/name_score.h"
 #include "naming/random_names.h"
@@ -224,6 +225,59 @@ TEST_F(RandomNamesPageTest, TheResultListShowsItsScrollBarOnceItsRowsOverflow)
         EXPECT_GE(DarkPixelsAtTopOf(shown, bar, 17), 8) << step.step << ": the bar's up arrow shows";
     }
     ASSERT_TRUE(SaveScreenshot(shown, "result-list-scroll-bar.png"));
+}
+
+TEST_F(RandomNamesPageTest, TwoCharacterNamesGreyTheThirdLimitAndKeepTheSecond)
+{
+    // Chosen as a user chooses: the arrow keys on the drop-down list.
+    auto chooseLength = [&](UINT key, const char* expected) {
+        SendMessageA(Unit("组合框设置名字个数").Window(), WM_KEYDOWN, key, 0);
+        ASSERT_EQ(expected, Unit("组合框设置名字个数").Text());
+    };
+    Click("选择框第三个字");
+    ASSERT_TRUE(Unit("单选框木2").Enabled());
+    chooseLength(VK_UP, "二字");
+    EXPECT_FALSE(Unit("选择框第三个字").Enabled());
+    for (const char* radio : {"单选框金2", "单选框木2", "单选框水2", "单选框火2", "单选框土2"})
+        EXPECT_FALSE(Unit(radio).Enabled()) << radio;
+    EXPECT_TRUE(Unit("选择框第二个字").Enabled());
+    ASSERT_TRUE(SaveScreenshot(window_->Window(), "generator-two-characters.png"));
+    chooseLength(VK_DOWN, "三字");
+    EXPECT_TRUE(Unit("选择框第三个字").Enabled());
+    EXPECT_TRUE(Unit("单选框木2").Enabled());  // the radios follow the check box again
+    Click("选择框第三个字");
+    chooseLength(VK_UP, "二字");
+    chooseLength(VK_DOWN, "三字");
+    EXPECT_TRUE(Unit("选择框第三个字").Enabled());
+    EXPECT_FALSE(Unit("单选框木2").Enabled());
+    chooseLength(VK_UP, "二字");
+
+    // A girl's two-character names with the second character limited to 木.
+    Click("单选框选择女");
+    Click("选择框第二个字");
+    Click("单选框木1");
+    ASSERT_TRUE(Unit("单选框木1").Checked());
+    Unit("编辑框_姓1").SetText("王");
+    SeedRandom(77);
+    Click("按钮生成");
+    forms::Unit& timer = Unit("时钟取2个字女名字");
+    ASSERT_EQ(30, timer.Interval());
+    timer.SetInterval(0);
+    for (int i = 0; i < 120; ++i) {
+        forms::Event tick{*window_, timer, forms::EventKind::TimerTick};
+        OnGirlName2Timer(tick);
+    }
+    const std::vector<std::string> rows = Column("超级列表框1", 0);
+    ASSERT_EQ(120u, rows.size());
+    std::set<std::string> names;
+    for (const std::string& row : rows) {
+        ASSERT_EQ(5, TextFind(row, "【")) << row;
+        EXPECT_EQ("木", GetCharElement(row.substr(2, 2))) << row;
+        names.insert(row.substr(0, 4));
+    }
+    EXPECT_GT(names.size(), 10u);
+    EXPECT_EQ(0u, names.count("王珠") + names.count("王雪"));
+    Click("按钮停止");
 }
 
 TEST_F(RandomNamesPageTest, FixedCharacterAndAnEmptySurname)

@@ -1,16 +1,28 @@
 #include "combinations.h"
 
+#include <algorithm>
+#include <iterator>
+
 #include "name_score.h"
 #include "runtime/text.h"
+#include "services/codepage/codepage.h"
 #include "services/hanzi/pinyin.h"
 
 std::string CleanCombinationPool(const std::string& pool)
 {
-    static const char* const removed[] = {"，", "。", "；", "？", "\\", "\r\n", "'", "[", "]", "<"};
-    std::string text = pool;
-    for (const char* sought : removed)
-        text = TextReplaceAll(text, sought, "");
-    return TextRemoveBlanks(text);
+    // Walked character by character, so a separator is only ever matched as a whole character.
+    static const char* const separators[] = {"，", "。", "；", "？"};
+    std::string cleaned;
+    for (size_t at = 0; at < pool.size();) {
+        const size_t length = static_cast<size_t>(GbkCharLengthAt(pool, at));
+        const std::string character = pool.substr(at, length);
+        at += length;
+        const bool separator = std::any_of(std::begin(separators), std::end(separators),
+                                           [&](const char* mark) { return character == mark; });
+        if (length == 2 && !separator && !TextRemoveBlanks(character).empty())
+            cleaned += character;
+    }
+    return cleaned;
 }
 
 std::string BuildCombinationLines(const std::string& surname, const std::string& cleanedPool)

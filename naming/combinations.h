@@ -9,13 +9,13 @@
 
 class ThreeTalentsTable;
 
-// Removes from the pool, in this order, every "，", "。", "；", "？", "\", CR LF, "'", "[", "]", "<",
-// and then every blank; nothing else.
+// The pool's two-byte characters in order, repeats included: the separators "，", "。", "；", "？",
+// the blanks and every single byte (ASCII commas and letters, "\", line breaks, a lead byte without
+// its trail byte) are dropped, so the pool never yields half a character.
 std::string CleanCombinationPool(const std::string& pool);
 
-// The candidate lines for a cleaned pool: for each two-byte unit X of the pool (cut from its first
-// byte, so a one-byte character shifts the units after it) and within that each unit Y, the line
-// surname + X + Y + CR LF. A pool of n units gives n x n lines.
+// The candidate lines for a cleaned pool: for each two-byte unit X of the pool and within that each
+// unit Y, the line surname + X + Y + CR LF. A pool of n units gives n x n lines.
 std::string BuildCombinationLines(const std::string& surname, const std::string& cleanedPool);
 
 // The names of the lines, split at every CR LF, also after half a character (a trailing line break

@@ -5,6 +5,7 @@
 
 #include "naming/name_score.h"
 #include "naming/sc_fixture.h"
+#include "services/codepage/codepage.h"
 
 namespace {
 
@@ -17,22 +18,37 @@ TEST(CombinationLines, EveryOrderedPairOfThePool)
     EXPECT_TRUE(SplitCandidateLines("").empty());
 }
 
-TEST(CombinationLines, PunctuationAndBlanksAreCleanedOthersStay)
+TEST(CombinationLines, SeparatorsBlanksAndSingleBytesAreCleaned)
 {
-    EXPECT_EQ("甲乙丙", CleanCombinationPool("甲，乙 丙"));
-    EXPECT_EQ("甲乙丙丁戊己庚", CleanCombinationPool("甲。乙；丙？丁\\戊\r\n己'[]<庚\xA1\xA1"));
-    EXPECT_EQ("甲,乙>丙\n", CleanCombinationPool("甲,乙>丙\n"));  // ASCII commas, ">" and a lone LF stay
-    // "\" only as a character of its own: the GBK character 乗 (81 5C) keeps its trail byte.
-    EXPECT_EQ("\x81\x5C" "甲", CleanCombinationPool("\x81\x5C\\甲"));
+    const struct {
+        const char* pool;
+        const char* cleaned;
+    } cases[] = {
+        {"浩,然,宇,轩,明", "浩然宇轩明"},  // ASCII commas separate as "，" does
+        {"甲，乙 丙", "甲乙丙"},
+        {"甲。乙；丙？丁\\戊\r\n己'[]<庚\xA1\xA1", "甲乙丙丁戊己庚"},
+        {"甲, 乙>丙\n丁\t", "甲乙丙丁"},
+        {"甲a乙1", "甲乙"},                    // a letter would shift the units after it
+        {"\x81\x5C\\甲", "\x81\x5C" "甲"},     // 乗 (81 5C) keeps its trail byte; the lone "\" goes
+        {"甲\xD2", "甲"},                      // a lead byte at the end
+        {"\xD2,乙\x80", "乙"},                 // a lead byte before a comma, and the euro byte
+        {",,  ,", ""},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.cleaned, CleanCombinationPool(c.pool)) << c.pool;
 }
 
-TEST(CombinationLines, AnAsciiLetterMisalignsTheUnitsAfterIt)
+TEST(CombinationLines, EveryLineIsTheSurnameAndTwoWholeCharacters)
 {
-    const std::vector<std::string> lines = SplitCandidateLines(BuildCombinationLines("张", CleanCombinationPool("甲a乙")));
-    ASSERT_EQ(9u, lines.size());  // five bytes: "甲", "a" + half of 乙, the other half
-    EXPECT_EQ(std::string("张甲a\xD2"), lines[1]);
-    EXPECT_EQ(std::string("张甲\xD2"), lines[2]);  // half a character does not swallow the line break
-    EXPECT_EQ(std::string("张\xD2\xD2"), lines[8]);
+    const std::vector<std::string> lines = SplitCandidateLines(BuildCombinationLines("王", CleanCombinationPool("浩,然,宇,轩,明")));
+    ASSERT_EQ(25u, lines.size());
+    EXPECT_EQ("王浩浩", lines[0]);
+    EXPECT_EQ("王浩然", lines[1]);
+    EXPECT_EQ("王然宇", lines[7]);
+    EXPECT_EQ("王轩明", lines[19]);
+    EXPECT_EQ("王明明", lines[24]);
+    for (const std::string& line : lines)
+        EXPECT_TRUE(line.size() == 6 && IsValidGbk(line) && line.find_first_of(",?") == std::string::npos) << line;
 }
 
 TEST(CombinationRows, ScoredRowsInBatchesWithSerialsFromOne)

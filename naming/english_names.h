@@ -9,5 +9,8 @@
 // letter, which no English name starts with; no reading gives the empty text.
 std::string EnglishNameInitial(const std::string& surnameText);
 
+// What the list shows in place of names when none matches the surname.
+constexpr char kNoEnglishNameFits[] = "没有找到适合的英文名";
+
 // The lines of a list (CR LF between lines) whose first byte is the surname's initial, in order.
 std::vector<std::string> MatchEnglishNames(const std::string& list, const std::string& surnameText);

@@ -19,16 +19,38 @@ std::string GenerateGivenName(const std::string& chars, const GivenNameLimits& l
     return TwoBytesAt(first, firstAt) + TwoBytesAt(second, secondAt);
 }
 
-std::string GenerateBoyGivenName(const GivenNameLimits& limits, const ElementPools& pools, std::string& previous)
+namespace {
+
+const std::string& BoyChars()
 {
     static const std::string chars = BoyNameChars;
-    return GenerateGivenName(chars, limits, pools, previous);
+    return chars;
+}
+
+const std::string& GirlChars()
+{
+    static const std::string chars = GirlNameChars;
+    return chars;
+}
+
+}  // namespace
+
+std::string GenerateBoyGivenName(const GivenNameLimits& limits, const ElementPools& pools, std::string& previous)
+{
+    return GenerateGivenName(BoyChars(), limits, pools, previous);
 }
 
 std::string GenerateGirlGivenName(const GivenNameLimits& limits, const ElementPools& pools, std::string& previous)
 {
-    static const std::string chars = GirlNameChars;
-    return GenerateGivenName(chars, limits, pools, previous);
+    return GenerateGivenName(GirlChars(), limits, pools, previous);
+}
+
+std::string GenerateOneCharGivenName(const std::string& chars, const GivenNameLimits& limits,
+                                     const ElementPools& pools, std::string& previous)
+{
+    if (!limits.second)
+        return DrawCharFromText(chars);
+    return DrawCharFromText(GetCheckedElementChars(limits.secondElements, pools, previous));
 }
 
 std::string ApplyFixedChar(const std::string& fullName, const std::string& fixedChar, const std::string& positionText)
@@ -66,14 +88,14 @@ NameTickResult RunNameTick(NameTimer timer, const NameTickInputs& inputs, std::s
     const bool threeChars = timer == NameTimer::Boy3 || timer == NameTimer::Girl3;
     std::string given;
     switch (timer) {
-    case NameTimer::Boy2: given = PickRandomBoyChar(); break;
-    case NameTimer::Girl2: given = PickRandomGirlChar(); break;
+    case NameTimer::Boy2: given = GenerateOneCharGivenName(BoyChars(), inputs.limits, inputs.pools, previousPool); break;
+    case NameTimer::Girl2: given = GenerateOneCharGivenName(GirlChars(), inputs.limits, inputs.pools, previousPool); break;
     case NameTimer::Boy3: given = GenerateBoyGivenName(inputs.limits, inputs.pools, previousPool); break;
     case NameTimer::Girl3: given = GenerateGirlGivenName(inputs.limits, inputs.pools, previousPool); break;
     }
     NameTickResult result;
     result.fullName = inputs.surname + given;
-    if (threeChars && inputs.fixedOn) {
+    if (inputs.fixedOn && (threeChars || inputs.fixedPosition == "2")) {
         result.fullName = ApplyFixedChar(result.fullName, inputs.fixedChar, inputs.fixedPosition);
         result.fixedApplied = true;
     }

@@ -31,6 +31,12 @@ std::string GenerateGivenName(const std::string& chars, const GivenNameLimits& l
 std::string GenerateBoyGivenName(const GivenNameLimits& limits, const ElementPools& pools, std::string& previous);
 std::string GenerateGirlGivenName(const GivenNameLimits& limits, const ElementPools& pools, std::string& previous);
 
+// The one given character of a two-character name: from the pool of the first radio group when the
+// second-character limit is on (looked up then only), else from chars. The third-character limit has
+// no character to act on.
+std::string GenerateOneCharGivenName(const std::string& chars, const GivenNameLimits& limits,
+                                     const ElementPools& pools, std::string& previous);
+
 // Puts the fixed character into the full name at byte 3 (position text "2") or byte 5 (any other
 // text): the two bytes there are replaced by the fixed text whatever its length; where the name has
 // fewer bytes, what exists is replaced, and past its end the fixed text is appended.
@@ -49,8 +55,8 @@ bool ChooseNameTimer(bool boyChecked, bool girlChecked, const std::string& lengt
 // What a tick reads from the window.
 struct NameTickInputs {
     std::string surname;
-    GivenNameLimits limits;        // three-character timers
-    ElementPools pools;            // three-character timers
+    GivenNameLimits limits;
+    ElementPools pools;
     bool fixedOn = false;          // 选择框自定义名字
     std::string fixedChar;         // 编辑框限定字
     std::string fixedPosition;     // 组合框名字限定字位数
@@ -66,9 +72,9 @@ struct NameTickResult {
     bool listed = false;           // the row to append is fullName + tag
 };
 
-// One tick: draw the given part, put the fixed character in (three-character timers), score, drop
-// a name at or below the minimum, and for three-character timers drop a name already in seen (a
-// name dropped by the minimum is not added, so it may come again).
+// One tick: draw the given part, put the fixed character in (a two-character name has only
+// position "2"), score, drop a name at or below the minimum, and for three-character timers drop a
+// name already in seen (a name dropped by the minimum is not added, so it may come again).
 NameTickResult RunNameTick(NameTimer timer, const NameTickInputs& inputs, std::string& previousPool,
                            ThreeTalentsTable& talents, TextSet& seen);
 

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
+
 #include "naming/char_data.h"
 #include "naming/name_lists.h"
 #include "naming/name_score.h"
@@ -153,7 +155,7 @@ TEST_F(NameTickTest, MinimumDropsEightyKeepsEightyOneAndNamesAreListedOnce)
     EXPECT_EQ(2u, seen_.Count());
 }
 
-TEST_F(NameTickTest, FixedCharacterGoesIntoThreeCharacterNamesOnly)
+TEST_F(NameTickTest, FixedCharacterGoesIntoTheNameAtItsPosition)
 {
     inputs_.fixedOn = true;
     inputs_.fixedChar = "明";
@@ -170,17 +172,69 @@ TEST_F(NameTickTest, FixedCharacterGoesIntoThreeCharacterNamesOnly)
     NameTickResult empty = RunNameTick(NameTimer::Girl3, inputs_, previous_, talents, seen_);
     EXPECT_EQ("张明", empty.fullName);
     EXPECT_EQ(ScoreName(talents, "张明"), empty.score);
+}
 
+TEST_F(NameTickTest, TwoCharacterNamesKeepTheSecondCharacterLimitAndTheFixedSecondCharacter)
+{
+    // The limited pool holds only 一, the third character's pool only 王, which has nowhere to go.
+    const struct {
+        NameTimer timer;
+        bool fixedOn;
+        const char* position;
+        const char* name;
+        bool fixedApplied;
+    } cases[] = {
+        {NameTimer::Boy2, false, "2", "张一", false},
+        {NameTimer::Girl2, false, "2", "张一", false},
+        {NameTimer::Boy2, true, "2", "张明", true},
+        {NameTimer::Girl2, true, "2", "张明", true},
+        {NameTimer::Boy2, true, "3", "张一", false},  // a two-character name has no third character
+        {NameTimer::Girl2, true, "3", "张一", false},
+    };
     SeedRandom(5);
     inputs_.surname = "张";
-    const size_t seenBefore = seen_.Count();
-    for (int i = 0; i < 50; ++i) {
-        NameTickResult two = Tick("王", NameTimer::Boy2);
-        EXPECT_EQ(4u, two.fullName.size());  // one drawn character, no fixed one
-        EXPECT_FALSE(two.fixedApplied);
-        EXPECT_TRUE(two.listed);             // two-character names may repeat
+    inputs_.fixedChar = "明";
+    for (const auto& c : cases) {
+        inputs_.fixedOn = c.fixedOn;
+        inputs_.fixedPosition = c.position;
+        for (int i = 0; i < 20; ++i) {
+            const NameTickResult two = Tick("王", c.timer);
+            ASSERT_EQ(c.name, two.fullName) << static_cast<int>(c.timer) << c.position;
+            EXPECT_EQ(c.fixedApplied, two.fixedApplied);
+            EXPECT_TRUE(two.listed);  // two-character names may repeat
+        }
     }
-    EXPECT_EQ(seenBefore, seen_.Count());  // two-character names are not remembered
+    EXPECT_EQ(0u, seen_.Count());  // and are not remembered
+}
+
+TEST_F(NameTickTest, TwoCharacterGirlNamesLimitedToWoodHaveOnlyWoodCharacters)
+{
+    SeedRandom(11);
+    inputs_.surname = "王";
+    inputs_.pools = ElementPools();
+    SortCharsByElement(GirlNameChars, inputs_.pools);
+    inputs_.limits.secondElements = {false, true, false, false, false};  // 木
+    ThreeTalentsTable talents(&fixture_.db);
+    auto draw = [&] {
+        const std::string name = RunNameTick(NameTimer::Girl2, inputs_, previous_, talents, seen_).fullName;
+        EXPECT_EQ(4u, name.size());
+        return name;
+    };
+    std::set<std::string> drawn;
+    for (int i = 0; i < 300; ++i) {
+        const std::string name = draw();
+        EXPECT_EQ("木", GetCharElement(name.substr(2))) << name;
+        drawn.insert(name);
+    }
+    EXPECT_GT(drawn.size(), 20u);
+    EXPECT_EQ(0u, drawn.count("王珠") + drawn.count("王雪"));
+
+    // Without the limit the whole list is drawn from, other elements included.
+    inputs_.limits.second = false;
+    std::set<std::string> elements;
+    for (int i = 0; i < 300; ++i)
+        elements.insert(GetCharElement(draw().substr(2)));
+    EXPECT_GE(elements.size(), 4u);
 }
 
 TEST_F(NameTickTest, LimitsChooseBetweenPoolsAndTheList)

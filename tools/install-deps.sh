@@ -6,7 +6,7 @@ packages=(
   wine64 fonts-wine
   libxrender1 libxext6 libxrandr2 libxi6 libxcursor1 libxinerama1 libxcomposite1 libxfixes3 libxxf86vm1 libgnutls30
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
-  xvfb xauth x11-apps imagemagick fonts-wqy-microhei fonts-wqy-zenhei locales
+  xvfb xauth x11-apps imagemagick fonts-wqy-microhei fonts-wqy-zenhei fonts-noto-cjk locales
   clang-14 libclang-rt-14-dev
 )
 missing=()

@@ -25,8 +25,12 @@ bool IsIndicatorKind(int kind)
     return kind == kButtonKindRadio || kind == kButtonKindCheckBox;
 }
 
+// A radio button or check box paints itself, so its disabled look comes from the window, whatever
+// state the caller passes.
 void PaintIndicator(HWND window, int kind, UINT state)
 {
+    if (!IsWindowEnabled(window))
+        state |= ODS_DISABLED;
     if (kind == kButtonKindRadio)
         PaintRadioButton(window, state);
     else
@@ -209,6 +213,7 @@ LRESULT CALLBACK ButtonWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
         // The second press of a double click neither presses nor clicks the button.
         return 0;
     case BM_SETCHECK:
+    case WM_ENABLE:
         if (indicator)
             return PassThenPaintIndicator(window, message, wParam, lParam, kind);
         break;

@@ -292,6 +292,37 @@ TEST_F(ButtonFamilyTest, HoverRepaintsOnceAndLeavingShowsTheFocus)
     EXPECT_FALSE(PatchIsBlank(check));
 }
 
+TEST_F(ButtonFamilyTest, DisabledRadiosAndCheckBoxesShowTheSilverBlock)
+{
+    constexpr uint32_t kSilver = 0xC0C0C0;
+    ScopedWindow form(CreateFrameForm(20, 20, 300, 200, 0, false));
+    HWND check = CreateControl(form, "Button", "选", 10, 40, 80, 20, BS_AUTOCHECKBOX);
+    HWND radio = CreateControl(form, "Button", "金", 10, 70, 80, 20, BS_AUTORADIOBUTTON);
+    HWND greyFromTheStart = CreateControl(form, "Button", "木", 10, 100, 80, 20, BS_AUTORADIOBUTTON | WS_DISABLED);
+    ShowSkinnedForm(form);
+    SendMessageA(check, BM_SETCHECK, BST_CHECKED, 0);
+    for (HWND control : {check, radio, greyFromTheStart}) {
+        const bool startsEnabled = control != greyFromTheStart;
+        SCOPED_TRACE(startsEnabled ? "disabled by EnableWindow" : "created disabled");
+        InvalidateRect(control, nullptr, TRUE);
+        UpdateWindow(control);
+        EXPECT_EQ(!startsEnabled, BackBufferPixel(control, 0, 0) == kSilver);
+        if (startsEnabled) {
+            BlankBackBufferPatch(control);
+            EnableWindow(control, FALSE);
+            EXPECT_EQ(kSilver, BackBufferPixel(control, 0, 0)) << "the disabled look at once";
+            EXPECT_EQ(kSilver, BackBufferPixel(control, 79, 19));
+        }
+        InvalidateRect(control, nullptr, TRUE);
+        UpdateWindow(control);
+        EXPECT_EQ(kSilver, BackBufferPixel(control, 0, 0)) << "and at every repaint";
+        SendMessageA(control, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+        EXPECT_EQ(kSilver, BackBufferPixel(control, 0, 0)) << "no hot look";
+        EnableWindow(control, TRUE);
+        EXPECT_NE(kSilver, BackBufferPixel(control, 0, 0)) << "enabled again";
+    }
+}
+
 TEST_F(ButtonFamilyTest, APictureButtonKeepsItsPicture)
 {
     // The form runtime's picture button: a push button with BS_BITMAP and its bitmap set by message.

@@ -204,7 +204,7 @@ TEST_F(SkinnedLabelTest, DefaultLabelDrawsBlackTextFromTwoPixelsLeftCentredOnOne
 
     SCOPED_TRACE("text wider than the label is cut, not wrapped");
     HWND narrow = MakeLabel(window_, "一二三四五六七八九十", 40, 140, 40, 48);
-    HWND wrapping = CreateTestChild(window_, "Static", 100, 140, 40, 48);
+    HWND wrapping = CreateTestChild(window_, "Static", 100, 140, 40, 64);  // room for three lines
     SetWindowTextA(wrapping, "一二三四五六七八九十");
     LabelStyle wraps;
     wraps.wrap = true;

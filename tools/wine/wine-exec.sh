@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs a Windows program of the win64 build under wine64, in the project's own Wine prefix.
 # ctest calls it as the cross-compiling emulator: wine-exec.sh program.exe [arguments...]
-# The prefix is made on first use (under a lock, so parallel tests wait for one set-up).
+# The prefix is made on first use, and takes prefix-settings.reg again after it changed (under a lock,
+# so parallel tests wait for one set-up).
 set -u
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 root=$(cd "$here/../.." && pwd)
@@ -14,11 +15,15 @@ export WINEDLLOVERRIDES="mscoree,mshtml="
 wine=/usr/lib/wine/wine64
 wineserver=/usr/lib/wine/wineserver64
 
-if [ ! -f "$WINEPREFIX/.bn-ready" ]; then
+# Ready: the prefix is marked with the checksum of the settings it took (make-prefix.sh).
+prefix_ready() {
+  [ "$(cat "$WINEPREFIX/.bn-ready" 2>/dev/null)" = "$(sha1sum "$here/prefix-settings.reg" | cut -d' ' -f1)" ]
+}
+if ! prefix_ready; then
   mkdir -p "$(dirname "$WINEPREFIX")"
   exec 9>"$WINEPREFIX.lock"
   flock 9
-  if [ ! -f "$WINEPREFIX/.bn-ready" ]; then
+  if ! prefix_ready; then
     "$here/make-prefix.sh" >&2 || { echo "wine-exec: could not make the Wine prefix $WINEPREFIX" >&2; exit 1; }
   fi
   flock -u 9
