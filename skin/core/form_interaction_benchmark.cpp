@@ -41,6 +41,10 @@ int main()
     const double rate = MessagesPerSecond(window, kMessages);
     std::printf("Messages through the skinned form's procedure (WM_NULL, passed on to the form's own):\n");
     std::printf("  %.0f a second over %d (target: at least 100000 a second)\n", rate, kMessages);
+    HWND plain = CreateFrameForm(60, 60, 800, 600, WS_MINIMIZEBOX | WS_MAXIMIZEBOX);
+    std::printf("  the same form not skinned: %.0f a second (what the system and the form's own procedure cost)\n",
+                MessagesPerSecond(plain, kMessages));
+    DestroyWindow(plain);
 
     DestroyWindow(window);
     ShutdownGdiplus(g_gdiplusToken);
