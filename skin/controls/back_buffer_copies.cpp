@@ -86,14 +86,6 @@ void CopyUnkeyedPixels(const DibPixels& target, int x, int y, int width, int hei
     }
 }
 
-SkinFormRecord* OwningForm(HWND control, bool useKjNumber)
-{
-    if (int n = GetWindowPropNumber(control, useKjNumber ? kPropKjFormNumber : kPropHwFormNumber))
-        return SkinFormAt(n);
-    SkinFormRecord* self = SkinFormAt(GetWindowPropNumber(control, kPropHwListIndex));
-    return self && self->hwnd == control ? self : nullptr;
-}
-
 }  // namespace
 
 bool KeyedCopy(HDC target, int x, int y, int width, int height, HDC source, int sourceX, int sourceY, COLORREF key)
@@ -111,7 +103,7 @@ bool KeyedCopy(HDC target, int x, int y, int width, int height, HDC source, int 
 
 void TransparentBlitToControl(HWND control, HDC source, COLORREF key, bool useKjNumber)
 {
-    SkinFormRecord* form = OwningForm(control, useKjNumber);
+    SkinFormRecord* form = PublishingForm(control, useKjNumber);
     if (!form || !form->backBufferDc)
         return;
     const RECT place = GetRectInSkinnedWindow(control);
@@ -123,7 +115,7 @@ void TransparentBlitToControl(HWND control, HDC source, COLORREF key, bool useKj
 
 void BlitAreaToControl(HWND control, HDC source, const RECT& area, bool useKjNumber)
 {
-    SkinFormRecord* form = OwningForm(control, useKjNumber);
+    SkinFormRecord* form = PublishingForm(control, useKjNumber);
     if (!form || !form->backBufferDc)
         return;
     const RECT place = GetRectInSkinnedWindow(control);
@@ -133,7 +125,7 @@ void BlitAreaToControl(HWND control, HDC source, const RECT& area, bool useKjNum
 
 void BlitRingFromBackBuffer(HWND control, int width, int height, const RECT& client, bool useKjNumber)
 {
-    SkinFormRecord* form = OwningForm(control, useKjNumber);
+    SkinFormRecord* form = PublishingForm(control, useKjNumber);
     if (!form || !form->backBufferDc)
         return;
     const RECT place = GetRectInSkinnedWindow(control);

@@ -25,8 +25,8 @@ bool IsIndicatorKind(int kind)
     return kind == kButtonKindRadio || kind == kButtonKindCheckBox;
 }
 
-// A radio button or check box paints itself, so its disabled look comes from the window, whatever
-// state the caller passes.
+// The native code paints a disabled button without asking its parent: the disabled look comes from the
+// window itself, whatever state the caller names.
 void PaintIndicator(HWND window, int kind, UINT state)
 {
     if (!IsWindowEnabled(window))
@@ -39,9 +39,9 @@ void PaintIndicator(HWND window, int kind, UINT state)
 
 // Radio buttons and check boxes: the native code handles the message first (press, check, space key),
 // then the new look is painted.
-LRESULT PassThenPaintIndicator(HWND window, UINT message, WPARAM wParam, LPARAM lParam, int kind)
+LRESULT PassThenPaintIndicator(HWND window, WNDPROC previous, UINT message, WPARAM wParam, LPARAM lParam, int kind)
 {
-    CallPreviousProc(window, message, wParam, lParam);
+    CallRecordedProc(previous, window, message, wParam, lParam);
     PaintIndicator(window, kind, kind == kButtonKindRadio ? ODS_SELECTED : 0);
     return DefWindowProcA(window, message, wParam, lParam);
 }
@@ -153,16 +153,18 @@ void PaintButtonByKind(HWND window, UINT state, bool hot)
 
 LRESULT CALLBACK ButtonWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    SkinFormRecord* form = nullptr;
-    SkinButtonRecord* button = FindOwnRecord(window, &SkinFormRecord::buttons, &form);
-    if (!button)
+    const OwnRecord<SkinButtonRecord> own = LookUpOwnRecord(window, &SkinFormRecord::buttons);
+    if (!own.record)
         return CallPreviousProc(window, message, wParam, lParam);
+    SkinButtonRecord* button = own.record;
+    SkinFormRecord* form = own.form;
+    const WNDPROC previous = button->previousProc;
     const int kind = button->kind;
     const bool indicator = IsIndicatorKind(kind);
 
     switch (message) {
     case WM_MOUSEMOVE:
-        if (EnterControlHover(window, *form, GetWindowPropNumber(window, kPropHwListIndex), kHoverButtons))
+        if (EnterControlHover(window, *form, own.listIndex, kHoverButtons))
             PaintButtonByKind(window, 0, true);
         break;
     case WM_MOUSELEAVE:
@@ -178,7 +180,7 @@ LRESULT CALLBACK ButtonWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_LBUTTONDOWN:
         button->pressed = true;
         if (indicator)
-            return PassThenPaintIndicator(window, message, wParam, lParam, kind);
+            return PassThenPaintIndicator(window, previous, message, wParam, lParam, kind);
         break;
     case WM_LBUTTONUP:
         button->pressed = false;
@@ -215,11 +217,11 @@ LRESULT CALLBACK ButtonWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     case BM_SETCHECK:
     case WM_ENABLE:
         if (indicator)
-            return PassThenPaintIndicator(window, message, wParam, lParam, kind);
+            return PassThenPaintIndicator(window, previous, message, wParam, lParam, kind);
         break;
     case WM_KEYDOWN:
         if (indicator && wParam == VK_SPACE)
-            return PassThenPaintIndicator(window, message, wParam, lParam, kind);
+            return PassThenPaintIndicator(window, previous, message, wParam, lParam, kind);
         break;
     case BM_SETSTATE:
         // While the mouse button is down the native code must not drop the pushed look.
@@ -229,5 +231,5 @@ LRESULT CALLBACK ButtonWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     default:
         break;
     }
-    return CallPreviousProc(window, message, wParam, lParam);
+    return CallRecordedProc(previous, window, message, wParam, lParam);
 }

@@ -343,3 +343,52 @@ TEST_F(ButtonFamilyTest, APictureButtonKeepsItsPicture)
     DestroyWindow(button);
     DeleteObject(picture);
 }
+
+// A disabled check box or radio button shows the disabled look whichever path of its procedure paints
+// it: its own paint, a press, a new check state, the space key, the mouse over it.
+TEST_F(ButtonFamilyTest, DisabledIndicatorsKeepTheDisabledLook)
+{
+    ParkCursor();
+    ScopedWindow form(CreateFrameForm(20, 20, 300, 200, 0, false));
+    HWND check = CreateControl(form, "Button", "选", 10, 40, 90, 20, BS_AUTOCHECKBOX);
+    HWND radio = CreateControl(form, "Button", "单", 10, 70, 90, 20, BS_AUTORADIOBUTTON);
+    ShowSkinnedForm(form);
+    struct Path {
+        const char* what;
+        UINT message;
+        WPARAM wParam;
+        LPARAM lParam;
+    };
+    const Path paths[] = {
+        {"paint", WM_PAINT, 0, 0},
+        {"press", WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 5)},
+        {"check state", BM_SETCHECK, BST_CHECKED, 0},
+        {"space key", WM_KEYDOWN, VK_SPACE, 0},
+        {"hover", WM_MOUSEMOVE, 0, MAKELPARAM(6, 6)},
+    };
+    for (HWND button : {check, radio}) {
+        SCOPED_TRACE(button == check ? "check box" : "radio button");
+        EnableWindow(button, FALSE);
+        PumpMessages();
+        for (const Path& path : paths) {
+            SCOPED_TRACE(path.what);
+            BlankBackBufferPatch(button);
+            if (path.message == WM_PAINT)
+                RedrawWindow(button, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+            else
+                SendMessageA(button, path.message, path.wParam, path.lParam);
+            // No release: a disabled button never hears the mouse, and the native release of a disabled auto
+            // radio button looks for the next enabled one in its group for ever.
+            ReleaseCapture();
+            const std::vector<uint32_t> disabled = ExpectedButtonPicture(button, ODS_DISABLED);
+            ASSERT_FALSE(disabled.empty());
+            EXPECT_NE(disabled, ExpectedButtonPicture(button, 0)) << "the looks differ";
+            EXPECT_EQ(BackBufferPicture(button), disabled);
+        }
+        EnableWindow(button, TRUE);
+        PumpMessages();
+        BlankBackBufferPatch(button);
+        RedrawWindow(button, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+        EXPECT_EQ(BackBufferPicture(button), ExpectedButtonPicture(button, 0)) << "enabled again";
+    }
+}

@@ -11,12 +11,11 @@
 #include "skin/core/drawing_core.h"
 #include "skin/core/drawing_primitives.h"
 #include "skin/core/memory_dc.h"
+#include "skin/core/skin_colours.h"
 #include "skin/core/skin_options.h"
 
 namespace {
 
-constexpr COLORREF kWhite = 0xFFFFFF;
-constexpr COLORREF kBlack = 0x000000;
 constexpr COLORREF kSilver = 0xC0C0C0;
 constexpr COLORREF kGrey = 0x808080;
 // The focus glow of push buttons keeps the skin's first theme colour whatever the theme is now.

@@ -7,6 +7,7 @@
 #include "gdiplus/gdip_path.h"
 #include "gdiplus/gdip_pen.h"
 #include "skin/controls/arrow_pictures.h"
+#include "skin/controls/control_colour_brushes.h"
 #include "skin/controls/control_framework.h"
 #include "skin/controls/back_buffer_copies.h"
 #include "skin/controls/make_point.h"
@@ -14,24 +15,18 @@
 #include "skin/core/drawing_core.h"
 #include "skin/core/drawing_primitives.h"
 #include "skin/core/memory_dc.h"
+#include "skin/core/skin_colours.h"
 #include "skin/core/window_rects.h"
 
 namespace {
 
 constexpr char kEditClass[] = "Edit";
 constexpr char kListClass[] = "ComboLBox";
-constexpr COLORREF kWhite = 0xFFFFFF;
-constexpr COLORREF kBlack = 0x000000;
 constexpr COLORREF kKey = 0xFF00FF;
 constexpr LONG_PTR kSimpleBit = 0x1;    // CBS_SIMPLE; with the drop-down bit, CBS_DROPDOWNLIST
 constexpr LONG_PTR kDropDownBit = 0x2;  // CBS_DROPDOWN
 constexpr int kTextSize = 12;
 constexpr WPARAM kNoRegion = static_cast<WPARAM>(-1);
-
-bool HasBits(LONG_PTR style, LONG_PTR bits)
-{
-    return (style | bits) == style;
-}
 
 // The child windows that show through the box: with the simple bit every child (a simple combo box's
 // edit field and list, the list shrunk by 2 on each side); otherwise the first child, the edit field
@@ -45,26 +40,10 @@ std::vector<RECT> HolesOf(HWND combo, LONG_PTR style)
         if (GetWindowClassName(child) == kListClass)
             InflateRect(&r, -2, -2);
         holes.push_back(r);
-        if (!HasBits(style, kSimpleBit))
+        if (!HasStyleBits(style, kSimpleBit))
             break;
     }
     return holes;
-}
-
-// The pattern brush for the edit field of the box: what lies behind it under the veil. The field's
-// previous pair is deleted first, so one pair at most is alive.
-HBRUSH EditFieldBrush(HDC dc, HWND field)
-{
-    SetTextColor(dc, static_cast<COLORREF>(GetWindowProp(field, kPropKjTextColour)));
-    SetBkMode(dc, TRANSPARENT);
-    FreeControlColourObjects(field);
-    HBITMAP bitmap = MakeVeiledBackgroundBitmap(field);
-    if (!bitmap)
-        return nullptr;
-    HBRUSH brush = CreatePatternBrush(bitmap);
-    SetWindowProp(field, kPropKjCtlBrush, reinterpret_cast<LONG_PTR>(brush));
-    SetWindowProp(field, kPropKjCtlBitmap, reinterpret_cast<LONG_PTR>(bitmap));
-    return brush;
 }
 
 bool IsEditNotification(int code)
@@ -119,7 +98,7 @@ ComboSnapshot TakeComboSnapshot(const SkinComboRecord& record, bool hot, std::op
     box.veil = g_veilEnabled;
     box.veilAlpha = g_veilAlpha;
     box.holes = HolesOf(combo, box.style);
-    if (HasBits(box.style, kSimpleBit | kDropDownBit)) {
+    if (HasStyleBits(box.style, kSimpleBit | kDropDownBit)) {
         box.text = GetWindowTextAsText(combo);
         box.textColour = static_cast<COLORREF>(GetWindowProp(combo, kPropKjTextColour));
     }
@@ -143,10 +122,10 @@ void DrawComboFace(GdipGraphics& graphics, const ComboSnapshot& box)
     frame.CreatePen(box.hot || box.focused ? MakeArgbColor(g_themeColour, 200) : MakeArgbColor(kBlack, 80), 1);
     graphics.DrawRectangle(frame, 0, 0, w - 1, h - 1);
 
-    if (HasBits(box.style, kDropDownBit))
+    if (HasStyleBits(box.style, kDropDownBit))
         DrawButton(graphics, box);
 
-    if (HasBits(box.style, kSimpleBit | kDropDownBit) && !box.text.empty()) {
+    if (HasStyleBits(box.style, kSimpleBit | kDropDownBit) && !box.text.empty()) {
         GdipFont font;
         font.CreateFontFromName("宋体", kTextSize);
         GdipSolidBrush ink;
@@ -223,7 +202,8 @@ LRESULT CALLBACK ComboBoxWindowProc(HWND combo, UINT message, WPARAM wParam, LPA
         break;
     case WM_CTLCOLOREDIT:
         if (g_veilEnabled)
-            return reinterpret_cast<LRESULT>(EditFieldBrush(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
+            return reinterpret_cast<LRESULT>(
+                VeiledControlBrush(reinterpret_cast<HDC>(wParam), reinterpret_cast<HWND>(lParam)));
         break;
     case WM_COMMAND:
         if (g_veilEnabled && g_skinChildControls && IsEditNotification(HIWORD(wParam)) &&

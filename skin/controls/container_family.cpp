@@ -92,7 +92,7 @@ int SkinContainerWindow(HWND window, int paintFlag, COLORREF fillColour, int fil
 {
     const int formNumber = FindOwningSkinnedWindow(window);
     SkinFormRecord* form = SkinFormAt(formNumber);
-    if (!form || !IsWindow(window) || FindContainerIndex(formNumber, window) > 0)
+    if (!form || !IsWindow(window) || FindContainerIndex(formNumber, window) > 0 || HoldsHwProperties(window))
         return 0;
     RECT client = {};
     GetClientRect(window, &client);

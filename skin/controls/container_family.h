@@ -12,8 +12,9 @@
 // on its children and subclasses it with ContainerWndProc. A tab control or group box always paints
 // itself (paint flag 1) and keeps its font; any other window takes the paint flag given. Only the low
 // byte of the fill alpha counts; a fill colour of 0 means no fill. Returns the new container index; 0
-// when nothing was done: the window belongs to no skinned form, or it is a container already (its
-// children are then not visited again).
+// when nothing was done: the window belongs to no skinned form, it is a container already (its
+// children are then not visited again), or another skinned procedure holds its Hw_ properties
+// (HoldsHwProperties: a control of a family list, a form, a text label, a custom-drawn control).
 int SkinContainerWindow(HWND window, int paintFlag = 1, COLORREF fillColour = 0, int fillAlpha = 255, int option = 0);
 
 LRESULT CALLBACK ContainerWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);

@@ -14,12 +14,11 @@
 #include "skin/core/drawing_core.h"
 #include "skin/core/drawing_primitives.h"
 #include "skin/core/memory_dc.h"
+#include "skin/core/skin_colours.h"
 #include "skin/core/skin_options.h"
 
 namespace {
 
-constexpr COLORREF kBlack = 0x000000;
-constexpr COLORREF kWhite = 0xFFFFFF;
 constexpr int kTabCorner = 5;
 constexpr int kInnerTabCorner = 3;
 constexpr int kMeasureTrailingSpaces = 0x800;

@@ -15,6 +15,7 @@
 #include "skin/controls/control_test_support.h"
 #include "skin/controls/text_measure.h"
 #include "skin/core/drawing_core.h"
+#include "skin/core/form_skinning.h"
 #include "skin/core/memory_dc.h"
 #include "skin/core/skin_options.h"
 #include "skin/core/skin_registry.h"
@@ -216,6 +217,66 @@ TEST(ContainersTest, ChildBrushesAreFreedWhenChildrenGo)
     EXPECT_EQ(GetObjectType(labelBrush), 0u);
     EXPECT_EQ(MemoryDcCount(), memoryDcs);
     EXPECT_EQ(RecordCount(form.Record().containers), 0);
+}
+
+// A pair a skinned parent handed a child goes when the child goes, however it goes: a child that tells
+// its parent nothing (WS_EX_NOPARENTNOTIFY) destroyed alone, on the form or in a container; the edit
+// field of a combo box (it tells the combo box, never the form) when the veil came on after the form
+// was skinned, destroyed with its combo box alone or with the whole form.
+TEST(ContainersTest, ChildBrushesGoWithChildrenThatTellNobody)
+{
+    InitCommonControls();
+    enum class Child { kQuietStaticOnForm, kQuietStaticInContainer, kComboField };
+    const struct {
+        const char* what;
+        Child child;
+        bool destroyForm;
+    } cases[] = {
+        {"quiet static on the form", Child::kQuietStaticOnForm, false},
+        {"quiet static in a container", Child::kQuietStaticInContainer, false},
+        {"combo field, combo box destroyed", Child::kComboField, false},
+        {"combo field, form destroyed", Child::kComboField, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        ScopedWindow form(CreateFrameForm(40, 40, 400, 260, 0, false));
+        HWND parent = form.get();
+        if (c.child == Child::kQuietStaticInContainer)
+            parent = GroupBox(form.get(), "选项", 10, 40, 300, 180);
+        HWND combo = c.child == Child::kComboField
+                         ? CreateControl(form.get(), "ComboBox", "", 10, 40, 150, 200, CBS_DROPDOWN)
+                         : nullptr;
+        HWND child = combo ? FindWindowExA(combo, nullptr, "Edit", nullptr)
+                           : CreateTestChild(parent, "Static", 10, 30, 80, 20, WS_VISIBLE, WS_EX_NOPARENTNOTIFY);
+        ASSERT_NE(child, nullptr);
+        SetSkinOptions(true, combo ? std::nullopt : std::optional<int>(0));
+        SkinForm(form.get());
+        ShowWindow(form.get(), SW_SHOWNOACTIVATE);
+        UpdateWindow(form.get());
+        PumpMessages();
+        if (parent != form.get()) {
+            ASSERT_GT(SkinContainerWindow(parent), 0);
+        }
+        SetSkinOptions(true, 0);
+        const int n = FindSkinnedWindow(form.get());
+        ASSERT_EQ(FindListIndex(SkinFormAt(n)->edits, child), 0) << "the field is none of the edit family's";
+
+        HDC dc = GetDC(child);
+        const UINT message = combo ? WM_CTLCOLOREDIT : WM_CTLCOLORSTATIC;
+        ASSERT_NE(SendMessageA(combo ? combo : parent, message, reinterpret_cast<WPARAM>(dc),
+                               reinterpret_cast<LPARAM>(child)),
+                  0);
+        ReleaseDC(child, dc);
+        const HGDIOBJ brush = GetWindowPropHandle<HGDIOBJ>(child, kPropKjCtlBrush);
+        const HGDIOBJ bitmap = GetWindowPropHandle<HGDIOBJ>(child, kPropKjCtlBitmap);
+        ASSERT_TRUE(IsDeletable(brush));
+        ASSERT_NE(bitmap, nullptr);
+
+        DestroyWindow(c.destroyForm ? form.get() : combo ? combo : child);
+        PumpMessages();
+        EXPECT_EQ(GetObjectType(brush), 0u);
+        EXPECT_EQ(GetObjectType(bitmap), 0u);
+    }
 }
 
 TEST(ContainersTest, NotificationsAndCommandsRepaint)

@@ -15,9 +15,9 @@ void PrepareControlDc(HDC dc, HWND control)
     SetBkMode(dc, TRANSPARENT);
 }
 
-// What lies behind the control under the white veil, as a pattern brush; the control's previous pair
-// is deleted first. 0 when the control is on no skinned form.
-HBRUSH VeiledBrush(HDC dc, HWND control)
+}  // namespace
+
+HBRUSH VeiledControlBrush(HDC dc, HWND control)
 {
     PrepareControlDc(dc, control);
     FreeControlColourObjects(control);
@@ -25,10 +25,11 @@ HBRUSH VeiledBrush(HDC dc, HWND control)
     if (!bitmap)
         return nullptr;
     HBRUSH brush = CreatePatternBrush(bitmap);
-    SetWindowProp(control, kPropKjCtlBrush, reinterpret_cast<LONG_PTR>(brush));
-    SetWindowProp(control, kPropKjCtlBitmap, reinterpret_cast<LONG_PTR>(bitmap));
+    KeepControlColourObjects(control, brush, bitmap);
     return brush;
 }
+
+namespace {
 
 // The null brush, after the control's previous brush is deleted (its bitmap stays until the next
 // pattern brush or the control's end).
@@ -57,9 +58,9 @@ HBRUSH ControlColourBrush(UINT message, HDC dc, HWND control)
         // The edit field of a combo box is the combo family's.
         if (GetWindowClassName(GetParent(control)) == "ComboBox")
             return nullptr;
-        return VeilOn() ? VeiledBrush(dc, control) : nullptr;
+        return VeilOn() ? VeiledControlBrush(dc, control) : nullptr;
     case WM_CTLCOLORSTATIC:
-        return VeilOn() ? VeiledBrush(dc, control) : nullptr;
+        return VeilOn() ? VeiledControlBrush(dc, control) : nullptr;
     case WM_CTLCOLORLISTBOX:
         if (VeilOn() && GetWindowClassName(control) == "ListBox" && !IsOwnerDrawListBox(control))
             return HollowBrush(dc, control);

@@ -10,5 +10,11 @@
 // edit field of a combo box, an owner-drawn list box, a child on no skinned form).
 HBRUSH ControlColourBrush(UINT message, HDC dc, HWND control);
 
+// What lies behind the control under the white veil, as a pattern brush, with the control's text colour
+// (Kj_Ztys) and a transparent background on the context; the control's previous pair is deleted first
+// and the new one kept until its end (KeepControlColourObjects). 0 when the control is on no skinned
+// form.
+HBRUSH VeiledControlBrush(HDC dc, HWND control);
+
 // FreeControlColourObjects for every direct child of the window.
 void FreeChildrensColourObjects(HWND window);

@@ -10,6 +10,7 @@
 #include "skin/controls/paint_helpers.h"
 #include "skin/core/drawing_core.h"
 #include "skin/core/memory_dc.h"
+#include "skin/core/mouse_tracking.h"
 
 namespace {
 
@@ -55,9 +56,9 @@ std::string GetWindowTextAsText(HWND window)
     return text.data();
 }
 
-LRESULT CallPreviousProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+LRESULT CallPreviousProc(HWND window, const char* procProperty, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    WNDPROC previous = GetWindowPropHandle<WNDPROC>(window, kPropHwProc);
+    WNDPROC previous = GetWindowPropHandle<WNDPROC>(window, procProperty);
     return CallWindowProcA(previous ? previous : DefWindowProcA, window, message, wParam, lParam);
 }
 
@@ -70,11 +71,7 @@ LRESULT EraseWithTextColour(HWND window, WPARAM wParam)
 
 bool EnterControlHover(HWND window, SkinFormRecord& form, int listIndex, int hoverCode, bool movedOn)
 {
-    TRACKMOUSEEVENT track = {};
-    track.cbSize = sizeof(track);
-    track.dwFlags = TME_LEAVE;
-    track.hwndTrack = window;
-    TrackMouseEvent(&track);
+    TrackMouseLeave(window);
     form.hotIndex = listIndex;
     if (form.prevHotIndex == form.hotIndex && form.hoverKind == hoverCode && !movedOn)
         return false;
@@ -189,6 +186,49 @@ void MarkContainerDirty(HWND window)
     SkinContainerRecord* container = RecordAt(form->containers, FindContainerIndex(n, parent));
     if (container && !GetPropA(parent, kPropCanvasIndex))
         container->childrenMoved = true;
+}
+
+namespace {
+
+void FreeColourObjectsIfHeld(HWND window)
+{
+    if (GetPropA(window, kPropKjCtlBrush) || GetPropA(window, kPropKjCtlBitmap))
+        FreeControlColourObjects(window);
+}
+
+BOOL CALLBACK FreeColourObjectsOfChild(HWND child, LPARAM)
+{
+    FreeColourObjectsIfHeld(child);
+    return TRUE;
+}
+
+// A window about to be destroyed gives up the pairs it and every window inside it hold: their
+// properties go with them, and nobody could find the handles afterwards.
+LRESULT CALLBACK FreeColourObjectsOnDestroy(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HCBT_DESTROYWND) {
+        HWND window = reinterpret_cast<HWND>(wParam);
+        FreeColourObjectsIfHeld(window);
+        EnumChildWindows(window, FreeColourObjectsOfChild, 0);
+    }
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+// One hook per thread, set before the first pair is handed out there and kept while the thread runs.
+void WatchDestructions()
+{
+    thread_local HHOOK hook = nullptr;
+    if (!hook)
+        hook = SetWindowsHookExA(WH_CBT, FreeColourObjectsOnDestroy, nullptr, GetCurrentThreadId());
+}
+
+}  // namespace
+
+void KeepControlColourObjects(HWND control, HBRUSH brush, HBITMAP bitmap)
+{
+    WatchDestructions();
+    SetWindowProp(control, kPropKjCtlBrush, reinterpret_cast<LONG_PTR>(brush));
+    SetWindowProp(control, kPropKjCtlBitmap, reinterpret_cast<LONG_PTR>(bitmap));
 }
 
 void FreeControlColourObjects(HWND control)

@@ -38,14 +38,28 @@ ControlFontInfo GetControlFontInfo(HWND window);
 // The window's text; empty, never missing, for a window without one.
 std::string GetWindowTextAsText(HWND window);
 
-// Hands the message to the procedure the skin replaced (Hw_hProc), or to DefWindowProcA when the
-// window carries none.
-LRESULT CallPreviousProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+// Hands the message to the procedure the skin replaced, kept in the property named (Hw_hProc when none
+// is named), or to DefWindowProcA when the window carries none.
+LRESULT CallPreviousProc(HWND window, const char* procProperty, UINT message, WPARAM wParam, LPARAM lParam);
+inline LRESULT CallPreviousProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return CallPreviousProc(window, kPropHwProc, message, wParam, lParam);
+}
 
 // A style bit, or group of bits, counts as set when OR-ing it into the style leaves the style unchanged.
 inline bool HasStyleBits(LONG_PTR style, LONG_PTR bits)
 {
     return (style | bits) == style;
+}
+
+// Whether a skinned procedure keeps its numbers in the window's Hw_ properties already: a control of a
+// family list, a container, a form or dialog, a text label or a custom-drawn control (each keeps the
+// procedure it replaced in Hw_hProc). No other family registers or subclasses such a window: its
+// numbers would overwrite the holder's, the holder's procedure would find no record and pass every
+// message to the procedure above it, which passes it back down.
+inline bool HoldsHwProperties(HWND window)
+{
+    return GetWindowProp(window, kPropHwProc) != 0;
 }
 
 // Index of the window in the list, 0 when it is not there.
@@ -122,6 +136,16 @@ Record* FindOwnRecord(HWND window, RecordList<Record> SkinFormRecord::*list, Ski
     if (found.record && form)
         *form = found.form;
     return found.record;
+}
+
+// Calls paint(form number, list index) with the numbers of the control's own record in the list (see
+// LookUpOwnRecord); nothing for a control without one.
+template <class Record, class Paint>
+void PaintOwnRecord(HWND window, RecordList<Record> SkinFormRecord::*list, Paint&& paint)
+{
+    const OwnRecord<Record> own = LookUpOwnRecord(window, list);
+    if (own.record)
+        paint(own.formNumber, own.listIndex);
 }
 
 // Hands the message to the procedure a record kept (DefWindowProcA when it kept none).
@@ -229,3 +253,9 @@ void MarkContainerDirty(HWND window);
 // brush) and removes them from the control, so that nobody deletes them a second time. A toolbar's
 // Kj_wtjb is its image list and stays.
 void FreeControlColourObjects(HWND control);
+
+// Hands the control a new brush and bitmap for WM_CTLCOLOR* (Kj_dxjb, Kj_wtjb). They are freed when the
+// control is destroyed, whichever way it goes: destroyed alone (even one that tells its parent nothing,
+// WS_EX_NOPARENTNOTIFY), with its parent, or inside a window the skin never knew (the edit field of a
+// combo box).
+void KeepControlColourObjects(HWND control, HBRUSH brush, HBITMAP bitmap);

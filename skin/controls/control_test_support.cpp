@@ -9,6 +9,7 @@
 #include "gdiplus/gdip_graphics.h"
 #include "gdiplus/gdip_test_support.h"
 #include "skin/controls/button_painters.h"
+#include "skin/controls/control_framework.h"
 #include "skin/controls/paint_helpers.h"
 #include "skin/core/drawing_core.h"
 #include "skin/core/form_skinning.h"
@@ -214,24 +215,68 @@ void DrawLikeAPainter(TestCanvas& canvas, const std::function<void(HDC, GdipGrap
     ReleaseMemoryDC(memory);
 }
 
-uint32_t ExpectedPushButtonPixel(HWND button, UINT state, int x, int y)
+namespace {
+
+// The painter's picture of the registered button over what lies behind it; 0 when there is none. The
+// caller releases it.
+HDC ExpectedButtonDc(HWND button, UINT state)
 {
     RECT client = {};
     GetClientRect(button, &client);
     ButtonFace face;
     EXPECT_TRUE(TakeButtonFace(button, face));
-    HDC dc = CreateBackgroundDC(button, client);
+    const SkinButtonRecord* record = FindOwnRecord(button, &SkinFormRecord::buttons);
+    HDC dc = record ? CreateBackgroundDC(button, client) : nullptr;
+    if (!dc)
+        return nullptr;
+    GdipBitmap surface;
+    GdipGraphics graphics;
+    AttachOpaqueGraphics(graphics, surface, dc);
+    const auto draw = record->kind == kButtonKindRadio      ? DrawRadioButtonFace
+                      : record->kind == kButtonKindCheckBox ? DrawCheckBoxFace
+                                                            : DrawPushButtonFace;
+    draw(graphics, client.right, client.bottom, state, face);
+    return dc;
+}
+
+}  // namespace
+
+uint32_t ExpectedPushButtonPixel(HWND button, UINT state, int x, int y)
+{
+    HDC dc = ExpectedButtonDc(button, state);
     if (!dc)
         return 0xFFFFFFFF;
-    {
-        GdipBitmap surface;
-        GdipGraphics graphics;
-        AttachOpaqueGraphics(graphics, surface, dc);
-        DrawPushButtonFace(graphics, client.right, client.bottom, state, face);
-    }
     const uint32_t pixel = PixelRgb(dc, x, y);
     ReleaseMemoryDC(dc);
     return pixel;
+}
+
+std::vector<uint32_t> ExpectedButtonPicture(HWND button, UINT state)
+{
+    RECT client = {};
+    GetClientRect(button, &client);
+    std::vector<uint32_t> pixels;
+    HDC dc = ExpectedButtonDc(button, state);
+    if (!dc)
+        return pixels;
+    for (int y = 0; y < client.bottom; ++y)
+        for (int x = 0; x < client.right; ++x)
+            pixels.push_back(PixelRgb(dc, x, y));
+    ReleaseMemoryDC(dc);
+    return pixels;
+}
+
+std::vector<uint32_t> BackBufferPicture(HWND control)
+{
+    RECT client = {};
+    GetClientRect(control, &client);
+    const RECT place = BackBufferPlace(control);
+    HDC dc = BackBufferOf(control);
+    std::vector<uint32_t> pixels;
+    for (int y = 0; dc && y < client.bottom; ++y)
+        for (int x = 0; x < client.right; ++x)
+            pixels.push_back(PixelRgb(dc, place.left + x, place.top + y));
+    return pixels;
 }
 
 bool IsDeletable(HGDIOBJ object)

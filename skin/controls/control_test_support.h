@@ -61,6 +61,10 @@ int CountKeyPixels(HWND control);
 // 0xRRGGBB of a pixel of the picture the push-button painter makes of the registered button in that
 // state over what lies behind it.
 uint32_t ExpectedPushButtonPixel(HWND button, UINT state, int x, int y);
+// The whole client picture (rows top down) the painter of the registered button's kind makes in that
+// state over what lies behind it, and the control's client patch of its form's back buffer.
+std::vector<uint32_t> ExpectedButtonPicture(HWND button, UINT state);
+std::vector<uint32_t> BackBufferPicture(HWND control);
 
 // Sends WM_ERASEBKGND with a context whose text colour is 0x654321 and expects what the skinned
 // controls that paint their own background answer: the old text colour, the control's Kj_Ztys (set to

@@ -15,14 +15,13 @@
 #include "skin/core/drawing_core.h"
 #include "skin/core/drawing_primitives.h"
 #include "skin/core/memory_dc.h"
+#include "skin/core/skin_colours.h"
 #include "skin/core/window_rects.h"
 
 namespace {
 
 constexpr char kEditClass[] = "Edit";
 constexpr char kComboClass[] = "ComboBox";
-constexpr COLORREF kWhite = 0xFFFFFF;
-constexpr COLORREF kBlack = 0x000000;
 constexpr COLORREF kKey = 0xFF00FF;
 constexpr int kCombineReplace = 0;
 constexpr int kCombineXor = 3;

@@ -19,9 +19,9 @@ void MarkCustomControls(const RecordList<Record>& list, int formNumber)
 
 void MarkFormBackgroundsDirty(HWND formWindow, bool containersOnly)
 {
-    const int n = GetWindowPropNumber(formWindow, kPropHwListIndex);
-    SkinFormRecord* form = SkinFormAt(n);
-    if (!form || form->hwnd != formWindow)
+    int n = 0;
+    SkinFormRecord* form = SkinFormOfWindow(formWindow, &n);
+    if (!form)
         return;
     for (const auto& container : form->containers) {
         container->backgroundDirty = true;

@@ -20,13 +20,13 @@
 #include "skin/core/drawing_core.h"
 #include "skin/core/drawing_primitives.h"
 #include "skin/core/memory_dc.h"
+#include "skin/core/mouse_tracking.h"
+#include "skin/core/skin_colours.h"
 
 namespace {
 
 constexpr char kHeaderClass[] = "SysHeader32";
 constexpr char kListViewClass[] = "SysListView32";
-constexpr COLORREF kWhite = 0xFFFFFF;
-constexpr COLORREF kBlack = 0x000000;
 // Within this many pixels of an item's edge the mouse is on a divider, over no item.
 constexpr int kDividerZone = 5;
 constexpr int kTextBuffer = 260;
@@ -115,11 +115,7 @@ void OnMouseMove(HWND header, const OwnRecord<SkinHeaderRecord>& own, LPARAM lPa
 {
     SkinHeaderRecord& record = *own.record;
     SkinFormRecord& form = *own.form;
-    TRACKMOUSEEVENT track = {};
-    track.cbSize = sizeof(track);
-    track.dwFlags = TME_LEAVE;
-    track.hwndTrack = header;
-    TrackMouseEvent(&track);
+    TrackMouseLeave(header);
     form.hotIndex = own.listIndex;
     if (form.hotIndex > 0 || form.hoverKind != kHoverHeaders) {
         record.hot = true;

@@ -16,7 +16,9 @@
 #include "skin/core/drawing_core.h"
 #include "skin/core/drawing_primitives.h"
 #include "skin/core/memory_dc.h"
+#include "skin/core/skin_colours.h"
 #include "skin/core/window_rects.h"
+#include "skin/core/mouse_tracking.h"
 
 namespace {
 
@@ -27,8 +29,6 @@ constexpr char kListViewClass[] = "SysListView32";
 constexpr char kTreeViewClass[] = "SysTreeView32";
 constexpr char kAddressClass[] = "SysIPAddress32";
 constexpr char kDatePickerClass[] = "SysDateTimePick32";
-constexpr COLORREF kWhite = 0xFFFFFF;
-constexpr COLORREF kBlack = 0x000000;
 constexpr COLORREF kKey = 0xFF00FF;
 constexpr int kCombineReplace = 0;
 constexpr int kCombineXor = 3;
@@ -210,14 +210,8 @@ LRESULT Paint(HWND control, SkinListControlRecord& record, const SkinFormRecord&
 
 void OnMouseMove(HWND control, SkinListControlRecord& record, SkinFormRecord& form, int listIndex)
 {
-    if (!record.hoverSeen) {
-        TRACKMOUSEEVENT track = {};
-        track.cbSize = sizeof(track);
-        track.dwFlags = TME_HOVER | TME_LEAVE;
-        track.hwndTrack = control;
-        track.dwHoverTime = 0;
-        TrackMouseEvent(&track);
-    }
+    if (!record.hoverSeen)
+        TrackMouseHoverAndLeave(control, 0);
     form.hotIndex = listIndex;
     if (form.prevHotIndex != form.hotIndex || form.hoverKind != kHoverListControls) {
         record.hot = true;

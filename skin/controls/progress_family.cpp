@@ -9,17 +9,16 @@
 #include "skin/controls/control_framework.h"
 #include "skin/controls/paint_helpers.h"
 #include "skin/core/drawing_primitives.h"
+#include "skin/core/skin_colours.h"
 #include "skin/core/skin_options.h"
 
 namespace {
 
 constexpr char kProgressClass[] = "msctls_progress32";
-constexpr COLORREF kWhite = 0xFFFFFF;
-constexpr COLORREF kBlack = 0x000000;
 
 void PaintOwnProgressBar(HWND window)
 {
-    PaintProgressBar(GetWindowPropNumber(window, kPropHwFormNumber), GetWindowPropNumber(window, kPropHwListIndex));
+    PaintOwnRecord(window, &SkinFormRecord::progressBars, PaintProgressBar);
 }
 
 }  // namespace

@@ -13,14 +13,13 @@
 #include "skin/core/drawing_core.h"
 #include "skin/core/drawing_primitives.h"
 #include "skin/core/memory_dc.h"
+#include "skin/core/skin_colours.h"
 #include "skin/core/skin_options.h"
 #include "skin/core/skin_registry.h"
 
 namespace {
 
 constexpr char kOverlayClass[] = "Static";
-constexpr COLORREF kWhite = 0xFFFFFF;
-constexpr COLORREF kBlack = 0x000000;
 // Arrow buttons are 15 pixels long, one pixel in from the bar's ends.
 constexpr float kArrowLength = 15;
 constexpr int kHiddenSize = 10;

@@ -71,7 +71,7 @@ HANDLE BitmapOrIcon(HWND window)
 
 void PaintOwnStatic(HWND window)
 {
-    PaintStatic(GetWindowPropNumber(window, kPropHwFormNumber), GetWindowPropNumber(window, kPropHwListIndex));
+    PaintOwnRecord(window, &SkinFormRecord::statics, PaintStatic);
 }
 
 void DrawBitmapPicture(GdipGraphics& graphics, int w, int h, const StaticSnapshot& face)

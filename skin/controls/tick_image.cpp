@@ -3,13 +3,12 @@
 #include "gdiplus/gdip_bitmap.h"
 #include "gdiplus/gdip_types.h"
 #include "skin/controls/paint_helpers.h"
+#include "skin/core/skin_colours.h"
 #include "skin/core/skin_options.h"
 
 namespace {
 
 #include "skin/controls/tick_picture.inc"
-
-constexpr COLORREF kWhite = 0xFFFFFF;
 
 uint32_t Scale(uint32_t channel, uint32_t themeChannel)
 {

@@ -19,6 +19,8 @@
 #include "skin/core/drawing_core.h"
 #include "skin/core/drawing_primitives.h"
 #include "skin/core/memory_dc.h"
+#include "skin/core/mouse_tracking.h"
+#include "skin/core/skin_colours.h"
 #include "skin/core/skin_options.h"
 #include "skin/core/window_rects.h"
 
@@ -26,8 +28,6 @@ namespace {
 
 constexpr char kToolbarClass[] = "ToolbarWindow32";
 constexpr char kRichEditClass[] = "RichEdit20A";
-constexpr COLORREF kBlack = 0x000000;
-constexpr COLORREF kWhite = 0xFFFFFF;
 constexpr COLORREF kGreyText = 0x808080;
 constexpr int kButtonCorner = 5;
 constexpr int kDropdownWidth = 12;
@@ -52,8 +52,7 @@ OwnRecord<SkinKjRecord> LookUpKj(HWND window)
 
 LRESULT CallKjPrevious(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    WNDPROC previous = GetWindowPropHandle<WNDPROC>(window, kPropKjProc);
-    return CallWindowProcA(previous ? previous : DefWindowProcA, window, message, wParam, lParam);
+    return CallPreviousProc(window, kPropKjProc, message, wParam, lParam);
 }
 
 LRESULT PaintToolbarMessage(HWND toolbar, const SkinKjRecord& record, WPARAM wParam, LPARAM lParam)
@@ -224,7 +223,7 @@ int SkinKjControl(HWND control, std::optional<COLORREF> colourKey, COLORREF fill
 {
     const int formNumber = FindOwningSkinnedWindow(control);
     SkinFormRecord* form = SkinFormAt(formNumber);
-    if (!form || !IsWindow(control) || FindListIndex(form->kjControls, control) > 0)
+    if (!form || !IsWindow(control) || FindListIndex(form->kjControls, control) > 0 || HoldsHwProperties(control))
         return 0;
     auto record = std::make_unique<SkinKjRecord>();
     record->hwnd = control;
@@ -258,11 +257,7 @@ LRESULT CALLBACK KjControlWndProc(HWND window, UINT message, WPARAM wParam, LPAR
         record.repaint = true;
         if (!record.mouseTracking) {
             record.mouseTracking = true;
-            TRACKMOUSEEVENT track = {};
-            track.cbSize = sizeof(track);
-            track.dwFlags = TME_LEAVE;
-            track.hwndTrack = window;
-            TrackMouseEvent(&track);
+            TrackMouseLeave(window);
         }
         break;
     case WM_LBUTTONDOWN:

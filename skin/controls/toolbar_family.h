@@ -20,8 +20,10 @@ void SkinToolbars(int formNumber, HWND parent);
 // KjControlWndProc: colour key `colourKey` (default GetSysColor(COLOR_BTNFACE) now), font from the
 // control (宋体 12 by default), and a toolbar's repaint flag set. A control with a child window also
 // becomes a container that leaves its own painting to it (paint flag 0), with the fill given (0 and 0
-// when left out). Returns the Kj index; 0 when nothing was done: no skinned form owns the control, or
-// it is a Kj control already (subclassing it twice would make it call itself).
+// when left out). Returns the Kj index; 0 when nothing was done: no skinned form owns the control, it
+// is a Kj control already (subclassing it twice would make it call itself), or the skin holds it
+// already under its Hw_ properties (HoldsHwProperties: an installer skinned it, or it is a container):
+// it keeps the one record and the one procedure it has.
 int SkinKjControl(HWND control, std::optional<COLORREF> colourKey = std::nullopt, COLORREF fillColour = 0,
                   int fillAlpha = 0);
 

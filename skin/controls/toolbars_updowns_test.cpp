@@ -20,6 +20,7 @@
 #include "skin/controls/updown_family.h"
 #include "skin/core/drawing_core.h"
 #include "skin/core/memory_dc.h"
+#include "skin/core/on_request_skinning.h"
 #include "skin/core/screenshot.h"
 #include "skin/core/skin_options.h"
 #include "skin/core/skin_registry.h"
@@ -432,6 +433,116 @@ TEST(KjControlTest, ThePictureGoesOverTheBackgroundWithoutItsKeyColour)
     EXPECT_TRUE(EqualRect(&painted, &editClient))
         << painted.left << " " << painted.top << " " << painted.right << " " << painted.bottom;
     EXPECT_EQ(WindowPixel(edit, blankX, 30), FramePixel(edit, blankX, 30));
+}
+
+namespace {
+
+// The colours of the control's whole window rectangle as its window DC shows them.
+std::vector<uint32_t> WindowPicture(HWND control)
+{
+    RECT r = {};
+    GetWindowRect(control, &r);
+    const int w = r.right - r.left, h = r.bottom - r.top;
+    HDC copy = CreateMemoryDC(w, h);
+    HDC dc = GetWindowDC(control);
+    BitBlt(copy, 0, 0, w, h, dc, 0, 0, SRCCOPY);
+    ReleaseDC(control, dc);
+    std::vector<uint32_t> pixels;
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x)
+            pixels.push_back(PixelRgb(copy, x, y));
+    ReleaseMemoryDC(copy);
+    return pixels;
+}
+
+int CountDifferent(const std::vector<uint32_t>& a, const std::vector<uint32_t>& b)
+{
+    int different = 0;
+    for (size_t i = 0; i < a.size() && i < b.size(); ++i)
+        different += a[i] != b[i];
+    return different + static_cast<int>(a.size() > b.size() ? a.size() - b.size() : b.size() - a.size());
+}
+
+// Every list of the form together: a registration anywhere changes the sum.
+size_t CountAllRecords(const SkinFormRecord& form)
+{
+    return form.buttons.size() + form.edits.size() + form.listControls.size() + form.trackbars.size() +
+           form.progressBars.size() + form.comboBoxes.size() + form.upDowns.size() + form.headers.size() +
+           form.kjControls.size() + form.statics.size() + form.childControls.size() + form.containers.size();
+}
+
+struct HeldControl {
+    const char* what;
+    const char* className;
+    DWORD style;
+    bool groupBox;   // registered by SkinGroupBox rather than by an installer
+    UINT probe;      // a message the native code answers, sent once after the request
+    WPARAM wParam;
+    LPARAM lParam;
+};
+
+}  // namespace
+
+// A control the skin holds already (an installer's, or a container) handed to SkinControl keeps its one
+// record and its one procedure: it paints as it did, passes each message on once and does not repaint
+// itself in a loop.
+TEST(KjControlTest, AControlTheSkinHoldsKeepsItsOneRecordAndProcedure)
+{
+    InitCommonControls();
+    ParkCursor();
+    static const char kItem[] = "项目";
+    const HeldControl cases[] = {
+        {"push button", "Button", BS_PUSHBUTTON, false, WM_GETTEXTLENGTH, 0, 0},
+        {"check box", "Button", BS_AUTOCHECKBOX, false, BM_GETCHECK, 0, 0},
+        {"radio button", "Button", BS_AUTORADIOBUTTON, false, BM_GETCHECK, 0, 0},
+        {"edit box", "Edit", WS_BORDER | ES_AUTOHSCROLL, false, EM_GETLIMITTEXT, 0, 0},
+        {"drop-down combo box", "ComboBox", CBS_DROPDOWN, false, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(kItem)},
+        {"drop-down list", "ComboBox", CBS_DROPDOWNLIST, false, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(kItem)},
+        {"list box", "ListBox", WS_BORDER, false, LB_ADDSTRING, 0, reinterpret_cast<LPARAM>(kItem)},
+        {"list view with its header", WC_LISTVIEWA, LVS_REPORT | WS_BORDER, false, LVM_GETITEMCOUNT, 0, 0},
+        {"track bar", TRACKBAR_CLASSA, TBS_HORZ, false, TBM_GETPOS, 0, 0},
+        {"progress bar", PROGRESS_CLASSA, 0, false, PBM_GETPOS, 0, 0},
+        {"up-down", UPDOWN_CLASSA, UDS_HORZ, false, UDM_GETPOS32, 0, 0},
+        {"group box", "Button", BS_GROUPBOX, true, WM_GETTEXTLENGTH, 0, 0},
+        {"tab control as a container", WC_TABCONTROLA, 0, true, TCM_GETITEMCOUNT, 0, 0},
+    };
+    for (const HeldControl& c : cases) {
+        SCOPED_TRACE(c.what);
+        ScopedWindow form(CreateFrameForm(40, 40, 360, 200, 0, false));
+        HWND control = CreateControl(form.get(), c.className, "文字", 20, 40, 200, 60, c.style);
+        if (c.groupBox)
+            CreateControl(control, "Button", "里面", 10, 20, 60, 24);
+        RecordNativeMessages(control);
+        const int n = ShowSkinnedForm(form.get());
+        if (c.groupBox) {
+            ASSERT_GT(SkinGroupBox(control), 0);
+        }
+        ASSERT_TRUE(HoldsHwProperties(control)) << "the skin holds it";
+        RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+        PumpMessages();
+        const std::vector<uint32_t> before = WindowPicture(control);
+        const LONG_PTR procedure = GetWindowLongPtrA(control, GWLP_WNDPROC);
+        const size_t records = CountAllRecords(*SkinFormAt(n));
+
+        EXPECT_EQ(SkinControl(control), 0);
+        EXPECT_EQ(GetWindowLongPtrA(control, GWLP_WNDPROC), procedure) << "subclassed once";
+        EXPECT_EQ(CountAllRecords(*SkinFormAt(n)), records) << "one record";
+        EXPECT_EQ(GetPropA(control, kPropKjProc), nullptr);
+        EXPECT_EQ(SkinGroupBox(control), 0) << "a container already, or a family's control";
+
+        NativeMessages().clear();
+        RedrawWindow(control, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_UPDATENOW);
+        for (int round = 0; round < 5; ++round) {
+            PumpMessages();
+            Sleep(20);
+        }
+        EXPECT_LE(CountNative(control, WM_PAINT), 2) << "no repaint loop";
+        EXPECT_EQ(CountDifferent(WindowPicture(control), before), 0) << "painted as before";
+
+        NativeMessages().clear();
+        SendMessageA(control, c.probe, c.wParam, c.lParam);
+        EXPECT_EQ(CountNative(control, c.probe), 1) << "the message reached the native code once";
+    }
 }
 
 namespace {

@@ -9,13 +9,12 @@
 #include "skin/controls/control_framework.h"
 #include "skin/controls/paint_helpers.h"
 #include "skin/core/drawing_primitives.h"
+#include "skin/core/skin_colours.h"
 #include "skin/core/skin_options.h"
 
 namespace {
 
 constexpr char kTrackbarClass[] = "msctls_trackbar32";
-constexpr COLORREF kWhite = 0xFFFFFF;
-constexpr COLORREF kBlack = 0x000000;
 constexpr float kSelectedChannel = 4;
 constexpr float kHotThumb = 11;
 constexpr float kThumb = 6;
@@ -52,7 +51,7 @@ void DrawThumb(GdipGraphics& graphics, const BarAxes& axes, float along, float a
 
 void PaintOwnTrackbar(HWND window)
 {
-    PaintTrackbar(GetWindowPropNumber(window, kPropHwFormNumber), GetWindowPropNumber(window, kPropHwListIndex));
+    PaintOwnRecord(window, &SkinFormRecord::trackbars, PaintTrackbar);
 }
 
 }  // namespace
@@ -153,16 +152,18 @@ void PaintTrackbar(int formNumber, int listIndex)
 
 LRESULT CALLBACK TrackbarWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    SkinFormRecord* form = nullptr;
-    SkinTrackbarRecord* bar = FindOwnRecord(window, &SkinFormRecord::trackbars, &form);
-    if (!bar)
+    const OwnRecord<SkinTrackbarRecord> own = LookUpOwnRecord(window, &SkinFormRecord::trackbars);
+    if (!own.record)
         return CallPreviousProc(window, message, wParam, lParam);
+    SkinTrackbarRecord* bar = own.record;
+    SkinFormRecord* form = own.form;
+    const WNDPROC previous = bar->previousProc;
     LRESULT result = 0;
     if (HandleWholeWindowPaint(window, message, wParam, lParam, PaintOwnTrackbar, result))
         return result;
     switch (message) {
     case WM_MOUSEMOVE:
-        if (EnterControlHover(window, *form, GetWindowPropNumber(window, kPropHwListIndex), kHoverTrackbars)) {
+        if (EnterControlHover(window, *form, own.listIndex, kHoverTrackbars)) {
             bar->hot = true;
             PaintOwnTrackbar(window);
         }
@@ -175,5 +176,5 @@ LRESULT CALLBACK TrackbarWndProc(HWND window, UINT message, WPARAM wParam, LPARA
     default:
         break;
     }
-    return CallPreviousProc(window, message, wParam, lParam);
+    return CallRecordedProc(previous, window, message, wParam, lParam);
 }

@@ -14,13 +14,12 @@
 #include "skin/core/drawing_core.h"
 #include "skin/core/drawing_primitives.h"
 #include "skin/core/memory_dc.h"
+#include "skin/core/skin_colours.h"
 #include "skin/core/skin_options.h"
 
 namespace {
 
 constexpr char kUpDownClass[] = "msctls_updown32";
-constexpr COLORREF kWhite = 0xFFFFFF;
-constexpr COLORREF kBlack = 0x000000;
 constexpr int kCorner = 3;
 constexpr int kAntiAlias = 4;
 constexpr int kHighQuality = 2;
@@ -80,7 +79,7 @@ void DrawUpDownButton(GdipGraphics& graphics, const UpDownButton& b, float halfW
 
 void PaintOwnUpDown(HWND window)
 {
-    PaintUpDown(GetWindowPropNumber(window, kPropHwFormNumber), GetWindowPropNumber(window, kPropHwListIndex));
+    PaintOwnRecord(window, &SkinFormRecord::upDowns, [](int form, int index) { PaintUpDown(form, index); });
 }
 
 }  // namespace

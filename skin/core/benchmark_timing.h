@@ -43,6 +43,19 @@ inline Timing Measure(int runs, const std::function<void()>& run, const std::fun
     return t;
 }
 
+// How many messages a second the window's procedures get through: `count` WM_NULL sent one after
+// another, a message every skinned procedure passes on to the one it replaced.
+inline double MessagesPerSecond(HWND window, int count)
+{
+    LARGE_INTEGER start, end;
+    QueryPerformanceCounter(&start);
+    for (int i = 0; i < count; ++i)
+        SendMessageA(window, WM_NULL, 0, 0);
+    QueryPerformanceCounter(&end);
+    const double ms = Milliseconds(start, end);
+    return ms > 0 ? 1000.0 * count / ms : 0;
+}
+
 // Handles what waits in the thread's queue, then waits a moment with nothing to do, as a message loop
 // does between two paints. Wine hands a window's pixels to the X server when its thread goes idle, or
 // at every EndPaint and ReleaseDC of a thread that has not been idle for 50 ms, which a loop of paints

@@ -69,6 +69,16 @@ std::shared_ptr<const DecodedPicture> DecodeSmallPicture(const std::string& byte
     return picture;
 }
 
+bool IsSmallPictureKept(const std::string& bytes)
+{
+    std::lock_guard<std::mutex> lock(g_keptMutex);
+    for (const auto& kept : g_kept) {
+        if (kept->bytes == bytes)
+            return true;
+    }
+    return false;
+}
+
 bool DrawDecodedPicture(GdipGraphics& graphics, const DecodedPicture& picture, float x, float y, float width,
                         float height)
 {

@@ -21,6 +21,8 @@ struct DecodedPicture {
 // The picture in those bytes, decoded at the first call and kept (the last few dozen small pictures
 // are); 0 when they do not decode.
 std::shared_ptr<const DecodedPicture> DecodeSmallPicture(const std::string& bytes);
+// Whether the picture in those bytes is among the kept ones (nothing is decoded here).
+bool IsSmallPictureKept(const std::string& bytes);
 // Draws the picture stretched into (x, y, width, height), as GDI+ draws the decoded bytes there.
 bool DrawDecodedPicture(GdipGraphics& graphics, const DecodedPicture& picture, float x, float y, float width,
                         float height);

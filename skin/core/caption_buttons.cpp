@@ -11,6 +11,7 @@
 #include "skin/core/drawing_primitives.h"
 #include "skin/core/frame_surface.h"
 #include "skin/core/frame_layout.h"
+#include "skin/core/skin_colours.h"
 #include "skin/core/skin_options.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"
@@ -18,8 +19,6 @@
 namespace {
 
 constexpr COLORREF kRed = 0x0000FF;
-constexpr COLORREF kWhite = 0xFFFFFF;
-constexpr COLORREF kBlack = 0;
 constexpr int kSmoothingAntiAlias = 4;
 constexpr float kCloseCorner = 5;
 
@@ -206,9 +205,9 @@ void PaintCaptionButtons(int formNumber, int button, GdipGraphics& graphics, boo
 bool AddTitleBarButton(HWND formWindow, const std::string& picture, const std::string& tooltip,
                        SkinCallback callback)
 {
-    const int n = GetWindowPropNumber(formWindow, kPropHwListIndex);
-    SkinFormRecord* form = SkinFormAt(n);
-    if (!form || form->hwnd != formWindow)
+    int n = 0;
+    SkinFormRecord* form = SkinFormOfWindow(formWindow, &n);
+    if (!form)
         return false;
     form->captionStrip.width += 27;
     auto button = std::make_unique<CaptionButtonRecord>();

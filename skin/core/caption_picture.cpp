@@ -11,11 +11,11 @@
 #include "runtime/datetime.h"
 #include "skin/controls/paint_helpers.h"
 #include "skin/core/drawing_primitives.h"
+#include "skin/core/skin_colours.h"
 
 namespace {
 
 constexpr int kCompositingGammaCorrected = 3;
-constexpr COLORREF kWhite = 0xFFFFFF;
 
 // The sample places come from a generator of their own, seeded per draw from the day as the program's
 // generator would be, so that sampling leaves the program's random numbers alone.

@@ -6,6 +6,7 @@
 #include "gdiplus/gdip_brush.h"
 #include "gdiplus/gdip_font.h"
 #include "gdiplus/gdip_graphics.h"
+#include "skin/controls/control_framework.h"
 #include "skin/core/drawing_core.h"
 #include "skin/core/drawing_primitives.h"
 #include "skin/core/frame_surface.h"
@@ -17,15 +18,6 @@ namespace {
 constexpr int kTitleHeight = 42;
 constexpr int kIconSize = 17;
 constexpr COLORREF kNoGlow = CLR_INVALID;
-
-std::string WindowText(HWND window)
-{
-    const int length = GetWindowTextLengthA(window);
-    std::string text(static_cast<size_t>(std::max(length, 0)) + 1, '\0');
-    const int read = GetWindowTextA(window, &text[0], length + 1);
-    text.resize(static_cast<size_t>(std::max(read, 0)));
-    return text;
-}
 
 }  // namespace
 
@@ -70,7 +62,7 @@ void DrawFormTitle(int formNumber, GdipGraphics& graphics, bool insideFramePaint
         DrawIconEx(form->frameDc, x0, y0, g_appIcon, kIconSize, kIconSize, 0, nullptr, DI_NORMAL);
     GdiFlush();
 
-    const std::string title = text ? *text : WindowText(form->hwnd);
+    const std::string title = text ? *text : GetWindowTextAsText(form->hwnd);
     const RectF layout{static_cast<float>(x0 + 20), static_cast<float>(y0 + 2), static_cast<float>(width),
                        static_cast<float>(kTitleHeight)};
     const int style = form->titleBold ? 1 : 0;

@@ -4,22 +4,13 @@
 #include "skin/core/window_props.h"
 #include "skin/core/window_rects.h"
 
-namespace {
-
-// The form a control publishes into: the one its Kj_FuID or Hw_FuID names, or the control itself when
-// it is a form. Hw_lbID stands for a form number only on a form's own window (on a control it is a list
-// index), so it is checked against the registry.
 SkinFormRecord* PublishingForm(HWND control, bool useKjNumber)
 {
-    int n = GetWindowPropNumber(control, useKjNumber ? kPropKjFormNumber : kPropHwFormNumber);
-    if (n == 0) {
-        SkinFormRecord* self = SkinFormAt(GetWindowPropNumber(control, kPropHwListIndex));
-        return self && self->hwnd == control ? self : nullptr;
-    }
-    return SkinFormAt(n);
+    if (int n = GetWindowPropNumber(control, useKjNumber ? kPropKjFormNumber : kPropHwFormNumber))
+        return SkinFormAt(n);
+    // Hw_lbID stands for a form number only on a form's own window (on a control it is a list index).
+    return SkinFormOfWindow(control);
 }
-
-}  // namespace
 
 void BlitToControl(HWND control, HDC memoryDc, bool useKjNumber, bool wholeWindow)
 {

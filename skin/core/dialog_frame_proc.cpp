@@ -11,6 +11,7 @@
 #include "skin/core/skin_registry.h"
 #include "skin/core/skinned_dialog.h"
 #include "skin/core/window_props.h"
+#include "skin/core/window_rects.h"
 
 // A manual-reset event shared by the dialog's record and its fade thread; set, it ends the thread.
 struct DialogFadeSignal {
@@ -60,16 +61,6 @@ void StopFade(DialogFade& fade)
     CloseHandle(fade.thread);
     fade.thread = nullptr;
     --g_openFadeThreads;
-}
-
-void ApplyDialogRegion(HWND dialog)
-{
-    RECT r = {};
-    GetWindowRect(dialog, &r);
-    // From here on the window owns the region.
-    HRGN region = CreateRoundRectRgn(0, 0, r.right - r.left + 1, r.bottom - r.top + 1, 5, 5);
-    if (region && !SetWindowRgn(dialog, region, TRUE))
-        DeleteObject(region);
 }
 
 LRESULT OnPaint(HWND dialog, int n, WPARAM wParam, LPARAM lParam)
@@ -140,17 +131,16 @@ LRESULT DialogHitTest(HWND dialog, LPARAM lParam)
 
 LRESULT CALLBACK DialogFrameWndProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    const int n = GetWindowPropNumber(dialog, kPropHwListIndex);
-    SkinFormRecord* form = SkinFormAt(n);
-    if (!form || form->hwnd != dialog)
+    int n = 0;
+    SkinFormRecord* form = SkinFormOfWindow(dialog, &n);
+    if (!form)
         return CallPreviousProc(dialog, message, wParam, lParam);
 
     switch (message) {
     case WM_NCDESTROY: {
         // The fade thread is joined before the record and the window go.
         StopDialogFade(*form);
-        WNDPROC previous = ReleaseSkinnedForm(dialog);
-        return CallWindowProcA(previous ? previous : DefWindowProcA, dialog, message, wParam, lParam);
+        return CallRecordedProc(ReleaseSkinnedForm(dialog), dialog, message, wParam, lParam);
     }
     case WM_CHANGEUISTATE:
         if (LOWORD(wParam) == UIS_INITIALIZE)
@@ -166,7 +156,7 @@ LRESULT CALLBACK DialogFrameWndProc(HWND dialog, UINT message, WPARAM wParam, LP
         RemoveMessageBoxHook();
         break;
     case WM_SIZE:
-        ApplyDialogRegion(dialog);
+        SetRoundRegion(dialog, kDialogCorner);
         InitCaptionButtonRect(n);
         break;
     case WM_PAINT:

@@ -6,8 +6,10 @@
 #include "gdiplus/gdip_path.h"
 #include "skin/controls/control_framework.h"
 #include "skin/controls/paint_helpers.h"
+#include "skin/core/caption_button_pictures.h"
 #include "skin/core/frame_surface.h"
 #include "skin/core/memory_dc.h"
+#include "skin/core/skin_colours.h"
 #include "skin/core/skin_options.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"
@@ -15,8 +17,6 @@
 
 namespace {
 
-constexpr COLORREF kWhite = 0xFFFFFF;
-constexpr COLORREF kBlack = 0x000000;
 constexpr COLORREF kRed = 0x0000FF;
 constexpr int kSheenHeight = 26;
 
@@ -104,12 +104,12 @@ void PaintDialogCloseButton(int formNumber, int button, GdipGraphics* graphics, 
         return;
     const int x = static_cast<int>(record->rect.x), y = static_cast<int>(record->rect.y);
     const int w = static_cast<int>(record->rect.width), h = static_cast<int>(record->rect.height);
-    GdipImage picture;
-    const bool hasPicture = picture.LoadImageFromStream(record->image);
+    // Decoded once: every hover change draws it again.
+    const std::shared_ptr<const DecodedPicture> picture = DecodeSmallPicture(record->image);
     const auto drawPicture = [&](GdipGraphics& g) {
-        if (hasPicture)
-            g.DrawImageRectRect(picture, static_cast<float>(x), static_cast<float>(y + 3),
-                                static_cast<float>(picture.GetImageWidth()), static_cast<float>(picture.GetImageHeight()));
+        if (picture)
+            DrawDecodedPicture(g, *picture, static_cast<float>(x), static_cast<float>(y + 3),
+                               static_cast<float>(picture->width), static_cast<float>(picture->height));
     };
     if (graphics) {
         drawPicture(*graphics);

@@ -23,6 +23,11 @@ bool FindCustomContainer(HWND window, int& formNumber, int& containerNumber, HWN
 // paint-as-container flag is set; 0 when the walk reaches `stopWindow` or runs out of parents.
 int FindContainerOfControl(int formNumber, HWND window, HWND stopWindow);
 
+struct SkinFormRecord;
+// The form a control publishes into: the one its Kj_FuID (useKjNumber) or Hw_FuID names, or the control
+// itself when it is a form; nullptr for a window that names no form.
+SkinFormRecord* PublishingForm(HWND control, bool useKjNumber = false);
+
 // Copies the memory context into the form's back buffer at the control's place: its inner area, or
 // its whole window rectangle. The form comes from Kj_FuID (useKjNumber) or Hw_FuID, or is the control
 // itself; a window that names no form is left alone.

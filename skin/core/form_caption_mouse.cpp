@@ -6,6 +6,7 @@
 #include "skin/core/caption_actions.h"
 #include "skin/core/caption_buttons.h"
 #include "skin/core/frame_hit_testing.h"
+#include "skin/core/mouse_tracking.h"
 #include "skin/core/skin_options.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"
@@ -35,30 +36,11 @@ bool FadeUnfinished(const CaptionFade& fade)
 
 }  // namespace
 
-SkinFormRecord* LiveSkinForm(HWND window, int* formNumber)
-{
-    if (!IsWindow(window))
-        return nullptr;
-    const int n = GetWindowPropNumber(window, kPropHwListIndex);
-    SkinFormRecord* form = SkinFormAt(n);
-    if (!form || form->hwnd != window)
-        return nullptr;
-    if (formNumber)
-        *formNumber = n;
-    return form;
-}
-
 void OnCaptionMouseMove(SkinFormRecord& form, int formNumber, LPARAM point)
 {
-    if (!form.mouseInside) {
-        // Asked again at every move until the first hover notice says the pointer is inside.
-        TRACKMOUSEEVENT track = {};
-        track.cbSize = sizeof(track);
-        track.dwFlags = TME_HOVER | TME_LEAVE;
-        track.hwndTrack = form.hwnd;
-        track.dwHoverTime = 1;
-        TrackMouseEvent(&track);
-    }
+    // Asked again at every move until the first hover notice says the pointer is inside.
+    if (!form.mouseInside)
+        TrackMouseHoverAndLeave(form.hwnd, 1);
     if (!form.frameEnabled)
         return;
     if (IsPointInCaptionStrip(formNumber, point)) {
@@ -118,7 +100,7 @@ void OnCaptionFadeStep(SkinFormRecord& form, int formNumber)
 bool OnCaptionButtonDown(HWND window, LPARAM point)
 {
     int n = 0;
-    SkinFormRecord* form = LiveSkinForm(window, &n);
+    SkinFormRecord* form = SkinFormOfWindow(window, &n);
     if (!form)
         return false;
     form->fadeIn.button = 0;  // a fade-in stops where it is
@@ -129,7 +111,7 @@ bool OnCaptionButtonDown(HWND window, LPARAM point)
         GetClientRect(window, &client);
         // May run a modal move or size loop, inside which anything can happen to the form.
         BeginBorderDrag(n, point, client);
-        if (!LiveSkinForm(window, &n))
+        if (!SkinFormOfWindow(window, &n))
             return false;
     }
     g_pressedCaptionButton = HitTestCaptionButtons(n, GET_X_LPARAM(point), GET_Y_LPARAM(point));
@@ -143,7 +125,7 @@ bool OnCaptionButtonDown(HWND window, LPARAM point)
 bool OnCaptionButtonUp(HWND window)
 {
     int n = 0;
-    const SkinFormRecord* form = LiveSkinForm(window, &n);
+    const SkinFormRecord* form = SkinFormOfWindow(window, &n);
     if (!form)
         return false;
     const int button = g_pressedCaptionButton;
@@ -151,13 +133,13 @@ bool OnCaptionButtonUp(HWND window)
         return true;
     // The close button's command usually destroys the form.
     g_captionClickHandler(n, button);
-    return LiveSkinForm(window) != nullptr;
+    return SkinFormOfWindow(window) != nullptr;
 }
 
 bool OnCaptionDoubleClick(HWND window, LPARAM point)
 {
     int n = 0;
-    const SkinFormRecord* form = LiveSkinForm(window, &n);
+    const SkinFormRecord* form = SkinFormOfWindow(window, &n);
     if (!form)
         return false;
     const int x = GET_X_LPARAM(point), y = GET_Y_LPARAM(point);
@@ -167,5 +149,5 @@ bool OnCaptionDoubleClick(HWND window, LPARAM point)
     if (button <= 0)
         return true;
     OnCaptionButtonClick(n, button);
-    return LiveSkinForm(window) != nullptr;
+    return SkinFormOfWindow(window) != nullptr;
 }

@@ -38,5 +38,3 @@ bool OnCaptionButtonUp(HWND window);
 // WM_LBUTTONDBLCLK: in the caption of a resizable form, toggles maximise and restore.
 bool OnCaptionDoubleClick(HWND window, LPARAM point);
 
-// The record of the window while it is still a skinned form, else nullptr.
-SkinFormRecord* LiveSkinForm(HWND window, int* formNumber = nullptr);

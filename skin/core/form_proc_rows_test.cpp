@@ -13,6 +13,7 @@
 #include "skin/core/form_skinning.h"
 #include "skin/core/form_window_proc.h"
 #include "skin/core/frame_hit_testing.h"
+#include "skin/core/skin_menus.h"
 #include "skin/core/skin_options.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/skin_test_support.h"
@@ -227,4 +228,40 @@ TEST_F(FormRowsTest, CloseEffectPlaysBeforeTheFormHearsOfTheClose)
     const DWORD again = GetTickCount();
     Deliver(window, WM_CLOSE, 0, 0);
     EXPECT_LT(GetTickCount() - again, 100u) << "effect 2 plays nothing";
+}
+
+namespace {
+
+HWND g_formToClose = nullptr;
+
+int DestroyTheForm(const int*, int)
+{
+    DestroyWindow(g_formToClose);
+    SetLastError(0);
+    return 0;
+}
+
+}  // namespace
+
+// A menu command whose handler destroyed the form ends there: nothing touches the dead window after
+// the handler (a pass to the form's own procedure would read its property and call it with the dead
+// handle, each failing with ERROR_INVALID_WINDOW_HANDLE).
+TEST_F(FormRowsTest, AMenuCommandWhoseHandlerDestroyedTheFormGoesNoFurther)
+{
+    ScopedWindow window(CreateFrameForm(40, 40, 300, 200));
+    SkinForm(window);
+    UpdateWindow(window);
+    const int menu = CreateSkinPopupMenu();
+    ASSERT_TRUE(AddSkinMenuItem(menu, "关闭"));
+    ASSERT_TRUE(SetSkinMenuCallback(menu, DestroyTheForm));
+    g_formToClose = window;
+    FormMessages().clear();
+    const LRESULT result = SendMessageA(window, WM_COMMAND, SkinMenuCommandId(menu, 1), 0);
+    const DWORD error = GetLastError();
+    EXPECT_FALSE(IsWindow(window));
+    EXPECT_EQ(result, 0);
+    EXPECT_EQ(error, 0u);
+    for (const FormMessage& m : FormMessages())
+        EXPECT_NE(m.message, static_cast<UINT>(WM_COMMAND)) << "the form's own procedure never saw it";
+    SetSkinMenuCallback(menu, nullptr);
 }

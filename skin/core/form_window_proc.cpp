@@ -25,12 +25,6 @@
 
 namespace {
 
-LRESULT CallPrevious(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    WNDPROC previous = GetWindowPropHandle<WNDPROC>(window, kPropHwProc);
-    return CallWindowProcA(previous ? previous : DefWindowProcA, window, message, wParam, lParam);
-}
-
 void OnShowWindow(SkinFormRecord& form, int n, WPARAM shown)
 {
     if (shown == 1 && !form.wasHidden) {
@@ -174,8 +168,8 @@ void OnActivateApp(SkinFormRecord& form, WPARAM active)
 
 bool SetFormCloseEffect(HWND window, int effect)
 {
-    SkinFormRecord* form = SkinFormAt(GetWindowPropNumber(window, kPropHwListIndex));
-    if (!form || form->hwnd != window)
+    SkinFormRecord* form = SkinFormOfWindow(window);
+    if (!form)
         return false;
     form->closeEffect = effect;
     return true;
@@ -198,8 +192,8 @@ void BlitFrameBuffer(int formNumber, HDC dc)
 
 void RefreshListViews(HWND formWindow)
 {
-    const SkinFormRecord* form = SkinFormAt(GetWindowPropNumber(formWindow, kPropHwListIndex));
-    if (!form || form->hwnd != formWindow)
+    const SkinFormRecord* form = SkinFormOfWindow(formWindow);
+    if (!form)
         return;
     for (const auto& list : form->listControls) {
         if (IsWindowVisible(list->hwnd) && GetWindowClassName(list->hwnd) == "SysListView32") {
@@ -211,10 +205,12 @@ void RefreshListViews(HWND formWindow)
 
 LRESULT CALLBACK SkinFormWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    const int n = GetWindowPropNumber(window, kPropHwListIndex);
-    SkinFormRecord* form = SkinFormAt(n);
-    if (!form || form->hwnd != window)
-        return CallPrevious(window, message, wParam, lParam);
+    int n = 0;
+    SkinFormRecord* form = SkinFormOfWindow(window, &n);
+    if (!form)
+        return CallPreviousProc(window, message, wParam, lParam);
+    // Kept before the message is handled: a handler may close the form and free its record.
+    const WNDPROC previous = form->savedWndProc;
 
     switch (message) {
     case WM_MEASUREITEM:
@@ -303,7 +299,10 @@ LRESULT CALLBACK SkinFormWindowProc(HWND window, UINT message, WPARAM wParam, LP
         OnSetText(*form, n, lParam);
         break;
     case WM_COMMAND:
-        DispatchSkinMenuCommand(wParam, lParam);
+        // A menu handler may have destroyed the form, its record and its properties with it: nothing is
+        // left to pass the command on to.
+        if (DispatchSkinMenuCommand(wParam, lParam) && FindSkinnedWindow(window) == 0)
+            return 0;
         RepaintAfterControlCommand(wParam, lParam);
         break;
     case WM_NOTIFY:
@@ -335,5 +334,8 @@ LRESULT CALLBACK SkinFormWindowProc(HWND window, UINT message, WPARAM wParam, LP
     default:
         break;
     }
-    return CallPrevious(window, message, wParam, lParam);
+    // A handler may have destroyed the form (a caption button's): the window is gone.
+    if (FindSkinnedWindow(window) == 0)
+        return 0;
+    return CallRecordedProc(previous, window, message, wParam, lParam);
 }

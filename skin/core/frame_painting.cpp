@@ -20,13 +20,15 @@
 #include "skin/core/frame_painting_picture.h"
 #include "skin/core/frame_surface.h"
 #include "skin/core/memory_dc.h"
+#include "skin/core/skin_colours.h"
 #include "skin/core/skin_options.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"
+#include "skin/core/window_rects.h"
 
 namespace {
 
-constexpr COLORREF kWhite = 0xFFFFFF;
+constexpr int kFormCorner = 5;
 constexpr int kWrapTileFlipX = 1;
 constexpr int kUnitPixel = 2;
 
@@ -73,7 +75,6 @@ HBITMAP RenewFrameBitmap(SkinFormRecord& form, const ClientSize& size)
     SetWindowProp(form.hwnd, kPropFrameBitmap, reinterpret_cast<LONG_PTR>(dib));
     return dib;
 }
-
 
 // The caption band as painted so far (background, tint, gloss, border), before title and buttons. The
 // copy's DIB is kept while its size is the same.
@@ -250,7 +251,7 @@ std::shared_ptr<const PictureLayer> PictureLayerOf(GdipGraphics& graphics, const
 bool HasRoundRegion(HWND formWindow, const RECT& client)
 {
     HRGN current = CreateRectRgn(0, 0, 0, 0);
-    HRGN wanted = CreateRoundRectRgn(0, 0, client.right + 1, client.bottom + 1, 5, 5);
+    HRGN wanted = CreateRoundRectRgn(0, 0, client.right + 1, client.bottom + 1, kFormCorner, kFormCorner);
     HRGN difference = CreateRectRgn(0, 0, 0, 0);
     const bool same = current && wanted && difference && GetWindowRgn(formWindow, current) != ERROR &&
                       CombineRgn(difference, current, wanted, RGN_XOR) == NULLREGION;
@@ -272,10 +273,7 @@ void ApplyRoundRegion(HWND formWindow)
     SetWindowPos(formWindow, nullptr, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE | SWP_NOZORDER);
     RECT r = {};
     GetClientRect(formWindow, &r);
-    // From here on the window owns the region.
-    HRGN region = CreateRoundRectRgn(0, 0, r.right + 1, r.bottom + 1, 5, 5);
-    if (region && !SetWindowRgn(formWindow, region, TRUE))
-        DeleteObject(region);
+    SetRoundRegion(formWindow, kFormCorner, r.right, r.bottom);
 }
 
 bool PrepareSkinBitmap(int formNumber, GdipBitmap& bitmap)

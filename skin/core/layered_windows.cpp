@@ -1,7 +1,6 @@
 #include "skin/core/layered_windows.h"
 
-#include <cstdint>
-
+#include "skin/controls/paint_helpers.h"
 #include "skin/core/memory_dc.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"
@@ -10,20 +9,6 @@ namespace {
 
 constexpr int kSteps = 10;
 constexpr int kAlphaStep = 25;
-
-// A screen copy has alpha 0, which a layered window shows as nothing.
-void MakeOpaque(HDC dc)
-{
-    HGDIOBJ bitmap = GetCurrentObject(dc, OBJ_BITMAP);
-    DIBSECTION section = {};
-    if (GetObjectA(bitmap, sizeof(section), &section) != sizeof(section) || !section.dsBm.bmBits)
-        return;
-    GdiFlush();
-    auto* pixels = static_cast<uint32_t*>(section.dsBm.bmBits);
-    const size_t count = static_cast<size_t>(section.dsBm.bmWidth) * static_cast<size_t>(section.dsBm.bmHeight);
-    for (size_t i = 0; i < count; ++i)
-        pixels[i] |= 0xFF000000u;
-}
 
 HDC FrameDcOfForm(HWND window)
 {
@@ -72,7 +57,8 @@ HDC SnapshotClientArea(HWND window)
     HDC screen = GetDC(window);
     BitBlt(snapshot, 0, 0, client.right, client.bottom, screen, 0, 0, SRCCOPY);
     ReleaseDC(window, screen);
-    MakeOpaque(snapshot);
+    // A screen copy has alpha 0, which a layered window shows as nothing.
+    MakeAreaOpaque(snapshot, RECT{0, 0, client.right, client.bottom});
     return snapshot;
 }
 

@@ -13,6 +13,7 @@
 #include "skin/core/drawing_primitives.h"
 #include "skin/core/layered_windows.h"
 #include "skin/core/memory_dc.h"
+#include "skin/core/skin_colours.h"
 #include "skin/core/skin_menus.h"
 #include "skin/core/skin_options.h"
 #include "skin/core/skin_registry.h"
@@ -21,10 +22,9 @@
 
 namespace {
 
-constexpr COLORREF kWhite = 0xFFFFFF;
-constexpr COLORREF kBlack = 0x000000;
 constexpr COLORREF kDisabledText = 0x808080;
 constexpr BYTE kMenuAlpha = 240;
+constexpr int kMenuCorner = 3;
 constexpr int kTextLeft = 22;
 constexpr int kIconColumn = 20;
 
@@ -74,12 +74,7 @@ void TakeOverMenuWindow(HWND menuWindow)
     SetWindowProp(menuWindow, kPropHwProc, previous);
     SetLayeredStyle(menuWindow);
     SetLayeredWindowAttributes(menuWindow, 0, kMenuAlpha, LWA_ALPHA);
-    RECT r = {};
-    GetWindowRect(menuWindow, &r);
-    // From here on the window owns the region.
-    HRGN region = CreateRoundRectRgn(0, 0, r.right - r.left + 1, r.bottom - r.top + 1, 3, 3);
-    if (region && !SetWindowRgn(menuWindow, region, TRUE))
-        DeleteObject(region);
+    SetRoundRegion(menuWindow, kMenuCorner);
 }
 
 void PaintItemBackground(HDC dc, int w, int h, const SkinFormRecord* form, const RECT& item)

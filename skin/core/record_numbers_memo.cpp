@@ -1,7 +1,6 @@
 #include "skin/core/record_numbers_memo.h"
 
 #include <cstdint>
-#include <initializer_list>
 
 namespace {
 
@@ -13,13 +12,14 @@ struct Slot {
 
 // Few windows are message-heavy at a time; a small table indexed by the handle is enough, and a
 // collision only costs the property reads the memo saves.
-constexpr std::size_t kSlots = 64;
+constexpr std::size_t kSlots = 127;  // prime: every family of a window lands on its own slot
 thread_local Slot t_slots[kSlots];
 
 Slot& SlotFor(HWND window, RecordNumberFamily family)
 {
     const auto bits = reinterpret_cast<std::uintptr_t>(window);
-    const std::size_t hash = (bits ^ (bits >> 7) ^ (bits >> 16)) * 2 + static_cast<std::size_t>(family);
+    const std::size_t hash =
+        (bits ^ (bits >> 7) ^ (bits >> 16)) * kRecordNumberFamilies + static_cast<std::size_t>(family);
     return t_slots[hash % kSlots];
 }
 
@@ -42,8 +42,8 @@ void RememberRecordNumbers(HWND window, RecordNumberFamily family, RecordNumbers
 
 void ForgetRecordNumbers(HWND window)
 {
-    for (RecordNumberFamily family : {RecordNumberFamily::kListed, RecordNumberFamily::kKj}) {
-        Slot& slot = SlotFor(window, family);
+    for (int family = 0; family < kRecordNumberFamilies; ++family) {
+        Slot& slot = SlotFor(window, static_cast<RecordNumberFamily>(family));
         if (slot.window == window)
             slot = Slot{};
     }

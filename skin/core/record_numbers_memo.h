@@ -6,8 +6,16 @@
 // the window, and reads the properties again otherwise (after a renumbering, or a reused handle).
 #include <windows.h>
 
-// Which pair of properties the numbers come from: Hw_FuID/Hw_lbID or Kj_FuID/Kj_lbID.
-enum class RecordNumberFamily { kListed, kKj };
+// Which properties the numbers come from.
+enum class RecordNumberFamily {
+    kListed,        // a listed control: Hw_FuID and Hw_lbID
+    kKj,            // a Kj control: Kj_FuID and Kj_lbID
+    kForm,          // a skinned form or dialog: its number in Hw_lbID (the list index stays 0)
+    kCustomListed,  // a navigation bar, side list or tab strip: its index in Hw_lbID (the form number stays 0)
+    kScrollBar,     // a custom-drawn scroll bar: its index in Hw_GdID
+    kCanvas,        // a drawing board: its index in Wxk_LBID
+};
+inline constexpr int kRecordNumberFamilies = 6;
 
 struct RecordNumbers {
     int formNumber = 0;

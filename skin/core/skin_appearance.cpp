@@ -19,13 +19,6 @@ constexpr int kMirroredStripMode = 4;
 // The colour bits of a COLORREF; the sampler puts 0xFF in the top byte.
 constexpr COLORREF kColourBits = 0xFFFFFF;
 
-SkinFormRecord* FormOfWindow(HWND window, int& formNumber)
-{
-    formNumber = GetWindowPropNumber(window, kPropHwListIndex);
-    SkinFormRecord* form = SkinFormAt(formNumber);
-    return form && form->hwnd == window ? form : nullptr;
-}
-
 // A picture file decoded and encoded again as PNG; empty when it does not decode.
 std::string FileAsPng(const std::string& fileName)
 {
@@ -85,7 +78,7 @@ void ApplySkin(const SkinPicture& skin)
 bool SetTitleTextStyle(HWND formWindow, const TitleTextStyle& style)
 {
     int n = 0;
-    SkinFormRecord* form = FormOfWindow(formWindow, n);
+    SkinFormRecord* form = SkinFormOfWindow(formWindow, &n);
     if (!form)
         return false;
     if (style.fontName)
@@ -108,7 +101,7 @@ bool SetTitleTextStyle(HWND formWindow, const TitleTextStyle& style)
 bool SetStatusBandStyle(HWND formWindow, const StatusTextStyle& style)
 {
     int n = 0;
-    SkinFormRecord* form = FormOfWindow(formWindow, n);
+    SkinFormRecord* form = SkinFormOfWindow(formWindow, &n);
     if (!form)
         return false;
     form->statusInverseText = style.inverseText.value_or(true);

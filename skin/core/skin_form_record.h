@@ -107,6 +107,8 @@ struct SkinFormRecord {
     FormRect captionStrip;
     HBITMAP captionCacheOldBitmap = nullptr;
     HBITMAP captionCacheBitmap = nullptr;
+    // A cache of the status band, as of the caption: no painter fills it (the band is drawn straight into
+    // frameDc), but the release frees whatever it holds, so that a painter that keeps one cannot leak it.
     HBITMAP statusCacheOldBitmap = nullptr;
     HBITMAP statusCacheBitmap = nullptr;
     bool maximized = false;
@@ -128,7 +130,6 @@ struct SkinFormRecord {
     HWND hotEditParent = nullptr;
     SkinCallback helpCallback = nullptr;
     SkinCallback menuCallback = nullptr;
-    SkinCallback closeQueryCallback = nullptr;
     ToolTipClass tooltip;
     int statusHeight = 0;
     FormRect statusRect;
@@ -140,9 +141,6 @@ struct SkinFormRecord {
     COLORREF statusGlowColour = 0;
     std::string statusFont;
     int statusSize = 0;
-    SkinCallback statusClickCallback = nullptr;
-    SkinCallback statusRightClickCallback = nullptr;
-    SkinCallback statusDoubleClickCallback = nullptr;
 
     RecordList<SkinButtonRecord> buttons;
     RecordList<SkinEditRecord> edits;
@@ -159,7 +157,7 @@ struct SkinFormRecord {
     bool needsFullRepaint = true;
     HDC frameDc = nullptr;  // the painted frame; its bitmaps also in Ck_Ycjdx / Ck_wtjbdx
     HDC captionCacheDc = nullptr;
-    HDC statusCacheDc = nullptr;
+    HDC statusCacheDc = nullptr;  // see statusCacheBitmap
     HDC backBufferDc = nullptr;  // registered: the frame plus every published control image
     int prevHotIndex = 0;
     int hotIndex = 0;
@@ -174,7 +172,6 @@ struct SkinFormRecord {
     bool closeHot = false;
     // A skinned dialog's fade-in, from its first paint until it closes; empty before.
     std::shared_ptr<DialogFade> dialogFade;
-    HWND shadowWindow = nullptr;
     // Client size at the last layout; also read by the animation threads.
     std::atomic<int> clientWidth{0};
     std::atomic<int> clientHeight{0};

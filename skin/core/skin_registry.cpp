@@ -57,10 +57,24 @@ int FindSkinnedWindow(HWND window)
     return 0;
 }
 
-SkinFormRecord* SkinFormOfWindow(HWND window)
+SkinFormRecord* SkinFormOfWindow(HWND window, int* formNumber)
 {
-    SkinFormRecord* form = SkinFormAt(GetWindowPropNumber(window, kPropHwListIndex));
-    return form && form->hwnd == window ? form : nullptr;
+    if (!window)
+        return nullptr;
+    RecordNumbers numbers;
+    SkinFormRecord* form = nullptr;
+    if (RecallRecordNumbers(window, RecordNumberFamily::kForm, numbers))
+        form = SkinFormAt(numbers.formNumber);
+    if (!form || form->hwnd != window) {
+        numbers.formNumber = GetWindowPropNumber(window, kPropHwListIndex);
+        form = SkinFormAt(numbers.formNumber);
+        if (!form || form->hwnd != window)
+            return nullptr;
+        RememberRecordNumbers(window, RecordNumberFamily::kForm, numbers);
+    }
+    if (formNumber)
+        *formNumber = numbers.formNumber;
+    return form;
 }
 
 int FindOwningSkinnedWindow(HWND window)

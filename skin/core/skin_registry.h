@@ -46,9 +46,10 @@ std::unique_ptr<SkinFormRecord> RemoveSkinForm(int n);
 
 // Number of the form whose window is the handle; 0 for none and for handle 0.
 int FindSkinnedWindow(HWND window);
-// The record of the skinned form the window is, found through its Hw_lbID number; nullptr when the
-// number names no form or another window's.
-SkinFormRecord* SkinFormOfWindow(HWND window);
+// The record of the skinned form or dialog the window is, found through its Hw_lbID number (remembered
+// per window: a procedure looks it up for every message); nullptr when the number names no form or
+// another window's (a window destroyed since included). Its number goes to *formNumber when given.
+SkinFormRecord* SkinFormOfWindow(HWND window, int* formNumber = nullptr);
 // Number of the form the window belongs to: its own record, else that of the nearest window above it
 // (parents, and the owner of a popup); 0 when none is skinned.
 int FindOwningSkinnedWindow(HWND window);

@@ -7,6 +7,7 @@
 #include "skin/core/layered_windows.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"
+#include "skin/core/window_rects.h"
 
 namespace {
 
@@ -60,11 +61,7 @@ void SkinDialogWindow(HWND dialog)
     RECT r = {};
     GetWindowRect(dialog, &r);
     MoveWindow(dialog, r.left, r.top, r.right - r.left + kExtraWidth, r.bottom - r.top, TRUE);
-    GetWindowRect(dialog, &r);
-    // From here on the window owns the region.
-    HRGN region = CreateRoundRectRgn(0, 0, r.right - r.left + 1, r.bottom - r.top + 1, 5, 5);
-    if (region && !SetWindowRgn(dialog, region, TRUE))
-        DeleteObject(region);
+    SetRoundRegion(dialog, kDialogCorner);
 
     std::unique_ptr<SkinFormRecord> record = BuildDialogRecord(dialog);
     SetWindowLongPtrA(dialog, GWL_STYLE, GetWindowLongPtrA(dialog, GWL_STYLE) | WS_SYSMENU);

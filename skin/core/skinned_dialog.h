@@ -7,6 +7,9 @@
 
 #include <string>
 
+// The rounding of a skinned dialog's region corners, in pixels.
+inline constexpr int kDialogCorner = 5;
+
 // Takes the dialog over; a window that is already skinned is left alone.
 void SkinDialogWindow(HWND dialog);
 // Lays out the caption of dialog `formNumber` in its window coordinates: the caption strip and every

@@ -4,8 +4,10 @@
 
 #include <algorithm>
 
+#include "gdiplus/gdip_bitmap.h"
 #include "gdiplus/gdip_graphics.h"
 #include "gdiplus/gdip_test_support.h"
+#include "skin/core/caption_button_pictures.h"
 #include "skin/core/dialog_frame_proc.h"
 #include "skin/core/dialog_painting.h"
 #include "skin/core/dialog_test_support.h"
@@ -178,6 +180,26 @@ TEST_F(SkinnedDialogTest, CloseButtonTurnsRedUnderThePointerAndBack)
     SendMessageA(dialog, WM_NCMOUSEMOVE, HTCAPTION, 0);
     EXPECT_FALSE(form.closeHot);
     EXPECT_EQ(PixelRgb(form.frameDc, x, y), normal);
+}
+
+// The close button's picture is drawn from the pictures decoded once, not decoded at each hover change.
+TEST_F(SkinnedDialogTest, CloseButtonDrawsItsPictureDecodedOnce)
+{
+    ScopedWindow dialog(ShowSkinnedDialog());
+    const std::string glyph = RecordAt(Record().captionButtons, 1)->image;
+    ASSERT_FALSE(glyph.empty());
+    // Other pictures push it out of the kept ones.
+    for (uint32_t i = 0; i < 64 && IsSmallPictureKept(glyph); ++i) {
+        GdipBitmap other;
+        ASSERT_TRUE(other.CreateBitmapFromScan0Default(1, 1));
+        other.BitmapSetPixel(0, 0, 0xFF000000 | i);
+        ASSERT_NE(DecodeSmallPicture(other.SaveImageToStream(kImageFormatPng)), nullptr);
+    }
+    ASSERT_FALSE(IsSmallPictureKept(glyph));
+    for (WPARAM hit : {HTCLOSE, HTCAPTION}) {
+        SendMessageA(dialog, WM_NCMOUSEMOVE, hit, 0);
+        EXPECT_TRUE(IsSmallPictureKept(glyph)) << hit;
+    }
 }
 
 TEST_F(SkinnedDialogTest, ResizingKeepsRegionAndCloseButton)

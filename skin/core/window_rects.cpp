@@ -149,3 +149,20 @@ RECT GetTabPageRect(HWND tabControl)
         return RECT{itemWidth * rows + 1, 0, client.right, client.bottom};
     return RECT{0, itemHeight * rows + 1, client.right, client.bottom};
 }
+
+bool SetRoundRegion(HWND window, int corner)
+{
+    RECT r = {};
+    GetWindowRect(window, &r);
+    return SetRoundRegion(window, corner, r.right - r.left, r.bottom - r.top);
+}
+
+bool SetRoundRegion(HWND window, int corner, int width, int height)
+{
+    HRGN region = CreateRoundRectRgn(0, 0, width + 1, height + 1, corner, corner);
+    if (region && SetWindowRgn(window, region, TRUE))
+        return true;
+    if (region)
+        DeleteObject(region);
+    return false;
+}

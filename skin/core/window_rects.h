@@ -24,6 +24,12 @@ RECT GetNonClientOffsets(HWND window);
 RECT GetEditNonClientOffsets(HWND window);
 // The window's inner area (client area plus scroll bars) in its owning form's window coordinates.
 RECT GetClientRectInWindow(HWND window);
+// Gives the window a region of a width x height rectangle from its top-left corner (the window
+// rectangle when no size is given) with corners rounded by `corner` pixels; the window owns the region
+// afterwards. A round region leaves out its last row and column, so it is made one pixel larger each
+// way. False when the window keeps the region it had.
+bool SetRoundRegion(HWND window, int corner);
+bool SetRoundRegion(HWND window, int corner, int width, int height);
 // The page area of a tab control in its client coordinates; every row of tabs is taken as high (or,
 // for vertical tabs, as wide) as tab 0.
 RECT GetTabPageRect(HWND tabControl);

@@ -2,14 +2,14 @@
 
 #include "gdiplus/gdip_bitmap.h"
 #include "gdiplus/gdip_graphics.h"
+#include "skin/controls/control_framework.h"
 #include "skin/controls/paint_helpers.h"
 #include "skin/core/drawing_core.h"
 #include "skin/core/memory_dc.h"
 
 LRESULT CallPreviousProc(HWND window, const CustomControlKeys& keys, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    WNDPROC previous = GetWindowPropHandle<WNDPROC>(window, keys.previousProc);
-    return CallWindowProcA(previous ? previous : DefWindowProcA, window, message, wParam, lParam);
+    return CallPreviousProc(window, keys.previousProc, message, wParam, lParam);
 }
 
 LRESULT EraseTransparently(WPARAM wParam)
@@ -44,23 +44,4 @@ void CopyPictureToWindow(HWND window, HDC picture, const RECT& area, HDC target)
            SRCCOPY);
     if (!target)
         ReleaseDC(window, dc);
-}
-
-void TrackMouseLeave(HWND window)
-{
-    TRACKMOUSEEVENT track = {};
-    track.cbSize = sizeof(track);
-    track.dwFlags = TME_LEAVE;
-    track.hwndTrack = window;
-    TrackMouseEvent(&track);
-}
-
-void TrackMouseHoverAndLeave(HWND window)
-{
-    TRACKMOUSEEVENT track = {};
-    track.cbSize = sizeof(track);
-    track.dwFlags = TME_HOVER | TME_LEAVE;
-    track.hwndTrack = window;
-    track.dwHoverTime = 1;
-    TrackMouseEvent(&track);
 }

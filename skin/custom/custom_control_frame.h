@@ -11,20 +11,32 @@
 #include <memory>
 #include <vector>
 
+#include "skin/core/mouse_tracking.h"
 #include "skin/core/record_list.h"
 #include "skin/core/skin_callback.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"
 #include "skin/custom/custom_control_object.h"
 
-// The record of the control on the window, or nullptr.
+// The record of the control on the window, or nullptr. Its index is remembered per window (record_
+// numbers_memo.h): the control's procedure looks it up for every message.
 template <class Record>
 Record* FindCustomRecord(const RecordList<Record>& list, HWND window, const CustomControlKeys& keys)
 {
     if (!window)
         return nullptr;
-    Record* record = RecordAt(list, GetWindowPropNumber(window, keys.index));
-    return record && record->hwnd == window ? record : nullptr;
+    RecordNumbers numbers;
+    if (RecallRecordNumbers(window, keys.family, numbers)) {
+        Record* record = RecordAt(list, numbers.listIndex);
+        if (record && record->hwnd == window)
+            return record;
+    }
+    numbers.listIndex = GetWindowPropNumber(window, keys.index);
+    Record* record = RecordAt(list, numbers.listIndex);
+    if (!record || record->hwnd != window)
+        return nullptr;
+    RememberRecordNumbers(window, keys.family, numbers);
+    return record;
 }
 
 // What an attach finds on the window before it starts: -1 when it is free; the index of its record
@@ -129,10 +141,6 @@ HDC RenewKeptPicture(HWND window, HDC& kept);
 void DrawOnKeptPicture(HDC picture, const std::function<void(GdipGraphics&)>& draw);
 // Copies the area of the picture to the same place on `target`, or on a DC of the window.
 void CopyPictureToWindow(HWND window, HDC picture, const RECT& area, HDC target = nullptr);
-// Asks for WM_MOUSELEAVE when the mouse leaves the window.
-void TrackMouseLeave(HWND window);
-// Asks for WM_MOUSEHOVER as soon as the mouse rests on the window, and for WM_MOUSELEAVE.
-void TrackMouseHoverAndLeave(HWND window);
 
 // Calls an application handler and finds the control's record again: the handler may process
 // messages or destroy the control. nullptr when the control is gone.

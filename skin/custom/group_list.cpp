@@ -203,6 +203,8 @@ LRESULT GroupListWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     GroupListRecord* list = FindGroupList(window);
     if (!list)
         return CallPreviousProc(window, kGroupListKeys, message, wParam, lParam);
+    // Kept here: a handler may detach the control (its record goes, its properties stay).
+    const WNDPROC previous = list->oldWndProc;
     const int x = static_cast<int16_t>(LowWord(static_cast<uint32_t>(lParam)));
     const int y = HighWord(static_cast<uint32_t>(lParam));
     switch (message) {
@@ -210,7 +212,7 @@ LRESULT GroupListWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
         MarkContainerDirty(window);
         break;
     case WM_MOVE: {
-        const LRESULT result = CallPreviousProc(window, kGroupListKeys, message, wParam, lParam);
+        const LRESULT result = CallRecordedProc(previous, window, message, wParam, lParam);
         if ((list = FindGroupList(window)) != nullptr) {
             list->dirty = true;
             InvalidateRect(window, nullptr, FALSE);
@@ -254,5 +256,5 @@ LRESULT GroupListWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     default:
         break;
     }
-    return CallPreviousProc(window, kGroupListKeys, message, wParam, lParam);
+    return CallRecordedProc(previous, window, message, wParam, lParam);
 }

@@ -16,7 +16,7 @@
 
 class GdipGraphics;
 
-inline constexpr CustomControlKeys kGroupListKeys{kPropHwListIndex, kPropHwProc};
+inline constexpr CustomControlKeys kGroupListKeys{kPropHwListIndex, kPropHwProc, RecordNumberFamily::kCustomListed};
 
 // Fixed geometry of the items.
 inline constexpr int kGroupListBarReserve = 17;  // right of the items while the bar shows

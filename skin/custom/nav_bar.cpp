@@ -294,6 +294,8 @@ LRESULT NavBarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
     NavBarRecord* bar = FindNavBar(window);
     if (!bar)
         return CallPreviousProc(window, kNavBarKeys, message, wParam, lParam);
+    // Kept here: a handler may detach the control (its record goes, its properties stay).
+    const WNDPROC previous = bar->oldWndProc;
     switch (message) {
     case WM_WINDOWPOSCHANGING:
         MarkContainerDirty(window);
@@ -355,5 +357,5 @@ LRESULT NavBarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
     default:
         break;
     }
-    return CallPreviousProc(window, kNavBarKeys, message, wParam, lParam);
+    return CallRecordedProc(previous, window, message, wParam, lParam);
 }

@@ -13,7 +13,7 @@
 #include "skin/custom/custom_control_frame.h"
 #include "skin/custom/custom_control_records.h"
 
-inline constexpr CustomControlKeys kNavBarKeys{kPropHwListIndex, kPropHwProc};
+inline constexpr CustomControlKeys kNavBarKeys{kPropHwListIndex, kPropHwProc, RecordNumberFamily::kCustomListed};
 
 // Steps of the hover fade and the period of its timer, whose id is the bar's window handle.
 inline constexpr int kNavFadeSteps = 8;

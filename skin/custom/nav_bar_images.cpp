@@ -5,10 +5,10 @@
 #include "skin/controls/paint_helpers.h"
 #include "skin/core/drawing_primitives.h"
 #include "skin/core/memory_dc.h"
+#include "skin/core/skin_colours.h"
 
 namespace {
 
-constexpr COLORREF kWhite = 0xFFFFFF;
 constexpr uint32_t kOpaqueWhite = 0xFFFFFFFF;
 
 enum class GreyRule {
@@ -119,16 +119,10 @@ std::string ConvertIconToPng(HICON icon, bool grey)
     const int height = picture.GetImageHeight();
     if (width <= 0 || height <= 0)
         return {};
-    HBITMAP over = nullptr;
-    {
-        GdipBitmap blank;
-        if (blank.CreateBitmapFromScan0Default(width, height))
-            over = blank.CreateHBITMAPFromBitmap(0);
-    }
-    if (!over)
+    // The icon drawn over white, to tell its see-through pixels from its own.
+    HDC dc = CreateMemoryDC(width, height);
+    if (!dc)
         return {};
-    HDC dc = CreateCompatibleDC(nullptr);
-    RegisterMemoryDC(dc, over, SelectObject(dc, over));
     {
         GdipGraphics g;
         g.CreateFromHDC(dc);

@@ -1,7 +1,11 @@
-// The grey pictures of disabled items: one table of pixels through the three transforms.
+// The grey pictures of disabled items: one table of pixels through the three transforms; an icon
+// converted with the GDI handles running out.
+#include <windows.h>
+
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <vector>
 
 #include "gdiplus/gdip_bitmap.h"
 #include "skin/custom/nav_bar_images.h"
@@ -132,4 +136,68 @@ TEST(NavBarImagesTest, NothingReadableGivesNothing)
     EXPECT_EQ(LoadIconFromFile("Z:\\no\\such.ico"), nullptr);
     GdipBitmap empty;
     EXPECT_TRUE(MakeDerivedItemImage(empty));
+}
+
+namespace {
+
+// Takes every GDI handle the process has left (solid brushes), so that the next object made fails.
+class ExhaustedHandles {
+public:
+    ExhaustedHandles()
+    {
+        for (HBRUSH brush; (brush = CreateSolidBrush(RGB(1, 2, 3))) != nullptr;)
+            brushes_.push_back(brush);
+    }
+    ~ExhaustedHandles()
+    {
+        for (HBRUSH brush : brushes_)
+            DeleteObject(brush);
+    }
+    ExhaustedHandles(const ExhaustedHandles&) = delete;
+    ExhaustedHandles& operator=(const ExhaustedHandles&) = delete;
+    size_t Count() const { return brushes_.size(); }
+    // Gives `count` handles back.
+    void Free(int count)
+    {
+        for (int i = 0; i < count && !brushes_.empty(); ++i) {
+            DeleteObject(brushes_.back());
+            brushes_.pop_back();
+        }
+    }
+    // How many handles are free now (each is taken and given back).
+    int CountFree() const
+    {
+        std::vector<HBRUSH> taken;
+        for (HBRUSH brush; (brush = CreateSolidBrush(RGB(1, 2, 3))) != nullptr;)
+            taken.push_back(brush);
+        for (HBRUSH brush : taken)
+            DeleteObject(brush);
+        return static_cast<int>(taken.size());
+    }
+
+private:
+    std::vector<HBRUSH> brushes_;
+};
+
+}  // namespace
+
+// With only a few GDI handles left, wherever making an object fails (the picture, the memory context,
+// the bitmap under it), the conversion gives nothing or a picture and keeps no handle.
+TEST(NavBarImagesTest, AnIconConvertedWithFewHandlesLeftKeepsNone)
+{
+    HICON icon = TableIcon();
+    ASSERT_NE(icon, nullptr);
+    ASSERT_FALSE(ConvertIconToPng(icon, true).empty()) << "made once with handles to spare";
+    int failed = 0;
+    for (int spare = 0; spare <= 8; ++spare) {
+        SCOPED_TRACE(spare);
+        ExhaustedHandles table;
+        ASSERT_GT(table.Count(), 1000u) << "the handle table filled up";
+        table.Free(spare);
+        ASSERT_EQ(table.CountFree(), spare);
+        failed += ConvertIconToPng(icon, true).empty();
+        EXPECT_EQ(table.CountFree(), spare) << "every handle made was given back";
+    }
+    EXPECT_GT(failed, 0) << "some conversions ran out of handles";
+    EXPECT_TRUE(DestroyIcon(icon));
 }

@@ -19,6 +19,7 @@
 #include "skin/core/drawing_core.h"
 #include "skin/core/drawing_primitives.h"
 #include "skin/core/memory_dc.h"
+#include "skin/core/skin_colours.h"
 #include "skin/core/skin_options.h"
 #include "skin/custom/custom_control_frame.h"
 #include "skin/custom/nav_bar.h"
@@ -26,8 +27,6 @@
 
 namespace {
 
-constexpr COLORREF kWhite = 0xFFFFFF;
-constexpr COLORREF kBlack = 0;
 constexpr COLORREF kDisabledCaption = 0x606060;
 constexpr int kCombineReplace = 0;
 constexpr int kCombineXor = 3;

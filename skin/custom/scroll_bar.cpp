@@ -323,6 +323,8 @@ LRESULT ScrollBarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     ScrollBarRecord* bar = FindScrollBar(window);
     if (!bar)
         return CallPreviousProc(window, kScrollBarKeys, message, wParam, lParam);
+    // Kept here: a handler may detach the control (its record goes, its properties stay).
+    const WNDPROC previous = bar->oldWndProc;
     const bool standAlone = bar->mode == kScrollBarStandAlone;
     switch (message) {
     case WM_WINDOWPOSCHANGING:
@@ -394,5 +396,5 @@ LRESULT ScrollBarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPa
     // The scroll handler may have destroyed the window.
     if (!IsWindow(window))
         return 0;
-    return CallPreviousProc(window, kScrollBarKeys, message, wParam, lParam);
+    return CallRecordedProc(previous, window, message, wParam, lParam);
 }

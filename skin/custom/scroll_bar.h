@@ -20,7 +20,7 @@
 
 struct ScrollBarRecord;
 
-inline constexpr CustomControlKeys kScrollBarKeys{kPropScrollBarIndex, kPropScrollBarProc};
+inline constexpr CustomControlKeys kScrollBarKeys{kPropScrollBarIndex, kPropScrollBarProc, RecordNumberFamily::kScrollBar};
 
 // What lies under a point.
 inline constexpr int kScrollHitNone = -1;

@@ -13,15 +13,13 @@
 #include "skin/core/drawing_core.h"
 #include "skin/core/drawing_primitives.h"
 #include "skin/core/memory_dc.h"
+#include "skin/core/skin_colours.h"
 #include "skin/core/skin_options.h"
 #include "skin/custom/custom_control_frame.h"
 #include "skin/custom/custom_control_records.h"
 #include "skin/custom/scroll_bar.h"
 
 namespace {
-
-constexpr COLORREF kWhite = 0xFFFFFF;
-constexpr COLORREF kBlack = 0;
 
 uint32_t White(int alpha)
 {

@@ -196,6 +196,8 @@ LRESULT SkinCanvasWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     SkinCanvasRecord* board = FindSkinCanvas(window);
     if (!board)
         return CallPreviousProc(window, kSkinCanvasKeys, message, wParam, lParam);
+    // Kept here: a handler may detach the control (its record goes, its properties stay).
+    const WNDPROC previous = board->oldWndProc;
     switch (message) {
     case WM_WINDOWPOSCHANGING:
         MarkContainerDirty(window);
@@ -204,7 +206,7 @@ LRESULT SkinCanvasWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
         DetachSkinCanvas(window);
         break;
     case WM_MOVE: {
-        const LRESULT result = CallPreviousProc(window, kSkinCanvasKeys, message, wParam, lParam);
+        const LRESULT result = CallRecordedProc(previous, window, message, wParam, lParam);
         InvalidateSkinCanvas(window);
         return result;
     }
@@ -243,5 +245,5 @@ LRESULT SkinCanvasWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lP
     default:
         break;
     }
-    return CallPreviousProc(window, kSkinCanvasKeys, message, wParam, lParam);
+    return CallRecordedProc(previous, window, message, wParam, lParam);
 }

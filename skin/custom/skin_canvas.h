@@ -14,7 +14,7 @@
 #include "skin/custom/custom_control_frame.h"
 #include "skin/custom/custom_control_records.h"
 
-inline constexpr CustomControlKeys kSkinCanvasKeys{kPropCanvasIndex, kPropCanvasProc};
+inline constexpr CustomControlKeys kSkinCanvasKeys{kPropCanvasIndex, kPropCanvasProc, RecordNumberFamily::kCanvas};
 
 // The optional arguments of SkinCanvas::AddText; ModifyText uses the same record (its wrap and ellipsis
 // are ignored: they keep the values AddText gave).

@@ -1,4 +1,5 @@
 // The drawing board's composition, its glow and gradient, and the renewal of one rectangle.
+#include "skin/core/skin_colours.h"
 #include "skin/custom/skin_canvas_painting.h"
 
 #include "gdiplus/gdip_bitmap.h"
@@ -25,7 +26,6 @@ constexpr int kCombineIntersect = 1;
 constexpr int kCombineXor = 3;
 constexpr int kCompositingGammaCorrected = 3;
 constexpr int kWrapTile = 0;
-constexpr COLORREF kWhite = 0xFFFFFF;
 
 BYTE LowByte(int value)
 {

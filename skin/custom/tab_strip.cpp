@@ -33,12 +33,7 @@ void TrackHover(HWND window, TabStripRecord& strip, LPARAM position)
 {
     if (strip.buttonDown)
         return;
-    TRACKMOUSEEVENT track = {};
-    track.cbSize = sizeof(track);
-    track.dwFlags = TME_LEAVE;
-    track.hwndTrack = window;
-    track.dwHoverTime = 0;
-    TrackMouseEvent(&track);
+    TrackMouseLeave(window);
     strip.mouseItem = HitTestTabStrip(window, position);
     if (strip.mouseItem > 0 && strip.mouseItem != strip.hotItem) {
         DropHotItem(window, strip, true);
@@ -225,6 +220,8 @@ LRESULT TabStripWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
             DetachTabStrip(window);
         return CallPreviousProc(window, kTabStripKeys, message, wParam, lParam);
     }
+    // Kept here: a handler may detach the control (its record goes, its properties stay).
+    const WNDPROC previous = strip->oldWndProc;
     switch (message) {
     case WM_NCDESTROY:
         ReleaseMemoryDC(strip->memoryDC);
@@ -266,7 +263,7 @@ LRESULT TabStripWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     case WM_LBUTTONDOWN:
         // The select callback may have destroyed the strip.
         if (!Press(window, *strip, lParam))
-            return IsWindow(window) ? CallPreviousProc(window, kTabStripKeys, message, wParam, lParam) : 0;
+            return IsWindow(window) ? CallRecordedProc(previous, window, message, wParam, lParam) : 0;
         break;
     case WM_LBUTTONUP:
         Release(window, *strip);
@@ -274,5 +271,5 @@ LRESULT TabStripWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     default:
         break;
     }
-    return CallPreviousProc(window, kTabStripKeys, message, wParam, lParam);
+    return CallRecordedProc(previous, window, message, wParam, lParam);
 }

@@ -12,7 +12,7 @@
 #include "skin/custom/custom_control_frame.h"
 #include "skin/custom/custom_control_records.h"
 
-inline constexpr CustomControlKeys kTabStripKeys{kPropHwListIndex, kPropHwProc};
+inline constexpr CustomControlKeys kTabStripKeys{kPropHwListIndex, kPropHwProc, RecordNumberFamily::kCustomListed};
 
 // Pixels between neighbouring items.
 inline constexpr int kTabItemGap = 3;
