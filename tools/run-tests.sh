@@ -13,8 +13,8 @@ bash tools/install-deps.sh
 jobs=$(nproc)
 
 # The builds run in two lanes at once, so that the last long compiles and links of one build overlap
-# the other's work instead of leaving cores idle. Each build's output goes to its log; warnings and
-# failures are shown here.
+# the other's work instead of leaving cores idle. Each build's output goes to its log; failures are
+# shown at once, warnings at the end.
 logs="$build_root/logs"
 mkdir -p "$logs"
 build_lane() {
@@ -37,7 +37,6 @@ native_lane=$!
 lanes_ok=1
 wait "$windows_lane" || lanes_ok=0
 wait "$native_lane" || lanes_ok=0
-grep -aH 'warning:' "$logs"/build-*.log | sort -u | head -50 || true
 [ "$lanes_ok" = 1 ] || exit 1
 echo "== built in $(( $(date +%s) - start )) s"
 
@@ -46,6 +45,18 @@ ctest --test-dir "$build_root/native-asan" -LE benchmark -j "$jobs" --output-on-
 ctest --test-dir "$build_root/native-tsan" -L threads -j "$jobs" --output-on-failure --no-tests=ignore
 bash tools/fuzz/run-fuzz.sh --seconds 20 --jobs "$jobs"
 bash tools/package.sh --no-build
+
+# The run command as a person without a display meets it: it says what it does and where the picture
+# goes, and the picture is the main window alone, not the screen around it.
+DISPLAY= bash tools/run-program.sh 2>&1 | tee "$logs/run-program.log" | { grep -av '^\[' || true; }
+shot="$build_root/screenshot-main-window.png"
+said=$(grep -aoE 'main window \([0-9]+ x [0-9]+\)' "$logs/run-program.log" | grep -oE '[0-9]+ x [0-9]+' || true)
+picture=$(identify -format '%w x %h' "$shot")
+if ! grep -aq 'private screen' "$logs/run-program.log" || [ -z "$said" ] || [ "$picture" != "$said" ]; then
+  echo "== the run command without a display: expected a picture of the main window ($said), found $picture" >&2
+  exit 1
+fi
+echo "== the run command without a display saved the main window alone ($picture)"
 
 source tools/wine/session.sh
 trap bn_wine_session_stop EXIT
@@ -60,4 +71,11 @@ echo "== benchmarks (native)"
 ctest --test-dir "$build_root/native" -L benchmark --verbose --no-tests=ignore | benchmark_lines
 echo "== benchmarks (win64 under Wine)"
 ctest --test-dir "$build_root/win64" -L benchmark --verbose --no-tests=ignore | benchmark_lines | iconv -f GBK -t UTF-8 -c
+# Compiler warnings fail the run, after every test has had its say.
+warnings=$(grep -ahE '(^|: )warning: ' "$logs"/build-*.log | sort -u || true)
+if [ -n "$warnings" ]; then
+  echo "== compiler warnings (in $logs/build-*.log):" >&2
+  echo "$warnings" | head -50 >&2
+  exit 1
+fi
 echo "== all tests passed in $(( $(date +%s) - start )) s"
