@@ -62,4 +62,4 @@ if ! out=$(/usr/lib/wine/wine64 "$build_root/win64/tools/wine/bn_launch_program.
   echo "$out" | iconv -f GBK -t UTF-8 -c >&2
   exit 1
 fi
-echo "check-package: the unpacked program showed its main window ($(echo "$out" | grep '^window ' | cut -d' ' -f4,5 | tr ' ' x)) and ended with code 0"
+echo "check-package: the unpacked program showed its main window ($(echo "$out" | tr -d '\r' | grep '^window ' | cut -d' ' -f4,5 | tr ' ' x)) and ended with code 0"

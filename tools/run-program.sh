@@ -46,7 +46,7 @@ if ! grep -q '^window ' "$place" 2>/dev/null; then
   iconv -f GBK -t UTF-8 -c "$place.errors" >&2 || true
   exit 1
 fi
-read -r _ left top width height < <(grep '^window ' "$place")
+read -r _ left top width height < <(grep '^window ' "$place" | tr -d '\r')
 # What the window draws once shown (the server clock, the pages' pictures) has a moment to come.
 sleep "${BN_SCREENSHOT_DELAY:-2}"
 import -window root -crop "${width}x${height}+${left}+${top}" +repage "$shot"
