@@ -100,6 +100,13 @@ bool LaunchedProgram::CloseAndWait(int milliseconds)
     return GetExitCodeProcess(process_.hProcess, &exitCode_) != FALSE;
 }
 
+bool LaunchedProgram::WaitUntilEnded()
+{
+    if (!process_.hProcess || WaitForSingleObject(process_.hProcess, INFINITE) != WAIT_OBJECT_0)
+        return false;
+    return GetExitCodeProcess(process_.hProcess, &exitCode_) != FALSE;
+}
+
 HWND FindSurnameEdit(HWND mainWindow)
 {
     for (HWND group : ChildrenOf(mainWindow)) {

@@ -25,6 +25,8 @@ public:
     // Asks the main window to close (as its close button does) and waits for the process to end;
     // false when it did not end in time. exitCode() then holds its code.
     bool CloseAndWait(int milliseconds);
+    // Waits, however long it takes, until the process ends by itself; false when it cannot be waited for.
+    bool WaitUntilEnded();
     DWORD exitCode() const { return exitCode_; }
     HWND mainWindow() const { return mainWindow_; }
 

@@ -1,14 +1,18 @@
 #!/usr/bin/env bash
-# Installs what building and testing need on a fresh Debian 12 machine (run as root). Quick when all is there.
+# Installs what building, running, packaging and testing need on a fresh Debian 12 machine (run as
+# root), all from Debian's packages. Quick when all is there.
 set -euo pipefail
 packages=(
-  cmake ninja-build g++ googletest libgtest-dev libsqlite3-dev python3 unicode-data
+  ca-certificates cmake ninja-build g++ googletest libgtest-dev libsqlite3-dev python3 unicode-data
   wine64 fonts-wine
   libxrender1 libxext6 libxrandr2 libxi6 libxcursor1 libxinerama1 libxcomposite1 libxfixes3 libxxf86vm1 libgnutls30
   g++-mingw-w64-x86-64-posix g++-mingw-w64-i686-posix
-  xvfb xauth x11-apps imagemagick fonts-wqy-microhei fonts-wqy-zenhei fonts-noto-cjk locales
+  xvfb xauth x11-apps x11-utils imagemagick fonts-wqy-microhei fonts-wqy-zenhei fonts-noto-cjk locales
   clang-14 libclang-rt-14-dev
 )
+# The MinGW builds take SQLite's amalgamation from the npm registry at configure time. A Node.js that
+# is there already (with its own npm) is kept; otherwise Debian's npm brings Debian's Node.js.
+command -v npm >/dev/null 2>&1 || packages+=(npm)
 missing=()
 for p in "${packages[@]}"; do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q 'install ok installed' || missing+=("$p")
@@ -22,4 +26,4 @@ fi
 if ! locale -a 2>/dev/null | grep -qx 'zh_CN.utf8'; then
   localedef -i zh_CN -f UTF-8 zh_CN.UTF-8
 fi
-command -v npm >/dev/null || { echo "install-deps: npm is missing (it comes with the machine's Node.js)" >&2; exit 1; }
+command -v npm >/dev/null 2>&1 || { echo "install-deps: npm is still missing after installing Debian's npm" >&2; exit 1; }

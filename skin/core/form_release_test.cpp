@@ -2,6 +2,7 @@
 // registered after it is renumbered.
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <type_traits>
 #include <vector>
 
@@ -31,6 +32,13 @@ Record* AppendCustom(RecordList<Record>& list, HWND window, int formNumber)
     }
     SetWindowProp(window, kPropHwFormNumber, formNumber);
     return added;
+}
+
+std::unique_ptr<SkinKjRecord> KjRecordOf(HWND window)
+{
+    auto record = std::make_unique<SkinKjRecord>();
+    record->hwnd = window;
+    return record;
 }
 
 template <class Record>
@@ -109,7 +117,7 @@ TEST(SkinReleaseTest, ReleasingTheFirstFormRenumbersTheRest)
     FormRecord(nc).edits[0]->verticalScrollBar = overlay;
     SetWindowProp(overlay, kPropHwFormNumber, nc);
     HWND toolbar = CreateTestChild(c, "Static", 100, 5, 50, 20);
-    FormRecord(nc).kjControls.push_back(std::make_unique<SkinKjRecord>(SkinKjRecord{toolbar}));
+    FormRecord(nc).kjControls.push_back(KjRecordOf(toolbar));
     SetWindowProp(toolbar, kPropKjFormNumber, nc);
     HWND navBar = CreateTestChild(c, "Static", 100, 30, 50, 50);
     AppendCustom(g_navBars, navBar, nc);
@@ -195,7 +203,7 @@ TEST(SkinReleaseTest, EveryListOfAFormIsRenumbered)
     RegisterTestContainer(nb, container, 0, 255, kContainerKindOther);
     hw.push_back(container);
     HWND kj = control(i++);
-    form.kjControls.push_back(std::make_unique<SkinKjRecord>(SkinKjRecord{kj}));
+    form.kjControls.push_back(KjRecordOf(kj));
     SetWindowProp(kj, kPropKjFormNumber, nb);
     for (HWND w : {control(i++), control(i++), control(i++)})
         hw.push_back(w);

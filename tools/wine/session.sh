@@ -35,3 +35,10 @@ bn_wine_session_stop() {
   BN_KEEPER_PID= BN_XVFB_PID=
   return 0
 }
+
+# A host path as Windows programs under Wine name it (drive Z: is the host's root).
+bn_wine_path() {
+  local path
+  path="$(cd "$(dirname "$1")" && pwd)/$(basename "$1")"
+  echo "Z:${path//\//\\}"
+}
