@@ -267,6 +267,7 @@ int RunJourneys(Session& session, const std::vector<Journey>& journeys, const st
             ++number;
             std::string reason;
             session.picturePath = session.shotFolder + "\\" + PictureName(journey.name, number, step.name);
+            const DWORD stepStarted = GetTickCount();
             ok = step.act(session, reason);
             if (ok) {
                 for (const auto& [caption, expect] : step.expects) {
@@ -278,7 +279,8 @@ int RunJourneys(Session& session, const std::vector<Journey>& journeys, const st
             }
             const bool pictured = step.picturesItself ||
                                   (encoder.Ready() && SaveWindowsPicture(PicturedWindows(session, step), session.picturePath));
-            std::printf("[%s] %02d %-28s %s%s%s\n", journey.name.c_str(), number, step.name.c_str(), ok ? "ok" : "FAILED: ",
+            std::printf("[%s] %02d %-28s %5lu ms %s%s%s\n", journey.name.c_str(), number, step.name.c_str(),
+                        static_cast<unsigned long>(GetTickCount() - stepStarted), ok ? "ok" : "FAILED: ",
                         ok ? "" : reason.c_str(), pictured ? "" : " (no picture)");
             std::fflush(stdout);
             if (!ok) {
