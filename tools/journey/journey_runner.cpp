@@ -370,7 +370,9 @@ Step RightClickOn(const std::string& caption, const Target& target, const std::s
     return PointerStep(caption, target, name, MouseButton::Right, 1);
 }
 
-Step HoldOn(const std::string& caption, const Target& target, int milliseconds, const std::string& name)
+// A step that resolves its target to a screen point and does something there other than a click.
+static Step PointerActionStep(const std::string& caption, const Target& target, const std::string& name,
+                              std::function<void(POINT)> action)
 {
     Step step = PointerStep(caption, target, name, MouseButton::Left, 0);
     step.act = [=](Session& session, std::string& reason) {
@@ -378,24 +380,20 @@ Step HoldOn(const std::string& caption, const Target& target, int milliseconds, 
         HWND unit = nullptr;
         if (!session.Resolve(caption, target, at, unit, reason))
             return false;
-        HoldAt(at, milliseconds);
+        action(at);
         return true;
     };
     return step;
 }
 
+Step HoldOn(const std::string& caption, const Target& target, int milliseconds, const std::string& name)
+{
+    return PointerActionStep(caption, target, name, [milliseconds](POINT at) { HoldAt(at, milliseconds); });
+}
+
 Step WheelOn(const std::string& caption, const Target& target, int notches, const std::string& name)
 {
-    Step step = PointerStep(caption, target, name, MouseButton::Left, 0);
-    step.act = [=](Session& session, std::string& reason) {
-        POINT at;
-        HWND unit = nullptr;
-        if (!session.Resolve(caption, target, at, unit, reason))
-            return false;
-        WheelAt(at, notches);
-        return true;
-    };
-    return step;
+    return PointerActionStep(caption, target, name, [notches](POINT at) { WheelAt(at, notches); });
 }
 
 Step DoubleClickOn(const std::string& caption, const std::string& name, const Target& target)
