@@ -225,6 +225,23 @@ TEST_F(RandomNamesPageTest, TheResultListShowsItsScrollBarOnceItsRowsOverflow)
         EXPECT_GE(DarkPixelsAtTopOf(shown, bar, 17), 8) << step.step << ": the bar's up arrow shows";
     }
     ASSERT_TRUE(SaveScreenshot(shown, "result-list-scroll-bar.png"));
+
+    // On any other page the list is hidden, and so is its bar: it must not stand over that page.
+    for (int page : {1, 4, 6, 7}) {
+        SelectPage(page);
+        forms_test::PumpUntil([] { return false; }, 150);
+        EXPECT_FALSE(IsWindowVisible(bar)) << "page " << page;
+    }
+    // A new run empties the list: the bar goes with the rows, and does not come back on other pages.
+    SelectPage(0);
+    forms_test::PumpUntil([] { return false; }, 150);
+    ASSERT_TRUE(IsWindowVisible(bar));
+    ASSERT_TRUE(list.DeleteAllRows());
+    forms_test::PumpUntil([] { return false; }, 150);
+    EXPECT_FALSE(IsWindowVisible(bar)) << "no bar over an empty list";
+    SelectPage(6);
+    forms_test::PumpUntil([] { return false; }, 150);
+    EXPECT_FALSE(IsWindowVisible(bar)) << "no bar over the poem page";
 }
 
 TEST_F(RandomNamesPageTest, TwoCharacterNamesGreyTheThirdLimitAndKeepTheSecond)

@@ -258,10 +258,10 @@ void SyncOverlayWindows(HWND owner, bool isEdit, HWND vertical, HWND horizontal,
         ShowOverlay(vertical, hasVertical && shown, raise);
         ShowOverlay(horizontal, hasHorizontal && shown, raise);
     } else {
-        if (hasVertical)
-            ShowOverlay(vertical, visible, raise);
-        if (hasHorizontal)
-            ShowOverlay(horizontal, visible, raise);
+        // A bar the list no longer has (its rows were cleared) goes too, or it would stay over the
+        // empty list and over every page shown in the list's place.
+        ShowOverlay(vertical, hasVertical && visible, raise);
+        ShowOverlay(horizontal, hasHorizontal && visible, raise);
     }
     if (!visible)
         return;

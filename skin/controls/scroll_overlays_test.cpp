@@ -263,12 +263,16 @@ TEST_F(ScrollOverlaysTest, OverlaysFollowTheirOwners)
     ShowWindow(memo, SW_SHOWNA);
     EXPECT_TRUE(IsWindowVisible(edit.verticalScrollBar));
 
-    // A list that loses its bar keeps its overlay as it was.
+    // A list that loses its bar loses its overlay too: a bar left standing would show over the empty
+    // list, and over whatever is shown in its place once the list is hidden.
     ASSERT_TRUE(HasVerticalScrollStyle(list));
     SendMessageA(list, LB_RESETCONTENT, 0, 0);
     ASSERT_FALSE(HasVerticalScrollStyle(list)) << "the native list hides its bar";
     SetWindowPos(list, nullptr, 250, 50, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
-    EXPECT_TRUE(IsWindowVisible(box.verticalScrollBar));
+    EXPECT_FALSE(IsWindowVisible(box.verticalScrollBar));
+    ShowWindow(list, SW_HIDE);
+    ShowWindow(list, SW_SHOWNA);
+    EXPECT_FALSE(IsWindowVisible(box.verticalScrollBar)) << "shown again without rows to scroll";
     // An Edit whose scroll style goes hides its overlay.
     SetWindowLongPtrA(memo, GWL_STYLE, GetWindowLongPtrA(memo, GWL_STYLE) & ~static_cast<LONG_PTR>(WS_HSCROLL));
     SyncScrollOverlays(memo);
