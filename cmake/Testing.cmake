@@ -19,10 +19,12 @@ if(TARGET gtest)
   target_compile_options(gtest_main PRIVATE -fexec-charset=UTF-8)
 endif()
 
-# bn_add_test(name SOURCES a.cpp b.cpp LIBS lib1 lib2 [LABELS l] [SERIAL])
+# bn_add_test(name SOURCES a.cpp b.cpp LIBS lib1 lib2 [LABELS l] [SERIAL | ONE_AT_A_TIME])
 # SERIAL: the tests run while no other test runs (they move the real mouse pointer, for example).
+# ONE_AT_A_TIME: the program's tests run one after another, beside other programs' tests (they share one
+# program folder, which would make each wait for the others).
 function(bn_add_test name)
-  cmake_parse_arguments(T "SERIAL" "" "SOURCES;LIBS;LABELS" ${ARGN})
+  cmake_parse_arguments(T "SERIAL;ONE_AT_A_TIME" "" "SOURCES;LIBS;LABELS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
   target_link_libraries(${name} PRIVATE ${T_LIBS} gtest_main gtest Threads::Threads)
   set(labels ${T_LABELS})
@@ -40,6 +42,8 @@ function(bn_add_test name)
   set(serial)
   if(T_SERIAL)
     set(serial RUN_SERIAL TRUE)
+  elseif(T_ONE_AT_A_TIME)
+    set(serial RESOURCE_LOCK ${name})
   endif()
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
                        WORKING_DIRECTORY "${CMAKE_CURRENT_BINARY_DIR}"

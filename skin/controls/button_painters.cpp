@@ -27,6 +27,7 @@ constexpr int kUnitWorld = 0;
 constexpr int kUnitPixel = 2;
 constexpr int kAlignNear = 0;
 constexpr int kAlignCentre = 1;
+constexpr int kHotkeyPrefixShow = 1;
 constexpr int kTickWidth = 13;
 constexpr int kTickHeight = 12;
 
@@ -71,6 +72,8 @@ CaptionStyle CaptionOf(const ButtonFace& face, int unit, int alignment)
     style.colour = face.textColour;
     style.alignment = alignment;
     style.lineAlignment = kAlignCentre;
+    // A button's "&" marks its access key, as the system's own buttons draw it ("否(&N)").
+    style.hotkeyPrefix = kHotkeyPrefixShow;
     return style;
 }
 

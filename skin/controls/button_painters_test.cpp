@@ -154,6 +154,15 @@ TEST_F(ButtonPaintersTest, CaptionsAreCentredOnPushButtonsAndFollowTheIndicatorO
     EXPECT_NEAR((box.top + box.bottom) / 2.0, 15 + 1, 3) << "two pixels below the middle of the layout box";
 }
 
+TEST_F(ButtonPaintersTest, AnAmpersandMarksTheAccessKeyAndIsNotDrawn)
+{
+    RECT marked = {};
+    RECT plain = {};
+    ASSERT_TRUE(Draw(DrawPushButtonFace, 120, 30, 0, Face("否(&N)"))->DarkBounds(marked, 0x60));
+    ASSERT_TRUE(Draw(DrawPushButtonFace, 120, 30, 0, Face("否(N)"))->DarkBounds(plain, 0x60));
+    EXPECT_NEAR(marked.right - marked.left, plain.right - plain.left, 2) << "no ampersand's width";
+}
+
 TEST_F(ButtonPaintersTest, RadioButtonAndCheckBoxStates)
 {
     constexpr int w = 100, h = 20;

@@ -128,6 +128,8 @@ void DrawCaptionInFont(GdipGraphics& graphics, const std::string& text, const Re
     format.SetStringFormatLineAlign(style.lineAlignment);
     if (style.trimming >= 0)
         format.SetStringFormatTrimming(style.trimming);
+    if (style.hotkeyPrefix != 0)
+        format.SetStringFormatHotkeyPrefix(style.hotkeyPrefix);
     GdipSolidBrush brush;
     brush.CreateSolidFill(MakeArgbColor(style.colour));
     graphics.DrawString(text, font, brush, layout, format);

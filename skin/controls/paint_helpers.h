@@ -95,6 +95,7 @@ struct CaptionStyle {
     int lineAlignment = 0;
     int formatFlags = 0;  // GDI+ StringFormatFlags (0x1000 no wrap, 0x2000 whole lines only)
     int trimming = -1;    // GDI+ StringTrimming (3 ellipsis); -1 keeps the format's default
+    int hotkeyPrefix = 0; // GDI+ HotkeyPrefix (1 shows "&N" as an underlined N, as buttons do)
 };
 void DrawCaption(GdipGraphics& graphics, const std::string& text, const RectF& layout, const CaptionStyle& style);
 // The same in a font made once from the style (MakeCaptionFont) for several captions of one paint:

@@ -1,5 +1,6 @@
 #include "skin/controls/static_family.h"
 
+#include <cmath>
 #include <memory>
 
 #include "gdiplus/gdip_bitmap.h"
@@ -135,10 +136,19 @@ LRESULT PaintBackgroundOnly(HWND window, WPARAM wParam, LPARAM lParam)
     return DefWindowProcA(window, WM_PAINT, wParam, lParam);
 }
 
+// An icon or bitmap static by its type; frames and rectangles share the icon kind's style bits but
+// draw themselves.
+bool IsPictureType(HWND window)
+{
+    const LONG_PTR type = GetWindowLongPtrA(window, GWL_STYLE) & SS_TYPEMASK;
+    return type == SS_ICON || type == SS_BITMAP;
+}
+
 LRESULT OnPaint(HWND window, const SkinStaticRecord& record, WPARAM wParam, LPARAM lParam)
 {
     if (record.kind != kStaticKindText && IconOrBitmap(window) == nullptr)
-        return PaintBackgroundOnly(window, wParam, lParam);
+        return IsPictureType(window) ? PaintBackgroundOnly(window, wParam, lParam)
+                                     : PaintNatively(window, wParam, lParam);
     if (record.kind == kStaticKindText && IsBlankText(GetWindowTextAsText(window)))
         return PaintNatively(window, wParam, lParam);
     PAINTSTRUCT ps;
@@ -146,6 +156,23 @@ LRESULT OnPaint(HWND window, const SkinStaticRecord& record, WPARAM wParam, LPAR
     PaintOwnStatic(window);
     EndPaint(window, &ps);
     return DefWindowProcA(window, WM_PAINT, wParam, lParam);
+}
+
+// The static's own alignment plays no part: the text starts at the top left, just left of the
+// control, in a box wide enough for the glow.
+RectF StaticTextBox(const StaticSnapshot& face, int width, float height)
+{
+    return MakeRect(-2, 0, static_cast<float>(width + face.fontSize + 10), height);
+}
+
+GlowTextStyle StaticTextStyle(const StaticSnapshot& face)
+{
+    GlowTextStyle style;
+    style.blurFactor = kGlowBlur;
+    style.fontName = face.fontFace;
+    style.fontStyle = face.fontStyle;
+    style.fontSize = static_cast<float>(face.fontSize);
+    return style;
 }
 
 }  // namespace
@@ -222,16 +249,17 @@ void DrawStaticFace(HDC dc, int w, int h, const StaticSnapshot& face)
             DrawBitmapPicture(graphics, w, h, face);
         return;
     }
-    // The static's own alignment plays no part: the text starts at the top left, just left of the
-    // control, in a box wide enough for the glow.
-    GlowTextStyle style;
-    style.blurFactor = kGlowBlur;
-    style.fontName = face.fontFace;
-    style.fontStyle = face.fontStyle;
-    style.fontSize = static_cast<float>(face.fontSize);
-    DrawTextGdiPlus(graphics, face.text,
-                    MakeRect(-2, 0, static_cast<float>(w + face.fontSize + 10), static_cast<float>(h)), kTextColour,
-                    kGlowColour, style);
+    DrawTextGdiPlus(graphics, face.text, StaticTextBox(face, w, static_cast<float>(h)), kTextColour, kGlowColour,
+                    StaticTextStyle(face));
+}
+
+SIZE StaticTextReach(const StaticSnapshot& face, int width)
+{
+    const RectF box = StaticTextBox(face, width, 100000.0f);
+    const RectF lines = MeasureGlowText(face.text, box, StaticTextStyle(face));
+    // DrawTextGdiPlus draws the text one pixel right of and below its box.
+    return SIZE{static_cast<LONG>(std::ceil(box.x + 1 + lines.width)),
+                static_cast<LONG>(std::ceil(box.y + 1 + lines.height))};
 }
 
 void PaintStatic(int formNumber, int listIndex)

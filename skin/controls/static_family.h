@@ -28,6 +28,10 @@ int FindStaticIndex(int formNumber, HWND window);
 LRESULT CALLBACK StaticWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 bool TakeStaticSnapshot(HWND window, StaticSnapshot& snapshot);
+// How far right and down, from the control's top left, the text of a text face reaches as
+// DrawStaticFace lays it out for a control `width` pixels wide (its layout box is wider than the
+// control, for the glow, so long lines can run past the control's edge).
+SIZE StaticTextReach(const StaticSnapshot& face, int width);
 // The static's text, bitmap or icon onto a width x height memory context; draws nothing for a bitmap
 // or icon static without a picture.
 void DrawStaticFace(HDC dc, int width, int height, const StaticSnapshot& face);

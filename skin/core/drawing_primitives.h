@@ -36,6 +36,9 @@ struct GlowTextStyle {
 // copies around the text, and the text itself one pixel right of and below the box's corner.
 void DrawTextGdiPlus(GdipGraphics& graphics, const std::string& text, const RectF& layout, COLORREF textColour,
                      COLORREF glowColour, const GlowTextStyle& style = GlowTextStyle());
+// The box the text's lines take, laid out in the layout box by the style's font and rules as
+// DrawTextGdiPlus lays them out (before its one-pixel shift); zero when it cannot be measured.
+RectF MeasureGlowText(const std::string& text, const RectF& layout, const GlowTextStyle& style = GlowTextStyle());
 // The text alone, in the style's font and layout rules, without a glow.
 void DrawUnglowedText(GdipGraphics& graphics, const std::string& text, const RectF& layout, COLORREF textColour,
                       const GlowTextStyle& style = GlowTextStyle());

@@ -117,6 +117,26 @@ void DrawTextGdiPlus(GdipGraphics& graphics, const std::string& text, const Rect
     graphics.DrawString(text, font, ink, RectF{x + 1, y + 1, w, h}, format);
 }
 
+RectF MeasureGlowText(const std::string& text, const RectF& layout, const GlowTextStyle& style)
+{
+    HDC dc = CreateCompatibleDC(nullptr);
+    if (!dc)
+        return {};
+    RectF bounds{};
+    {
+        GdipGraphics graphics;
+        GdipStringFormat format;
+        GdipFont font;
+        if (graphics.CreateFromHDC(dc)) {
+            MakeFormat(format, style);
+            MakeFont(font, style);
+            bounds = graphics.MeasureString(text, font, layout, format);
+        }
+    }
+    DeleteDC(dc);
+    return bounds;
+}
+
 void DrawUnglowedText(GdipGraphics& graphics, const std::string& text, const RectF& layout, COLORREF textColour,
                       const GlowTextStyle& style)
 {

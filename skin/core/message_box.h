@@ -24,5 +24,8 @@ int ShowMessageBox(HWND owner, const std::string& text, UINT style = MB_OK,
 bool InstallMessageBoxHook();
 // Removes the hook when it is installed.
 void RemoveMessageBoxHook();
+// Makes a system message box's text static (and the box) large enough for its text as the skin draws
+// it; nothing for a dialog without a message text.
+void FitMessageTextToSkin(HWND box);
 // Skins every "#32770" window of the thread that is about to be activated and is not skinned yet.
 LRESULT CALLBACK MessageBoxHookProc(int code, WPARAM wParam, LPARAM lParam);

@@ -3,6 +3,7 @@
 // box as the user sees it.
 #include <gtest/gtest.h>
 
+#include "skin/controls/static_family.h"
 #include "skin/core/dialog_frame_proc.h"
 #include "skin/core/dialog_test_support.h"
 #include "skin/core/form_skinning.h"
@@ -109,7 +110,63 @@ int RectWidth(const RECT& r)
     return r.right - r.left;
 }
 
+// Dark pixels the text static's face puts outside the static when drawn on a larger white page: the
+// parts of the text the static would cut off.
+int InkOutsideTextStatic(HWND box)
+{
+    HWND text = GetDlgItem(box, 0xFFFF);
+    StaticSnapshot face;
+    if (!text || !TakeStaticSnapshot(text, face))
+        return -1;
+    RECT rc = {};
+    GetClientRect(text, &rc);
+    const int w = rc.right + 120;
+    const int h = rc.bottom + 80;
+    BITMAPINFO info = {};
+    info.bmiHeader.biSize = sizeof(info.bmiHeader);
+    info.bmiHeader.biWidth = w;
+    info.bmiHeader.biHeight = h;  // bottom-up, as the painter's surface expects
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    void* bits = nullptr;
+    HDC dc = CreateCompatibleDC(nullptr);
+    HBITMAP page = CreateDIBSection(dc, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    HGDIOBJ old = SelectObject(dc, page);
+    PatBlt(dc, 0, 0, w, h, WHITENESS);
+    // Laid out for the static's width, as it is on the screen, but with room around it to see what
+    // falls outside.
+    DrawStaticFace(dc, rc.right, h, face);
+    GdiFlush();
+    int outside = 0;
+    const auto* pixels = static_cast<const DWORD*>(bits);
+    for (int y = 0; y < h; ++y)
+        for (int x = 0; x < w; ++x) {
+            const DWORD p = pixels[(h - 1 - y) * w + x];
+            const bool dark = (p & 0xFF) < 128 && ((p >> 8) & 0xFF) < 128 && ((p >> 16) & 0xFF) < 128;
+            if (dark && (x >= rc.right || y >= rc.bottom))
+                ++outside;
+        }
+    SelectObject(dc, old);
+    DeleteObject(page);
+    DeleteDC(dc);
+    return outside;
+}
+
 }  // namespace
+
+TEST_F(MessageBoxTest, TheTextFitsItsSkinnedBox)
+{
+    const char* texts[] = {"复制成功", "软件有新版本，是否现在升级？",
+                           "已导出到：Z:\\work\\main\\build\\win64\\tools\\journey\\收集的名字.txt",
+                           "名字数据库打不开，收藏的名字这次不能保存。请检查程序文件夹里的 data\\data.dll 是否完好。"};
+    for (const char* text : texts) {
+        SeenBox seen;
+        int outside = -1;
+        TimerScript script(20, PressWhenFaded(1, IDOK, seen, [&](HWND box) { outside = InkOutsideTextStatic(box); }));
+        EXPECT_EQ(ShowMessageBox(owner_, text, MB_OK), 0);
+        EXPECT_EQ(outside, 0) << text;
+    }
+}
 
 TEST_F(MessageBoxTest, ButtonsGiveTheirResultsInASkinnedBox)
 {
@@ -160,8 +217,9 @@ TEST_F(MessageBoxTest, ButtonsGiveTheirResultsInASkinnedBox)
         EXPECT_EQ(seen.title, "提示") << "no caption: 提示, not the system's default title";
         EXPECT_NE(seen.title, plain.title);
         if (c.style == (MB_YESNO | MB_ICONINFORMATION)) {
-            EXPECT_EQ(RectWidth(seen.rect), RectWidth(plain.rect) + 6);
-            EXPECT_EQ(seen.rect.bottom - seen.rect.top, plain.rect.bottom - plain.rect.top);
+            // Six pixels wider for the frame, and larger still where the skin's text needs room.
+            EXPECT_GE(RectWidth(seen.rect), RectWidth(plain.rect) + 6);
+            EXPECT_GE(seen.rect.bottom - seen.rect.top, plain.rect.bottom - plain.rect.top);
         }
     }
 
@@ -280,6 +338,8 @@ TEST_F(MessageBoxTest, Screenshot)
     } boxes[] = {
         {"软件有新版本，是否现在升级？", MB_YESNO | MB_ICONINFORMATION, "提示", IDYES, 5, "message-box.png"},
         {"复制成功", MB_OK, "复制", IDOK, 0, "copied-message-box.png"},
+        {"已导出到：Z:\\work\\main\\build\\win64\\tools\\journey\\收集的名字.txt", MB_OK, "提示", IDOK, 0,
+         "exported-message-box.png"},
     };
     for (const auto& b : boxes) {
         SeenBox seen;

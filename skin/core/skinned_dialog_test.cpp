@@ -293,7 +293,8 @@ TEST_F(SkinnedDialogTest, TheTitleKeepsItsTopStrokesAndAGlow)
     int topRow = 0;
     for (int x = ink.left; x < ink.right; ++x)
         topRow += IsInk(PixelRgb(frame, x, ink.top)) ? 1 : 0;
-    EXPECT_LT(topRow * 4, (ink.right - ink.left) * 3)
+    // Lost, the long stroke would be the top row and span the whole character.
+    EXPECT_LT(topRow + 1, ink.right - ink.left)
         << "the top row is the short stroke: " << topRow << " of " << ink.right - ink.left;
     EXPECT_GT(ink.top, 4);
     EXPECT_LT(ink.bottom, 25) << "within the caption band";

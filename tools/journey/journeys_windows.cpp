@@ -85,6 +85,8 @@ std::vector<Journey> WindowJourneys()
                                 ClickAt(POINT{(r.left + r.right) / 2, (r.top + r.bottom) / 2});
                                 PressKey(VK_END);
                                 PressKey(VK_HOME, VK_SHIFT);
+                                // An export left by an earlier run would bring the replace question.
+                                DeleteFileA(ExportPath(session).c_str());
                                 PasteText(ExportPath(session));
                                 PressKey(VK_RETURN);
                                 return true;
