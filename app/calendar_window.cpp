@@ -12,6 +12,7 @@
 #include "calendar/calendar.h"
 #include "runtime/datetime.h"
 #include "runtime/forms/form_runtime.h"
+#include "runtime/lunar_words.h"
 #include "runtime/text.h"
 
 namespace {
@@ -110,6 +111,7 @@ void OnCalendarWindowCreated(forms::Event& e)
 
 void OnCalendarWindowQueryClose(forms::Event& e)
 {
+    EndClockTools();
     ShowMainWindow(true);
 }
 
@@ -245,7 +247,7 @@ void ToggleFourPillarCalculators(forms::Event& e)
     LunarDate lunar;
     std::string caption = "农历日期:";
     if (form.Get("农历月历1").GetLunarDate(lunar))
-        caption += IntToText(lunar.year) + "年" + IntToText(lunar.month) + "月" + IntToText(lunar.day) + "日";
+        caption += LunarDateDigits(lunar.year, lunar.month, lunar.day, lunar.isLeapMonth);
     form.Get("透明标签11").SetText(caption);
     ShowSolarDateFourPillars(e);
     ShowLunarDateFourPillars(e);

@@ -116,6 +116,22 @@ TEST_F(CalendarWindowTest, BoardShowsTodayInWordsAndWeekendColours)
     EXPECT_TRUE(forms_test::SaveScreenshot(form_->Window(), "calendar-board.png"));
 }
 
+TEST_F(CalendarWindowTest, LeapMonthShowsOnTheBoardAndInTheCalculatorCaption)
+{
+    // 2023-04-19 is the 29th of the leap second month of 2023.
+    g_testNow = TestDateTime(2023, 4, 19, 10, 0, 0);
+    Open();
+    U("万年历选择夹").SetCurrentPage(2);
+    EXPECT_EQ(U("透明标签5").Text(), "农历:二零二三年闰二月廿九");
+    Click("按钮8");
+    EXPECT_EQ(U("透明标签11").Text(), "农历日期:2023年闰2月29日");
+    // The month before it is the plain second month.
+    Click("按钮8");
+    ASSERT_TRUE(U("农历月历1").SetDate(TestDateTime(2023, 3, 21)));
+    Click("按钮8");
+    EXPECT_EQ(U("透明标签11").Text(), "农历日期:2023年2月30日");
+}
+
 TEST_F(CalendarWindowTest, SolarTermsButtonListsTheYearAndHidesOnTheSecondPress)
 {
     Open();

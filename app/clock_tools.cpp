@@ -178,9 +178,17 @@ void SetUpClockTools(forms::Form& form)
     PlaceInSentence(form.Get("标签12"), {&form.Get("编辑框4")});
     PlaceInSentence(form.Get("标签13"), {&form.Get("编辑框6")});
     PlaceInSentence(form.Get("标签15"), {&form.Get("编辑框7")});
+    // Tasks started in an earlier opening ended with it: the boxes here are new and unticked, and
+    // nothing may act that the page does not show.
+    CancelClockTasks();
     ResumeClockTasks(now, g_calendarTicks);
     g_clockFollowsNow = 1;
     ShowClockTime(form, now);
+}
+
+void EndClockTools()
+{
+    CancelClockTasks();
 }
 
 void DrawAnalogClock(forms::Form& form)
