@@ -177,6 +177,23 @@ TEST_F(ClockToolsTest, TimeFreezeSetsTheClockEveryTick)
     EXPECT_EQ(Log().clockSets.size(), 3u) << "no date-time, no clock change";
 }
 
+TEST_F(ClockToolsTest, TaskBoxesLieAboveTheirSentences)
+{
+    // Each box sits in a gap of its sentence label: above it, and cut out of the label's painting.
+    const struct {
+        const char* sentence;
+        const char* box;
+    } rows[] = {{"标签11", "编辑框2"}, {"标签11", "编辑框3"}, {"标签12", "编辑框4"}, {"标签13", "编辑框6"}, {"标签15", "编辑框7"}};
+    for (const auto& row : rows) {
+        HWND label = U(row.sentence).Window();
+        EXPECT_TRUE(GetWindowLongPtrA(label, GWL_STYLE) & WS_CLIPSIBLINGS) << row.sentence;
+        bool boxFirst = false;
+        for (HWND w = GetWindow(label, GW_HWNDFIRST); w && w != label; w = GetWindow(w, GW_HWNDNEXT))
+            boxFirst = boxFirst || w == U(row.box).Window();
+        EXPECT_TRUE(boxFirst) << row.box << " lies under " << row.sentence;
+    }
+}
+
 TEST_F(ClockToolsTest, TasksEndWithTheWindowThatStartedThem)
 {
     U("编辑框6").SetText(DateTimeToText(PlusSeconds(start_, 600)));

@@ -1,6 +1,6 @@
 // The perpetual calendar as a person sees it: the tab strip whole on every page, the board's lines
 // whole and its clock redrawn cleanly, the solar-term list readable over the board, the 时间 page
-// inside the window, and a task started before closing the window neither running unseen after it
+// inside the window, the task boxes' times readable, and a task started before closing the window neither running unseen after it
 // opens again.
 #include <windows.h>
 #include <commctrl.h>
@@ -322,6 +322,38 @@ Step RestTaskRuns(bool expected, const std::string& name)
     }, {kCalendar});
 }
 
+// The time boxes of the task sentences show their date-times: black text inside each box, not the
+// sentence's background painted over them.
+Step TaskBoxesShowTheirTimes()
+{
+    return Verify("task-times-show", [](Session& session, std::string& reason) {
+        HWND window = CalendarWindow(session, reason);
+        if (!window)
+            return false;
+        int boxes = 0;
+        for (HWND unit : VisibleDescendants(window)) {
+            if (WindowClass(unit) != "Edit" || WindowText(unit).find("年") == std::string::npos)
+                continue;
+            ++boxes;
+            RECT inside;
+            GetClientRect(unit, &inside);
+            MapWindowPoints(unit, nullptr, reinterpret_cast<POINT*>(&inside), 2);
+            int ink = 0;
+            for (COLORREF c : Capture(inside).colours)
+                ink += GetRValue(c) < 80 && GetGValue(c) < 80 && GetBValue(c) < 80;
+            if (ink < 20) {
+                reason = "the box holding \"" + WindowText(unit) + "\" shows no text";
+                return false;
+            }
+        }
+        if (boxes < 4) {
+            reason = "only " + std::to_string(boxes) + " task boxes hold a date-time";
+            return false;
+        }
+        return true;
+    }, {kCalendar});
+}
+
 Step OpenCalendar(const std::string& name)
 {
     return ClickOn(kMain, SideListLastRow(), name).Shows(kCalendar).Hides(kMain);
@@ -351,6 +383,7 @@ std::vector<Journey> CalendarJourneys()
                  TimePageFits(),
                  ClickOn(kCalendar, TabHeader("事务"), "tab-tasks"),
                  TabStripWhole("tasks-tabs-whole"),
+                 TaskBoxesShowTheirTimes(),
                  ClickOn(kCalendar, UnitWithText("定时提醒保护视力"), "tick-rest"),
                  ClickOn(kCalendar, UnitWithText("开始执行设定事务"), "start-tasks"),
                  RestTaskRuns(true, "rest-runs"),
