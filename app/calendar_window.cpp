@@ -144,6 +144,43 @@ void PaintBoxesOpaque(forms::Form& form)
     }
 }
 
+// The solar-term list: as designed, or wider when its longest line would be cut (the check box, the
+// text and the scroll bar side by side), centred where it was designed.
+constexpr char kLongestTermLine[] = "寒露:2026年10月10日10时10分10秒";
+struct TermListPlace {
+    int left = 34, width = 202;
+};
+TermListPlace TermListPlacement(forms::Form& form)
+{
+    forms::Unit& list = form.Get("选择列表框1");
+    const int check = static_cast<int>(SendMessageA(list.Window(), LB_GETITEMHEIGHT, 0, 0));
+    const int needed = TextWidthIn(list, kLongestTermLine) + check + 2 + GetSystemMetrics(SM_CXVSCROLL) + 4;
+    TermListPlace place;
+    place.width = std::max(place.width, needed);
+    place.left = std::max(8, 34 - (place.width - 202) / 2);
+    return place;
+}
+
+// The 公历 page: the month calendar at least as wide as its whole month needs (seven columns), the
+// buttons beside it moved along.
+constexpr int kSolarCalendarWidth = 196;  // designed
+void FitSolarCalendar(forms::Form& form)
+{
+    forms::Unit& calendar = form.Get("月历1");
+    RECT need = {};
+    if (!SendMessageA(calendar.Window(), MCM_GETMINREQRECT, 0, reinterpret_cast<LPARAM>(&need)))
+        return;
+    const int grow = std::max(0, static_cast<int>(need.right - need.left) + 2 - calendar.Width());
+    if (grow == 0)
+        return;
+    calendar.Move(calendar.Left(), calendar.Top(), calendar.Width() + grow, std::max(calendar.Height(),
+                  static_cast<int>(need.bottom - need.top) + 2));
+    for (const char* name : {"按钮4", "按钮5", "编辑框1", "组合框2"}) {
+        forms::Unit& unit = form.Get(name);
+        unit.Move(unit.Left() + grow, unit.Top(), unit.Width(), unit.Height());
+    }
+}
+
 // Narrow tab headers, so the five fit the narrowest page (日历牌) whole.
 void NarrowTabHeaders(forms::Unit& tabs)
 {
@@ -194,6 +231,7 @@ void OnCalendarWindowCreated(forms::Event& e)
     SetFormCloseEffect(form.Window(), kCloseEffectShrinkFade);
     SetSkinOptions(true, 0);
     NarrowTabHeaders(form.Get("万年历选择夹"));
+    FitSolarCalendar(form);
     SkinControl(form.Get("万年历选择夹").Window());
     PaintBoxesOpaque(form);
     const double now = CalendarNow();
@@ -232,16 +270,20 @@ void LayoutCalendarTabs(forms::Event& e)
         form.Get("农历月历1").SetVisible(true);
         tabs.Move(4, 20, 380, 326);
         break;
-    case 1:
+    case 1: {
         form.Get("编辑框公历").SetVisible(false);
-        tabs.Move(4, 20, 287, 218);
+        const forms::Unit& calendar = form.Get("月历1");
+        tabs.Move(4, 20, 287 + calendar.Width() - kSolarCalendarWidth,
+                  std::max(218, calendar.Top() + calendar.Height() + 10));
         break;
+    }
     case 2: {
         form.Get("图片框4").SetVisible(true);
         PlaceBoard(form);
         PlaceBoardTime(form);
         const int board = form.Get("图片框4").Width();
-        tabs.Move(4, 20, std::max(kBoardPageWidth, BoardLeft(board) * 2 + board), 290);
+        const TermListPlace terms = TermListPlacement(form);
+        tabs.Move(4, 20, std::max({kBoardPageWidth, BoardLeft(board) * 2 + board, terms.left * 2 + terms.width}), 290);
         break;
     }
     case 3:
@@ -364,7 +406,8 @@ void OnListSolarTermsClicked(forms::Event& e)
 {
     forms::Form& form = e.form;
     forms::Unit& list = form.Get("选择列表框1");
-    list.Move(34, 48, 202, 217);
+    const TermListPlace place = TermListPlacement(form);
+    list.Move(place.left, 48, place.width, 217);
     list.ClearItems();
     form.Get("图片框5").SetVisible(false);
     // The list takes the board's place; hidden again, it gives the place back to the board.
