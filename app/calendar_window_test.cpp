@@ -56,8 +56,8 @@ TEST_F(CalendarWindowTest, OpensModelessInPlaceOfTheMainWindow)
 TEST_F(CalendarWindowTest, EveryTabSizesTheWindowToItsPage)
 {
     Open();
-    // The narrow pages (公历, 日历牌) widen when the tab strip or the board's lines need it; the 时间
-    // page is as wide as its world clocks need.
+    // The narrow pages grow when the tab strip, the month (公历) or the board's lines and the term list
+    // (日历牌) need it; the 时间 page is as wide as its world clocks need.
     const struct {
         int page, width, height;
         bool atLeast;
@@ -65,11 +65,13 @@ TEST_F(CalendarWindowTest, EveryTabSizesTheWindowToItsPage)
                  {0, 394, 364, false}};
     for (const auto& p : pages) {
         ASSERT_TRUE(U("万年历选择夹").SetCurrentPage(p.page));
-        if (p.atLeast)
+        if (p.atLeast) {
             EXPECT_GE(form_->Self().Width(), p.width) << p.page;
-        else
+            EXPECT_GE(form_->Self().Height(), p.height) << p.page;
+        } else {
             EXPECT_EQ(form_->Self().Width(), p.width) << p.page;
-        EXPECT_EQ(form_->Self().Height(), p.height) << p.page;
+            EXPECT_EQ(form_->Self().Height(), p.height) << p.page;
+        }
         EXPECT_EQ(U("图片框4").Visible(), p.page == 2);
         // Every tab header lies inside the tab control: none behind the strip's scroll arrows.
         RECT last = {};
