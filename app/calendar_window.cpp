@@ -90,10 +90,13 @@ int BoardWidth(forms::Form& form)
     return std::max(kBoardWidth, lines + 4);
 }
 
-// Where the board sits: centred where it was designed, moved left as far as needed to grow.
-int BoardLeft(int width)
+// The left of a box of the 日历牌 page (the board, the calculators, the term list) that may be wider
+// than designed on a page that may be wider than designed: its centre stays where it was designed
+// relative to the page's centre.
+int CentredLeft(forms::Form& form, int designedLeft, int designedWidth, int width)
 {
-    return std::max(8, kBoardLeft - (width - kBoardWidth) / 2);
+    const int pageGrowth = form.Get("万年历选择夹").Width() - kBoardPageWidth;
+    return std::max(8, designedLeft + pageGrowth / 2 - (width - designedWidth) / 2);
 }
 
 // The board and its labels at the board's width, every label centred as designed.
@@ -101,7 +104,7 @@ void PlaceBoard(forms::Form& form)
 {
     const int width = BoardWidth(form);
     forms::Unit& board = form.Get("图片框4");
-    board.Move(BoardLeft(width), 49, width, 213);
+    board.Move(CentredLeft(form, kBoardLeft, kBoardWidth, width), 49, width, 213);
     const int shift = (width - kBoardWidth) / 2;
     form.Get("透明标签1").Move(8 + shift, 24, 168, 32);
     form.Get("透明标签2").Move(52 + shift, 54, 81, 58);
@@ -145,7 +148,7 @@ void PaintBoxesOpaque(forms::Form& form)
 }
 
 // The solar-term list: as designed, or wider when its longest line would be cut (the check box, the
-// text and the scroll bar side by side), centred where it was designed.
+// text and the scroll bar side by side), centred on the page as it is now.
 constexpr char kLongestTermLine[] = "寒露:2026年10月10日10时10分10秒";
 struct TermListPlace {
     int left = 34, width = 202;
@@ -157,7 +160,7 @@ TermListPlace TermListPlacement(forms::Form& form)
     const int needed = TextWidthIn(list, kLongestTermLine) + check + 2 + GetSystemMetrics(SM_CXVSCROLL) + 4;
     TermListPlace place;
     place.width = std::max(place.width, needed);
-    place.left = std::max(8, 34 - (place.width - 202) / 2);
+    place.left = CentredLeft(form, 34, 202, place.width);
     return place;
 }
 
@@ -278,12 +281,13 @@ void LayoutCalendarTabs(forms::Event& e)
         break;
     }
     case 2: {
+        // As wide as the board and the term list need, then everything centred on it.
+        const int board = BoardWidth(form);
+        const int terms = TermListPlacement(form).width;
+        tabs.Move(4, 20, std::max({kBoardPageWidth, board + 20, terms + 20}), 290);
         form.Get("图片框4").SetVisible(true);
         PlaceBoard(form);
         PlaceBoardTime(form);
-        const int board = form.Get("图片框4").Width();
-        const TermListPlace terms = TermListPlacement(form);
-        tabs.Move(4, 20, std::max({kBoardPageWidth, BoardLeft(board) * 2 + board, terms.left * 2 + terms.width}), 290);
         break;
     }
     case 3:
@@ -392,7 +396,7 @@ void ToggleFourPillarCalculators(forms::Event& e)
         form.Get("透明标签4").Move(1, 1, 1, 1);
         form.Get("选择列表框1").SetVisible(false);
     }
-    calculators.Move(36, 49, 183, 213);
+    calculators.Move(CentredLeft(form, kBoardLeft, kBoardWidth, kBoardWidth), 49, 183, 213);
     LunarDate lunar;
     std::string caption = "农历日期:";
     if (form.Get("农历月历1").GetLunarDate(lunar))
