@@ -27,7 +27,9 @@ void OnSetSystemTimeClicked(forms::Event& e);
 void TrackTypedClockTime(forms::Event& e);
 void OnStartRemindersClicked(forms::Event& e);
 void OnCancelTasksClicked(forms::Event& e);
-// Run by the creation handler: fills the task boxes, places them in their sentences, resumes the
-// started tasks from now and lets the clock follow the current time.
+// Run by the creation handler: fills the task boxes, places them in their sentences, lets the clock
+// follow the current time. No task runs until 按钮3 starts it in this opening.
 void SetUpClockTools(forms::Form& form);
+// Run when the window closes: the tasks started in it end with it.
+void EndClockTools();
 void DrawAnalogClock(forms::Form& form);

@@ -21,7 +21,8 @@ std::string SolarTermName(int term)
 
 std::string TodayLunarText(const LunarDate& lunar)
 {
-    return "农历:" + LunarYearWords(lunar.year) + "年" + LunarMonthWord(lunar.month) + "月" + LunarDayWord(lunar.day);
+    return "农历:" + LunarYearWords(lunar.year) + "年" + LunarMonthName(lunar.month, lunar.isLeapMonth) +
+           LunarDayWord(lunar.day);
 }
 
 std::string JoinFourPillars(const FourPillars& pillars)

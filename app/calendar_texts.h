@@ -9,7 +9,7 @@ std::string WeekdayName(int weekday);
 // 1 "立春", 2 "雨水" ... 24 "大寒", counted from 立春; empty for anything else.
 std::string SolarTermName(int term);
 // The calendar board's lunar date: "农历:" + the year's digit words + "年" + month word + "月" + day
-// word ("农历:二零一二年十月廿一"); a leap month reads as its plain month.
+// word ("农历:二零一二年十月廿一"); a leap month is led by "闰" ("农历:二零二三年闰二月廿九").
 std::string TodayLunarText(const LunarDate& lunar);
 // The four pillars joined by single blanks; three blanks when the service gave none.
 std::string JoinFourPillars(const FourPillars& pillars);

@@ -124,18 +124,18 @@ forms::FormDef MakeDefinition()
         // 时间
         OnPage(Define(UnitKind::DrawingPanel, kClockPanel, "画板1", {20, 52, 160, 160}), 3),
         Define(UnitKind::Timer, kClockTimer, "时钟1").In(kClockPanel).Interval(1000),
-        OnPage(Define(UnitKind::GroupBox, kWorldClocks, "分组框2", {190, 34, 214, 178}, "世界时间"), 3),
-        Define(UnitKind::Label, kBeijingCaption, "标签1", {10, 18, 196, 16}, "中国北京标准时间:").In(kWorldClocks),
-        Define(UnitKind::Label, kBeijing, "标签5", {10, 36, 196, 16}).In(kWorldClocks).Colours(0x800000),
-        Define(UnitKind::Label, kLondonCaption, "标签2", {10, 58, 196, 16}, "英国伦敦标准时间:").In(kWorldClocks),
-        Define(UnitKind::Label, kLondon, "标签6", {10, 76, 196, 16}).In(kWorldClocks).Colours(0x800000),
-        Define(UnitKind::Label, kSeattleCaption, "标签3", {10, 98, 196, 16}, "西雅图标准时间:").In(kWorldClocks),
-        Define(UnitKind::Label, kSeattle, "标签7", {10, 116, 196, 16}).In(kWorldClocks).Colours(0x800000),
-        Define(UnitKind::Label, kNewYorkCaption, "标签4", {10, 138, 196, 16}, "美国纽约标准时间:").In(kWorldClocks),
-        Define(UnitKind::Label, kNewYork, "标签10", {10, 156, 196, 16}).In(kWorldClocks).Colours(0x800000),
+        OnPage(Define(UnitKind::GroupBox, kWorldClocks, "分组框2", {190, 34, 270, 178}, "世界时间"), 3),
+        Define(UnitKind::Label, kBeijingCaption, "标签1", {10, 18, 250, 16}, "中国北京标准时间:").In(kWorldClocks),
+        Define(UnitKind::Label, kBeijing, "标签5", {10, 36, 250, 16}).In(kWorldClocks).Colours(0x800000),
+        Define(UnitKind::Label, kLondonCaption, "标签2", {10, 58, 250, 16}, "英国伦敦标准时间:").In(kWorldClocks),
+        Define(UnitKind::Label, kLondon, "标签6", {10, 76, 250, 16}).In(kWorldClocks).Colours(0x800000),
+        Define(UnitKind::Label, kSeattleCaption, "标签3", {10, 98, 250, 16}, "西雅图标准时间:").In(kWorldClocks),
+        Define(UnitKind::Label, kSeattle, "标签7", {10, 116, 250, 16}).In(kWorldClocks).Colours(0x800000),
+        Define(UnitKind::Label, kNewYorkCaption, "标签4", {10, 138, 250, 16}, "美国纽约标准时间:").In(kWorldClocks),
+        Define(UnitKind::Label, kNewYork, "标签10", {10, 156, 250, 16}).In(kWorldClocks).Colours(0x800000),
         OnPage(Define(UnitKind::Label, kSetDateCaption, "标签8", {20, 223, 88, 16}, "修改公历日期:"), 3),
         OnPage(Define(UnitKind::DatePicker, kSetDate, "公历日期框1", {112, 220, 120, 22}).Flags(forms::kDisabled), 3),
-        OnPage(Define(UnitKind::ComboBox, kZoneCombo, "组合框1", {240, 220, 164, 22},
+        OnPage(Define(UnitKind::ComboBox, kZoneCombo, "组合框1", {240, 220, 220, 22},
                       "(GMT+08:00)北京，重庆，香港特别行政区，乌鲁木齐")
                    .Items({"(GMT+08:00)北京，重庆，香港特别行政区，乌鲁木齐", "(GMT)格林威治标准时间：伦敦，都柏林，里斯本",
                            "(GMT-05:00)东部时间(美国和加拿大)", "(GMT-08:00)太平洋时间(美国和加拿大)"})
@@ -144,11 +144,11 @@ forms::FormDef MakeDefinition()
         OnPage(Define(UnitKind::Edit, kSetHour, "公历时编辑框1", {112, 248, 34, 20}).Flags(forms::kReadOnly), 3),
         OnPage(Define(UnitKind::Edit, kSetMinute, "公历分编辑框1", {150, 248, 34, 20}).Flags(forms::kReadOnly), 3),
         OnPage(Define(UnitKind::Edit, kSetSecond, "公历秒编辑框1", {188, 248, 34, 20}).Flags(forms::kReadOnly), 3),
-        OnPage(Define(UnitKind::Button, kModifyButton, "按钮11", {240, 246, 164, 24}, "修改时间"), 3),
-        OnPage(Define(UnitKind::Button, kCancelChangeButton, "按钮1", {240, 276, 80, 24}, "取消时间修改")
+        OnPage(Define(UnitKind::Button, kModifyButton, "按钮11", {240, 246, 220, 24}, "修改时间"), 3),
+        OnPage(Define(UnitKind::Button, kCancelChangeButton, "按钮1", {240, 276, 108, 24}, "取消时间修改")
                    .Flags(forms::kDisabled), 3),
-        OnPage(Define(UnitKind::Button, kConfirmButton, "按钮9", {324, 276, 80, 24}, "确认时间修改").Flags(forms::kDisabled), 3),
-        OnPage(Define(UnitKind::Label, kSetTimeNotice, "标签14", {20, 276, 212, 28}, "注意:本项修改为立即修改系统日期和时间!")
+        OnPage(Define(UnitKind::Button, kConfirmButton, "按钮9", {352, 276, 108, 24}, "确认时间修改").Flags(forms::kDisabled), 3),
+        OnPage(Define(UnitKind::Label, kSetTimeNotice, "标签14", {20, 274, 212, 36}, "注意:本项修改为立即修改系统日期和时间!")
                    .Colours(0x0000C0), 3),
 
         // 事务: each sentence label has gaps of blanks where its boxes sit (placed when the window opens).

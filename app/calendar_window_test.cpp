@@ -2,6 +2,8 @@
 // board, the calculators, the solar terms and the essays.
 #include "app/calendar_test_fixture.h"
 
+#include <commctrl.h>
+
 #include "app/calendar_texts.h"
 #include "app/tinted_window_skin_test_support.h"
 #include "calendar/calendar.h"
@@ -54,14 +56,28 @@ TEST_F(CalendarWindowTest, OpensModelessInPlaceOfTheMainWindow)
 TEST_F(CalendarWindowTest, EveryTabSizesTheWindowToItsPage)
 {
     Open();
+    // The narrow pages grow when the tab strip, the month (公历) or the board's lines and the term list
+    // (日历牌) need it; the 时间 page is as wide as its world clocks need.
     const struct {
         int page, width, height;
-    } pages[] = {{2, 264, 328}, {3, 424, 350}, {1, 301, 256}, {4, 394, 324}, {0, 394, 364}};
+        bool atLeast;
+    } pages[] = {{2, 264, 328, true}, {3, 484, 356, false}, {1, 301, 256, true}, {4, 394, 324, false},
+                 {0, 394, 364, false}};
     for (const auto& p : pages) {
         ASSERT_TRUE(U("万年历选择夹").SetCurrentPage(p.page));
-        EXPECT_EQ(form_->Self().Width(), p.width) << p.page;
-        EXPECT_EQ(form_->Self().Height(), p.height) << p.page;
+        if (p.atLeast) {
+            EXPECT_GE(form_->Self().Width(), p.width) << p.page;
+            EXPECT_GE(form_->Self().Height(), p.height) << p.page;
+        } else {
+            EXPECT_EQ(form_->Self().Width(), p.width) << p.page;
+            EXPECT_EQ(form_->Self().Height(), p.height) << p.page;
+        }
         EXPECT_EQ(U("图片框4").Visible(), p.page == 2);
+        // Every tab header lies inside the tab control: none behind the strip's scroll arrows.
+        RECT last = {};
+        forms::Unit& tabs = U("万年历选择夹");
+        ASSERT_TRUE(SendMessageA(tabs.Window(), TCM_GETITEMRECT, 4, reinterpret_cast<LPARAM>(&last)));
+        EXPECT_LE(last.right, tabs.Width()) << p.page;
     }
     U("万年历选择夹").SetCurrentPage(3);
     EXPECT_TRUE(U("按钮11").Enabled());
@@ -116,6 +132,22 @@ TEST_F(CalendarWindowTest, BoardShowsTodayInWordsAndWeekendColours)
     EXPECT_TRUE(forms_test::SaveScreenshot(form_->Window(), "calendar-board.png"));
 }
 
+TEST_F(CalendarWindowTest, LeapMonthShowsOnTheBoardAndInTheCalculatorCaption)
+{
+    // 2023-04-19 is the 29th of the leap second month of 2023.
+    g_testNow = TestDateTime(2023, 4, 19, 10, 0, 0);
+    Open();
+    U("万年历选择夹").SetCurrentPage(2);
+    EXPECT_EQ(U("透明标签5").Text(), "农历:二零二三年闰二月廿九");
+    Click("按钮8");
+    EXPECT_EQ(U("透明标签11").Text(), "农历日期:2023年闰2月29日");
+    // The month before it is the plain second month.
+    Click("按钮8");
+    ASSERT_TRUE(U("农历月历1").SetDate(TestDateTime(2023, 3, 21)));
+    Click("按钮8");
+    EXPECT_EQ(U("透明标签11").Text(), "农历日期:2023年2月30日");
+}
+
 TEST_F(CalendarWindowTest, SolarTermsButtonListsTheYearAndHidesOnTheSecondPress)
 {
     Open();
@@ -124,6 +156,7 @@ TEST_F(CalendarWindowTest, SolarTermsButtonListsTheYearAndHidesOnTheSecondPress)
     forms::Unit& list = U("选择列表框1");
     Click("按钮7");
     EXPECT_TRUE(list.Visible());
+    EXPECT_FALSE(U("图片框4").Visible()) << "the list takes the board's place, not a place over it";
     ASSERT_EQ(list.ItemCount(), 24);
     EXPECT_EQ(TextFind(list.ItemText(0), "立春:2012年2月"), 1) << list.ItemText(0);
     EXPECT_EQ(TextFind(list.ItemText(21), "冬至:2012年12月"), 1) << list.ItemText(21);
@@ -131,6 +164,7 @@ TEST_F(CalendarWindowTest, SolarTermsButtonListsTheYearAndHidesOnTheSecondPress)
     EXPECT_EQ(TextFind(list.ItemText(23), "大寒:2012年1月"), 1) << list.ItemText(23);
     Click("按钮7");
     EXPECT_FALSE(list.Visible());
+    EXPECT_TRUE(U("图片框4").Visible());
     EXPECT_EQ(list.ItemCount(), 24) << "filled again on the second press";
     Click("按钮7");
     EXPECT_TRUE(list.Visible());

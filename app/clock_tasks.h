@@ -12,6 +12,8 @@
 // Whole-run state of the clock tools.
 extern int g_clockFollowsNow;  // 1 while the time boxes and the clock follow the current time
 extern int g_clockHour, g_clockMinute, g_clockSecond;  // the time the analog clock shows
+// Set by 按钮3 and cleared by 按钮6 and by the window's opening and closing: a task lives only in
+// the window that started it, where its ticked box shows it.
 extern int g_restReminderOn, g_memoReminderOn, g_timedShutdownOn, g_timeFreezeOn;
 extern int g_restReminderCount;  // rest reminders shown in this run, never reset
 
@@ -58,7 +60,7 @@ struct ClockTaskActions {
 void StartClockTasks(bool rest, bool memo, bool shutdown, bool freeze, double now, ClockTaskTicks& ticks);
 // 按钮6: every task stops (the flags are cleared).
 void CancelClockTasks();
-// The window opened: started tasks resume from now on.
+// The ticks count from now (the tasks start, or the window opens).
 void ResumeClockTasks(double now, ClockTaskTicks& ticks);
 // One tick at now: moves the ticks on, updates the flags and the count, and says what to do.
 ClockTaskActions RunClockTasks(double now, const ClockTaskInputs& inputs, ClockTaskTicks& ticks);

@@ -98,7 +98,7 @@ TEST_F(ClockTasksTest, MomentsPastAtTheStartNeverFire)
     EXPECT_EQ(fired.rest, (std::vector<long long>{30}));
     EXPECT_EQ(g_memoReminderOn, 1);
 
-    // Reopening the window resumes from its opening: a moment passed while it was closed is gone.
+    // Ticks that resume later: a moment passed between them is gone.
     inputs_.memoTime = PlusSeconds(start_, 50);
     ResumeClockTasks(PlusSeconds(start_, 60), ticks_);
     EXPECT_TRUE(Tick(SecondsFromTo(61, 70)).memo.empty());

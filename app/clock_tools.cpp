@@ -104,7 +104,12 @@ void PlaceInSentence(forms::Unit& sentence, const std::vector<forms::Unit*>& box
         const int right = widthOf(fitted, gaps[i].start + gaps[i].length);
         forms::Unit& box = *boxes[i];
         box.Move(sentence.Left() + (left + right - box.Width()) / 2, box.Top(), box.Width(), box.Height());
+        // The box lies over its sentence: above it, and cut out of the sentence's painting, so the
+        // sentence's background never covers the box's text.
+        SetWindowPos(box.Window(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
+    SetWindowLongPtrA(label, GWL_STYLE, GetWindowLongPtrA(label, GWL_STYLE) | WS_CLIPSIBLINGS);
+    SetWindowPos(label, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     SelectObject(dc, old);
     ReleaseDC(label, dc);
 }
@@ -178,9 +183,17 @@ void SetUpClockTools(forms::Form& form)
     PlaceInSentence(form.Get("标签12"), {&form.Get("编辑框4")});
     PlaceInSentence(form.Get("标签13"), {&form.Get("编辑框6")});
     PlaceInSentence(form.Get("标签15"), {&form.Get("编辑框7")});
+    // Tasks started in an earlier opening ended with it: the boxes here are new and unticked, and
+    // nothing may act that the page does not show.
+    CancelClockTasks();
     ResumeClockTasks(now, g_calendarTicks);
     g_clockFollowsNow = 1;
     ShowClockTime(form, now);
+}
+
+void EndClockTools()
+{
+    CancelClockTasks();
 }
 
 void DrawAnalogClock(forms::Form& form)

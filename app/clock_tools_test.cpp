@@ -177,5 +177,54 @@ TEST_F(ClockToolsTest, TimeFreezeSetsTheClockEveryTick)
     EXPECT_EQ(Log().clockSets.size(), 3u) << "no date-time, no clock change";
 }
 
+TEST_F(ClockToolsTest, TaskBoxesLieAboveTheirSentences)
+{
+    // Each box sits in a gap of its sentence label: above it, and cut out of the label's painting.
+    const struct {
+        const char* sentence;
+        const char* box;
+    } rows[] = {{"标签11", "编辑框2"}, {"标签11", "编辑框3"}, {"标签12", "编辑框4"}, {"标签13", "编辑框6"}, {"标签15", "编辑框7"}};
+    for (const auto& row : rows) {
+        HWND label = U(row.sentence).Window();
+        EXPECT_TRUE(GetWindowLongPtrA(label, GWL_STYLE) & WS_CLIPSIBLINGS) << row.sentence;
+        bool boxFirst = false;
+        for (HWND w = GetWindow(label, GW_HWNDFIRST); w && w != label; w = GetWindow(w, GW_HWNDNEXT))
+            boxFirst = boxFirst || w == U(row.box).Window();
+        EXPECT_TRUE(boxFirst) << row.box << " lies under " << row.sentence;
+    }
+}
+
+TEST_F(ClockToolsTest, TasksEndWithTheWindowThatStartedThem)
+{
+    U("编辑框6").SetText(DateTimeToText(PlusSeconds(start_, 600)));
+    U("编辑框7").SetText(DateTimeToText(start_));
+    U("选择框3").SetChecked(true);
+    U("选择框4").SetChecked(true);
+    Click("按钮3");
+    TickAt({1});
+    ASSERT_EQ(Log().clockSets.size(), 1u);
+    ASSERT_TRUE(form_->Close());
+    forms::ProcessPendingMessages();
+
+    // Reopened two hours later: every box unticked, and nothing acts past the new boxes' times.
+    start_ = PlusSeconds(start_, 2 * 3600);
+    g_testNow = start_;
+    Open();
+    U("万年历选择夹").SetCurrentPage(4);
+    for (const char* box : {"选择框1", "选择框2", "选择框3", "选择框4"})
+        EXPECT_FALSE(U(box).Checked()) << box;
+    TickAt({1, 2, 599, 600, 601, 700});
+    EXPECT_EQ(Log().shutdowns, 0) << "a shutdown the page does not show";
+    EXPECT_EQ(Log().clockSets.size(), 1u) << "a time freeze the page does not show";
+    EXPECT_EQ(U("进度条3").Position(), 0);
+
+    // Started in this window, they act again.
+    U("编辑框6").SetText(DateTimeToText(PlusSeconds(start_, 1000)));
+    U("选择框3").SetChecked(true);
+    Click("按钮3");
+    TickAt({1200});
+    EXPECT_EQ(Log().shutdowns, 1);
+}
+
 }  // namespace
 }  // namespace calendar_test

@@ -1,39 +1,21 @@
 #include "naming/birth_chart_analysis.h"
 
+#include "naming/birth_moment.h"
 #include "naming/pillars.h"
-#include "runtime/datetime.h"
+#include "runtime/lunar_words.h"
 #include "runtime/text.h"
-
-namespace {
-
-// The date of "Y年M月D日" (blanks removed); false when it is no readable date.
-bool ReadBirthDate(const BirthTexts& birth, DateTimeParts& date)
-{
-    double value = 0;
-    if (!TextToDateTime(TextRemoveBlanks(birth.year + "年" + birth.month + "月" + birth.day + "日"), value))
-        return false;
-    date = SplitDateTime(value);
-    return true;
-}
-
-}  // namespace
 
 BirthChartAnalysis AnalyseBirthChart(const BirthTexts& birth, const std::vector<std::string>& elementTable,
                                      const std::vector<std::string>& adviceTable)
 {
-    DateTimeParts date;
-    const bool dateRead = ReadBirthDate(birth, date);
-    FourPillars pillars;
+    const FourPillars pillars = BirthPillars(birth);
     LunarDate lunar;
-    if (dateRead) {
-        FourPillarsAt(date.year, date.month, date.day, static_cast<int>(TextToInt(birth.hour)), 0, pillars);
-        SolarToLunar(date.year, date.month, date.day, lunar);
-    }
+    BirthLunarDate(birth, lunar);
 
     BirthChartAnalysis chart;
     chart.analysisText = "\r\n公历日期:" + birth.year + "年" + birth.month + "月" + birth.day + "日 " + birth.hour + "时\r\n";
-    chart.analysisText += "农历日期:" + IntToText(lunar.year) + "年" + IntToText(lunar.month) + "月" +
-                          IntToText(lunar.day) + "日 " + birth.hour + "时\r\n\r\n";
+    chart.analysisText += "农历日期:" + LunarDateDigits(lunar.year, lunar.month, lunar.day, lunar.isLeapMonth) + " " +
+                          birth.hour + "时\r\n\r\n";
     chart.analysisText +=
         "八字四柱:" + pillars.year + " " + pillars.month + " " + pillars.day + " " + pillars.hour + "\r\n";
     const PillarAnalysis analysis = AnalysePillars(pillars, elementTable);

@@ -1,6 +1,7 @@
 #pragma once
-// The birth chart: the analysis of the birth date and hour (the minute plays no part) as the birth
-// chart window shows it, worked out from copies of its inputs so it can run on a worker thread.
+// The birth chart: the analysis of the birth as the birth chart window shows it, worked out from
+// copies of its inputs so it can run on a worker thread. The pillars are those of the birth minute
+// and the lunar date marks a leap month, as in the name report (naming/birth_moment.h).
 // Texts are GBK.
 #include <string>
 #include <vector>
@@ -23,6 +24,7 @@ struct BirthChartAnalysis {
 };
 
 // elementTable: StemBranchElementTable split; adviceTable: ZodiacRadicalAdviceTable split. A date
-// the calendar cannot use (unreadable texts, a year up to 1900) gives empty pillars and lunar date 0.
+// the calendar cannot use (unreadable texts, a year up to 1900) gives empty pillars; an unreadable
+// day gives lunar date 0.
 BirthChartAnalysis AnalyseBirthChart(const BirthTexts& birth, const std::vector<std::string>& elementTable,
                                      const std::vector<std::string>& adviceTable);

@@ -1,10 +1,11 @@
 #include "naming/name_report.h"
 
 #include "db/database.h"
+#include "naming/birth_moment.h"
 #include "naming/char_data.h"
 #include "naming/name_score.h"
 #include "naming/pillars.h"
-#include "runtime/datetime.h"
+#include "runtime/lunar_words.h"
 #include "runtime/text.h"
 
 std::vector<std::string> g_reportInputParts;
@@ -19,32 +20,14 @@ std::string LookupN81Field(DbRecordSet& records, const std::string& number, int 
     return ReplaceSubstrings(records.Field(field), {{"<BR>", lineBreak}});
 }
 
-// The date-time the calendar is asked about; false when the text is no readable date-time.
-bool ReadDateTime(const std::string& text, DateTimeParts& parts)
+// Line 4: the lunar date of the birth's day and the hour as entered; only the label when the calendar
+// cannot use the day.
+std::string LunarLineOfBirth(const BirthTexts& birth)
 {
-    double value = 0;
-    if (!TextToDateTime(text, value))
-        return false;
-    parts = SplitDateTime(value);
-    return true;
-}
-
-FourPillars PillarsOfBirth(const BirthTexts& birth)
-{
-    FourPillars pillars;
-    DateTimeParts at;
-    if (ReadDateTime(birth.year + "年" + birth.month + "月" + birth.day + "日" + birth.hour + "时" + birth.minute + "分",
-                     at))
-        FourPillarsAt(at.year, at.month, at.day, at.hour, at.minute, pillars);
-    return pillars;
-}
-
-std::string ZodiacOfBirth(const BirthTexts& birth)
-{
-    DateTimeParts at;
-    if (!ReadDateTime(birth.year + "年" + birth.month + "月" + birth.day + "日" + birth.hour + "时", at))
-        return std::string();
-    return ZodiacAnimal(at.year, at.month, at.day, at.hour, at.minute);
+    LunarDate lunar;
+    if (!BirthLunarDate(birth, lunar))
+        return "农历： ";
+    return "农历： " + LunarDateDigits(lunar.year, lunar.month, lunar.day, lunar.isLeapMonth) + birth.hour + "时";
 }
 
 // The score as the title shows it: the score part up to its "分" (" 95", "100").
@@ -131,7 +114,7 @@ std::vector<ReportLine> ComposeNameReport(const std::vector<std::string>& inputP
     ReportWriter out(lines);
     const std::string& name = inputParts[0];
 
-    const FourPillars pillars = PillarsOfBirth(birth);
+    const FourPillars pillars = BirthPillars(birth);
     const PillarAnalysis analysis = AnalysePillars(pillars, stemBranchElements);
     std::string missing;
     for (const std::string& element : analysis.missing)
@@ -151,9 +134,9 @@ std::vector<ReportLine> ComposeNameReport(const std::vector<std::string>& inputP
         out.Add(3, CharactersWith(characters, [](const std::string& ch) { return GetNamePinyin(ch, 0); }, readingGap),
                 kReportDataColour);
     }
-    // Labelled lunar, the line shows the date as entered.
-    out.Add(4, "农历： " + birth.year + "年" + birth.month + "月" + birth.day + "日" + birth.hour + "时", kReportDataColour);
-    out.Add(5, "属相： " + ZodiacOfBirth(birth), kReportDataColour);
+    out.Add(4, LunarLineOfBirth(birth), kReportDataColour);
+    // The animal of the birth minute, as the year pillar: both change at the instant of 立春.
+    out.Add(5, "属相： " + BirthZodiac(birth), kReportDataColour);
     out.Add(6, "四柱： " + pillars.year + "年，" + pillars.month + "月，" + pillars.day + "日，" + pillars.hour + "时",
             kReportDataColour);
     out.Add(7, "八字： " + pillars.year + "，" + pillars.month + "，" + pillars.day + "，" + pillars.hour, kReportDataColour);

@@ -40,8 +40,8 @@ std::string LookupN81Field2(DbRecordSet& records, const std::string& number);
 std::string LookupN81Field3(DbRecordSet& records, const std::string& number);
 std::string LookupN81Field4(DbRecordSet& records, const std::string& number);
 
-// The report on the full name and score of the split input line and on the birth: pillars from
-// "Y年M月D日H时M分" (empty when the calendar cannot use it), grids, three talents (through talents)
+// The report on the full name and score of the split input line and on the birth: its lunar date,
+// its zodiac animal and pillars at the birth minute (naming/birth_moment.h), grids, three talents (through talents)
 // and the N81 texts (through n81Records, attached to the database). No lines for an empty input.
 std::vector<ReportLine> ComposeNameReport(const std::vector<std::string>& inputParts, const BirthTexts& birth,
                                           const std::vector<std::string>& stemBranchElements,

@@ -118,7 +118,7 @@ TEST_F(NameReportTest, ThreeCharacterNameReportLineByLine)
     const std::map<int, std::string> expected = {
         {2, "----------------------基本信息--------------------------------"},
         {3, "张(zhāng)  三(sān) 丰(fēng)"},
-        {4, "农历： 2012年05月12日12时"},
+        {4, "农历： 2012年4月22日12时"},
         {5, "属相： 龙"},
         {6, "四柱： 壬辰年，乙巳月，癸酉日，戊午时"},
         {7, "八字： 壬辰，乙巳，癸酉，戊午"},
@@ -205,7 +205,8 @@ TEST_F(NameReportTest, UnusableBirthGivesEmptyPillarsAndEveryElementFavourable)
         EXPECT_EQ(Row(lines, 10).text, "纳音：       ");
         EXPECT_EQ(Row(lines, 26).text, "此八字喜用神为:金  木  水  火  土  ");
     }
-    EXPECT_EQ(Row(Compose("张三丰【 95分】", {"1900", "05", "12", "12", "12"}), 4).text, "农历： 1900年05月12日12时");
+    // No day the calendar can read: the lunar line keeps only its label.
+    EXPECT_EQ(Row(Compose("张三丰【 95分】", {"", "", "", "", ""}), 4).text, "农历： ");
 }
 
 TEST_F(NameReportTest, MissingElementsNameTheFavourableOnes)
@@ -274,9 +275,9 @@ TEST(BirthChart, AnalysisOfADateWithEveryElement)
     EXPECT_EQ(TextFind(chart.adviceText, "<br>"), 0);
 }
 
-TEST(BirthChart, YearOfTheRatAdviceAndTheHourOnly)
+TEST(BirthChart, YearOfTheRatAdviceAndABlankMinuteCountsAsZero)
 {
-    // 1984-05-12: a 甲子 year. The minute plays no part.
+    // 1984-05-12: a 甲子 year.
     const BirthChartAnalysis chart = AnalyseBirthChart({"1984", "05", "12", "12", "59"}, SplitStemBranchElementTable(),
                                                        SplitZodiacRadicalAdviceTable());
     EXPECT_EQ(chart.adviceText,
@@ -284,7 +285,9 @@ TEST(BirthChart, YearOfTheRatAdviceAndTheHourOnly)
               "等部首为吉\r\n忌：山、刀、力、弓、土、穴、心、石、皮、氵、马、酉、才、火、车等部首");
     const BirthChartAnalysis noMinute = AnalyseBirthChart({"1984", "05", "12", "12", ""}, SplitStemBranchElementTable(),
                                                           SplitZodiacRadicalAdviceTable());
-    EXPECT_EQ(chart.analysisText, noMinute.analysisText);
+    const BirthChartAnalysis minuteZero = AnalyseBirthChart({"1984", "05", "12", "12", "00"},
+                                                            SplitStemBranchElementTable(), SplitZodiacRadicalAdviceTable());
+    EXPECT_EQ(noMinute.analysisText, minuteZero.analysisText);
     // Blanks inside the date texts are dropped before reading it.
     const BirthChartAnalysis blanks = AnalyseBirthChart({" 1984", "05 ", "12", "12", ""}, SplitStemBranchElementTable(),
                                                         SplitZodiacRadicalAdviceTable());

@@ -40,6 +40,12 @@ std::string LunarMonthName(int month, bool isLeapMonth)
     return (isLeapMonth ? "闰" : "") + word + "月";
 }
 
+std::string LunarDateDigits(int year, int month, int day, bool isLeapMonth)
+{
+    return std::to_string(year) + "年" + (isLeapMonth ? "闰" : "") + std::to_string(month) + "月" + std::to_string(day) +
+           "日";
+}
+
 std::string LunarDayWord(int day)
 {
     if (day < 1 || day > 30)

@@ -10,6 +10,9 @@ std::string LunarYearWords(int year);
 std::string LunarMonthWord(int month);
 // The month's name as a calendar prints it: month word + "月", leap months led by "闰" (闰四月).
 std::string LunarMonthName(int month, bool isLeapMonth);
+// A lunar date in digits as the birth chart writes it: "2023年2月4日", a leap month led by "闰"
+// ("2023年闰2月4日").
+std::string LunarDateDigits(int year, int month, int day, bool isLeapMonth);
 // 1-9 初 + the digit word, 10 初十, 11-20 十一 … 二十, 21-29 廿 + the digit word, 30 三十; empty
 // outside 1-30.
 std::string LunarDayWord(int day);

@@ -32,4 +32,11 @@ TEST(LunarWords, MonthsAndYears)
     EXPECT_EQ(LunarYearWords(-5), "");
 }
 
+TEST(LunarWords, DateInDigitsMarksTheLeapMonth)
+{
+    EXPECT_EQ(LunarDateDigits(2023, 2, 4, true), "2023年闰2月4日");
+    EXPECT_EQ(LunarDateDigits(2023, 2, 29, false), "2023年2月29日");
+    EXPECT_EQ(LunarDateDigits(0, 0, 0, false), "0年0月0日");
+}
+
 }  // namespace

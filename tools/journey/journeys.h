@@ -23,5 +23,6 @@ std::vector<Journey> GenerateJourneys();
 std::vector<Journey> PageJourneys();
 std::vector<Journey> ScoringJourneys();
 std::vector<Journey> WindowJourneys();
+std::vector<Journey> CalendarJourneys();
 
 }  // namespace journey
