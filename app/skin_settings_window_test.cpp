@@ -18,6 +18,7 @@
 #include "runtime/ini.h"
 #include "runtime/random.h"
 #include "runtime/unique_temp_path.h"
+#include "skin/core/form_skinning.h"
 #include "skin/core/memory_dc.h"
 #include "skin/core/skin_options.h"
 #include "skin/core/skin_registry.h"
@@ -53,6 +54,8 @@ protected:
     void TearDown() override
     {
         FormsTest::TearDown();
+        SetSkinOptions(true, std::nullopt);
+        g_veilAlpha = 160;
         SetCurrentDirectoryA(previousDirectory_.c_str());
         std::error_code ignored;
         std::filesystem::remove_all(root_, ignored);
@@ -104,6 +107,40 @@ protected:
     {
         forms::Event event{*form_, sender, kind};
         handler(event);
+    }
+    // The window on top of every other, painted, as a person sees it after opening it.
+    void ShowOnTop()
+    {
+        SetWindowPos(form_->Window(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+        SetForegroundWindow(form_->Window());
+        UpdateWindow(form_->Window());
+        Settle();
+    }
+    // Messages handled until the window's paints have come through.
+    void Settle()
+    {
+        const DWORD end = GetTickCount() + 300;
+        while (static_cast<int>(end - GetTickCount()) > 0) {
+            forms::ProcessPendingMessages();
+            Sleep(10);
+        }
+    }
+    // A press and release of the left button on item `item` of the tab strip, as the mouse gives it.
+    void ClickStripItem(int item)
+    {
+        const RECT r = g_tabStrip.GetItemRect(item);
+        forms_test::ClickAt(U("标签1").Window(), (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        Settle();
+    }
+    // 0xBBGGRR of a screen pixel at a unit's centre, as it shows now.
+    COLORREF ScreenColourOf(forms::Unit& unit)
+    {
+        RECT rect;
+        GetWindowRect(unit.Window(), &rect);
+        HDC screen = GetDC(nullptr);
+        const COLORREF colour = GetPixel(screen, (rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+        ReleaseDC(nullptr, screen);
+        return colour;
     }
     // 0xBBGGRR of a pixel of the window as it shows on the screen, at a unit's centre.
     COLORREF ShownColourOf(forms::Unit& unit)
@@ -265,6 +302,39 @@ TEST_F(SkinSettingsWindowTest, GreenSchemeGridShowsItsColoursOnTheSkinnedWindow)
     EXPECT_EQ(ShownColourOf(form_->Get(g_colourSwatches[0][0])), RGB(0, 0, 0));
     EXPECT_EQ(ShownColourOf(form_->Get(g_colourSwatches[15][15])), RGB(255, 255, 255));
     ASSERT_TRUE(forms_test::SaveScreenshot(form_->Window(), "skin-settings-colours.png"));
+}
+
+// As the program runs it: the main window's skin options in force, the colour page reached by a
+// click on the strip and nothing repainted by hand.
+TEST_F(SkinSettingsWindowTest, ColourPageReachedByAClickShowsGridSwatchesAndPreview)
+{
+    SetSkinOptions(true, 0);  // as the main window leaves them
+    IniWrite(kConfig, "Software", "SkinColor", std::to_string(RGB(200, 40, 90)));
+    InstallSkins(3);
+    Open();
+    ShowOnTop();
+    ClickStripItem(2);
+    ASSERT_EQ(U("选择夹1").CurrentPage(), 1);
+    const struct {
+        int row, column;
+    } cells[] = {{0, 0}, {0, 15}, {7, 3}, {15, 0}, {15, 15}};
+    for (const auto& c : cells) {
+        SCOPED_TRACE(c.row * 16 + c.column + 1);
+        EXPECT_EQ(ScreenColourOf(form_->Get(g_colourSwatches[c.row][c.column])), RGB(0, c.column * 17, c.row * 17));
+    }
+    forms::Unit* swatch9 = nullptr;
+    for (const auto& unit : form_->Units())
+        if (unit->Tag() == "1009")
+            swatch9 = unit.get();
+    ASSERT_NE(swatch9, nullptr);
+    EXPECT_EQ(ScreenColourOf(*swatch9), RGB(8 * 17, 0, 0));
+    EXPECT_EQ(ScreenColourOf(U("图片框2")), RGB(200, 40, 90));
+    ASSERT_TRUE(forms_test::SaveScreenshot(form_->Window(), "skin-settings-colour-page-clicked.png"));
+
+    // Back and forth: the grid is painted again each time the page shows.
+    ClickStripItem(1);
+    ClickStripItem(2);
+    EXPECT_EQ(ScreenColourOf(form_->Get(g_colourSwatches[15][15])), RGB(0, 255, 255));
 }
 
 TEST_F(SkinSettingsWindowTest, ColourSkinFromGridAndSlidersIsAppliedAndSaved)
