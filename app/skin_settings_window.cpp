@@ -211,57 +211,74 @@ void HideMarkerAndPlace(forms::Form& form, const std::string& folder)
     }
 }
 
-void ShowSkinPage(forms::Form& form)
+// The skin folders Dskin.xml lists, read once per opening of the window: a list of thousands of
+// skins is paged through without reading it again.
+void ReadSkinList()
 {
-    form.Get(kMarker).SetVisible(false);
     std::string document;
     g_skinListXml.clear();
     if (!ReadFileBytes("Dskin\\Dskin.xml", document) || !ReadXmlRootChildTexts(document, g_skinListXml))
         g_skinListXml.clear();
-    form.Get(kPageTextLabel).SetText(SkinPageText(g_skinPageNo, SkinPageCount(static_cast<int>(g_skinListXml.size()))));
+}
 
-    forms::Unit& thumbnailTemplate = form.Get(kThumbnailTemplate);
-    forms::Unit& nameTemplate = form.Get(kNameLabelTemplate);
-    for (const std::string& folder : g_skinListXml) {
-        if (folder.empty())
-            continue;
-        forms::Unit* thumbnail = form.CloneUnit(thumbnailTemplate);
-        forms::Unit* name = form.CloneUnit(nameTemplate);
-        if (!thumbnail || !name)
-            break;
-        std::string picture;
-        ReadFileBytes(SkinFolderPath(folder) + "\\small.jpg", picture);  // none: a blank thumbnail
-        thumbnail->SetTag(folder);
-        thumbnail->SetPicture(picture);
-        name->SetText(ReadIniText(SkinConfPath(folder), kConfSection, "Name"));
-        name->SetTag(folder);
+// Thumbnail and name label slot `slot` of the page, made from the templates the first time a page
+// needs it; false when no window could be made.
+bool EnsureSlot(forms::Form& form, size_t slot)
+{
+    while (g_skinThumbnails.size() <= slot) {
+        forms::Unit* thumbnail = form.CloneUnit(form.Get(kThumbnailTemplate));
+        forms::Unit* name = thumbnail ? form.CloneUnit(form.Get(kNameLabelTemplate)) : nullptr;
+        if (!name) {
+            if (thumbnail)
+                form.DestroyUnit(*thumbnail);
+            return false;
+        }
         g_skinThumbnails.push_back(thumbnail->Id());
         g_skinNameLabels.push_back(name->Id());
     }
+    return true;
+}
 
-    for (int i = 0; i < static_cast<int>(g_skinThumbnails.size()); ++i) {
+// Shows the skins of the current page in the page's slots: only the 18 windows of one page exist
+// (Windows gives a process at most 10,000 windows), and paging gives them other skins. Slots the page
+// does not fill are hidden and forget their skin.
+void ShowSkinPage(forms::Form& form)
+{
+    form.Get(kMarker).SetVisible(false);
+    form.Get(kPageTextLabel).SetText(SkinPageText(g_skinPageNo, SkinPageCount(static_cast<int>(g_skinListXml.size()))));
+
+    size_t slot = 0;
+    const size_t first = static_cast<size_t>(g_skinPageNo - 1) * kSkinsPerPage;
+    for (size_t i = first; i < g_skinListXml.size() && i < first + kSkinsPerPage; ++i) {
+        const std::string& folder = g_skinListXml[i];
         SkinCell cell{};
-        if (!ThumbnailCell(i, g_skinPageNo, cell))
+        if (folder.empty() || !ThumbnailCell(static_cast<int>(i), g_skinPageNo, cell) || !EnsureSlot(form, slot))
             continue;
-        forms::Unit& thumbnail = form.Get(g_skinThumbnails[i]);
-        forms::Unit& name = form.Get(g_skinNameLabels[i]);
+        forms::Unit& thumbnail = form.Get(g_skinThumbnails[slot]);
+        forms::Unit& name = form.Get(g_skinNameLabels[slot]);
+        ++slot;
+        std::string picture;
+        ReadFileBytes(SkinFolderPath(folder) + "\\small.jpg", picture);  // none or damaged: a blank thumbnail
+        thumbnail.SetTag(folder);
+        thumbnail.SetPicture(picture);
+        name.SetTag(folder);
+        name.SetText(ReadIniText(SkinConfPath(folder), kConfSection, "Name"));
         PlaceUnit(thumbnail, cell);
         PlaceUnit(name, NameLabelCell(cell));
         thumbnail.SetVisible(true);
         name.SetVisible(true);
     }
+    for (; slot < g_skinThumbnails.size(); ++slot) {
+        for (int id : {g_skinThumbnails[slot], g_skinNameLabels[slot]}) {
+            forms::Unit& unit = form.Get(id);
+            unit.SetVisible(false);
+            unit.SetTag("");
+        }
+        form.Get(g_skinThumbnails[slot]).SetPicture("");
+        form.Get(g_skinNameLabels[slot]).SetText("");
+    }
     if (ReadIniText(g_configPath, kSoftwareSection, "SkinLx") == "0")
         HideMarkerAndPlace(form, CurrentSkinId());
-}
-
-void DestroySkinClones(forms::Form& form)
-{
-    for (const std::vector<int>* list : {&g_skinThumbnails, &g_skinNameLabels})
-        for (int id : *list)
-            if (forms::Unit* unit = form.Find(id))
-                form.DestroyUnit(*unit);
-    g_skinThumbnails.clear();
-    g_skinNameLabels.clear();
 }
 
 void GoToSkinPage(forms::Form& form, int page)
@@ -269,7 +286,6 @@ void GoToSkinPage(forms::Form& form, int page)
     if (page == g_skinPageNo)
         return;
     g_skinPageNo = page;
-    DestroySkinClones(form);
     ShowSkinPage(form);
 }
 
@@ -429,6 +445,7 @@ void OnSkinWindowCreated(forms::Event& event)
     g_skinNameLabels.clear();
     g_colourSwatches = {};
     g_schemeSwatches.clear();
+    ReadSkinList();
     ShowSkinPage(form);
 
     form.Get(kTuningGroup).Move(329, 7, 267, 274);

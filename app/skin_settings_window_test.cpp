@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <filesystem>
+#include <random>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -166,7 +167,7 @@ TEST_F(SkinSettingsWindowTest, NineteenSkinsFillTwoPagesAndPagingStopsAtTheLast)
     InstallSkins(19);
     Open();
     EXPECT_EQ(U("标签6").Text(), "1/2");
-    ASSERT_EQ(g_skinThumbnails.size(), 19u);
+    ASSERT_EQ(g_skinThumbnails.size(), 18u) << "the windows of one page";
     std::vector<std::string> firstPage;
     for (int i = 1; i <= 18; ++i)
         firstPage.push_back(Folder(i));
@@ -188,8 +189,10 @@ TEST_F(SkinSettingsWindowTest, NineteenSkinsFillTwoPagesAndPagingStopsAtTheLast)
     EXPECT_EQ(g_skinPageNo, 2);
     EXPECT_EQ(U("标签6").Text(), "2/2");
     EXPECT_EQ(VisibleThumbnailTags(), std::vector<std::string>{Folder(19)});
-    EXPECT_EQ(Thumbnail(18).Left(), 0);
-    EXPECT_EQ(Thumbnail(18).Top(), 0);
+    EXPECT_EQ(Thumbnail(0).Left(), 0);
+    EXPECT_EQ(Thumbnail(0).Top(), 0);
+    EXPECT_EQ(form_->Get(g_skinNameLabels.at(0)).Text(), "皮肤19");
+    EXPECT_EQ(g_skinThumbnails.size(), 18u) << "the page's windows are used again";
 
     const std::vector<int> clones = g_skinThumbnails;
     ClickLabel("标签4");
@@ -200,6 +203,119 @@ TEST_F(SkinSettingsWindowTest, NineteenSkinsFillTwoPagesAndPagingStopsAtTheLast)
     ClickLabel("标签5");
     EXPECT_EQ(U("标签6").Text(), "1/2");
     EXPECT_EQ(VisibleThumbnailTags().size(), 18u);
+}
+
+// Thumbnails and skin pictures with a JPEG header and noise after it (which the platform's decoder
+// reads past): the window opens with blank thumbnails, and choosing such a skin applies no picture.
+TEST_F(SkinSettingsWindowTest, DamagedPicturesShowAsNone)
+{
+    InstallSkins(30);
+    for (int i = 1; i <= 30; ++i) {
+        std::mt19937 random(i == 1 ? 25 : i);
+        std::string damaged("\xFF\xD8\xFF\xE0\x00\x10\x4A\x46\x49\x46\x00", 11);
+        for (int k = 0; k < 3000; ++k)
+            damaged += static_cast<char>(random() & 0xFF);
+        ASSERT_TRUE(WriteFileBytes("Dskin\\" + Folder(i) + "\\small.jpg", damaged));
+        ASSERT_TRUE(WriteFileBytes("Dskin\\" + Folder(i) + "\\bk.jpg", damaged));
+    }
+    Open();
+    ASSERT_FALSE(g_skinThumbnails.empty());
+    for (int id : g_skinThumbnails)
+        EXPECT_TRUE(form_->Get(id).Picture().empty());
+    ClickLabel("标签4");
+    EXPECT_EQ(U("标签6").Text(), "2/2");
+
+    g_skinImage = "before";
+    HWND thumbnail = Thumbnail(0).Window();
+    SendMessageA(thumbnail, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+    SendMessageA(thumbnail, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+    forms::ProcessPendingMessages();
+    EXPECT_EQ(IniRead(kConfig, "Software", "SkinID"), Folder(19));
+    EXPECT_EQ(g_skinImage, "before") << "a damaged picture is no skin picture";
+}
+
+// What the screen shows where page 1 had thumbnails and page 2 has none: the page's white, no old
+// thumbnail and no old name.
+TEST_F(SkinSettingsWindowTest, NextPageShowsOnlyItsOwnSkins)
+{
+    SetSkinOptions(true, 0);
+    InstallSkins(22);
+    Open();
+    ShowOnTop();
+    auto nearWhite = [](COLORREF c) { return GetRValue(c) > 225 && GetGValue(c) > 225 && GetBValue(c) > 225; };
+    auto darkPixelsOn = [](HWND window) {
+        RECT r;
+        GetWindowRect(window, &r);
+        HDC screen = GetDC(nullptr);
+        int dark = 0;
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x)
+                dark += forms_test::IsDarkPixel(GetPixel(screen, x, y)) ? 1 : 0;
+        ReleaseDC(nullptr, screen);
+        return dark;
+    };
+    HWND sixthName = form_->Get(g_skinNameLabels.at(5)).Window();
+    RECT sixthNameRect;
+    GetWindowRect(sixthName, &sixthNameRect);
+    forms::Unit& sixth = Thumbnail(5);
+    ASSERT_FALSE(nearWhite(ScreenColourOf(sixth))) << "page 1 shows a thumbnail there";
+    ASSERT_GT(darkPixelsOn(sixthName), 0) << "and its name";
+    const int firstNameInk = darkPixelsOn(form_->Get(g_skinNameLabels.at(0)).Window());
+
+    ClickLabel("标签4");
+    Settle();
+    ASSERT_EQ(U("标签6").Text(), "2/2");
+    EXPECT_FALSE(sixth.Visible());
+    const COLORREF left = [&] {
+        HDC screen = GetDC(nullptr);
+        const COLORREF c = GetPixel(screen, (sixthNameRect.left + sixthNameRect.right) / 2, sixthNameRect.top - 30);
+        ReleaseDC(nullptr, screen);
+        return c;
+    }();
+    EXPECT_TRUE(nearWhite(left)) << std::hex << left << ": page 1's thumbnail is still on the screen";
+    int ink = 0;
+    {
+        HDC screen = GetDC(nullptr);
+        for (int y = sixthNameRect.top; y < sixthNameRect.bottom; ++y)
+            for (int x = sixthNameRect.left; x < sixthNameRect.right; ++x)
+                ink += forms_test::IsDarkPixel(GetPixel(screen, x, y)) ? 1 : 0;
+        ReleaseDC(nullptr, screen);
+    }
+    EXPECT_EQ(ink, 0) << "page 1's name is still on the screen";
+    // "皮肤19" over "皮肤1": the new name alone has about as much ink as the old one.
+    const int newNameInk = darkPixelsOn(form_->Get(g_skinNameLabels.at(0)).Window());
+    EXPECT_LT(newNameInk, firstNameInk * 3 / 2) << "the new name is drawn over the old one";
+    ASSERT_TRUE(forms_test::SaveScreenshot(form_->Window(), "skin-settings-page-2.png"));
+}
+
+// Dskin.xml with 20,000 skins: the window makes the windows of one page, opens at once and pages to
+// the last page.
+TEST_F(SkinSettingsWindowTest, TwentyThousandSkinsOpenAtOnceAndPageToTheLast)
+{
+    CreateDirectoryA("Dskin", nullptr);
+    std::string xml = "<skins>\r\n";
+    for (int i = 1; i <= 20000; ++i)
+        xml += "<skin>s" + std::to_string(i) + "</skin>\r\n";
+    xml += "</skins>\r\n";
+    ASSERT_TRUE(WriteFileBytes("Dskin\\Dskin.xml", xml));
+    const DWORD start = GetTickCount();
+    Open();
+    EXPECT_LT(GetTickCount() - start, 2000u);
+    EXPECT_EQ(U("标签6").Text(), "1/1112");
+    EXPECT_EQ(g_skinThumbnails.size(), 18u);
+    for (int page = 2; page <= 4; ++page)
+        ClickLabel("标签4");
+    EXPECT_EQ(U("标签6").Text(), "4/1112");
+    g_skinPageNo = 1111;  // a thousand clicks on 下一页 more
+    ClickLabel("标签4");
+    EXPECT_EQ(U("标签6").Text(), "1112/1112");
+    EXPECT_EQ(VisibleThumbnailTags(), (std::vector<std::string>{"s19999", "s20000"}));
+    EXPECT_EQ(g_skinThumbnails.size(), 18u);
+    int windows = 0;
+    EnumChildWindows(
+        form_->Window(), [](HWND, LPARAM count) -> BOOL { return ++*reinterpret_cast<int*>(count) > 0; },
+        reinterpret_cast<LPARAM>(&windows));
+    EXPECT_LT(windows, 400) << "the window's own units and one page of skins";
 }
 
 TEST_F(SkinSettingsWindowTest, WithoutSkinsThePageStaysOneOfNone)
