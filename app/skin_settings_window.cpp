@@ -87,7 +87,10 @@ forms::FormDef MakeSkinSettingsWindow()
         return Define(UnitKind::Slider, id, name, {12, top, 240, 26}).Range(0, 255).In(kTuningGroup);
     };
     d.units = {
-        Define(UnitKind::TabControl, kTabs, "选择夹1", {8, 63, 604, 288}).Items({"推荐皮肤", "颜色皮肤", "皮肤库"}),
+        // The strip on 标签1 is the one row of tabs a person sees and uses.
+        Define(UnitKind::TabControl, kTabs, "选择夹1", {8, 63, 604, 288})
+            .Items({"推荐皮肤", "颜色皮肤", "皮肤库"})
+            .Flags(forms::kNoTabRow),
         label(kTabStripHost, "标签1", {16, 32, 576, 32}),
         // 推荐皮肤: the thumbnail area with its templates, the marker and the paging labels.
         onPage(Define(UnitKind::PictureBox, kThumbnailArea, "图片框3", {6, 6, 591, 250}), 0),

@@ -288,6 +288,31 @@ TEST_F(SkinSettingsWindowTest, NextPageShowsOnlyItsOwnSkins)
     ASSERT_TRUE(forms_test::SaveScreenshot(form_->Window(), "skin-settings-page-2.png"));
 }
 
+// One row of tabs: the strip's. Between the page's frame and the thumbnails, where the tab control's
+// own tabs would show, the page is plain white.
+TEST_F(SkinSettingsWindowTest, OnlyTheStripShowsTabs)
+{
+    SetSkinOptions(true, 0);
+    InstallSkins(18);
+    Open();
+    ShowOnTop();
+    HWND tabs = U("选择夹1").Window();
+    RECT r;
+    GetWindowRect(tabs, &r);
+    HDC screen = GetDC(nullptr);
+    int marked = 0;
+    for (int y = r.top + 3; y < r.top + 6; ++y)
+        for (int x = r.left + 6; x < r.right - 6; ++x) {
+            const COLORREF c = GetPixel(screen, x, y);
+            marked += GetRValue(c) < 215 || GetGValue(c) < 215 || GetBValue(c) < 215 ? 1 : 0;
+        }
+    ReleaseDC(nullptr, screen);
+    EXPECT_EQ(marked, 0) << "outlines of a second row of tabs show above the thumbnails";
+    EXPECT_EQ(U("选择夹1").PageCount(), 3);
+    ClickStripItem(2);
+    EXPECT_EQ(U("选择夹1").CurrentPage(), 1);
+}
+
 // Dskin.xml with 20,000 skins: the window makes the windows of one page, opens at once and pages to
 // the last page.
 TEST_F(SkinSettingsWindowTest, TwentyThousandSkinsOpenAtOnceAndPageToTheLast)
