@@ -23,5 +23,7 @@ std::vector<Journey> GenerateJourneys();
 std::vector<Journey> PageJourneys();
 std::vector<Journey> ScoringJourneys();
 std::vector<Journey> WindowJourneys();
+// The steps of the "skins" journey (journeys_skins.cpp), run among the window journeys.
+std::vector<Step> SkinSettingsSteps();
 
 }  // namespace journey
