@@ -67,6 +67,9 @@ constexpr char kSoftwareSection[] = "Software";
 constexpr char kConfSection[] = "CONF";
 constexpr int kSwatchCount = 16;
 constexpr int kSwatchTagBase = 1000;
+// The skinned paging labels draw whole lines only: a line of 12-pixel CJK text needs more than 16
+// pixels with some fonts, and a 16-pixel label would show nothing.
+constexpr int kPagingLabelHeight = 20;
 
 // The scheme swatches cloned from 标签7, in order.
 std::vector<int> g_schemeSwatches;
@@ -99,9 +102,9 @@ forms::FormDef MakeSkinSettingsWindow()
             .In(kThumbnailArea)
             .Flags(forms::kHidden | forms::kCentred),
         Define(UnitKind::PictureButton, kMarker, "图形按钮1", {79, 44, 22, 22}).In(kThumbnailArea).Flags(forms::kHidden),
-        onPage(label(kNextPageLabel, "标签4", {550, 264, 40, 16}, "下一页"), 0),
-        onPage(label(kPrevPageLabel, "标签5", {505, 264, 40, 16}, "上一页"), 0),
-        onPage(label(kPageTextLabel, "标签6", {460, 264, 40, 16}), 0),
+        onPage(label(kNextPageLabel, "标签4", {550, 264, 40, kPagingLabelHeight}, "下一页"), 0),
+        onPage(label(kPrevPageLabel, "标签5", {505, 264, 40, kPagingLabelHeight}, "上一页"), 0),
+        onPage(label(kPageTextLabel, "标签6", {460, 264, 40, kPagingLabelHeight}), 0),
         // 颜色皮肤: scheme swatches, the colour grid and the fine tuning.
         onPage(label(kSwatchTemplate, "标签7", {6, 4, 16, 15}), 1).Flags(forms::kHidden),
         onPage(label(kGridCellTemplate, "标签8", {30, 4, 16, 16}), 1),
@@ -438,9 +441,9 @@ void OnSkinWindowCreated(forms::Event& event)
     LoadSkinColours(form);
 
     form.Get(kThumbnailArea).Move(6, 6, 591, 250);
-    form.Get(kNextPageLabel).Move(550, 264, 40, 16);
-    form.Get(kPrevPageLabel).Move(505, 264, 40, 16);
-    form.Get(kPageTextLabel).Move(460, 264, 40, 16);
+    form.Get(kNextPageLabel).Move(550, 264, 40, kPagingLabelHeight);
+    form.Get(kPrevPageLabel).Move(505, 264, 40, kPagingLabelHeight);
+    form.Get(kPageTextLabel).Move(460, 264, 40, kPagingLabelHeight);
     for (int id : {kNextPageLabel, kPrevPageLabel, kPageTextLabel, kTimeColourLabel, kPartColourLabel})
         CreateSkinnedChildControl(form.Get(id).Window());
 

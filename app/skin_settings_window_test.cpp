@@ -309,6 +309,19 @@ TEST_F(SkinSettingsWindowTest, OnlyTheStripShowsTabs)
     ReleaseDC(nullptr, screen);
     EXPECT_EQ(marked, 0) << "outlines of a second row of tabs show above the thumbnails";
     EXPECT_EQ(U("选择夹1").PageCount(), 3);
+    // The paging labels show their texts (a line of 12-pixel CJK text is taller than 16 under Wine).
+    for (const char* label : {"标签4", "标签5", "标签6"}) {
+        SCOPED_TRACE(label);
+        RECT area;
+        GetWindowRect(U(label).Window(), &area);
+        HDC shown = GetDC(nullptr);
+        int ink = 0;
+        for (int y = area.top; y < area.bottom; ++y)
+            for (int x = area.left; x < area.right; ++x)
+                ink += forms_test::IsDarkPixel(GetPixel(shown, x, y)) ? 1 : 0;
+        ReleaseDC(nullptr, shown);
+        EXPECT_GT(ink, 10);
+    }
     ClickStripItem(2);
     EXPECT_EQ(U("选择夹1").CurrentPage(), 1);
 }

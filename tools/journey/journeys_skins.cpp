@@ -156,6 +156,23 @@ std::vector<Step> SkinSettingsSteps()
             return WindowPixels(session).All(RECT{kPageLeft + 6, kPageTop + 3, kPageLeft + 598, kPageTop + 6}, NearWhite,
                                              "a second row of tabs shows", reason);
         }, {kSkins}),
+        // 下一页 and 上一页 show their texts.
+        Verify("paging-labels-shown", [](Session& session, std::string& reason) {
+            const WindowPixels shown(session);
+            for (int left : {505, 550}) {
+                int ink = 0;
+                for (int y = kPageTop + 264; y < kPageTop + 284; ++y)
+                    for (int x = kPageLeft + left; x < kPageLeft + left + 40; ++x) {
+                        const COLORREF c = shown.At(POINT{x, y});
+                        ink += GetRValue(c) + GetGValue(c) + GetBValue(c) < 200 ? 1 : 0;
+                    }
+                if (ink < 10) {
+                    reason = "no text shows at " + std::to_string(kPageLeft + left) + " where 上一页 and 下一页 are";
+                    return false;
+                }
+            }
+            return true;
+        }, {kSkins}),
         ClickOn(kSkins, At(ThumbnailCentre(0, 2)), "third-thumbnail"),
         ClickOn(kSkins, UnitWithText("下一页"), "next-page"),
         // The 22 shipped skins leave page 2 with four thumbnails in the first row.
