@@ -491,6 +491,23 @@ TEST_F(SkinSettingsWindowTest, ColourPageReachedByAClickShowsGridSwatchesAndPrev
     EXPECT_EQ(ScreenColourOf(form_->Get(g_colourSwatches[15][15])), RGB(0, 255, 255));
 }
 
+// Applying a colour skin repaints the window: the fine tuning stays on the screen.
+TEST_F(SkinSettingsWindowTest, ApplyingAColourSkinKeepsTheColourPageShown)
+{
+    SetSkinOptions(true, 0);
+    IniWrite(kConfig, "Software", "SkinColor", std::to_string(RGB(200, 40, 90)));
+    Open();
+    ShowOnTop();
+    ClickStripItem(2);
+    ASSERT_EQ(ScreenColourOf(U("图片框2")), RGB(200, 40, 90));
+    forms_test::ClickAt(U("按钮1").Window(), 10, 10);
+    Settle();
+    EXPECT_EQ(g_skinBaseColour, RGB(200, 40, 90));
+    EXPECT_EQ(ScreenColourOf(U("图片框2")), RGB(200, 40, 90)) << "the preview is gone";
+    EXPECT_EQ(ScreenColourOf(form_->Get(g_colourSwatches[15][15])), RGB(0, 255, 255));
+    ASSERT_TRUE(forms_test::SaveScreenshot(form_->Window(), "skin-settings-colour-applied.png"));
+}
+
 TEST_F(SkinSettingsWindowTest, ColourSkinFromGridAndSlidersIsAppliedAndSaved)
 {
     IniWrite(kConfig, "Software", "SkinColor", std::to_string(RGB(10, 20, 30)));

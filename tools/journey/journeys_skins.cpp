@@ -216,6 +216,8 @@ std::vector<Step> SkinSettingsSteps()
         HasTexts("red-at-0", {"R通道：0"}),
         Shows("slider-in-preview", {{PreviewCentre(), Rgb(0, 51, 119), "the preview"}}),
         ClickOn(kSkins, UnitWithText("确定"), "apply"),
+        Shows("applied-page-stays", {{PreviewCentre(), Rgb(0, 51, 119), "the preview"},
+                                     {GridCellCentre(15, 15), Rgb(255, 255, 255), "cell 256"}}),
         CloseWindow(kSkins, CloseWay::CloseButton, "close-skins"),
     };
 }
