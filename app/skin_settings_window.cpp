@@ -67,6 +67,9 @@ constexpr char kSoftwareSection[] = "Software";
 constexpr char kConfSection[] = "CONF";
 constexpr int kSwatchCount = 16;
 constexpr int kSwatchTagBase = 1000;
+// The skinned paging labels draw whole lines only: a line of 12-pixel CJK text needs more than 16
+// pixels with some fonts, and a 16-pixel label would show nothing.
+constexpr int kPagingLabelHeight = 20;
 
 // The scheme swatches cloned from 标签7, in order.
 std::vector<int> g_schemeSwatches;
@@ -87,7 +90,10 @@ forms::FormDef MakeSkinSettingsWindow()
         return Define(UnitKind::Slider, id, name, {12, top, 240, 26}).Range(0, 255).In(kTuningGroup);
     };
     d.units = {
-        Define(UnitKind::TabControl, kTabs, "选择夹1", {8, 63, 604, 288}).Items({"推荐皮肤", "颜色皮肤", "皮肤库"}),
+        // The strip on 标签1 is the one row of tabs a person sees and uses.
+        Define(UnitKind::TabControl, kTabs, "选择夹1", {8, 63, 604, 288})
+            .Items({"推荐皮肤", "颜色皮肤", "皮肤库"})
+            .Flags(forms::kNoTabRow),
         label(kTabStripHost, "标签1", {16, 32, 576, 32}),
         // 推荐皮肤: the thumbnail area with its templates, the marker and the paging labels.
         onPage(Define(UnitKind::PictureBox, kThumbnailArea, "图片框3", {6, 6, 591, 250}), 0),
@@ -96,9 +102,9 @@ forms::FormDef MakeSkinSettingsWindow()
             .In(kThumbnailArea)
             .Flags(forms::kHidden | forms::kCentred),
         Define(UnitKind::PictureButton, kMarker, "图形按钮1", {79, 44, 22, 22}).In(kThumbnailArea).Flags(forms::kHidden),
-        onPage(label(kNextPageLabel, "标签4", {550, 264, 40, 16}, "下一页"), 0),
-        onPage(label(kPrevPageLabel, "标签5", {505, 264, 40, 16}, "上一页"), 0),
-        onPage(label(kPageTextLabel, "标签6", {460, 264, 40, 16}), 0),
+        onPage(label(kNextPageLabel, "标签4", {550, 264, 40, kPagingLabelHeight}, "下一页"), 0),
+        onPage(label(kPrevPageLabel, "标签5", {505, 264, 40, kPagingLabelHeight}, "上一页"), 0),
+        onPage(label(kPageTextLabel, "标签6", {460, 264, 40, kPagingLabelHeight}), 0),
         // 颜色皮肤: scheme swatches, the colour grid and the fine tuning.
         onPage(label(kSwatchTemplate, "标签7", {6, 4, 16, 15}), 1).Flags(forms::kHidden),
         onPage(label(kGridCellTemplate, "标签8", {30, 4, 16, 16}), 1),
@@ -211,57 +217,74 @@ void HideMarkerAndPlace(forms::Form& form, const std::string& folder)
     }
 }
 
-void ShowSkinPage(forms::Form& form)
+// The skin folders Dskin.xml lists, read once per opening of the window: a list of thousands of
+// skins is paged through without reading it again.
+void ReadSkinList()
 {
-    form.Get(kMarker).SetVisible(false);
     std::string document;
     g_skinListXml.clear();
     if (!ReadFileBytes("Dskin\\Dskin.xml", document) || !ReadXmlRootChildTexts(document, g_skinListXml))
         g_skinListXml.clear();
-    form.Get(kPageTextLabel).SetText(SkinPageText(g_skinPageNo, SkinPageCount(static_cast<int>(g_skinListXml.size()))));
+}
 
-    forms::Unit& thumbnailTemplate = form.Get(kThumbnailTemplate);
-    forms::Unit& nameTemplate = form.Get(kNameLabelTemplate);
-    for (const std::string& folder : g_skinListXml) {
-        if (folder.empty())
-            continue;
-        forms::Unit* thumbnail = form.CloneUnit(thumbnailTemplate);
-        forms::Unit* name = form.CloneUnit(nameTemplate);
-        if (!thumbnail || !name)
-            break;
-        std::string picture;
-        ReadFileBytes(SkinFolderPath(folder) + "\\small.jpg", picture);  // none: a blank thumbnail
-        thumbnail->SetTag(folder);
-        thumbnail->SetPicture(picture);
-        name->SetText(ReadIniText(SkinConfPath(folder), kConfSection, "Name"));
-        name->SetTag(folder);
+// Thumbnail and name label slot `slot` of the page, made from the templates the first time a page
+// needs it; false when no window could be made.
+bool EnsureSlot(forms::Form& form, size_t slot)
+{
+    while (g_skinThumbnails.size() <= slot) {
+        forms::Unit* thumbnail = form.CloneUnit(form.Get(kThumbnailTemplate));
+        forms::Unit* name = thumbnail ? form.CloneUnit(form.Get(kNameLabelTemplate)) : nullptr;
+        if (!name) {
+            if (thumbnail)
+                form.DestroyUnit(*thumbnail);
+            return false;
+        }
         g_skinThumbnails.push_back(thumbnail->Id());
         g_skinNameLabels.push_back(name->Id());
     }
+    return true;
+}
 
-    for (int i = 0; i < static_cast<int>(g_skinThumbnails.size()); ++i) {
+// Shows the skins of the current page in the page's slots: only the 18 windows of one page exist
+// (Windows gives a process at most 10,000 windows), and paging gives them other skins. Slots the page
+// does not fill are hidden and forget their skin.
+void ShowSkinPage(forms::Form& form)
+{
+    form.Get(kMarker).SetVisible(false);
+    form.Get(kPageTextLabel).SetText(SkinPageText(g_skinPageNo, SkinPageCount(static_cast<int>(g_skinListXml.size()))));
+
+    size_t slot = 0;
+    const size_t first = static_cast<size_t>(g_skinPageNo - 1) * kSkinsPerPage;
+    for (size_t i = first; i < g_skinListXml.size() && i < first + kSkinsPerPage; ++i) {
+        const std::string& folder = g_skinListXml[i];
         SkinCell cell{};
-        if (!ThumbnailCell(i, g_skinPageNo, cell))
+        if (folder.empty() || !ThumbnailCell(static_cast<int>(i), g_skinPageNo, cell) || !EnsureSlot(form, slot))
             continue;
-        forms::Unit& thumbnail = form.Get(g_skinThumbnails[i]);
-        forms::Unit& name = form.Get(g_skinNameLabels[i]);
+        forms::Unit& thumbnail = form.Get(g_skinThumbnails[slot]);
+        forms::Unit& name = form.Get(g_skinNameLabels[slot]);
+        ++slot;
+        std::string picture;
+        ReadFileBytes(SkinFolderPath(folder) + "\\small.jpg", picture);  // none or damaged: a blank thumbnail
+        thumbnail.SetTag(folder);
+        thumbnail.SetPicture(picture);
+        name.SetTag(folder);
+        name.SetText(ReadIniText(SkinConfPath(folder), kConfSection, "Name"));
         PlaceUnit(thumbnail, cell);
         PlaceUnit(name, NameLabelCell(cell));
         thumbnail.SetVisible(true);
         name.SetVisible(true);
     }
+    for (; slot < g_skinThumbnails.size(); ++slot) {
+        for (int id : {g_skinThumbnails[slot], g_skinNameLabels[slot]}) {
+            forms::Unit& unit = form.Get(id);
+            unit.SetVisible(false);
+            unit.SetTag("");
+        }
+        form.Get(g_skinThumbnails[slot]).SetPicture("");
+        form.Get(g_skinNameLabels[slot]).SetText("");
+    }
     if (ReadIniText(g_configPath, kSoftwareSection, "SkinLx") == "0")
         HideMarkerAndPlace(form, CurrentSkinId());
-}
-
-void DestroySkinClones(forms::Form& form)
-{
-    for (const std::vector<int>* list : {&g_skinThumbnails, &g_skinNameLabels})
-        for (int id : *list)
-            if (forms::Unit* unit = form.Find(id))
-                form.DestroyUnit(*unit);
-    g_skinThumbnails.clear();
-    g_skinNameLabels.clear();
 }
 
 void GoToSkinPage(forms::Form& form, int page)
@@ -269,7 +292,6 @@ void GoToSkinPage(forms::Form& form, int page)
     if (page == g_skinPageNo)
         return;
     g_skinPageNo = page;
-    DestroySkinClones(form);
     ShowSkinPage(form);
 }
 
@@ -419,9 +441,9 @@ void OnSkinWindowCreated(forms::Event& event)
     LoadSkinColours(form);
 
     form.Get(kThumbnailArea).Move(6, 6, 591, 250);
-    form.Get(kNextPageLabel).Move(550, 264, 40, 16);
-    form.Get(kPrevPageLabel).Move(505, 264, 40, 16);
-    form.Get(kPageTextLabel).Move(460, 264, 40, 16);
+    form.Get(kNextPageLabel).Move(550, 264, 40, kPagingLabelHeight);
+    form.Get(kPrevPageLabel).Move(505, 264, 40, kPagingLabelHeight);
+    form.Get(kPageTextLabel).Move(460, 264, 40, kPagingLabelHeight);
     for (int id : {kNextPageLabel, kPrevPageLabel, kPageTextLabel, kTimeColourLabel, kPartColourLabel})
         CreateSkinnedChildControl(form.Get(id).Window());
 
@@ -429,6 +451,7 @@ void OnSkinWindowCreated(forms::Event& event)
     g_skinNameLabels.clear();
     g_colourSwatches = {};
     g_schemeSwatches.clear();
+    ReadSkinList();
     ShowSkinPage(form);
 
     form.Get(kTuningGroup).Move(329, 7, 267, 274);

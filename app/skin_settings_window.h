@@ -11,8 +11,8 @@
 #include "runtime/forms/form_definition.h"
 
 // The window's state while it is open: the thumbnail page shown (from 1), the ids of the thumbnails
-// and name labels cloned for the skins (in Dskin.xml's order), the ids of the colour grid's cells
-// (row-major) and the skin folders Dskin.xml lists.
+// and name labels of the page's slots (row-major; paging gives them the next page's skins), the ids of
+// the colour grid's cells (row-major) and the skin folders Dskin.xml lists.
 extern int g_skinPageNo;
 extern std::vector<int> g_skinThumbnails;
 extern std::vector<int> g_skinNameLabels;

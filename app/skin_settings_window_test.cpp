@@ -6,6 +6,7 @@
 #include <windows.h>
 
 #include <filesystem>
+#include <random>
 #include <string>
 #include <system_error>
 #include <vector>
@@ -18,6 +19,7 @@
 #include "runtime/ini.h"
 #include "runtime/random.h"
 #include "runtime/unique_temp_path.h"
+#include "skin/core/form_skinning.h"
 #include "skin/core/memory_dc.h"
 #include "skin/core/skin_options.h"
 #include "skin/core/skin_registry.h"
@@ -53,6 +55,8 @@ protected:
     void TearDown() override
     {
         FormsTest::TearDown();
+        SetSkinOptions(true, std::nullopt);
+        g_veilAlpha = 160;
         SetCurrentDirectoryA(previousDirectory_.c_str());
         std::error_code ignored;
         std::filesystem::remove_all(root_, ignored);
@@ -105,6 +109,40 @@ protected:
         forms::Event event{*form_, sender, kind};
         handler(event);
     }
+    // The window on top of every other, painted, as a person sees it after opening it.
+    void ShowOnTop()
+    {
+        SetWindowPos(form_->Window(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
+        SetForegroundWindow(form_->Window());
+        UpdateWindow(form_->Window());
+        Settle();
+    }
+    // Messages handled until the window's paints have come through.
+    void Settle()
+    {
+        const DWORD end = GetTickCount() + 300;
+        while (static_cast<int>(end - GetTickCount()) > 0) {
+            forms::ProcessPendingMessages();
+            Sleep(10);
+        }
+    }
+    // A press and release of the left button on item `item` of the tab strip, as the mouse gives it.
+    void ClickStripItem(int item)
+    {
+        const RECT r = g_tabStrip.GetItemRect(item);
+        forms_test::ClickAt(U("标签1").Window(), (r.left + r.right) / 2, (r.top + r.bottom) / 2);
+        Settle();
+    }
+    // 0xBBGGRR of a screen pixel at a unit's centre, as it shows now.
+    COLORREF ScreenColourOf(forms::Unit& unit)
+    {
+        RECT rect;
+        GetWindowRect(unit.Window(), &rect);
+        HDC screen = GetDC(nullptr);
+        const COLORREF colour = GetPixel(screen, (rect.left + rect.right) / 2, (rect.top + rect.bottom) / 2);
+        ReleaseDC(nullptr, screen);
+        return colour;
+    }
     // 0xBBGGRR of a pixel of the window as it shows on the screen, at a unit's centre.
     COLORREF ShownColourOf(forms::Unit& unit)
     {
@@ -129,7 +167,7 @@ TEST_F(SkinSettingsWindowTest, NineteenSkinsFillTwoPagesAndPagingStopsAtTheLast)
     InstallSkins(19);
     Open();
     EXPECT_EQ(U("标签6").Text(), "1/2");
-    ASSERT_EQ(g_skinThumbnails.size(), 19u);
+    ASSERT_EQ(g_skinThumbnails.size(), 18u) << "the windows of one page";
     std::vector<std::string> firstPage;
     for (int i = 1; i <= 18; ++i)
         firstPage.push_back(Folder(i));
@@ -151,8 +189,10 @@ TEST_F(SkinSettingsWindowTest, NineteenSkinsFillTwoPagesAndPagingStopsAtTheLast)
     EXPECT_EQ(g_skinPageNo, 2);
     EXPECT_EQ(U("标签6").Text(), "2/2");
     EXPECT_EQ(VisibleThumbnailTags(), std::vector<std::string>{Folder(19)});
-    EXPECT_EQ(Thumbnail(18).Left(), 0);
-    EXPECT_EQ(Thumbnail(18).Top(), 0);
+    EXPECT_EQ(Thumbnail(0).Left(), 0);
+    EXPECT_EQ(Thumbnail(0).Top(), 0);
+    EXPECT_EQ(form_->Get(g_skinNameLabels.at(0)).Text(), "皮肤19");
+    EXPECT_EQ(g_skinThumbnails.size(), 18u) << "the page's windows are used again";
 
     const std::vector<int> clones = g_skinThumbnails;
     ClickLabel("标签4");
@@ -163,6 +203,157 @@ TEST_F(SkinSettingsWindowTest, NineteenSkinsFillTwoPagesAndPagingStopsAtTheLast)
     ClickLabel("标签5");
     EXPECT_EQ(U("标签6").Text(), "1/2");
     EXPECT_EQ(VisibleThumbnailTags().size(), 18u);
+}
+
+// Thumbnails and skin pictures with a JPEG header and noise after it (which the platform's decoder
+// reads past): the window opens with blank thumbnails, and choosing such a skin applies no picture.
+TEST_F(SkinSettingsWindowTest, DamagedPicturesShowAsNone)
+{
+    InstallSkins(30);
+    for (int i = 1; i <= 30; ++i) {
+        std::mt19937 random(i == 1 ? 25 : i);
+        std::string damaged("\xFF\xD8\xFF\xE0\x00\x10\x4A\x46\x49\x46\x00", 11);
+        for (int k = 0; k < 3000; ++k)
+            damaged += static_cast<char>(random() & 0xFF);
+        ASSERT_TRUE(WriteFileBytes("Dskin\\" + Folder(i) + "\\small.jpg", damaged));
+        ASSERT_TRUE(WriteFileBytes("Dskin\\" + Folder(i) + "\\bk.jpg", damaged));
+    }
+    Open();
+    ASSERT_FALSE(g_skinThumbnails.empty());
+    for (int id : g_skinThumbnails)
+        EXPECT_TRUE(form_->Get(id).Picture().empty());
+    ClickLabel("标签4");
+    EXPECT_EQ(U("标签6").Text(), "2/2");
+
+    g_skinImage = "before";
+    HWND thumbnail = Thumbnail(0).Window();
+    SendMessageA(thumbnail, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+    SendMessageA(thumbnail, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+    forms::ProcessPendingMessages();
+    EXPECT_EQ(IniRead(kConfig, "Software", "SkinID"), Folder(19));
+    EXPECT_EQ(g_skinImage, "before") << "a damaged picture is no skin picture";
+}
+
+// What the screen shows where page 1 had thumbnails and page 2 has none: the page's white, no old
+// thumbnail and no old name.
+TEST_F(SkinSettingsWindowTest, NextPageShowsOnlyItsOwnSkins)
+{
+    SetSkinOptions(true, 0);
+    InstallSkins(22);
+    Open();
+    ShowOnTop();
+    auto nearWhite = [](COLORREF c) { return GetRValue(c) > 225 && GetGValue(c) > 225 && GetBValue(c) > 225; };
+    auto darkPixelsOn = [](HWND window) {
+        RECT r;
+        GetWindowRect(window, &r);
+        HDC screen = GetDC(nullptr);
+        int dark = 0;
+        for (int y = r.top; y < r.bottom; ++y)
+            for (int x = r.left; x < r.right; ++x)
+                dark += forms_test::IsDarkPixel(GetPixel(screen, x, y)) ? 1 : 0;
+        ReleaseDC(nullptr, screen);
+        return dark;
+    };
+    HWND sixthName = form_->Get(g_skinNameLabels.at(5)).Window();
+    RECT sixthNameRect;
+    GetWindowRect(sixthName, &sixthNameRect);
+    forms::Unit& sixth = Thumbnail(5);
+    ASSERT_FALSE(nearWhite(ScreenColourOf(sixth))) << "page 1 shows a thumbnail there";
+    ASSERT_GT(darkPixelsOn(sixthName), 0) << "and its name";
+    const int firstNameInk = darkPixelsOn(form_->Get(g_skinNameLabels.at(0)).Window());
+
+    ClickLabel("标签4");
+    Settle();
+    ASSERT_EQ(U("标签6").Text(), "2/2");
+    EXPECT_FALSE(sixth.Visible());
+    const COLORREF left = [&] {
+        HDC screen = GetDC(nullptr);
+        const COLORREF c = GetPixel(screen, (sixthNameRect.left + sixthNameRect.right) / 2, sixthNameRect.top - 30);
+        ReleaseDC(nullptr, screen);
+        return c;
+    }();
+    EXPECT_TRUE(nearWhite(left)) << std::hex << left << ": page 1's thumbnail is still on the screen";
+    int ink = 0;
+    {
+        HDC screen = GetDC(nullptr);
+        for (int y = sixthNameRect.top; y < sixthNameRect.bottom; ++y)
+            for (int x = sixthNameRect.left; x < sixthNameRect.right; ++x)
+                ink += forms_test::IsDarkPixel(GetPixel(screen, x, y)) ? 1 : 0;
+        ReleaseDC(nullptr, screen);
+    }
+    EXPECT_EQ(ink, 0) << "page 1's name is still on the screen";
+    // "皮肤19" over "皮肤1": the new name alone has about as much ink as the old one.
+    const int newNameInk = darkPixelsOn(form_->Get(g_skinNameLabels.at(0)).Window());
+    EXPECT_LT(newNameInk, firstNameInk * 3 / 2) << "the new name is drawn over the old one";
+    ASSERT_TRUE(forms_test::SaveScreenshot(form_->Window(), "skin-settings-page-2.png"));
+}
+
+// One row of tabs: the strip's. Between the page's frame and the thumbnails, where the tab control's
+// own tabs would show, the page is plain white.
+TEST_F(SkinSettingsWindowTest, OnlyTheStripShowsTabs)
+{
+    SetSkinOptions(true, 0);
+    InstallSkins(18);
+    Open();
+    ShowOnTop();
+    HWND tabs = U("选择夹1").Window();
+    RECT r;
+    GetWindowRect(tabs, &r);
+    HDC screen = GetDC(nullptr);
+    int marked = 0;
+    for (int y = r.top + 3; y < r.top + 6; ++y)
+        for (int x = r.left + 6; x < r.right - 6; ++x) {
+            const COLORREF c = GetPixel(screen, x, y);
+            marked += GetRValue(c) < 215 || GetGValue(c) < 215 || GetBValue(c) < 215 ? 1 : 0;
+        }
+    ReleaseDC(nullptr, screen);
+    EXPECT_EQ(marked, 0) << "outlines of a second row of tabs show above the thumbnails";
+    EXPECT_EQ(U("选择夹1").PageCount(), 3);
+    // The paging labels show their texts (a line of 12-pixel CJK text is taller than 16 under Wine).
+    for (const char* label : {"标签4", "标签5", "标签6"}) {
+        SCOPED_TRACE(label);
+        RECT area;
+        GetWindowRect(U(label).Window(), &area);
+        HDC shown = GetDC(nullptr);
+        int ink = 0;
+        for (int y = area.top; y < area.bottom; ++y)
+            for (int x = area.left; x < area.right; ++x)
+                ink += forms_test::IsDarkPixel(GetPixel(shown, x, y)) ? 1 : 0;
+        ReleaseDC(nullptr, shown);
+        EXPECT_GT(ink, 10);
+    }
+    ClickStripItem(2);
+    EXPECT_EQ(U("选择夹1").CurrentPage(), 1);
+}
+
+// Dskin.xml with 20,000 skins: the window makes the windows of one page, opens at once and pages to
+// the last page.
+TEST_F(SkinSettingsWindowTest, TwentyThousandSkinsOpenAtOnceAndPageToTheLast)
+{
+    CreateDirectoryA("Dskin", nullptr);
+    std::string xml = "<skins>\r\n";
+    for (int i = 1; i <= 20000; ++i)
+        xml += "<skin>s" + std::to_string(i) + "</skin>\r\n";
+    xml += "</skins>\r\n";
+    ASSERT_TRUE(WriteFileBytes("Dskin\\Dskin.xml", xml));
+    const DWORD start = GetTickCount();
+    Open();
+    EXPECT_LT(GetTickCount() - start, 2000u);
+    EXPECT_EQ(U("标签6").Text(), "1/1112");
+    EXPECT_EQ(g_skinThumbnails.size(), 18u);
+    for (int page = 2; page <= 4; ++page)
+        ClickLabel("标签4");
+    EXPECT_EQ(U("标签6").Text(), "4/1112");
+    g_skinPageNo = 1111;  // a thousand clicks on 下一页 more
+    ClickLabel("标签4");
+    EXPECT_EQ(U("标签6").Text(), "1112/1112");
+    EXPECT_EQ(VisibleThumbnailTags(), (std::vector<std::string>{"s19999", "s20000"}));
+    EXPECT_EQ(g_skinThumbnails.size(), 18u);
+    int windows = 0;
+    EnumChildWindows(
+        form_->Window(), [](HWND, LPARAM count) -> BOOL { return ++*reinterpret_cast<int*>(count) > 0; },
+        reinterpret_cast<LPARAM>(&windows));
+    EXPECT_LT(windows, 400) << "the window's own units and one page of skins";
 }
 
 TEST_F(SkinSettingsWindowTest, WithoutSkinsThePageStaysOneOfNone)
@@ -265,6 +456,56 @@ TEST_F(SkinSettingsWindowTest, GreenSchemeGridShowsItsColoursOnTheSkinnedWindow)
     EXPECT_EQ(ShownColourOf(form_->Get(g_colourSwatches[0][0])), RGB(0, 0, 0));
     EXPECT_EQ(ShownColourOf(form_->Get(g_colourSwatches[15][15])), RGB(255, 255, 255));
     ASSERT_TRUE(forms_test::SaveScreenshot(form_->Window(), "skin-settings-colours.png"));
+}
+
+// As the program runs it: the main window's skin options in force, the colour page reached by a
+// click on the strip and nothing repainted by hand.
+TEST_F(SkinSettingsWindowTest, ColourPageReachedByAClickShowsGridSwatchesAndPreview)
+{
+    SetSkinOptions(true, 0);  // as the main window leaves them
+    IniWrite(kConfig, "Software", "SkinColor", std::to_string(RGB(200, 40, 90)));
+    InstallSkins(3);
+    Open();
+    ShowOnTop();
+    ClickStripItem(2);
+    ASSERT_EQ(U("选择夹1").CurrentPage(), 1);
+    const struct {
+        int row, column;
+    } cells[] = {{0, 0}, {0, 15}, {7, 3}, {15, 0}, {15, 15}};
+    for (const auto& c : cells) {
+        SCOPED_TRACE(c.row * 16 + c.column + 1);
+        EXPECT_EQ(ScreenColourOf(form_->Get(g_colourSwatches[c.row][c.column])), RGB(0, c.column * 17, c.row * 17));
+    }
+    forms::Unit* swatch9 = nullptr;
+    for (const auto& unit : form_->Units())
+        if (unit->Tag() == "1009")
+            swatch9 = unit.get();
+    ASSERT_NE(swatch9, nullptr);
+    EXPECT_EQ(ScreenColourOf(*swatch9), RGB(8 * 17, 0, 0));
+    EXPECT_EQ(ScreenColourOf(U("图片框2")), RGB(200, 40, 90));
+    ASSERT_TRUE(forms_test::SaveScreenshot(form_->Window(), "skin-settings-colour-page-clicked.png"));
+
+    // Back and forth: the grid is painted again each time the page shows.
+    ClickStripItem(1);
+    ClickStripItem(2);
+    EXPECT_EQ(ScreenColourOf(form_->Get(g_colourSwatches[15][15])), RGB(0, 255, 255));
+}
+
+// Applying a colour skin repaints the window: the fine tuning stays on the screen.
+TEST_F(SkinSettingsWindowTest, ApplyingAColourSkinKeepsTheColourPageShown)
+{
+    SetSkinOptions(true, 0);
+    IniWrite(kConfig, "Software", "SkinColor", std::to_string(RGB(200, 40, 90)));
+    Open();
+    ShowOnTop();
+    ClickStripItem(2);
+    ASSERT_EQ(ScreenColourOf(U("图片框2")), RGB(200, 40, 90));
+    forms_test::ClickAt(U("按钮1").Window(), 10, 10);
+    Settle();
+    EXPECT_EQ(g_skinBaseColour, RGB(200, 40, 90));
+    EXPECT_EQ(ScreenColourOf(U("图片框2")), RGB(200, 40, 90)) << "the preview is gone";
+    EXPECT_EQ(ScreenColourOf(form_->Get(g_colourSwatches[15][15])), RGB(0, 255, 255));
+    ASSERT_TRUE(forms_test::SaveScreenshot(form_->Window(), "skin-settings-colour-applied.png"));
 }
 
 TEST_F(SkinSettingsWindowTest, ColourSkinFromGridAndSlidersIsAppliedAndSaved)

@@ -6,6 +6,8 @@
 
 #include "gdiplus/gdip_graphics.h"
 #include "gdiplus/gdip_internal.h"
+#include "gdiplus/picture_guard.h"
+#include "runtime/picture_structure.h"
 
 using namespace gdipx;
 
@@ -40,8 +42,9 @@ bool GdipBitmap::CreateBitmapFromFileW(const std::string& wideFileName, bool use
     ReleaseHeld();
     const WideText name = WideFromBytes(wideFileName);
     gp::GpBitmap* bitmap = nullptr;
-    const gp::Status status = useIcm ? gpf::GdipCreateBitmapFromFileICM(name.Units(), &bitmap)
-                                     : gpf::GdipCreateBitmapFromFile(name.Units(), &bitmap);
+    const gp::Status status = !PictureFileDecodable(name.Units()) ? gp::InvalidParameter
+                              : useIcm ? gpf::GdipCreateBitmapFromFileICM(name.Units(), &bitmap)
+                                       : gpf::GdipCreateBitmapFromFile(name.Units(), &bitmap);
     return TakeCreated(status, bitmap);
 }
 
@@ -50,8 +53,9 @@ bool GdipBitmap::CreateBitmapFromStream(const std::string& data, bool useIcm)
     ReleaseHeld();
     IStream* stream = stream_.CreateStreamFromBytes(data);
     gp::GpBitmap* bitmap = nullptr;
-    const gp::Status status = !stream ? gp::OutOfMemory
-                              : useIcm ? gpf::GdipCreateBitmapFromStreamICM(stream, &bitmap)
+    const gp::Status status = !stream                      ? gp::OutOfMemory
+                              : !PictureOutlineSound(data) ? gp::InvalidParameter
+                              : useIcm                     ? gpf::GdipCreateBitmapFromStreamICM(stream, &bitmap)
                                        : gpf::GdipCreateBitmapFromStream(stream, &bitmap);
     return TakeCreated(status, bitmap);
 }

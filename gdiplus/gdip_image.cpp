@@ -6,6 +6,8 @@
 
 #include "gdiplus/gdip_codecs.h"
 #include "gdiplus/gdip_internal.h"
+#include "gdiplus/picture_guard.h"
+#include "runtime/picture_structure.h"
 
 using namespace gdipx;
 
@@ -41,8 +43,9 @@ bool GdipImage::LoadImageFromFileW(const std::string& wideFileName, bool useIcm)
     ReleaseHeld();
     const WideText name = WideFromBytes(wideFileName);
     gp::GpImage* image = nullptr;
-    const gp::Status status = useIcm ? gpf::GdipLoadImageFromFileICM(name.Units(), &image)
-                                     : gpf::GdipLoadImageFromFile(name.Units(), &image);
+    const gp::Status status = !PictureFileDecodable(name.Units()) ? gp::InvalidParameter
+                              : useIcm ? gpf::GdipLoadImageFromFileICM(name.Units(), &image)
+                                       : gpf::GdipLoadImageFromFile(name.Units(), &image);
     return TakeCreated(status, image);
 }
 
@@ -51,8 +54,9 @@ bool GdipImage::LoadImageFromStream(const std::string& data, bool useIcm)
     ReleaseHeld();
     IStream* stream = stream_.CreateStreamFromBytes(data);
     gp::GpImage* image = nullptr;
-    const gp::Status status = !stream ? gp::OutOfMemory
-                              : useIcm ? gpf::GdipLoadImageFromStreamICM(stream, &image)
+    const gp::Status status = !stream                      ? gp::OutOfMemory
+                              : !PictureOutlineSound(data) ? gp::InvalidParameter
+                              : useIcm                     ? gpf::GdipLoadImageFromStreamICM(stream, &image)
                                        : gpf::GdipLoadImageFromStream(stream, &image);
     return TakeCreated(status, image);
 }

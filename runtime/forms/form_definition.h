@@ -92,6 +92,7 @@ enum : unsigned {
     kBorder = 1u << 12,      // labels and picture boxes
     kCentred = 1u << 13,     // label text
     kNoGridLines = 1u << 14, // list view
+    kNoTabRow = 1u << 15,    // tab control whose pages the program alone chooses: no row of tabs shows
 };
 
 // Window flags.

@@ -7,6 +7,7 @@
 #include "runtime/forms/form.h"
 #include "runtime/forms/own_controls.h"
 #include "runtime/forms/runtime_internal.h"
+#include "runtime/forms/static_backgrounds.h"
 
 namespace forms {
 namespace {
@@ -302,6 +303,10 @@ LRESULT CALLBACK UnitWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             UnitAccess::ShowAsOwnVisibility(*unit);
             InvalidateRect(window, nullptr, TRUE);
         }
+        return 0;
+    }
+    if ((message == WM_PAINT || message == WM_PRINTCLIENT) && PaintsOwnBackground(*unit)) {
+        PaintOwnBackground(*unit, window, wParam);
         return 0;
     }
     LRESULT result = 0;

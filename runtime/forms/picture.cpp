@@ -1,9 +1,11 @@
-// Pictures from bytes: GDI+ decodes JPEG, PNG, GIF and BMP data from a memory stream.
+// Pictures from bytes: GDI+ decodes JPEG, PNG, GIF and BMP data from a memory stream, once the bytes'
+// outline holds together.
 #include <windows.h>
 #include <objidl.h>
 #include <gdiplus.h>
 
 #include "runtime/forms/runtime_internal.h"
+#include "runtime/picture_structure.h"
 
 namespace forms {
 namespace {
@@ -42,7 +44,8 @@ IStream* StreamOf(const std::string& bytes)
 
 HBITMAP DecodePicture(const std::string& bytes, COLORREF background)
 {
-    if (bytes.empty() || !StartGdiplusOnce())
+    // A damaged picture shows as none: the decoder could read past its data.
+    if (!PictureOutlineSound(bytes) || !StartGdiplusOnce())
         return nullptr;
     IStream* stream = StreamOf(bytes);
     if (!stream)

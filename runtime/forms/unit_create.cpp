@@ -166,7 +166,8 @@ bool Form::CreateUnitWindow(Unit& unit)
         break;
     }
     case UnitKind::TabControl:
-        for (size_t i = 0; i < def.items.size(); ++i) {
+        // Without tabs the control shows only its page; the pages are the unit's own.
+        for (size_t i = 0; i < def.items.size() && !(def.flags & kNoTabRow); ++i) {
             TCITEMA item = {};
             item.mask = TCIF_TEXT;
             item.pszText = const_cast<char*>(def.items[i].c_str());

@@ -17,6 +17,8 @@ int Unit::PageCount() const
 {
     if (!Usable() || !IsKind(UnitKind::TabControl))
         return 0;
+    if (def_.flags & kNoTabRow)
+        return static_cast<int>(def_.items.size());
     return static_cast<int>(SendMessageA(hwnd_, TCM_GETITEMCOUNT, 0, 0));
 }
 
@@ -31,7 +33,8 @@ bool Unit::SetCurrentPage(int page)
         return false;
     if (page == currentPage_)
         return true;
-    SendMessageA(hwnd_, TCM_SETCURSEL, page, 0);
+    if (!(def_.flags & kNoTabRow))
+        SendMessageA(hwnd_, TCM_SETCURSEL, page, 0);
     currentPage_ = page;
     FormAccess::ShowPageUnits(*form_, *this);
     FormAccess::Raise(*form_, *this, EventKind::PageChanged);

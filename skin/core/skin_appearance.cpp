@@ -3,6 +3,7 @@
 #include "gdiplus/gdip_graphics.h"
 #include "gdiplus/gdip_image.h"
 #include "gdiplus/gdip_types.h"
+#include "runtime/picture_structure.h"
 #include "skin/controls/form_repaint.h"
 #include "skin/core/caption_picture.h"
 #include "skin/core/caption_title.h"
@@ -57,7 +58,8 @@ void ApplySkin(const SkinPicture& skin)
     const bool themeFromBase = skin.themeColour == kThemeFromBaseColour;
     if (!themeFromBase)
         g_themeColour = skin.themeColour.value_or(kStartThemeColour);
-    const bool hasPicture = !skin.fileName.empty() || !skin.bytes.empty();
+    // Damaged picture bytes count as none: no decoder gets them.
+    const bool hasPicture = !skin.fileName.empty() || (!skin.bytes.empty() && PictureOutlineSound(skin.bytes));
     if (!hasPicture && !skin.baseColour)
         return;
     if (hasPicture) {

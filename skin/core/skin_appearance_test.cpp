@@ -120,6 +120,24 @@ TEST_F(SkinAppearanceTest, PictureGivesBaseAndThemeColourAndMode)
     }
 }
 
+// A damaged skin picture (the built-in JPEG cut short) is no picture: the skin in force stays.
+TEST_F(SkinAppearanceTest, DamagedPictureKeepsTheSkinInForce)
+{
+    SkinPicture good;
+    good.bytes = CaptionTestPicture();
+    ApplySkin(good);
+    const std::string kept = g_skinImage;
+    const COLORREF base = g_skinBaseColour;
+    for (int mode : {0, 1, 4}) {
+        SkinPicture damaged;
+        damaged.bytes = good.bytes.substr(0, good.bytes.size() / 2);
+        damaged.imageMode = mode;
+        ApplySkin(damaged);
+        EXPECT_EQ(g_skinImage, kept);
+        EXPECT_EQ(g_skinBaseColour, base);
+    }
+}
+
 TEST_F(SkinAppearanceTest, PictureFileIsReadAndKeptAsPng)
 {
     GdipBitmap bitmap;

@@ -2,6 +2,8 @@
 // skinned test forms.
 #include <gtest/gtest.h>
 
+#include <random>
+
 #include "gdiplus/gdip_test_support.h"
 #include "skin/core/drawing_core.h"
 #include "skin/core/memory_dc.h"
@@ -286,6 +288,22 @@ TEST(SkinCanvasTest, TheMouseRestingAndLeavingCallTheHandlersOnce)
     SendMessageA(t.f.host, WM_MOUSELEAVE, 0, 0);
     EXPECT_EQ(RecordedLeaves(), std::vector<int>{self});
     EXPECT_FALSE(FindSkinCanvas(t.f.host)->hovering);
+}
+
+// A picture element with a JPEG header and noise after it (which the platform's decoder reads past):
+// the board is drawn, the element's place shows the background.
+TEST(SkinCanvasTest, ADamagedPictureElementShowsNothing)
+{
+    BoardFixture t;
+    ASSERT_GT(t.board.Attach(t.f.host, 0), 0);
+    std::mt19937 random(25);
+    std::string damaged("\xFF\xD8\xFF\xE0\x00\x10\x4A\x46\x49\x46\x00", 11);
+    for (int i = 0; i < 3000; ++i)
+        damaged += static_cast<char>(random() & 0xFF);
+    t.board.AddImage(damaged, 10, 20, 40, 30, true);
+    UpdateWindow(t.f.host);
+    EXPECT_EQ(KeptPixel(t.board, 20, 30), FormPatternAt(kBoard, 20, 30));
+    EXPECT_EQ(WindowPixel(t.f.host, 20, 30), FormPatternAt(kBoard, 20, 30));
 }
 
 TEST(SkinCanvasTest, ElementsAddModifyRedrawAndRead)

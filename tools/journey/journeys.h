@@ -24,5 +24,7 @@ std::vector<Journey> PageJourneys();
 std::vector<Journey> ScoringJourneys();
 std::vector<Journey> WindowJourneys();
 std::vector<Journey> CalendarJourneys();
+// The steps of the "skins" journey (journeys_skins.cpp), run among the window journeys.
+std::vector<Step> SkinSettingsSteps();
 
 }  // namespace journey

@@ -10,7 +10,6 @@ namespace {
 
 constexpr char kChart[] = "生辰八字";
 constexpr char kCalendar[] = "农历时钟工具";
-constexpr char kSkins[] = "更换皮肤";
 constexpr char kAbout[] = "联系我们";
 
 // The side list of 趣味工具: its scroll bar's down arrow, and its last row once scrolled to the end.
@@ -51,16 +50,7 @@ std::vector<Journey> WindowJourneys()
     calendar.push_back(CloseWindow(kCalendar, CloseWay::CloseButton, "close-calendar").Shows(kMain));
     journeys.push_back({"calendar", calendar});
 
-    journeys.push_back({"skins",
-                        {
-                            ClickOn(kMain, CaptionButton(4), "open-skins").Shows(kSkins),
-                            ClickOn(kSkins, Offset(8 + 6 + 2 * 97 + 47, 63 + 26 + 6 + 30), "third-thumbnail"),
-                            ClickOn(kSkins, UnitWithText("下一页"), "next-page"),
-                            ClickOn(kSkins, Offset(120, 40), "colour-tab"),
-                            ClickOn(kSkins, Offset(100, 200), "grid-cell"),
-                            ClickOn(kSkins, UnitWithText("确定"), "apply"),
-                            CloseWindow(kSkins, CloseWay::CloseButton, "close-skins"),
-                        }});
+    journeys.push_back({"skins", SkinSettingsSteps()});
 
     journeys.push_back({"help-export",
                         {
