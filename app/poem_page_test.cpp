@@ -163,9 +163,11 @@ TEST_F(PoemPageTest, OneClickOnATitleShowsItsPoem)
     HWND names = Unit("超级列表框诗词模式").Window();
     EXPECT_FALSE(IsWindowVisible(names));
     EXPECT_FALSE(IsWindowVisible(Unit("编辑框诗内容").Window()));
-    for (HWND child = GetWindow(GetParent(names), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT))
-        if (GetPropA(child, "Mngd_zct") == names || GetPropA(child, "Mngd_zct") == Unit("编辑框诗内容").Window())
+    for (HWND child = GetWindow(GetParent(names), GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        if (GetPropA(child, "Mngd_zct") == names || GetPropA(child, "Mngd_zct") == Unit("编辑框诗内容").Window()) {
             EXPECT_FALSE(IsWindowVisible(child)) << "a scroll bar of a covered unit shows";
+        }
+    }
     EXPECT_TRUE(SaveWindowScreenshot(window_->Window(), "poem-page-one-click.png").size() > 0);
 
     // Another title of the list, clicked while the list has the focus, shows its poem at once too.
