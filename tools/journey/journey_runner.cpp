@@ -239,6 +239,20 @@ bool Session::Resolve(const std::string& caption, const Target& target, POINT& s
     return true;
 }
 
+// The pictures an earlier run of the journey left ("<journey>-NN-<step>.png"), whose steps may since
+// have been renamed or renumbered: only this run's pictures stay to be looked at.
+static void RemoveOldPictures(const std::string& folder, const std::string& journey)
+{
+    WIN32_FIND_DATAA found;
+    HANDLE search = FindFirstFileA((folder + "\\" + journey + "-??-*.png").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE)
+        return;
+    do
+        DeleteFileA((folder + "\\" + found.cFileName).c_str());
+    while (FindNextFileA(search, &found));
+    FindClose(search);
+}
+
 int RunJourneys(Session& session, const std::vector<Journey>& journeys, const std::vector<std::string>& only)
 {
     PictureEncoder encoder;
@@ -260,6 +274,7 @@ int RunJourneys(Session& session, const std::vector<Journey>& journeys, const st
             steps.insert(steps.begin(), Launch());
             steps.insert(steps.begin(), LayOut({}));
         }
+        RemoveOldPictures(session.shotFolder, journey.name);
         const DWORD started = GetTickCount();
         int number = 0;
         bool ok = true;
