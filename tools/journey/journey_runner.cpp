@@ -244,7 +244,7 @@ bool Session::Resolve(const std::string& caption, const Target& target, POINT& s
 static void RemoveOldPictures(const std::string& folder, const std::string& journey)
 {
     WIN32_FIND_DATAA found;
-    HANDLE search = FindFirstFileA((folder + "\\" + journey + "-??-*.png").c_str(), &found);
+    HANDLE search = FindFirstFileA((folder + "\\" + journey + "-?" "?-*.png").c_str(), &found);
     if (search == INVALID_HANDLE_VALUE)
         return;
     do
