@@ -184,6 +184,15 @@ void FitSolarCalendar(forms::Form& form)
     }
 }
 
+// The time-zone list drops down as wide as its longest zone, which the box itself cannot show whole.
+void WidenZoneList(forms::Unit& combo)
+{
+    int widest = combo.Width();
+    for (int i = 0; i < combo.ItemCount(); ++i)
+        widest = std::max(widest, TextWidthIn(combo, combo.ItemText(i)) + GetSystemMetrics(SM_CXVSCROLL) + 4);
+    SendMessageA(combo.Window(), CB_SETDROPPEDWIDTH, static_cast<WPARAM>(widest), 0);
+}
+
 // Narrow tab headers, so the five fit the narrowest page (日历牌) whole.
 void NarrowTabHeaders(forms::Unit& tabs)
 {
@@ -235,6 +244,7 @@ void OnCalendarWindowCreated(forms::Event& e)
     SetSkinOptions(true, 0);
     NarrowTabHeaders(form.Get("万年历选择夹"));
     FitSolarCalendar(form);
+    WidenZoneList(form.Get("组合框1"));
     SkinControl(form.Get("万年历选择夹").Window());
     PaintBoxesOpaque(form);
     const double now = CalendarNow();

@@ -80,6 +80,8 @@ TEST_F(CalendarWindowTest, EveryTabSizesTheWindowToItsPage)
         EXPECT_LE(last.right, tabs.Width()) << p.page;
     }
     U("万年历选择夹").SetCurrentPage(3);
+    // The time zones are longer than their box: the list drops down wider, each zone whole.
+    EXPECT_GT(SendMessageA(U("组合框1").Window(), CB_GETDROPPEDWIDTH, 0, 0), U("组合框1").Width());
     EXPECT_TRUE(U("按钮11").Enabled());
     EXPECT_FALSE(U("按钮1").Enabled());
     EXPECT_FALSE(U("按钮9").Enabled());
