@@ -307,9 +307,16 @@ void LayoutCalendarTabs(forms::Event& e)
         for (const char* name : {"按钮1", "按钮9", "公历日期框1"})
             form.Get(name).SetEnabled(false);
         break;
-    case 4:
-        tabs.Move(4, 20, 380, 286);
+    case 4: {
+        // As wide as the task sentences, which grow with their time boxes.
+        int width = 380;
+        for (const char* name : {"标签11", "标签12", "标签13", "标签15"}) {
+            const forms::Unit& sentence = form.Get(name);
+            width = std::max(width, sentence.Left() + sentence.Width() + 14);
+        }
+        tabs.Move(4, 20, width, 286);
         break;
+    }
     default:
         break;
     }

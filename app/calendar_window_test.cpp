@@ -56,12 +56,13 @@ TEST_F(CalendarWindowTest, OpensModelessInPlaceOfTheMainWindow)
 TEST_F(CalendarWindowTest, EveryTabSizesTheWindowToItsPage)
 {
     Open();
-    // The narrow pages grow when the tab strip, the month (公历) or the board's lines and the term list
-    // (日历牌) need it; the 时间 page is as wide as its world clocks need.
+    // The narrow pages grow when the tab strip, the month (公历), the board's lines and the term list
+    // (日历牌) or the task sentences with their time boxes (事务) need it; the 时间 page is as wide as
+    // its world clocks need.
     const struct {
         int page, width, height;
         bool atLeast;
-    } pages[] = {{2, 264, 328, true}, {3, 484, 356, false}, {1, 301, 256, true}, {4, 394, 324, false},
+    } pages[] = {{2, 264, 328, true}, {3, 484, 356, false}, {1, 301, 256, true}, {4, 394, 324, true},
                  {0, 394, 364, false}};
     for (const auto& p : pages) {
         ASSERT_TRUE(U("万年历选择夹").SetCurrentPage(p.page));

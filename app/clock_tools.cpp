@@ -98,6 +98,10 @@ void PlaceInSentence(forms::Unit& sentence, const std::vector<forms::Unit*>& box
     fitted += text.substr(from);
     if (fitted != text)
         sentence.SetText(fitted);
+    // The sentence label grows to hold its text with the widened gaps.
+    const int textWidth = widthOf(fitted, fitted.size()) + 4;
+    if (textWidth > sentence.Width())
+        sentence.Move(sentence.Left(), sentence.Top(), textWidth, sentence.Height());
     gaps = GapsOf(fitted);
     for (size_t i = 0; i < boxes.size() && i < gaps.size(); ++i) {
         const int left = widthOf(fitted, gaps[i].start);
@@ -112,6 +116,26 @@ void PlaceInSentence(forms::Unit& sentence, const std::vector<forms::Unit*>& box
     SetWindowPos(label, HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_FRAMECHANGED);
     SelectObject(dc, old);
     ReleaseDC(label, dc);
+}
+
+// A time box as wide as the longest date-time it may hold, in its own font.
+void FitBoxToDateTime(forms::Unit& box)
+{
+    HWND window = box.Window();
+    if (!window)
+        return;
+    HDC dc = GetDC(window);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HGDIOBJ>(SendMessageA(window, WM_GETFONT, 0, 0)));
+    const std::string longest = "2026年12月31日23时59分59秒";
+    SIZE size = {};
+    GetTextExtentPoint32A(dc, longest.c_str(), static_cast<int>(longest.size()), &size);
+    SelectObject(dc, old);
+    ReleaseDC(window, dc);
+    // The frame and the edit's margins, and an eighth more: the skinned box draws its text a little
+    // wider than the font measures it.
+    const int width = static_cast<int>(size.cx) * 9 / 8 + 12;
+    if (width > box.Width())
+        box.Move(box.Left(), box.Top(), width, box.Height());
 }
 
 void DrawDial(forms::Unit& panel, int width, int height)
@@ -179,6 +203,8 @@ void SetUpClockTools(forms::Form& form)
     form.Get("编辑框4").SetText(DateTimeToText(Plus(now, DateTimeUnit::Minute, 60)));
     form.Get("编辑框6").SetText(DateTimeToText(Plus(now, DateTimeUnit::Minute, 10)));
     form.Get("公历日期框1").SetDate(now);
+    for (const char* name : {"编辑框2", "编辑框4", "编辑框6", "编辑框7"})
+        FitBoxToDateTime(form.Get(name));
     PlaceInSentence(form.Get("标签11"), {&form.Get("编辑框2"), &form.Get("编辑框3")});
     PlaceInSentence(form.Get("标签12"), {&form.Get("编辑框4")});
     PlaceInSentence(form.Get("标签13"), {&form.Get("编辑框6")});

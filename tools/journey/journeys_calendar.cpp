@@ -345,6 +345,8 @@ Step TaskBoxesShowTheirTimes()
                 reason = "the box holding \"" + WindowText(unit) + "\" shows no text";
                 return false;
             }
+            if (!TextFits(unit, 9, reason))
+                return false;
         }
         if (boxes < 4) {
             reason = "only " + std::to_string(boxes) + " task boxes hold a date-time";
