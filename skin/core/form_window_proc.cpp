@@ -99,6 +99,14 @@ void FollowWindowState(SkinFormRecord& form, WPARAM sizeKind)
 {
     if (sizeKind != SIZE_MAXIMIZED && sizeKind != SIZE_RESTORED)
         return;
+    if (sizeKind == SIZE_RESTORED && form.maximized) {
+        // A form the system stretched over the screen is kept to the work area and counts as maximised.
+        const SIZE area = MaximizedFormSize(false);
+        RECT client = {};
+        GetClientRect(form.hwnd, &client);
+        if (client.right == area.cx && client.bottom == area.cy)
+            return;
+    }
     form.maximized = sizeKind == SIZE_MAXIMIZED;
     form.minimized = false;
     for (auto& button : form.captionButtons)
