@@ -191,6 +191,35 @@ COLORREF MeanColourOf(HDC memoryDc)
     return RGB(red / count, green / count, blue / count);
 }
 
+COLORREF MeanColourOfBitmap(HBITMAP bitmap)
+{
+    BITMAP info = {};
+    if (!bitmap || !GetObjectA(bitmap, sizeof info, &info) || info.bmWidth <= 0 || info.bmHeight == 0)
+        return 0xFFFFFF;
+    const int width = info.bmWidth;
+    const int height = info.bmHeight < 0 ? -info.bmHeight : info.bmHeight;
+    BITMAPINFO request = {};
+    request.bmiHeader.biSize = sizeof request.bmiHeader;
+    request.bmiHeader.biWidth = width;
+    request.bmiHeader.biHeight = -height;
+    request.bmiHeader.biPlanes = 1;
+    request.bmiHeader.biBitCount = 32;
+    request.bmiHeader.biCompression = BI_RGB;
+    std::vector<uint32_t> pixels(static_cast<size_t>(width) * height);
+    HDC screen = GetDC(nullptr);
+    const int rows = GetDIBits(screen, bitmap, 0, static_cast<UINT>(height), pixels.data(), &request, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    if (rows <= 0)
+        return 0xFFFFFF;
+    unsigned long long red = 0, green = 0, blue = 0;
+    for (const uint32_t pixel : pixels) {
+        red += (pixel >> 16) & 0xFF;
+        green += (pixel >> 8) & 0xFF;
+        blue += pixel & 0xFF;
+    }
+    return RGB(red / pixels.size(), green / pixels.size(), blue / pixels.size());
+}
+
 COLORREF ReadableTextColour(COLORREF wanted, COLORREF background)
 {
     constexpr double kReadableContrast = 4.5;

@@ -1,4 +1,4 @@
-// Text of skinned statics, check boxes and radio buttons stays readable on dark and light themes:
+// Text of skinned statics, labels, check boxes and radio buttons stays readable on dark and light themes:
 // black over light backgrounds, white over dark ones.
 #include <windows.h>
 
@@ -94,17 +94,25 @@ TEST(TextContrastTest, StaticTextIsWhiteOnADarkThemeAndBlackOnALightOne)
     }
 }
 
-TEST(TextContrastTest, CheckBoxAndRadioCaptionsFollowTheBackground)
+TEST(TextContrastTest, CheckBoxRadioAndLabelTextFollowsTheBackground)
 {
     const COLORREF savedBase = g_skinBaseColour;
     const std::string savedImage = g_skinImage;
+    const bool savedSkinChildren = g_skinChildControls, savedVeil = g_veilEnabled;
+    g_skinChildControls = g_veilEnabled = true;
     for (const uint32_t background : {kDarkBlue, kLightGreen}) {
         g_skinBaseColour = AsColorref(background);
         g_skinImage.clear();
         ScopedWindow form(CreateFrameForm(20, 20, 300, 200, 0, false));
         HWND check = CreateControl(form, "Button", "第二个字限定五行", 10, 40, 160, 22, BS_AUTOCHECKBOX);
         HWND radio = CreateControl(form, "Button", "男女金木水", 10, 70, 160, 22, BS_AUTORADIOBUTTON);
+        HWND label = CreateControl(form, "Static", "姓氏：", 10, 100, 60, 18, SS_LEFT);
         ShowSkinnedForm(form);
+        // A label the native code paints takes its text colour from the form's colour answer.
+        HDC dc = GetDC(label);
+        SendMessageA(form, WM_CTLCOLORSTATIC, reinterpret_cast<WPARAM>(dc), reinterpret_cast<LPARAM>(label));
+        EXPECT_EQ(GetTextColor(dc), background == kDarkBlue ? 0xFFFFFFu : 0x000000u);
+        ReleaseDC(label, dc);
         for (HWND button : {check, radio}) {
             PaintButtonByKind(button, 0, false);
             const Strokes s = CountStrokes(18, 2, 160, 20, [&](int x, int y) { return BackBufferPixel(button, x, y); });
@@ -118,4 +126,6 @@ TEST(TextContrastTest, CheckBoxAndRadioCaptionsFollowTheBackground)
     }
     g_skinBaseColour = savedBase;
     g_skinImage = savedImage;
+    g_skinChildControls = savedSkinChildren;
+    g_veilEnabled = savedVeil;
 }
