@@ -154,7 +154,7 @@ void AddInputGroup(std::vector<forms::UnitDef>& units, int& id)
     in(Define(UnitKind::Edit, id++, "编辑框分数", {420, 112, 34, 22}, "80"));
     in(Define(UnitKind::Label, id++, "标签分以上", {458, 116, 84, 18}, "分以上的名字"));
     // The buttons, and the element pools the generator carries between presses (never shown).
-    in(Define(UnitKind::Button, kGenerateButton, "按钮生成", {800, 30, 96, 34}, "生成"));
+    in(Define(UnitKind::Button, kGenerateButton, "按钮生成", {800, 30, 96, 34}, "生成").Flags(forms::kDefaultButton));
     in(Define(UnitKind::Button, kStopButton, "按钮停止", {800, 80, 96, 34}, "停止"));
     // The export of the names collected on page 0, and its dialog.
     in(Define(UnitKind::Button, kExportButton, "按钮导出", {690, 80, 96, 34}, "导出自选"));
@@ -238,7 +238,7 @@ forms::FormDef MakeMainWindow()
     d.name = "MainWindow";
     d.caption = "宝宝取名";
     d.rect = {40, 20, kWindowWidth, kWindowHeight};
-    d.flags = forms::kFormFrameless | forms::kFormResizable;
+    d.flags = forms::kFormFrameless | forms::kFormResizable | forms::kFormMain;
     int id = kFirstFreeId;
     std::vector<forms::Binding> pageBindings;
     AddCaptionUnits(d.units);

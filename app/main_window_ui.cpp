@@ -118,6 +118,8 @@ void BuildMainWindowUi(forms::Form& window)
     form.captionGradient = 1;
     form.statusHeight = 5;
     SkinForm(hwnd, form);
+    // Smaller than designed, the units of the input group would be cut off or overlap.
+    SetFormMinimumSize(hwnd, window.Self().Width(), window.Self().Height());
     AddTitleBarButton(hwnd, PictureBytes(kSkinButtonPng), "换皮肤", OpenSkinSettingsFromCaption);
 
     SetFormCloseEffect(hwnd, 1);  // shrink and fade

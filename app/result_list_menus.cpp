@@ -49,11 +49,12 @@ int MakeSkinMenu(const char* const (&captions)[N], SkinCallback handler)
     return menu;
 }
 
-void PopupAtMouse(int menu, forms::Form& window)
+// The menu where the press was: at the mouse, or at the selected row for Shift+F10 and the menu key.
+void PopupAtPress(int menu, forms::Event& event)
 {
-    POINT mouse = {};
-    GetCursorPos(&mouse);
-    PopupSkinMenuAtCursor(menu, window.Window(), mouse.x, mouse.y);
+    POINT at = {event.x, event.y};
+    ClientToScreen(event.sender.Window(), &at);
+    PopupSkinMenuAtCursor(menu, event.form.Window(), at.x, at.y);
 }
 
 int CurrentPage(forms::Form& window)
@@ -149,12 +150,12 @@ int SavedListMenu()
 
 void OnResultListRightPress(forms::Event& event)
 {
-    PopupAtMouse(ResultListMenu(), event.form);
+    PopupAtPress(ResultListMenu(), event);
 }
 
 void OnSavedListRightPress(forms::Event& event)
 {
-    PopupAtMouse(SavedListMenu(), event.form);
+    PopupAtPress(SavedListMenu(), event);
 }
 
 void OpenSelectedNameReport(forms::Form& window)

@@ -22,7 +22,7 @@ void OnSavedListMenuItem(forms::Form& window, int item);
 int ResultListMenu();
 int SavedListMenu();
 
-// Right presses on the lists: the list's menu pops up at the mouse.
+// Right presses on the lists (and Shift+F10 or the menu key): the list's menu pops up where the press was.
 void OnResultListRightPress(forms::Event& event);
 void OnSavedListRightPress(forms::Event& event);
 

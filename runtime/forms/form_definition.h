@@ -69,7 +69,9 @@ enum class EventKind : unsigned char {
     SelectionChanged,  // combo box or list box selection, month-calendar and lunar month-calendar date
     PageChanged,       // tab control, also when the program changes the page
     DoubleClick,       // Event::item is the list-view row (-1 off the rows)
-    RightPress,        // list views: after the press selected the row under the mouse (Event::item)
+    RightPress,        // list views: after the press selected the row under the mouse (Event::item), or
+                       // Shift+F10 or the menu key on the focused list (the selected row); Event::x, y
+                       // is where a menu belongs, in the list's client coordinates
     ItemChanged,       // list view: another row became current; check list box: an item's check mark
     TimerTick,
     GotFocus,
@@ -93,6 +95,7 @@ enum : unsigned {
     kCentred = 1u << 13,     // label text
     kNoGridLines = 1u << 14, // list view
     kNoTabRow = 1u << 15,    // tab control whose pages the program alone chooses: no row of tabs shows
+    kDefaultButton = 1u << 16, // push button that Enter presses when no other push button has the focus
 };
 
 // Window flags.
@@ -105,6 +108,8 @@ enum : unsigned {
     // No system caption or border (the skin paints its own): the window's rectangle is its client
     // area. The minimise and maximise bits stay in the style for the skin to read.
     kFormFrameless = 1u << 4,
+    // The program's main window: Escape does not close it (it closes every other window).
+    kFormMain = 1u << 5,
 };
 
 constexpr long kDefaultColour = -1;

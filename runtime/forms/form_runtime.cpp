@@ -291,6 +291,8 @@ bool OpenModal(const FormDef& def, Form* owner)
         }
         if (got < 0)
             break;
+        if (HandleDialogKey(msg))
+            continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
@@ -310,6 +312,8 @@ int RunMessageLoop()
             return static_cast<int>(msg.wParam);
         if (got < 0)
             break;
+        if (HandleDialogKey(msg))
+            continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }
@@ -324,6 +328,8 @@ void ProcessPendingMessages()
             PostQuitMessage(static_cast<int>(msg.wParam));
             return;
         }
+        if (HandleDialogKey(msg))
+            continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }

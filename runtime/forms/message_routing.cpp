@@ -169,6 +169,15 @@ bool Form::RouteChildMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
         case UnitKind::ListView:
             if (code == NM_DBLCLK || code == NM_RCLICK || code == NM_CLICK) {
                 info.item = reinterpret_cast<const NMITEMACTIVATE*>(lParam)->iItem;
+                if (code == NM_RCLICK) {
+                    // Where the press was, in the list's client coordinates, for a menu popped up there.
+                    POINT at = {};
+                    GetCursorPos(&at);
+                    ScreenToClient(child->Window(), &at);
+                    info.x = at.x;
+                    info.y = at.y;
+                    info.button = 2;
+                }
                 Raise(*child,
                       code == NM_DBLCLK ? EventKind::DoubleClick : code == NM_RCLICK ? EventKind::RightPress
                                                                                      : EventKind::Click,
@@ -305,6 +314,10 @@ LRESULT CALLBACK UnitWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         }
         return 0;
     }
+    // A unit is never closed on its own (an edit box in a dialog's mode sends its parent WM_CLOSE on
+    // Escape, and the parent may be a container unit).
+    if (message == WM_CLOSE)
+        return 0;
     if ((message == WM_PAINT || message == WM_PRINTCLIENT) && PaintsOwnBackground(*unit)) {
         PaintOwnBackground(*unit, window, wParam);
         return 0;

@@ -39,6 +39,10 @@ HFONT SharedFont(const std::string& name, int points, bool bold);
 // Decodes picture bytes (JPEG, PNG, GIF, BMP) into a bitmap; null when they are no picture.
 HBITMAP DecodePicture(const std::string& bytes, COLORREF background);
 
+// The keyboard of dialog boxes for a key press about to be translated (dialog_keys.cpp); true when
+// the press was used up and must not be translated or dispatched.
+bool HandleDialogKey(const MSG& msg);
+
 // The window procedures of forms and of units (the latter installed by subclassing).
 LRESULT CALLBACK FormWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CALLBACK UnitWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
@@ -66,6 +70,7 @@ struct FormAccess {
     {
         form.disabledByModal_ = std::move(list);
     }
+    static unsigned Flags(const Form& form) { return form.def_.flags; }
     static void BeginDispatch(Form& form) { form.BeginDispatch(); }
     static void EndDispatch(Form& form) { form.EndDispatch(); }
 };
@@ -79,6 +84,7 @@ struct UnitAccess {
     static int& LastPosition(Unit& unit) { return unit.lastPosition_; }
     static int& CurrentPageField(Unit& unit) { return unit.currentPage_; }
     static HBRUSH BackBrush(const Unit& unit) { return unit.backBrush_; }
+    static unsigned Flags(const Unit& unit) { return unit.def_.flags; }
     // Switching redrawing on sets WS_VISIBLE on Windows: put the unit's own visibility back.
     static void ShowAsOwnVisibility(Unit& unit)
     {

@@ -12,6 +12,8 @@
 namespace forms {
 namespace {
 
+// Containers hold units of their own: Tab goes on into them.
+constexpr DWORD kContainer = WS_EX_CONTROLPARENT;
 // Combo boxes are made taller than their edit field by the height of their drop-down list.
 constexpr int kComboListHeight = 200;
 
@@ -45,11 +47,12 @@ WindowKind KindOf(const UnitDef& def)
     case UnitKind::TransparentLabel:
         return Make("Static", SS_NOTIFY | ((f & kCentred) ? SS_CENTER : SS_LEFT) | ((f & kBorder) ? WS_BORDER : 0), 0);
     case UnitKind::PictureBox:
-        return Make("Static", SS_NOTIFY | SS_BITMAP | SS_REALSIZECONTROL | ((f & kBorder) ? WS_BORDER : 0), 0);
+        return Make("Static", SS_NOTIFY | SS_BITMAP | SS_REALSIZECONTROL | ((f & kBorder) ? WS_BORDER : 0),
+                    kContainer);
     case UnitKind::DrawingPanel:
-        return Make(kDrawPanelClass, (f & kBorder) ? WS_BORDER : 0u, 0);
+        return Make(kDrawPanelClass, (f & kBorder) ? WS_BORDER : 0u, kContainer);
     case UnitKind::GroupBox:
-        return Make("Button", BS_GROUPBOX, 0);
+        return Make("Button", BS_GROUPBOX, kContainer);
     case UnitKind::Button:
         return Make("Button", WS_TABSTOP | BS_PUSHBUTTON, 0);
     case UnitKind::PictureButton:
@@ -75,7 +78,7 @@ WindowKind KindOf(const UnitDef& def)
     case UnitKind::Slider:
         return Make(TRACKBAR_CLASSA, WS_TABSTOP | ((f & kVertical) ? TBS_VERT : TBS_HORZ), 0);
     case UnitKind::TabControl:
-        return Make(WC_TABCONTROLA, WS_TABSTOP | WS_CLIPSIBLINGS, 0);
+        return Make(WC_TABCONTROLA, WS_TABSTOP | WS_CLIPSIBLINGS, kContainer);
     case UnitKind::DatePicker:
         return Make(DATETIMEPICK_CLASSA, WS_TABSTOP | DTS_SHORTDATEFORMAT, 0);
     case UnitKind::MonthCalendar:

@@ -104,15 +104,21 @@ void DrawCentredPicture(GdipGraphics& graphics, int w, int h, HBITMAP picture)
 }
 
 // The memory context, layers, publication and copy shared by the three painters.
+// With readableCaption the caption's colour turns white over a dark background (radio buttons and
+// check boxes, whose caption lies on the form's background).
 template <class DrawLayers>
-void PaintButton(HWND window, HDC target, const RECT& rect, DrawLayers drawLayers)
+void PaintButton(HWND window, HDC target, const RECT& rect, DrawLayers drawLayers, bool readableCaption = false)
 {
     ButtonFace face;
     if (!TakeButtonFace(window, face))
         return;
     const int w = rect.right - rect.left;
     const int h = rect.bottom - rect.top;
-    HDC memory = RenderOverBackground(window, w, h, [&](GdipGraphics& graphics) { drawLayers(graphics, w, h, face); });
+    HDC memory = RenderOverBackgroundSeen(window, w, h, [&](GdipGraphics& graphics, COLORREF background) {
+        if (readableCaption)
+            face.textColour = ReadableTextColour(face.textColour, background);
+        drawLayers(graphics, w, h, face);
+    });
     if (!memory)
         return;
     BlitToControl(window, memory);
@@ -121,12 +127,12 @@ void PaintButton(HWND window, HDC target, const RECT& rect, DrawLayers drawLayer
 }
 
 template <class DrawLayers>
-void PaintOnOwnDc(HWND window, DrawLayers drawLayers)
+void PaintOnOwnDc(HWND window, bool readableCaption, DrawLayers drawLayers)
 {
     RECT rect = {};
     GetClientRect(window, &rect);
     HDC dc = GetDC(window);
-    PaintButton(window, dc, rect, drawLayers);
+    PaintButton(window, dc, rect, drawLayers, readableCaption);
     ReleaseDC(window, dc);
 }
 
@@ -282,14 +288,15 @@ void PaintPushButton(HWND window, HDC target, UINT state, const RECT& rect)
 
 void PaintRadioButton(HWND window, UINT state)
 {
-    PaintOnOwnDc(window, [state](GdipGraphics& graphics, int w, int h, const ButtonFace& face) {
+    // A disabled one is drawn on a silver block, where its caption stays as it is.
+    PaintOnOwnDc(window, !(state & ODS_DISABLED), [state](GdipGraphics& graphics, int w, int h, const ButtonFace& face) {
         DrawRadioButtonFace(graphics, w, h, state, face);
     });
 }
 
 void PaintCheckBox(HWND window, UINT state)
 {
-    PaintOnOwnDc(window, [state](GdipGraphics& graphics, int w, int h, const ButtonFace& face) {
+    PaintOnOwnDc(window, !(state & ODS_DISABLED), [state](GdipGraphics& graphics, int w, int h, const ButtonFace& face) {
         DrawCheckBoxFace(graphics, w, h, state, face);
     });
 }

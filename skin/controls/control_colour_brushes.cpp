@@ -2,6 +2,7 @@
 
 #include "skin/controls/control_framework.h"
 #include "skin/controls/control_styles.h"
+#include "skin/controls/paint_helpers.h"
 #include "skin/core/drawing_core.h"
 #include "skin/core/skin_options.h"
 #include "skin/core/skin_registry.h"
@@ -24,6 +25,9 @@ HBRUSH VeiledControlBrush(HDC dc, HWND control)
     HBITMAP bitmap = MakeVeiledBackgroundBitmap(control);
     if (!bitmap)
         return nullptr;
+    // The text stands out from the background the theme gives the control: white on a dark one.
+    SetTextColor(dc, ReadableTextColour(static_cast<COLORREF>(GetWindowProp(control, kPropKjTextColour)),
+                                        MeanColourOfBitmap(bitmap)));
     HBRUSH brush = CreatePatternBrush(bitmap);
     KeepControlColourObjects(control, brush, bitmap);
     return brush;

@@ -85,6 +85,20 @@ HDC RenderOverBackground(HWND window, int width, int height, const std::function
     return RenderAreaOverBackground(window, RECT{0, 0, width, height}, drawLayers);
 }
 
+HDC RenderOverBackgroundSeen(HWND window, int width, int height,
+                             const std::function<void(GdipGraphics&, COLORREF background)>& drawLayers)
+{
+    HDC memory = CreateBackgroundDC(window, RECT{0, 0, width, height});
+    if (!memory)
+        return nullptr;
+    const COLORREF background = MeanColourOf(memory);
+    GdipBitmap surface;
+    GdipGraphics graphics;
+    AttachOpaqueGraphics(graphics, surface, memory);
+    drawLayers(graphics, background);
+    return memory;
+}
+
 HDC RenderAreaOverBackground(HWND window, const RECT& area, const std::function<void(GdipGraphics&)>& drawLayers)
 {
     HDC memory = CreateBackgroundDC(window, area);

@@ -215,6 +215,9 @@ class GdipGraphics;
 // the control (CreateBackgroundDC), with the layers drawn straight into its pixels. 0 when the control
 // belongs to no skinned form. The caller publishes and copies the picture and releases the context.
 HDC RenderOverBackground(HWND window, int width, int height, const std::function<void(GdipGraphics&)>& drawLayers);
+// The same, the layers also given the mean colour of what lies behind the control.
+HDC RenderOverBackgroundSeen(HWND window, int width, int height,
+                             const std::function<void(GdipGraphics&, COLORREF background)>& drawLayers);
 // The same for an area of the control in its window coordinates (its client area, for example).
 HDC RenderAreaOverBackground(HWND window, const RECT& area, const std::function<void(GdipGraphics&)>& drawLayers);
 

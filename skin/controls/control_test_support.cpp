@@ -229,6 +229,9 @@ HDC ExpectedButtonDc(HWND button, UINT state)
     HDC dc = record ? CreateBackgroundDC(button, client) : nullptr;
     if (!dc)
         return nullptr;
+    // An enabled indicator's caption stands out from what lies behind it.
+    if (record->kind != kButtonKindPush && !(state & ODS_DISABLED))
+        face.textColour = ReadableTextColour(face.textColour, MeanColourOf(dc));
     GdipBitmap surface;
     GdipGraphics graphics;
     AttachOpaqueGraphics(graphics, surface, dc);

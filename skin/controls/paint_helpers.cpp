@@ -1,6 +1,7 @@
 #include "skin/controls/paint_helpers.h"
 
 #include <algorithm>
+#include <cmath>
 #include <vector>
 
 #include "gdiplus/gdip_bitmap.h"
@@ -149,6 +150,87 @@ void MakeAreaOpaque(HDC memoryDc, const RECT& area)
         for (int x = left; x < right; ++x)
             row[x] |= 0xFF000000u;
     }
+}
+
+namespace {
+
+// Relative luminance of a colour on the sRGB scale, 0 (black) to 1 (white).
+double Luminance(COLORREF colour)
+{
+    auto linear = [](BYTE channel) {
+        const double c = channel / 255.0;
+        return c <= 0.03928 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+    };
+    return 0.2126 * linear(GetRValue(colour)) + 0.7152 * linear(GetGValue(colour)) + 0.0722 * linear(GetBValue(colour));
+}
+
+double ContrastRatio(COLORREF a, COLORREF b)
+{
+    const double la = Luminance(a), lb = Luminance(b);
+    return (std::max(la, lb) + 0.05) / (std::min(la, lb) + 0.05);
+}
+
+}  // namespace
+
+COLORREF MeanColourOf(HDC memoryDc)
+{
+    DibPixels pixels;
+    if (!DibPixelsOfDc(memoryDc, pixels) || pixels.width <= 0 || pixels.height <= 0)
+        return 0xFFFFFF;
+    GdiFlush();
+    unsigned long long red = 0, green = 0, blue = 0;
+    for (int y = 0; y < pixels.height; ++y) {
+        const uint32_t* row = pixels.Row(y);
+        for (int x = 0; x < pixels.width; ++x) {
+            red += (row[x] >> 16) & 0xFF;
+            green += (row[x] >> 8) & 0xFF;
+            blue += row[x] & 0xFF;
+        }
+    }
+    const unsigned long long count = static_cast<unsigned long long>(pixels.width) * pixels.height;
+    return RGB(red / count, green / count, blue / count);
+}
+
+COLORREF MeanColourOfBitmap(HBITMAP bitmap)
+{
+    BITMAP info = {};
+    if (!bitmap || !GetObjectA(bitmap, sizeof info, &info) || info.bmWidth <= 0 || info.bmHeight == 0)
+        return 0xFFFFFF;
+    const int width = info.bmWidth;
+    const int height = info.bmHeight < 0 ? -info.bmHeight : info.bmHeight;
+    BITMAPINFO request = {};
+    request.bmiHeader.biSize = sizeof request.bmiHeader;
+    request.bmiHeader.biWidth = width;
+    request.bmiHeader.biHeight = -height;
+    request.bmiHeader.biPlanes = 1;
+    request.bmiHeader.biBitCount = 32;
+    request.bmiHeader.biCompression = BI_RGB;
+    std::vector<uint32_t> pixels(static_cast<size_t>(width) * height);
+    HDC screen = GetDC(nullptr);
+    const int rows = GetDIBits(screen, bitmap, 0, static_cast<UINT>(height), pixels.data(), &request, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    if (rows <= 0)
+        return 0xFFFFFF;
+    unsigned long long red = 0, green = 0, blue = 0;
+    for (const uint32_t pixel : pixels) {
+        red += (pixel >> 16) & 0xFF;
+        green += (pixel >> 8) & 0xFF;
+        blue += pixel & 0xFF;
+    }
+    return RGB(red / pixels.size(), green / pixels.size(), blue / pixels.size());
+}
+
+COLORREF ReadableTextColour(COLORREF wanted, COLORREF background)
+{
+    constexpr double kReadableContrast = 4.5;
+    if (ContrastRatio(wanted, background) >= kReadableContrast)
+        return wanted;
+    return ContrastRatio(0x000000, background) >= ContrastRatio(0xFFFFFF, background) ? 0x000000 : 0xFFFFFF;
+}
+
+COLORREF HaloColourFor(COLORREF text)
+{
+    return ContrastRatio(text, 0x000000) > ContrastRatio(text, 0xFFFFFF) ? 0x000000 : 0xFFFFFF;
 }
 
 void AttachOpaqueGraphics(GdipGraphics& graphics, GdipBitmap& surface, HDC memoryDc)

@@ -106,6 +106,17 @@ void DrawCaptionInFont(GdipGraphics& graphics, const std::string& text, const Re
 
 class GdipBitmap;
 
+// The mean colour of the pixels of the DIB selected into a memory context: what a control's text is
+// drawn over. White for a context without such a DIB.
+COLORREF MeanColourOf(HDC memoryDc);
+// The same for a bitmap (any format GetDIBits reads); white when it cannot be read.
+COLORREF MeanColourOfBitmap(HBITMAP bitmap);
+// Text over a background: the wanted colour while it stands out from the background (a contrast ratio
+// of at least 4.5), else black or white, whichever stands out more: white on a dark theme.
+COLORREF ReadableTextColour(COLORREF wanted, COLORREF background);
+// The halo around text of that colour: white around dark text, black around light text.
+COLORREF HaloColourFor(COLORREF text);
+
 // Attaches the graphics to the pixels of the DIB selected into a memory context (through `surface`,
 // which must outlive the graphics), after making every pixel opaque, so that translucent layers blend
 // over the background as over a screen whatever alpha the background was copied with. Without a DIB

@@ -17,7 +17,6 @@ namespace {
 
 constexpr char kStaticClass[] = "Static";
 constexpr COLORREF kTextColour = 0x000000;
-constexpr COLORREF kGlowColour = 0xFFFFFF;
 constexpr int kGlowBlur = 4;
 
 int KindOf(LONG_PTR style)
@@ -241,6 +240,8 @@ void DrawStaticFace(HDC dc, int w, int h, const StaticSnapshot& face)
             DrawIcon(dc, 0, 0, icon);
         return;
     }
+    // Black text stays readable over a dark theme by turning white (its glow then dark).
+    const COLORREF text = face.kind == kStaticKindText ? ReadableTextColour(kTextColour, MeanColourOf(dc)) : kTextColour;
     GdipBitmap surface;
     GdipGraphics graphics;
     AttachOpaqueGraphics(graphics, surface, dc);
@@ -249,7 +250,7 @@ void DrawStaticFace(HDC dc, int w, int h, const StaticSnapshot& face)
             DrawBitmapPicture(graphics, w, h, face);
         return;
     }
-    DrawTextGdiPlus(graphics, face.text, StaticTextBox(face, w, static_cast<float>(h)), kTextColour, kGlowColour,
+    DrawTextGdiPlus(graphics, face.text, StaticTextBox(face, w, static_cast<float>(h)), text, HaloColourFor(text),
                     StaticTextStyle(face));
 }
 

@@ -11,6 +11,7 @@
 #include "skin/core/form_caption_mouse.h"
 #include "skin/core/form_rows_test_support.h"
 #include "skin/core/form_skinning.h"
+#include "skin/core/skin_appearance.h"
 #include "skin/core/form_window_proc.h"
 #include "skin/core/frame_hit_testing.h"
 #include "skin/core/skin_menus.h"
@@ -96,8 +97,21 @@ TEST_F(FormRowsTest, MessageTable)
              EXPECT_EQ(limits.ptMinTrackSize.y, 150);
              EXPECT_EQ(limits.ptMaxTrackSize.x, GetSystemMetrics(SM_CXSCREEN));
              EXPECT_EQ(limits.ptMaxTrackSize.y, GetSystemMetrics(SM_CYSCREEN));
-             EXPECT_EQ(limits.ptMaxPosition.x, 7);
-             EXPECT_EQ(limits.ptMaxSize.y, 13);
+             // Maximised, the form covers the work area, caption included.
+             MONITORINFO monitor = {};
+             monitor.cbSize = sizeof monitor;
+             GetMonitorInfoA(MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST), &monitor);
+             EXPECT_EQ(limits.ptMaxPosition.x, monitor.rcWork.left - monitor.rcMonitor.left);
+             EXPECT_EQ(limits.ptMaxPosition.y, monitor.rcWork.top - monitor.rcMonitor.top);
+             EXPECT_EQ(limits.ptMaxSize.x, monitor.rcWork.right - monitor.rcWork.left);
+             EXPECT_EQ(limits.ptMaxSize.y, monitor.rcWork.bottom - monitor.rcWork.top);
+         }},
+        {"WM_GETMINMAXINFO of a form with a minimum size", [&] { SetFormMinimumSize(window, 352, 251); },
+         WM_GETMINMAXINFO, 0, limitsParam,
+         [&](const Delivery&) {
+             EXPECT_EQ(limits.ptMinTrackSize.x, 352);
+             EXPECT_EQ(limits.ptMinTrackSize.y, 251);
+             SetFormMinimumSize(window, 200, 150);
          }},
         {"WM_GETMINMAXINFO while maximised", [&] { form.maximized = true; }, WM_GETMINMAXINFO, 0, limitsParam,
          [&](const Delivery&) {
@@ -122,7 +136,15 @@ TEST_F(FormRowsTest, MessageTable)
          [&](const Delivery&) {
              EXPECT_FALSE(form.minimized);
              EXPECT_TRUE(form.needsFullRepaint);
-             EXPECT_TRUE(form.maximized) << "a restore leaves Maximised to the caption button";
+         }},
+        // The maximise button's glyph follows the window's state however it changed (the system menu's
+        // restore included).
+        {"WM_SIZE of a maximise", [&] { form.maximized = false; }, WM_SIZE, SIZE_MAXIMIZED, MAKELPARAM(400, 300),
+         [&](const Delivery&) { EXPECT_TRUE(form.maximized); }},
+        {"WM_SIZE of a restore", nullptr, WM_SIZE, SIZE_RESTORED, MAKELPARAM(400, 300),
+         [&](const Delivery&) {
+             EXPECT_FALSE(form.maximized);
+             EXPECT_TRUE(form.needsFullRepaint);
          }},
         {"SC_MINIMIZE", [&] { form.needsFullRepaint = false; }, WM_SYSCOMMAND, SC_MINIMIZE, 0,
          [&](const Delivery&) {

@@ -93,15 +93,39 @@ void OnWindowPosChanged(SkinFormRecord& form, int n)
         RelayoutStatusBand(n);
 }
 
-void OnSize(SkinFormRecord& form, int n)
+// The maximise button's glyph and tip follow the window's state, however it was reached (caption
+// button, caption double-click, system menu, keyboard).
+void FollowWindowState(SkinFormRecord& form, WPARAM sizeKind)
 {
+    if (sizeKind != SIZE_MAXIMIZED && sizeKind != SIZE_RESTORED)
+        return;
+    if (sizeKind == SIZE_RESTORED && form.maximized) {
+        // A form the system stretched over the screen is kept to the work area and counts as maximised.
+        const SIZE area = MaximizedFormSize(false);
+        RECT client = {};
+        GetClientRect(form.hwnd, &client);
+        if (client.right == area.cx && client.bottom == area.cy)
+            return;
+    }
+    form.maximized = sizeKind == SIZE_MAXIMIZED;
+    form.minimized = false;
+    for (auto& button : form.captionButtons)
+        if (button->kind == kCaptionMaximize)
+            button->tipText = form.maximized ? "还原" : "最大化";
+}
+
+void OnSize(SkinFormRecord& form, int n, WPARAM sizeKind)
+{
+    FollowWindowState(form, sizeKind);
     if (!form.minimized)
         MarkFormBackgroundsDirty(form.hwnd);
     form.hotCaptionButton = 0;
-    if (g_firstFormSize) {
+    // The first size of the run is the one the frame was painted for; a maximise never is.
+    if (g_firstFormSize && sizeKind != SIZE_MAXIMIZED) {
         form.needsFullRepaint = false;
         g_firstFormSize = false;
     } else {
+        g_firstFormSize = false;
         form.needsFullRepaint = true;
         // A frameless form's class need not redraw on every size change: the rebuild needs a paint.
         InvalidateRect(form.hwnd, nullptr, FALSE);
@@ -115,6 +139,15 @@ void OnGetMinMaxInfo(const SkinFormRecord& form, LPARAM lParam)
     if (!info)
         return;
     info->ptMinTrackSize = POINT{form.minTrackWidth, form.minTrackHeight};
+    // Maximised, the form covers the work area of its monitor, its own caption included: it has no
+    // system frame that could be pushed off the screen.
+    MONITORINFO monitor = {};
+    monitor.cbSize = sizeof monitor;
+    if (GetMonitorInfoA(MonitorFromWindow(form.hwnd, MONITOR_DEFAULTTONEAREST), &monitor)) {
+        const RECT& work = monitor.rcWork;
+        info->ptMaxPosition = POINT{work.left - monitor.rcMonitor.left, work.top - monitor.rcMonitor.top};
+        info->ptMaxSize = POINT{work.right - work.left, work.bottom - work.top};
+    }
     if (form.maximized) {
         const SIZE area = MaximizedFormSize(true);
         info->ptMaxTrackSize = POINT{area.cx, area.cy};
@@ -262,7 +295,7 @@ LRESULT CALLBACK SkinFormWindowProc(HWND window, UINT message, WPARAM wParam, LP
         OnWindowPosChanged(*form, n);
         break;
     case WM_SIZE:
-        OnSize(*form, n);
+        OnSize(*form, n, wParam);
         break;
     case WM_MOUSEMOVE:
         OnCaptionMouseMove(*form, n, lParam);

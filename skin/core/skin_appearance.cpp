@@ -77,6 +77,16 @@ void ApplySkin(const SkinPicture& skin)
     RepaintVisibleForms();
 }
 
+bool SetFormMinimumSize(HWND formWindow, int width, int height)
+{
+    SkinFormRecord* form = SkinFormOfWindow(formWindow);
+    if (!form)
+        return false;
+    form->minTrackWidth = width;
+    form->minTrackHeight = height;
+    return true;
+}
+
 bool SetTitleTextStyle(HWND formWindow, const TitleTextStyle& style)
 {
     int n = 0;

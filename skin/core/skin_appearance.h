@@ -36,6 +36,11 @@ struct TitleTextStyle {
 // that shows no title. False, with nothing changed, when the window is not a skinned form.
 bool SetTitleTextStyle(HWND formWindow, const TitleTextStyle& style);
 
+// The smallest size the user may drag the form to (200 x 150 until set): a form whose units are laid
+// out for its designed size passes that size. False, with nothing changed, when the window is not a
+// skinned form.
+bool SetFormMinimumSize(HWND formWindow, int width, int height);
+
 struct StatusTextStyle {
     std::optional<bool> inverseText;     // 1: the segments' text in the inverse of the base colour
     std::optional<bool> halo;            // 0
