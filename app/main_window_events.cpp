@@ -16,7 +16,7 @@
 
 namespace {
 
-const char kDatabaseUnavailableText[] = "名字数据库(data\\data.dll)无法打开，自选列表的名字不会保存。";
+const char kDatabaseUnavailableText[] = "名字数据库无法打开。\n自选列表的名字不会保存。";
 
 // Opens the database and attaches 记录集3; false when the file is missing or damaged. The file is
 // only read here, so a damaged one stays as it is.

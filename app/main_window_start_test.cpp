@@ -221,7 +221,7 @@ TEST_F(MainWindowStartTest, MayCloseStopsTheWorkersThenClosesRecordSetsAndConnec
     window_ = nullptr;
 }
 
-const char kDatabaseUnavailable[] = "名字数据库(data\\data.dll)无法打开，自选列表的名字不会保存。";
+const char kDatabaseUnavailable[] = "名字数据库无法打开。\n自选列表的名字不会保存。";
 
 TEST_F(MainWindowStartTest, ADamagedOrMissingDatabaseIsSaidOnceAndLeftAsItWas)
 {
