@@ -6,6 +6,7 @@
 #include "app/main_window_scoring.h"
 #include "naming/combinations.h"
 #include "naming/generation_state.h"
+#include "naming/surname_text.h"
 #include "naming/three_talents.h"
 #include "runtime/forms/form_runtime.h"
 
@@ -15,7 +16,7 @@ namespace {
 void BuildAllCombinations(forms::Form& form)
 {
     const std::string pool = CleanCombinationPool(g_combinationPool);
-    g_surname = form.Get("编辑框_姓1").Text();
+    g_surname = CleanSurname(form.Get("编辑框_姓1").Text());
     form.Get("编辑框临时用").SetText(BuildCombinationLines(g_surname, pool));
 }
 
@@ -47,7 +48,7 @@ void CombinationListThread(const forms::FormRef& window, const std::atomic<bool>
 
 void StartCombinationNaming(forms::Form& form)
 {
-    g_surname = form.Get("编辑框_姓1").Text();
+    g_surname = CleanSurname(form.Get("编辑框_姓1").Text());
     g_combinationPool = form.Get("编辑框名字").Text();
     form.Get("组合模式_超级列表框").DeleteAllRows();
     form.Get("编辑框临时用").SetText("");

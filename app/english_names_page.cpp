@@ -3,6 +3,7 @@
 
 #include "naming/english_names.h"
 #include "naming/name_lists.h"
+#include "naming/surname_text.h"
 #include "runtime/forms/form_runtime.h"
 #include "runtime/forms/platform_actions.h"
 
@@ -14,7 +15,7 @@ void ListEnglishNames(forms::Form& form, const char* list)
 {
     forms::Unit& rows = form.Get("超级列表框取英文名");
     rows.DeleteAllRows();
-    const std::vector<std::string> matches = MatchEnglishNames(list, form.Get("编辑框_姓1").Text());
+    const std::vector<std::string> matches = MatchEnglishNames(list, CleanSurname(form.Get("编辑框_姓1").Text()));
     for (const std::string& line : matches)
         rows.AppendRow({line});
     if (matches.empty())
@@ -29,7 +30,7 @@ void ListGirlEnglishNames(forms::Form& form) { ListEnglishNames(form, GirlEnglis
 void ShowEnglishNames(forms::Form& form)
 {
     forms::Unit& surname = form.Get("编辑框_姓1");
-    if (surname.Text().empty()) {
+    if (CleanSurname(surname.Text()).empty()) {
         if (surname.Window())
             SetFocus(surname.Window());
         forms::ShowPlainMessageBox(form.Window(), "请输入姓名", "提示", 0);

@@ -7,6 +7,7 @@
 #include "naming/generation_state.h"
 #include "naming/name_lists.h"
 #include "naming/random_names.h"
+#include "naming/surname_text.h"
 #include "runtime/forms/form_runtime.h"
 
 namespace {
@@ -113,7 +114,7 @@ void FocusSurname(forms::Form& form)
 void OnGenerateButtonClick(forms::Event& event)
 {
     forms::Form& form = event.form;
-    const std::string surname = form.Get("编辑框_姓1").Text();
+    const std::string surname = CleanSurname(form.Get("编辑框_姓1").Text());
     SaveSurnameSetting(surname);  // a settings file that cannot be written costs only the remembered surname
     const bool present = !surname.empty();
     const int page = form.Get("高级选择夹1").CurrentPage();

@@ -7,9 +7,11 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <memory>
 #include <thread>
 
 #include "app/http_request.h"
+#include "app/http_worker.h"
 #include "app/http_test_server.h"
 #include "runtime/forms/forms_test_support.h"
 
@@ -219,6 +221,61 @@ TEST_F(HttpDeadlineTest, FiftySilentExchangesLeaveNoThreadNorHandle)
     }
     EXPECT_EQ(ThreadsOfThisProcess(), threadsBefore);
     EXPECT_LE(HandlesOfThisProcess(), handlesBefore + 2);
+}
+
+// A worker cancelled while it waits on a dripping server wakes at the next byte; new exchanges have
+// opened handles meanwhile, which may carry the values its handles had. It must not read through
+// them: every live exchange gets its whole reply, and no cancelled one succeeds.
+TEST_F(HttpDeadlineTest, FiftyCancelledExchangesLeaveTheLiveOnesWhole)
+{
+    TestHttpServer drip, echo;
+    ASSERT_TRUE(drip.Start("drip"));
+    ASSERT_TRUE(echo.Start("echo"));
+    const auto start = [](const std::string& address, const std::string& body, ULONGLONG milliseconds) {
+        auto record = std::make_shared<HttpRequestRecord>();
+        record->address = address;
+        record->method = "POST";
+        record->body = body;
+        record->deadline = GetTickCount64() + milliseconds;
+        return record;
+    };
+    const int kRounds = 10, kPerRound = 5;
+    size_t dripRequests = 0;
+    for (int round = 0; round < kRounds; ++round) {
+        SCOPED_TRACE(round);
+        std::vector<std::shared_ptr<HttpRequestRecord>> cancelled, live;
+        std::vector<HANDLE> threads;
+        for (int i = 0; i < kPerRound; ++i) {
+            cancelled.push_back(start(drip.BaseUrl() + "vadu.asp", "AC=40A", 8000));
+            threads.push_back(StartHttpWorker(cancelled.back()));
+            ASSERT_NE(threads.back(), nullptr);
+        }
+        // Every cancelled worker has its reply head and waits for the next dripped byte.
+        dripRequests += kPerRound;
+        ASSERT_TRUE(forms_test::PumpUntil([&] { return drip.Requests().size() >= dripRequests; }, 5000));
+        Sleep(100);
+        for (const auto& record : cancelled)
+            record->Cancel();
+        for (int i = 0; i < kPerRound; ++i) {
+            std::string body = "AC=" + std::to_string(round * kPerRound + i) + "&SQL=";
+            while (body.size() < 4096)
+                body += static_cast<char>('a' + (body.size() + i) % 26);
+            live.push_back(start(echo.BaseUrl() + "vadu.asp", body, 8000));
+            threads.push_back(StartHttpWorker(live.back()));
+            ASSERT_NE(threads.back(), nullptr);
+        }
+        const DWORD waited = WaitForMultipleObjects(static_cast<DWORD>(threads.size()), threads.data(), TRUE, 9000);
+        for (HANDLE thread : threads)
+            CloseHandle(thread);
+        ASSERT_EQ(waited, WAIT_OBJECT_0) << "the workers did not end";
+        for (const auto& record : cancelled)
+            EXPECT_EQ(record->state, HttpRecordState::Failed);
+        for (const auto& record : live) {
+            EXPECT_EQ(record->state, HttpRecordState::Succeeded);
+            EXPECT_TRUE(record->responseBody == record->body)
+                << record->responseBody.size() << " of " << record->body.size() << " bytes came back";
+        }
+    }
 }
 
 }  // namespace

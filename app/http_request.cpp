@@ -21,23 +21,35 @@ bool QuitPending()
     return PeekMessageA(&msg, nullptr, WM_QUIT, WM_QUIT, PM_NOREMOVE) != FALSE;
 }
 
-// Waits for the thread to end, handling window messages, until the given tick count. False when the
-// time ran out, the wait failed or the program is quitting.
-bool WaitHandlingMessages(HANDLE thread, ULONGLONG until)
+enum class WaitEnd { Finished, TimedOut, Abandoned };
+
+// The program is ending: a WM_QUIT waits, or the last window closed while the program had one.
+bool ProgramEnding(bool hadWindows)
 {
+    return QuitPending() || (hadWindows && forms::OpenFormCount() == 0);
+}
+
+// Waits for the thread to end, handling window messages, until the given tick count. Abandoned when
+// the program is ending or the wait itself failed.
+WaitEnd WaitHandlingMessages(HANDLE thread, ULONGLONG until)
+{
+    const bool hadWindows = forms::OpenFormCount() > 0;
+    const auto ended = [thread](WaitEnd otherwise) {
+        return WaitForSingleObject(thread, 0) == WAIT_OBJECT_0 ? WaitEnd::Finished : otherwise;
+    };
     for (;;) {
         const ULONGLONG now = GetTickCount64();
         if (now >= until)
-            return WaitForSingleObject(thread, 0) == WAIT_OBJECT_0;
+            return ended(WaitEnd::TimedOut);
         const DWORD left = static_cast<DWORD>(until - now > 0x7FFFFFFF ? 0x7FFFFFFF : until - now);
         const DWORD woke = MsgWaitForMultipleObjectsEx(1, &thread, left, kWakeMask, MWMO_INPUTAVAILABLE);
         if (woke == WAIT_OBJECT_0)
-            return true;
+            return WaitEnd::Finished;
         if (woke != WAIT_OBJECT_0 + 1)
-            return WaitForSingleObject(thread, 0) == WAIT_OBJECT_0;
+            return ended(woke == WAIT_TIMEOUT ? WaitEnd::TimedOut : WaitEnd::Abandoned);
         forms::ProcessPendingMessages();
-        if (QuitPending())
-            return WaitForSingleObject(thread, 0) == WAIT_OBJECT_0;
+        if (ProgramEnding(hadWindows))
+            return ended(WaitEnd::Abandoned);
     }
 }
 
@@ -62,12 +74,15 @@ std::string HttpRequestWithDeadline(const HttpRequest& request, DWORD timeoutMil
     HANDLE thread = StartHttpWorker(record);
     if (!thread)
         return std::string();
-    const bool finished = WaitHandlingMessages(thread, record->deadline);
+    const WaitEnd end = WaitHandlingMessages(thread, record->deadline);
+    const bool finished = end == WaitEnd::Finished;
     if (!finished) {
         // No TerminateThread: it can leave WinINet's locks taken. The worker's calls return by the
-        // deadline; it ends by itself and writes only into the record it shares.
+        // deadline; it ends by itself and writes only into the record it shares. A program that is
+        // ending does not wait for it.
         record->Cancel();
-        WaitHandlingMessages(thread, GetTickCount64() + kCancelGraceMilliseconds);
+        if (end == WaitEnd::TimedOut)
+            WaitHandlingMessages(thread, GetTickCount64() + kCancelGraceMilliseconds);
     }
     CloseHandle(thread);
     if (!finished || record->state != HttpRecordState::Succeeded)

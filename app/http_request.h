@@ -3,7 +3,8 @@
 // (user-interface) thread waits for it and keeps handling its window messages, so timers tick and
 // handlers run during the wait. The wait ends at a deadline fixed when the call starts; a worker still
 // busy then is cancelled and its result discarded. Every call returns by its deadline plus a short
-// grace for the worker to end.
+// grace for the worker to end, and at once when the program's last window has closed during the wait
+// or the program is quitting.
 #include <windows.h>
 
 #include <string>
@@ -16,7 +17,7 @@ struct HttpRequest {
     std::string body;
 };
 
-// The response body as bytes; empty on failure or time-out. Time-out in seconds, 0 or less meaning 90.
+// The response body as bytes; empty on failure, time-out or a status other than 2xx. Time-out in seconds, 0 or less meaning 90.
 // Fills responseHeaders (raw lines, empty when longer than 1,024 bytes) when given.
 std::string HttpRequestWithTimeout(const HttpRequest& request, int timeoutSeconds = 0,
                                    std::string* responseHeaders = nullptr);

@@ -13,9 +13,10 @@ public:
     TestHttpServer(const TestHttpServer&) = delete;
     TestHttpServer& operator=(const TestHttpServer&) = delete;
 
-    // Modes of http_test_server.py: "answer", "silent", "garbage", "drip", "close", "huge". In "answer"
-    // mode time requests get timeReply and other requests sqlReply (GBK bytes). False when the server
-    // did not come up.
+    // Modes of http_test_server.py: "answer", "silent", "garbage", "drip", "close", "huge", "error", "big",
+    // "echo". In "answer" mode time requests get timeReply and other requests sqlReply (GBK bytes); in
+    // "error" mode every request gets the status 500 with timeReply. False when the server did not
+    // come up.
     bool Start(const std::string& mode, const std::string& timeReply = "", const std::string& sqlReply = "");
     int Port() const { return port_; }
     // "http://127.0.0.1:<port>/"

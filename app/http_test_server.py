@@ -13,6 +13,9 @@ appended to LOG_FILE as received (head and body), each after a line "=====". MOD
   drip     sends a status line and headers, then one body byte every 300 ms
   close    closes each connection as soon as it is accepted
   huge     answers with 4 MiB of bytes that are no GBK and carry no separator
+  error    answers every request with the status 500 and TIME_REPLY as its body
+  big      answers with a 10 MB body of digits ("12345" over and over)
+  echo     answers each request, after 50 ms, with its own body sent in 64-byte pieces 5 ms apart
 
 The server ends by itself when PORT_FILE is deleted, after 20 seconds without a new connection, or
 after three minutes, whichever comes first; a connection it holds open ends after 30 seconds at most.
@@ -86,6 +89,17 @@ def serve(conn, args, log_lock):
                 time.sleep(0.3)
         elif mode == "huge":
             reply(conn, "200 OK", b"\xff\x80" * (2 << 20))
+        elif mode == "error":
+            reply(conn, "500 Internal Server Error", args["time"])
+        elif mode == "big":
+            reply(conn, "200 OK", b"12345" * (2 << 20))
+        elif mode == "echo":
+            time.sleep(0.05)
+            conn.sendall((f"HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nContent-Length: {len(body)}\r\n"
+                          "Connection: close\r\n\r\n").encode("ascii"))
+            for at in range(0, len(body), 64):
+                conn.sendall(body[at:at + 64])
+                time.sleep(0.005)
     except OSError:
         pass
     finally:

@@ -12,67 +12,34 @@ const char kAgent[] = "Mozilla/4.0 (compatible; MSIE 6.0; Windows NT 5.0)";
 const DWORD kReadBlock = 512;
 const DWORD kHeaderBufferBytes = 1024;
 
-}  // namespace
-
-// The worker's view of the record's handle slots. A handle is closed exactly once: by Cancel on the
-// caller's thread or here when the worker is done.
+// The worker's internet handles, closed here and only here, in reverse order of opening.
 class HttpWorkerHandles {
 public:
     enum Slot { kInternet, kConnection, kRequest };
 
-    explicit HttpWorkerHandles(HttpRequestRecord& record) : record_(record) {}
-    ~HttpWorkerHandles() { CloseAll(); }
+    HttpWorkerHandles() = default;
+    ~HttpWorkerHandles()
+    {
+        for (int slot = kRequest; slot >= kInternet; --slot)
+            if (handles_[slot])
+                InternetCloseHandle(handles_[slot]);
+    }
     HttpWorkerHandles(const HttpWorkerHandles&) = delete;
     HttpWorkerHandles& operator=(const HttpWorkerHandles&) = delete;
 
-    // Keeps a new handle; false (the handle closed) when it is null or the exchange was cancelled.
+    // Keeps a new handle; false when it is null.
     bool Keep(Slot slot, HINTERNET handle)
     {
-        std::lock_guard<std::mutex> hold(record_.lock_);
-        if (handle && record_.cancelled_) {
-            InternetCloseHandle(handle);
-            return false;
-        }
-        record_.handles_[slot] = handle;
+        handles_[slot] = handle;
         return handle != nullptr;
     }
-    // The handle for the next call; null once the exchange was cancelled.
-    HINTERNET Get(Slot slot)
-    {
-        std::lock_guard<std::mutex> hold(record_.lock_);
-        return record_.cancelled_ ? nullptr : record_.handles_[slot];
-    }
-    void CloseAll()
-    {
-        std::lock_guard<std::mutex> hold(record_.lock_);
-        CloseHandlesLocked(record_);
-    }
-
-    static void CloseHandlesLocked(HttpRequestRecord& record)
-    {
-        for (int slot = kRequest; slot >= kInternet; --slot) {
-            if (record.handles_[slot])
-                InternetCloseHandle(record.handles_[slot]);
-            record.handles_[slot] = nullptr;
-        }
-    }
+    HINTERNET Get(Slot slot) const { return handles_[slot]; }
 
 private:
-    HttpRequestRecord& record_;
+    HINTERNET handles_[3] = {};
 };
 
-void HttpRequestRecord::Cancel()
-{
-    std::lock_guard<std::mutex> hold(lock_);
-    cancelled_ = true;
-    HttpWorkerHandles::CloseHandlesLocked(*this);
-}
-
-bool HttpRequestRecord::Cancelled()
-{
-    std::lock_guard<std::mutex> hold(lock_);
-    return cancelled_;
-}
+}  // namespace
 
 namespace {
 
@@ -97,12 +64,11 @@ const char* NullIfEmpty(const std::string& text)
 }
 
 // Reads the response body in blocks of at most 512 bytes, never waiting past the deadline.
-bool ReadBody(HttpWorkerHandles& handles, ULONGLONG deadline, std::string& body)
+bool ReadBody(const HttpRequestRecord& record, HINTERNET request, std::string& body)
 {
     char block[kReadBlock];
     for (;;) {
-        HINTERNET request = handles.Get(HttpWorkerHandles::kRequest);
-        if (!LimitToDeadline(request, deadline))
+        if (record.Cancelled() || !LimitToDeadline(request, record.deadline))
             return false;
         DWORD available = 0;
         if (!InternetQueryDataAvailable(request, &available, 0, 0))
@@ -140,15 +106,18 @@ bool HttpWorkerThread(HttpRequestRecord& record)
         !CompleteRequestHeaders(record.extraHeaders, record.address, record.method, record.body.size(), headers))
         return fail();
 
-    HttpWorkerHandles handles(record);
+    // Every step first asks whether the caller has given up, and the handles stay open until the
+    // worker is done with them.
+    HttpWorkerHandles handles;
     const std::string proxy = TextRemoveBlanks(record.proxy);
     const std::string proxyList = "http=" + record.proxy;
-    if (!handles.Keep(HttpWorkerHandles::kInternet,
+    if (record.Cancelled() ||
+        !handles.Keep(HttpWorkerHandles::kInternet,
                       proxy.empty() ? InternetOpenA(kAgent, INTERNET_OPEN_TYPE_DIRECT, nullptr, nullptr, 0)
                                     : InternetOpenA(kAgent, INTERNET_OPEN_TYPE_PROXY, proxyList.c_str(), nullptr, 0)))
         return fail();
-    HINTERNET internet = handles.Get(HttpWorkerHandles::kInternet);
-    if (!LimitToDeadline(internet, record.deadline))
+    const HINTERNET internet = handles.Get(HttpWorkerHandles::kInternet);
+    if (record.Cancelled() || !LimitToDeadline(internet, record.deadline))
         return fail();
     const char* user = TextRemoveBlanks(record.userName).empty() ? "" : record.userName.c_str();
     const char* password = TextRemoveBlanks(record.password).empty() ? "" : record.password.c_str();
@@ -156,15 +125,15 @@ bool HttpWorkerThread(HttpRequestRecord& record)
                       InternetConnectA(internet, host.c_str(), static_cast<INTERNET_PORT>(port), user, password,
                                        INTERNET_SERVICE_HTTP, 0, 0)))
         return fail();
-    HINTERNET connection = handles.Get(HttpWorkerHandles::kConnection);
-    if (!connection ||
+    const HINTERNET connection = handles.Get(HttpWorkerHandles::kConnection);
+    if (record.Cancelled() ||
         !handles.Keep(HttpWorkerHandles::kRequest,
                       HttpOpenRequestA(connection, NullIfEmpty(record.method), path.c_str(), "HTTP/1.1", nullptr,
                                        nullptr, INTERNET_FLAG_RELOAD, 0)))
         return fail();
 
-    HINTERNET request = handles.Get(HttpWorkerHandles::kRequest);
-    if (!LimitToDeadline(request, record.deadline))
+    const HINTERNET request = handles.Get(HttpWorkerHandles::kRequest);
+    if (record.Cancelled() || !LimitToDeadline(request, record.deadline))
         return fail();
     const bool sendsBody = MethodSendsBody(record.method) && !record.body.empty();
     if (!HttpSendRequestA(request, headers.c_str(), static_cast<DWORD>(headers.size()),
@@ -172,16 +141,22 @@ bool HttpWorkerThread(HttpRequestRecord& record)
                           sendsBody ? static_cast<DWORD>(record.body.size()) : 0))
         return fail();
 
+    // Only a success status carries the service's reply: an error page is no answer.
+    DWORD status = 0;
+    DWORD statusSize = sizeof status;
+    if (!HttpQueryInfoA(request, HTTP_QUERY_STATUS_CODE | HTTP_QUERY_FLAG_NUMBER, &status, &statusSize, nullptr) ||
+        status < 200 || status > 299)
+        return fail();
+
     std::string body;
-    if (!ReadBody(handles, record.deadline, body))
+    if (!ReadBody(record, request, body))
         return fail();
 
     // Headers that do not fit the buffer are not returned; the body is all the same.
     char raw[kHeaderBufferBytes];
     DWORD size = sizeof raw;
-    request = handles.Get(HttpWorkerHandles::kRequest);
     std::string responseHeaders;
-    if (request && HttpQueryInfoA(request, HTTP_QUERY_RAW_HEADERS_CRLF, raw, &size, nullptr))
+    if (HttpQueryInfoA(request, HTTP_QUERY_RAW_HEADERS_CRLF, raw, &size, nullptr))
         responseHeaders.assign(raw, size < sizeof raw ? size : sizeof raw);
     if (record.Cancelled())
         return fail();

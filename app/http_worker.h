@@ -7,7 +7,6 @@
 
 #include <atomic>
 #include <memory>
-#include <mutex>
 #include <string>
 
 enum class HttpRecordState { Requested, Taken, Succeeded, Failed };
@@ -22,16 +21,14 @@ struct HttpRequestRecord {
     std::string responseHeaders;
     std::string responseBody;
 
-    // Cancels the exchange: closes the worker's internet handles, so a call that blocks on them returns
-    // (on Windows; Wine's calls return at the deadline), and keeps the worker from starting another.
-    void Cancel();
-    bool Cancelled();
+    // Cancels the exchange: the worker makes no further call and ends once the call it is in returns
+    // (each returns by the deadline). Only the worker closes its internet handles: a handle closed
+    // under it could be reused by another exchange before its next call.
+    void Cancel() { cancelled_ = true; }
+    bool Cancelled() const { return cancelled_; }
 
 private:
-    friend class HttpWorkerHandles;
-    std::mutex lock_;
-    bool cancelled_ = false;
-    HINTERNET handles_[3] = {};  // internet, connection, request
+    std::atomic<bool> cancelled_{false};
 };
 
 // Replies larger than this fail rather than fill the memory.

@@ -10,7 +10,30 @@
 #include "app/settings_file.h"
 #include "db/database.h"
 #include "naming/generation_state.h"
+#include "naming/surname_text.h"
 #include "runtime/forms/form_runtime.h"
+#include "skin/core/message_box.h"
+
+namespace {
+
+const char kDatabaseUnavailableText[] = "名字数据库无法打开。\n自选列表的名字不会保存。";
+
+// Opens the database and attaches 记录集3; false when the file is missing or damaged. The file is
+// only read here, so a damaged one stays as it is.
+bool OpenMainWindowDatabase(forms::Form& window)
+{
+    forms::Unit& connection = window.Get("数据库连接1");
+    DbConnection* database = connection.Connection();
+    const bool usable = database && database->Open(ProgramDatabasePath()) && database->IsIntact();
+    if (usable)
+        window.Get("记录集3").AttachTo(connection);
+    else if (database)
+        database->Close();
+    AttachMainWindowTalents(database);
+    return usable;
+}
+
+}  // namespace
 
 void OnMainWindowCreated(forms::Event& event)
 {
@@ -18,21 +41,24 @@ void OnMainWindowCreated(forms::Event& event)
     forms::ProcessPendingMessages();
     BuildMainWindowUi(window);
     window.Self().SetVisible(true);
+    forms::Unit& surnameBox = window.Get("编辑框_姓1");
+    SendMessageA(surnameBox.Window(), EM_LIMITTEXT, kMaxSurnameChars, 0);
     g_surname = ReadSurnameSetting();
-    window.Get("编辑框_姓1").SetText(g_surname);
-    // Without the service the program goes on without the server clock.
-    ConnectMainWindowToServer(window.Window());
-    RedrawWindow(window.Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    surnameBox.SetText(g_surname);
+    // The database before the server: the favourites work while a slow server is still asked.
+    const bool databaseOpen = OpenMainWindowDatabase(window);
     // Windows ignores the read-only attribute on folders: the program still writes setsoft.ini and
     // data.dll in there.
     SetFileAttributesA((forms::ProgramFolder() + "\\data").c_str(),
                        FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM);
     window.Get("高级选择夹1").SetCurrentPage(0);
-    // A missing database is not reported: the queries on it fail later and the window works otherwise.
-    forms::Unit& connection = window.Get("数据库连接1");
-    if (connection.Connection() && connection.Connection()->Open(ProgramDatabasePath()))
-        window.Get("记录集3").AttachTo(connection);
-    AttachMainWindowTalents(connection.Connection());
+    RedrawWindow(window.Window(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    if (!databaseOpen)
+        ShowMessageBox(window.Window(), kDatabaseUnavailableText, MB_OK, "提示");
+    // Without the service the program goes on without the server clock. The user may close the
+    // window while the server is asked; the exchange then ends at once.
+    if (window.IsAlive())
+        ConnectMainWindowToServer(window.Window());
 }
 
 void OnMainTabChanged(forms::Event& event)

@@ -5,10 +5,12 @@
 #include "app/update_check.h"
 #include "runtime/forms/form.h"
 
+std::string g_startupServiceBaseUrl = kRemoteServiceBaseUrl;
+
 bool ConnectMainWindowToServer(HWND mainWindow)
 {
     SetScrambleKey(kStartupScrambleKey);
-    return ConnectServer(kRemoteServiceBaseUrl, kRemoteServicePage, mainWindow);
+    return ConnectServer(g_startupServiceBaseUrl, kRemoteServicePage, mainWindow);
 }
 
 void OnSoftwareUpgradeMenuItem(forms::Event& event)

@@ -6,13 +6,17 @@
 #include <gtest/gtest.h>
 
 #include "app/generator_workers.h"
+#include "app/http_test_server.h"
 #include "app/main_window_events.h"
+#include "app/main_window_remote.h"
 #include "app/main_window_ui.h"
 #include "app/settings_file.h"
+#include "app/remote_client.h"
 #include "app/shell_test_support.h"
 #include "db/database.h"
 #include "naming/generation_state.h"
 #include "naming/name_lists.h"
+#include "runtime/files.h"
 #include "runtime/forms/form_runtime.h"
 #include "runtime/ini.h"
 #include "skin/core/screenshot.h"
@@ -41,6 +45,7 @@ TEST_F(MainWindowStartTest, OpensSkinnedOnPageZeroWithTheSavedSurnameAndTheDatab
     ASSERT_TRUE(OpenMainWindow());
     HWND window = window_->Window();
     EXPECT_TRUE(IsWindowVisible(window));
+    EXPECT_TRUE(startBoxes_.empty());
     EXPECT_EQ(0, MainPage());
     EXPECT_EQ("欧阳", Unit("编辑框_姓1").Text());
     EXPECT_EQ("欧阳", g_surname);
@@ -147,6 +152,7 @@ TEST_F(MainWindowStartTest, WithoutSettingsOrDatabaseItStillWorks)
     LayOutDataFolder(nullptr, false);
     g_surname = "旧";
     ASSERT_TRUE(OpenMainWindow());
+    EXPECT_EQ(1u, startBoxes_.size()) << "the missing database is said";
     EXPECT_TRUE(IsWindowVisible(window_->Window()));
     EXPECT_EQ(0, MainPage());
     EXPECT_EQ("", Unit("编辑框_姓1").Text());
@@ -213,6 +219,164 @@ TEST_F(MainWindowStartTest, MayCloseStopsTheWorkersThenClosesRecordSetsAndConnec
     EXPECT_EQ(open - 1, forms::OpenFormCount());
     EXPECT_EQ(0, SkinFormCount());
     window_ = nullptr;
+}
+
+const char kDatabaseUnavailable[] = "名字数据库无法打开。\n自选列表的名字不会保存。";
+
+TEST_F(MainWindowStartTest, ADamagedOrMissingDatabaseIsSaidOnceAndLeftAsItWas)
+{
+    LayOutDataFolder("张", true);
+    DbConnection& db = database_.db;
+    ASSERT_TRUE(db.Execute("create table mz (id integer primary key, 名字 text)"));
+    for (int i = 0; i < 300; ++i)  // pages enough for a cut to lose some
+        ASSERT_TRUE(db.Execute("insert into mz (名字) values (?)", {std::string(200, static_cast<char>('a' + i % 26))}));
+    db.Close();
+    const std::string path = DataFolder() + "\\data.dll";
+    std::string good;
+    ASSERT_TRUE(ReadFileBytes(path, good));
+    std::string random(good.size(), '\0');
+    unsigned seed = 99;
+    for (char& byte : random)
+        byte = static_cast<char>((seed = seed * 1103515245u + 12345u) >> 16);
+    const struct {
+        const char* name;
+        bool present;
+        std::string bytes;
+    } cases[] = {{"truncated", true, good.substr(0, good.size() / 2)},
+                 {"zeroed", true, std::string(good.size(), '\0')},
+                 {"random", true, random},
+                 {"empty", true, ""},
+                 {"missing", false, ""}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        DeleteFileA(path.c_str());
+        if (c.present) {
+            ASSERT_TRUE(WriteFileBytes(path, c.bytes));
+        }
+        ASSERT_TRUE(OpenMainWindow());
+        ASSERT_EQ(1u, startBoxes_.size());
+        EXPECT_EQ("提示", startBoxes_[0].title);
+        EXPECT_EQ(kDatabaseUnavailable, startBoxes_[0].text);
+        EXPECT_TRUE(startBoxes_[0].skinned);
+        EXPECT_EQ(window_->Window(), startBoxes_[0].owner);
+        EXPECT_FALSE(Unit("数据库连接1").Connection()->IsOpen());
+        ASSERT_TRUE(window_->Close());
+        window_ = nullptr;
+        std::string after;
+        EXPECT_EQ(c.present, ReadFileBytes(path, after));
+        EXPECT_TRUE(after == c.bytes) << "the file was changed";
+    }
+}
+
+TEST_F(MainWindowStartTest, TheSurnameIsTrimmedAndCutWhereverItComesFrom)
+{
+    // A 10 MB surname line in the settings file.
+    LayOutDataFolder(nullptr, true);
+    std::string endless;
+    for (int i = 0; i < (5 << 20); ++i)
+        endless += "张";
+    ASSERT_TRUE(WriteFileBytes(SettingsPath(), "[编辑框]\r\n编辑框_姓1=" + endless + "\r\n"));
+    endless.clear();
+    ASSERT_TRUE(OpenMainWindow());
+    EXPECT_EQ("张张张张张张", Unit("编辑框_姓1").Text());
+    EXPECT_EQ("张张张张张张", g_surname);
+    ASSERT_TRUE(window_->Close());
+    window_ = nullptr;
+
+    // Blanks around it in the file.
+    ASSERT_TRUE(IniWrite(SettingsPath(), "编辑框", "编辑框_姓1", "\xA1\xA1司马 "));
+    ASSERT_TRUE(OpenMainWindow());
+    EXPECT_EQ("司马", Unit("编辑框_姓1").Text());
+    EXPECT_EQ("司马", g_surname);
+
+    // A paste of 100,000 characters into the box keeps six, and so does the file.
+    HWND box = Unit("编辑框_姓1").Window();
+    std::string paste;
+    for (int i = 0; i < 100000; ++i)
+        paste += "欧";
+    SendMessageA(box, EM_SETSEL, 0, -1);
+    SendMessageA(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(paste.c_str()));
+    forms::ProcessPendingMessages();
+    EXPECT_EQ("欧欧欧欧欧欧", Unit("编辑框_姓1").Text());
+    EXPECT_EQ("欧欧欧欧欧欧", ReadSurnameSetting());
+
+    // A blank typed after it: saved without, and the names of 生成 start with the surname alone.
+    Unit("编辑框_姓1").SetText("司马 ");
+    EXPECT_EQ("司马", IniRead(SettingsPath(), "编辑框", "编辑框_姓1"));
+    SendMessageA(Unit("按钮生成").Window(), BM_CLICK, 0, 0);
+    ASSERT_TRUE(forms_test::PumpUntil([&] { return Unit("超级列表框1").RowCount() >= 3; }));
+    SendMessageA(Unit("按钮停止").Window(), BM_CLICK, 0, 0);
+    EXPECT_EQ("司马", g_surname);
+    for (int row = 0; row < 3; ++row) {
+        const std::string name = Unit("超级列表框1").Cell(row, 0);
+        ASSERT_GT(name.size(), 5u);
+        EXPECT_EQ("司马", name.substr(0, 4)) << name;
+        EXPECT_NE(' ', name[4]) << name;
+    }
+}
+
+// What the main window shows while its start-up waits on the server, noted by a timer once the
+// server has the request, which then closes the window as a person would.
+struct StartWait {
+    const remote_test::TestHttpServer* server = nullptr;
+    bool seen = false;
+    bool visible = false;
+    bool databaseOpen = false;
+    bool favouritesAttached = false;
+    HWND window = nullptr;
+    ULONGLONG destroyedAt = 0;
+} g_startWait;
+
+// Notes when the main window is destroyed: after its close effect, the window is gone.
+LRESULT CALLBACK NoteDestruction(int code, WPARAM wParam, LPARAM lParam)
+{
+    if (code == HCBT_DESTROYWND && reinterpret_cast<HWND>(wParam) == g_startWait.window && g_startWait.window)
+        g_startWait.destroyedAt = GetTickCount64();
+    return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+void CALLBACK CloseDuringTheWait(HWND, UINT, UINT_PTR timer, DWORD)
+{
+    forms::Form* main = forms::FindForm("MainWindow");
+    if (!main || g_startWait.seen || g_startWait.server->Requests().empty())
+        return;
+    KillTimer(nullptr, timer);
+    g_startWait.seen = true;
+    g_startWait.visible = IsWindowVisible(main->Window()) != FALSE;
+    g_startWait.databaseOpen = main->Get("数据库连接1").Connection()->IsOpen();
+    g_startWait.favouritesAttached = Attached(main->Get("记录集3"));
+    g_startWait.window = main->Window();
+    PostMessageA(main->Window(), WM_CLOSE, 0, 0);
+}
+
+TEST_F(MainWindowStartTest, ASilentServerHoldsNeitherTheDatabaseNorTheClose)
+{
+    LayOutDataFolder("张", true);
+    remote_test::TestHttpServer server;
+    ASSERT_TRUE(server.Start("silent"));
+    struct Restore {
+        ~Restore() { g_startupServiceBaseUrl = kRemoteServiceBaseUrl; }
+    } restore;
+    g_startupServiceBaseUrl = server.BaseUrl();
+    g_startWait = StartWait();
+    g_startWait.server = &server;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 200, CloseDuringTheWait);
+    HHOOK hook = SetWindowsHookExA(WH_CBT, NoteDestruction, nullptr, GetCurrentThreadId());
+    ASSERT_NE(nullptr, hook);
+
+    EXPECT_FALSE(OpenMainWindow()) << "closed during its start-up";
+    const ULONGLONG returned = GetTickCount64();
+    KillTimer(nullptr, timer);
+    UnhookWindowsHookEx(hook);
+    ASSERT_TRUE(g_startWait.seen) << "the start-up did not wait on the server";
+    EXPECT_TRUE(g_startWait.visible);
+    EXPECT_TRUE(g_startWait.databaseOpen);
+    EXPECT_TRUE(g_startWait.favouritesAttached);
+    ASSERT_NE(0u, g_startWait.destroyedAt);
+    EXPECT_LT(returned - g_startWait.destroyedAt, 2000u) << "from the window's end to the end of the start-up";
+    EXPECT_EQ(0, forms::OpenFormCount());
+    EXPECT_EQ(1u, server.Requests().size());
+    EXPECT_EQ(kNetworkErrorText, g_networkError);
 }
 
 }  // namespace

@@ -5,6 +5,7 @@
 #include "app/generator_workers.h"
 #include "app/main_window_definition.h"
 #include "app/main_window_scoring.h"
+#include "app/skin_modal_test_support.h"
 #include "gdiplus/gdip_bitmap.h"
 #include "gdiplus/gdip_types.h"
 #include "naming/generation_state.h"
@@ -32,6 +33,8 @@ void MainWindowTest::TearDown()
 
 forms::Form* MainWindowTest::OpenMainWindow()
 {
+    // The program folder of the test may hold no database: the start-up's word on that is answered.
+    MessageBoxAnswerer answerer(IDOK);
     forms::Form* form = forms::OpenModeless(MainWindowDefinition());
     if (!form || !form->Get("数据库连接1").Connection() || !form->Get("数据库连接1").Connection()->Open(databasePath_))
         return nullptr;

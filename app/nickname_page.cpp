@@ -7,6 +7,7 @@
 #include "naming/char_data.h"
 #include "naming/generation_state.h"
 #include "naming/nicknames.h"
+#include "naming/surname_text.h"
 #include "runtime/forms/form_runtime.h"
 
 namespace {
@@ -61,7 +62,7 @@ void RunCustomNameTest(forms::Form& form)
         SetFocus(box.Window());
     forms::Unit& list = form.Get("超级列表框取小名");
     list.DeleteAllRows();
-    g_surname = form.Get("编辑框_姓1").Text();
+    g_surname = CleanSurname(form.Get("编辑框_姓1").Text());
     const std::string text = box.Text();
     if (text.empty())
         return;

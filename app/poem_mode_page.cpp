@@ -12,6 +12,7 @@
 #include "naming/combinations.h"
 #include "naming/generation_state.h"
 #include "naming/name_score.h"
+#include "naming/surname_text.h"
 #include "runtime/forms/form_runtime.h"
 #include "runtime/text.h"
 
@@ -68,7 +69,7 @@ void GeneratePoemModeNames(forms::Form& window)
     const size_t perFirst = static_cast<size_t>(std::sqrt(static_cast<double>(givenNames.size())) + 0.5);
     for (size_t k = 0; k < givenNames.size(); ++k) {
         g_loopIndex = static_cast<int>(2 * (k / perFirst) + 1);  // the first character's byte position
-        const std::string fullName = window.Get("编辑框_姓1").Text() + givenNames[k];
+        const std::string fullName = CleanSurname(window.Get("编辑框_姓1").Text()) + givenNames[k];
         list.AppendRow(ScoredNameRowCells(MakeScoredNameRow(MainWindowTalents(), IntToText(k + 1), fullName)));
         if (g_stopGeneration) {
             StopPoemMode(window);

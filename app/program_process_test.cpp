@@ -1,7 +1,8 @@
 // BabyName.exe as a person runs it, under Wine: copied into a program folder of its own with a fixture
 // database and a settings file, started from another current directory, it shows its main window with
 // the saved surname, leaves the data folder marked and still writable, and ends with the exit code 0
-// when its main window is closed; without the settings file and the database it starts all the same.
+// when its main window is closed; without the settings file and the database it starts all the same
+// and says once that the name database could not be opened.
 #include <gtest/gtest.h>
 
 #include "app/program_launch_support.h"
@@ -85,6 +86,35 @@ TEST_F(ProgramProcessTest, StartsFromElsewhereOnItsFolderAndEndsWithCodeZero)
     EXPECT_EQ(0u, program.exitCode());
 }
 
+struct BoxSearch {
+    DWORD processId = 0;
+    HWND found = nullptr;
+};
+
+BOOL CALLBACK FindNoticeBox(HWND window, LPARAM parameter)
+{
+    auto* search = reinterpret_cast<BoxSearch*>(parameter);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    if (processId != search->processId || !IsWindowVisible(window) || WindowTextOf(window) != "提示")
+        return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+// The visible top-level window captioned 提示 of the process of the given window; null when none came.
+HWND WaitForNoticeBox(HWND mainWindow, int milliseconds)
+{
+    BoxSearch search;
+    GetWindowThreadProcessId(mainWindow, &search.processId);
+    const DWORD end = GetTickCount() + static_cast<DWORD>(milliseconds);
+    while (!search.found && static_cast<int>(end - GetTickCount()) > 0) {
+        EnumWindows(FindNoticeBox, reinterpret_cast<LPARAM>(&search));
+        Sleep(20);
+    }
+    return search.found;
+}
+
 TEST_F(ProgramProcessTest, StartsWithoutSettingsOrDatabase)
 {
     LaunchedProgram program;
@@ -92,6 +122,13 @@ TEST_F(ProgramProcessTest, StartsWithoutSettingsOrDatabase)
     HWND window = program.WaitForMainWindow(kStartMs);
     ASSERT_NE(nullptr, window);
     EXPECT_EQ("", WindowTextOf(FindSurnameEdit(window)));
+    // The missing database is said in a box, which the user answers.
+    HWND box = WaitForNoticeBox(window, kStartMs);
+    ASSERT_NE(nullptr, box);
+    char text[256] = {};
+    GetDlgItemTextA(box, 0xFFFF, text, sizeof text);
+    EXPECT_NE(std::string::npos, std::string(text).find("名字数据库")) << text;
+    PostMessageA(box, WM_COMMAND, IDOK, 0);
     ASSERT_TRUE(program.CloseAndWait(kEndMs));
     EXPECT_EQ(0u, program.exitCode());
 }

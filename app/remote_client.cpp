@@ -40,8 +40,9 @@ bool ConnectServer(const std::string& baseUrl, const std::string& page, HWND win
 {
     g_serverBaseUrl = baseUrl.empty() || baseUrl.back() != '/' ? baseUrl + "/" : baseUrl;
     g_serverPage = page;
-    const std::string reply = RequestServerTime();
-    if (reply.empty() || TextToInt(reply) == -1) {
+    // Only the service's own answer counts: a date-time. An error page, garbage or "-1" do not.
+    double replyTime = 0;
+    if (!ServerTimeTextToDateTime(RequestServerTime(), replyTime)) {
         g_networkError = kNetworkErrorText;
         return false;
     }

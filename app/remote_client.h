@@ -19,7 +19,8 @@ extern double g_serverClock;         // date-time; 0 until the server's time is 
 extern std::string g_networkError;   // the last connection error
 
 // Stores the address, fetches the server's time and starts the server clock as a timer of the window.
-// False when the server gave no time (g_networkError says so) or the timer could not be started.
+// False when the server's reply was no date-time (g_networkError says so) or the timer could not be
+// started.
 bool ConnectServer(const std::string& baseUrl, const std::string& page, HWND window);
 // The reply to one server-time request; empty on failure.
 std::string RequestServerTime();

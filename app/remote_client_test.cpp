@@ -152,6 +152,35 @@ TEST_F(RemoteClientTest, AServerAnsweringMinusOneIsAFailedConnection)
     EXPECT_EQ(g_serverClock, 0.0);
 }
 
+TEST_F(RemoteClientTest, OnlyASuccessfulDateTimeReplyStartsTheClock)
+{
+    std::string garbage;
+    unsigned seed = 7;
+    while (garbage.size() < 10 * 1024)
+        garbage += static_cast<char>((seed = seed * 1103515245u + 12345u) >> 16);
+    const struct {
+        const char* name;
+        const char* mode;
+        std::string timeReply;
+        bool connects;
+    } cases[] = {{"status 500 with a number", "error", "12345", false},
+                 {"status 500 with the time", "error", kTimeReply, false},
+                 {"10 KB of garbage", "answer", garbage, false},
+                 {"10 MB of digits", "big", "", false},
+                 {"-1", "answer", "-1", false},
+                 {"the time", "answer", kTimeReply, true}};  // last: its clock then runs on
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        g_serverClock = 0;
+        g_networkError.clear();
+        TestHttpServer server;
+        ASSERT_TRUE(server.Start(c.mode, c.timeReply));
+        EXPECT_EQ(ConnectServer(server.BaseUrl(), kRemoteServicePage, form_->Window()), c.connects);
+        EXPECT_EQ(g_networkError, c.connects ? "" : kNetworkErrorText);
+        EXPECT_EQ(g_serverClock != 0.0, c.connects);
+    }
+}
+
 TEST_F(RemoteClientTest, TheShippedServiceAddressFailsAtOnce)
 {
     SetScrambleKey("");

@@ -5,6 +5,7 @@
 #include "app/report_window_main_units.h"
 #include "app/tinted_window_skin.h"
 #include "naming/report_input.h"
+#include "naming/surname_text.h"
 #include "runtime/forms/form_runtime.h"
 
 namespace {
@@ -57,7 +58,7 @@ void OnScoringWindowCreated(forms::Event& event)
 void OnScoreNameButtonClicked(forms::Event& event)
 {
     const std::string givenName = event.form.Get(kGivenNameBox).Text();
-    const TypedNameScore typed = ScoreTypedName(MainWindowTalents(), MainWindowText("编辑框_姓1"), givenName);
+    const TypedNameScore typed = ScoreTypedName(MainWindowTalents(), CleanSurname(MainWindowText("编辑框_姓1")), givenName);
     g_reportInput = typed.reportInput;
     if (typed.opensReport)
         OpenNameReportWindow();

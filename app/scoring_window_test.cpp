@@ -112,6 +112,20 @@ TEST_F(ScoringWindowTest, TypedNamesSetTheInputAndOpenAReportOnlyForAChineseStar
     EXPECT_TRUE(IsWindowVisible(main_->Window()));
 }
 
+TEST_F(ScoringWindowTest, BlanksAroundTheSurnameAreNotPartOfTheName)
+{
+    forms::Form* scoring = forms::OpenModeless(NameScoringWindowDef());
+    ASSERT_NE(scoring, nullptr);
+    for (const char* surname : {"司马 ", " 司马", "\xA1\xA1司马\xA1\xA1"}) {
+        main_->Get("编辑框_姓1").SetText(surname);
+        g_reportInput = "old";
+        TypeAndScore(*scoring, "懿");
+        EXPECT_EQ(g_reportInput, ExpectedInput("司马懿")) << surname;
+        if (forms::Form* report = forms::FindForm("NameReportWindow"))
+            report->Close();
+    }
+}
+
 TEST_F(ScoringWindowTest, OpeningAndClosingLeavesNothingBehind)
 {
     ExpectOpenCloseCyclesLeaveNothing(NameScoringWindowDef());

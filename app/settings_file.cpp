@@ -1,5 +1,6 @@
 #include "app/settings_file.h"
 
+#include "naming/surname_text.h"
 #include "runtime/forms/form_runtime.h"
 #include "runtime/ini.h"
 
@@ -10,10 +11,10 @@ std::string SettingsFilePath()
 
 std::string ReadSurnameSetting()
 {
-    return IniRead(SettingsFilePath(), "编辑框", "编辑框_姓1");
+    return CleanSurname(IniRead(SettingsFilePath(), "编辑框", "编辑框_姓1"));
 }
 
 bool SaveSurnameSetting(const std::string& surname)
 {
-    return IniWrite(SettingsFilePath(), "编辑框", "编辑框_姓1", surname);
+    return IniWrite(SettingsFilePath(), "编辑框", "编辑框_姓1", CleanSurname(surname));
 }

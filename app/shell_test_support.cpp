@@ -62,7 +62,9 @@ void ShellTest::LayOutDataFolder(const char* surname, bool database)
 
 bool ShellTest::OpenMainWindow()
 {
+    MessageBoxAnswerer answerer(IDOK);
     window_ = forms::OpenModeless(MainWindowDefinition());
+    startBoxes_ = answerer.Boxes();
     return window_ != nullptr;
 }
 

@@ -5,6 +5,9 @@
 #include <windows.h>
 
 #include <string>
+#include <vector>
+
+#include "app/skin_modal_test_support.h"
 
 #include "naming/sc_fixture.h"
 #include "runtime/forms/forms_test_support.h"
@@ -19,7 +22,8 @@ protected:
 
     // Lays out the data folder: the surname in setsoft.ini unless null, the database when asked.
     void LayOutDataFolder(const char* surname, bool database);
-    // Opens MainWindow; false when it could not be made.
+    // Opens MainWindow, answering with OK the message boxes its start-up shows (noted in startBoxes_);
+    // false when it could not be made or was closed before its creation ended.
     bool OpenMainWindow();
     forms::Unit& Unit(const std::string& name) { return window_->Get(name); }
     int MainPage() { return Unit("高级选择夹1").CurrentPage(); }
@@ -29,6 +33,7 @@ protected:
 
     forms::Form* window_ = nullptr;
     ScFixture database_;
+    std::vector<MessageBoxAnswerer::Box> startBoxes_;
 
 private:
     HANDLE folderLock_ = nullptr;

@@ -127,6 +127,31 @@ bool DbConnection::IsOpen() const
     return db_ != nullptr;
 }
 
+bool DbConnection::IsIntact()
+{
+    std::lock_guard<std::recursive_mutex> guard(lock_);
+    if (!db_)
+        return false;
+    // Each query gives one row with one text: "ok", and the number of tables.
+    const auto firstText = [this](const char* sql, std::string& text) {
+        sqlite3_stmt* statement = nullptr;
+        bool read = false;
+        if (sqlite3_prepare_v2(db_, sql, -1, &statement, nullptr) == SQLITE_OK &&
+            sqlite3_step(statement) == SQLITE_ROW) {
+            const unsigned char* value = sqlite3_column_text(statement, 0);
+            text = value ? reinterpret_cast<const char*>(value) : "";
+            read = true;
+        } else {
+            lastError_ = Utf8ToGbk(sqlite3_errmsg(db_));
+        }
+        sqlite3_finalize(statement);
+        return read;
+    };
+    std::string check, tables;
+    return firstText("pragma quick_check(1)", check) && check == "ok" &&
+           firstText("select count(*) from sqlite_master where type = 'table'", tables) && tables != "0";
+}
+
 void DbConnection::Close()
 {
     std::lock_guard<std::recursive_mutex> guard(lock_);

@@ -28,6 +28,9 @@ public:
     // valid; opening another file closes the first. A missing file fails.
     bool Open(const std::string& path, const std::string& password = "");
     bool IsOpen() const;
+    // True when the open file holds at least one table and passes SQLite's quick check of its pages:
+    // a truncated or overwritten file may open and fail only at the read of a page it lost.
+    bool IsIntact();
     void Close();
     std::string Path() const;
 

@@ -207,6 +207,72 @@ TEST(Database, OpenFailsForMissingFilesNonDatabasesAndPasswords)
     EXPECT_FALSE(rs.OpenSql("select 1"));
 }
 
+bool ReadBytes(const std::string& path, std::string& bytes)
+{
+    std::FILE* f = std::fopen(path.c_str(), "rb");
+    if (!f)
+        return false;
+    bytes.clear();
+    char block[4096];
+    for (size_t got; (got = std::fread(block, 1, sizeof block, f)) > 0;)
+        bytes.append(block, got);
+    std::fclose(f);
+    return true;
+}
+
+bool WriteBytes(const std::string& path, const std::string& bytes)
+{
+    std::FILE* f = std::fopen(path.c_str(), "wb");
+    if (!f)
+        return false;
+    const bool written = std::fwrite(bytes.data(), 1, bytes.size(), f) == bytes.size();
+    return std::fclose(f) == 0 && written;
+}
+
+TEST_F(DatabaseTest, DamagedFilesAreNotIntactAndStayAsTheyWere)
+{
+    // Enough rows for the tables to span many pages, so a cut loses some of them.
+    for (int i = 0; i < 400; ++i)
+        ASSERT_TRUE(db_.Execute("insert into mz (名字) values (?)", {std::string(200, 'a' + i % 26)}));
+    ASSERT_TRUE(db_.IsIntact());
+    db_.Close();
+    std::string good;
+    ASSERT_TRUE(ReadBytes(path_, good));
+    ASSERT_GT(good.size(), 40000u);
+
+    std::string random(good.size(), '\0');
+    unsigned seed = 12345;
+    for (char& byte : random)
+        byte = static_cast<char>((seed = seed * 1103515245u + 12345u) >> 16);
+    const struct {
+        const char* name;
+        std::string bytes;
+    } cases[] = {{"truncated", good.substr(0, good.size() / 2)},
+                 {"zeroed", std::string(good.size(), '\0')},
+                 {"random", random},
+                 {"header only", good.substr(0, 100)},
+                 {"empty", ""}};
+    const std::string damaged = path_ + ".damaged";
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_TRUE(WriteBytes(damaged, c.bytes));
+        DbConnection db;
+        EXPECT_FALSE(db.Open(damaged) && db.IsIntact());
+        db.Close();
+        std::string after;
+        ASSERT_TRUE(ReadBytes(damaged, after));
+        EXPECT_TRUE(after == c.bytes) << "the file was changed";
+    }
+    std::remove(damaged.c_str());
+    DbConnection db;
+    EXPECT_FALSE(db.Open(damaged) && db.IsIntact());
+    std::FILE* missing = std::fopen(damaged.c_str(), "rb");
+    EXPECT_EQ(missing, nullptr) << "a missing file was made";
+    if (missing)
+        std::fclose(missing);
+    EXPECT_FALSE(db.IsIntact());
+}
+
 TEST_F(DatabaseTest, WorkerAndUiThreadShareOneConnection)
 {
     std::thread worker([this] {

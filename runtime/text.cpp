@@ -150,7 +150,9 @@ std::string TextJoin(const std::vector<std::string>& pieces, const std::string& 
     return out;
 }
 
-std::string TextRemoveBlanks(const std::string& text)
+namespace {
+
+std::string RemoveBlanksOnce(const std::string& text)
 {
     std::string out;
     for (size_t i = 0; i < text.size();) {
@@ -159,6 +161,19 @@ std::string TextRemoveBlanks(const std::string& text)
             out.append(text, i, length);
         i += length;
     }
+    return out;
+}
+
+}  // namespace
+
+std::string TextRemoveBlanks(const std::string& text)
+{
+    // A lone lead byte before a removed blank pairs with the byte after it, which can move the
+    // character boundaries onto a full-width blank: remove again until nothing changes. Every pass
+    // that changes the text shortens it, so the loop ends.
+    std::string out = RemoveBlanksOnce(text);
+    for (std::string again = RemoveBlanksOnce(out); again.size() != out.size(); again = RemoveBlanksOnce(out))
+        out = std::move(again);
     return out;
 }
 

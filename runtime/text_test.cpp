@@ -74,6 +74,25 @@ TEST(TextBlanks, RemovesAndTrimsHalfAndFullWidthBlanks)
     EXPECT_EQ(TextRemoveBlanks("   "), "");
 }
 
+TEST(TextBlanks, RemovalLeavesNoBlankWhenALoneLeadByteMeetsTheNextCharacter)
+{
+    // The lone lead byte 92 before a blank pairs with A4 once the blank is gone, which moves the next
+    // A1 A1 onto a character boundary: a full-width blank that has to go as well.
+    const struct {
+        const char* text;
+        const char* kept;
+    } cases[] = {{"\x92 \xa4\xa1\xa1\x5c", "\x92\xa4\x5c"},
+                 {"\x92 \x92 \xa4\xa1\xa1\xa1\xa1\x5c", "\x92\x92\xa4\xa1\xa1\x5c"},
+                 {"\xb0 \xa1\xa1\xa1 \xa1", "\xb0\xa1\xa1"},
+                 {"\x92", "\x92"}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.text);
+        const std::string once = TextRemoveBlanks(c.text);
+        EXPECT_EQ(once, c.kept);
+        EXPECT_EQ(TextRemoveBlanks(once), once);
+    }
+}
+
 TEST(TextCase, ChangesAsciiLettersButNeverTrailBytes)
 {
     // 「乧」 81 63 and 「丆」 81 43 have the ASCII letters 'c' and 'C' as trail bytes.

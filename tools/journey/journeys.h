@@ -24,6 +24,7 @@ std::vector<Journey> PageJourneys();
 std::vector<Journey> ScoringJourneys();
 std::vector<Journey> WindowJourneys();
 std::vector<Journey> CalendarJourneys();
+std::vector<Journey> BadInputJourneys();
 // The steps of the "skins" journey (journeys_skins.cpp), run among the window journeys.
 std::vector<Step> SkinSettingsSteps();
 std::vector<Journey> WindowKeyJourneys();

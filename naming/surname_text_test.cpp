@@ -1,0 +1,35 @@
+#include "naming/surname_text.h"
+
+#include <gtest/gtest.h>
+
+TEST(CleanSurname, TrimsBlanksAndCutsToSixCharacters)
+{
+    const std::string full = "\xa1\xa1";  // the full-width blank
+    const struct {
+        std::string text, surname;
+    } cases[] = {
+        {"司马 ", "司马"},
+        {" 张", "张"},
+        {full + "欧阳" + full + " ", "欧阳"},
+        {"司 马", "司 马"},
+        {"   ", ""},
+        {full, ""},
+        {"", ""},
+        {"爱新觉罗张三丰", "爱新觉罗张三"},
+        {"  " + full + "爱新觉罗张三丰", "爱新觉罗张三"},  // blanks before it do not count
+        {"爱新觉罗张 三", "爱新觉罗张"},             // nor one at the cut
+        {"abcdefgh", "abcdef"},
+        {"张\x81", "张\x81"},  // a lone lead byte at the end stays one character
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(CleanSurname(c.text), c.surname) << c.text;
+}
+
+TEST(CleanSurname, AnEndlessSurnameComesBackShort)
+{
+    std::string endless;
+    for (int i = 0; i < 100000; ++i)
+        endless += "张";
+    EXPECT_EQ(CleanSurname(endless), "张张张张张张");
+    EXPECT_EQ(CleanSurname(std::string(10 << 20, 'x')), "xxxxxx");
+}
