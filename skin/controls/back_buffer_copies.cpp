@@ -113,14 +113,19 @@ void TransparentBlitToControl(HWND control, HDC source, COLORREF key, bool useKj
     SelectClipRgn(form->backBufferDc, nullptr);
 }
 
-void BlitAreaToControl(HWND control, HDC source, const RECT& area, bool useKjNumber)
+void BlitAreaToControl(HWND control, HDC source, const RECT& area, bool useKjNumber, const std::vector<RECT>& covered)
 {
     SkinFormRecord* form = PublishingForm(control, useKjNumber);
     if (!form || !form->backBufferDc)
         return;
     const RECT place = GetRectInSkinnedWindow(control);
+    for (const RECT& r : covered)
+        ExcludeClipRect(form->backBufferDc, place.left + r.left, place.top + r.top, place.left + r.right,
+                        place.top + r.bottom);
     BitBlt(form->backBufferDc, place.left + area.left, place.top + area.top, area.right - area.left,
            area.bottom - area.top, source, 0, 0, SRCCOPY);
+    if (!covered.empty())
+        SelectClipRgn(form->backBufferDc, nullptr);
 }
 
 void BlitRingFromBackBuffer(HWND control, int width, int height, const RECT& client, bool useKjNumber)

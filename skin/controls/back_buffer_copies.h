@@ -4,6 +4,8 @@
 // native child window, the form's back buffer) shows through them.
 #include <windows.h>
 
+#include <vector>
+
 // Copies width x height pixels from (sourceX, sourceY) of the source to (x, y) of the target, leaving
 // out the pixels whose colour is `key`, within the target's clip region. Between two 32-bpp DIB
 // sections the pixels are copied here and only their colour bits are compared (TransparentBlt would
@@ -20,8 +22,9 @@ void TransparentBlitToControl(HWND control, HDC source, COLORREF key, bool useKj
 
 // Copies the picture of part of a control (the area, in the control's window coordinates, held from
 // (0, 0) of the source) into its form's back buffer at that part's place. The form is found as for
-// TransparentBlitToControl.
-void BlitAreaToControl(HWND control, HDC source, const RECT& area, bool useKjNumber = false);
+// TransparentBlitToControl. The `covered` rectangles (window coordinates) are left as they are.
+void BlitAreaToControl(HWND control, HDC source, const RECT& area, bool useKjNumber = false,
+                       const std::vector<RECT>& covered = {});
 
 // Copies the control's non-client ring (its window rectangle less the client area, both in window
 // coordinates) from its form's back buffer onto the control, as the frame painters last left it.

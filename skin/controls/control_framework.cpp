@@ -125,7 +125,7 @@ void PaintOverWholeWindow(HWND window, int width, int height, bool publishWholeW
 }
 
 void PaintNonClientRing(HWND window, int width, int height, const RECT& client,
-                        const std::function<void(GdipGraphics&)>& drawLayers)
+                        const std::function<void(GdipGraphics&)>& drawLayers, const std::vector<RECT>& covered)
 {
     const RECT sides[] = {
         {0, 0, width, client.top},
@@ -134,6 +134,8 @@ void PaintNonClientRing(HWND window, int width, int height, const RECT& client,
         {client.right, client.top, width, client.bottom},
     };
     HDC dc = GetWindowDC(window);
+    for (const RECT& r : covered)
+        ExcludeClipRect(dc, r.left, r.top, r.right, r.bottom);
     for (const RECT& side : sides) {
         if (side.right <= side.left || side.bottom <= side.top)
             continue;
@@ -144,7 +146,7 @@ void PaintNonClientRing(HWND window, int width, int height, const RECT& client,
         if (!memory)
             break;
         BitBlt(dc, side.left, side.top, side.right - side.left, side.bottom - side.top, memory, 0, 0, SRCCOPY);
-        BlitAreaToControl(window, memory, side);
+        BlitAreaToControl(window, memory, side, false, covered);
         ReleaseMemoryDC(memory);
     }
     ReleaseDC(window, dc);

@@ -7,6 +7,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "skin/core/record_numbers_memo.h"
 #include "skin/core/record_list.h"
@@ -232,9 +233,11 @@ void PaintOverWholeWindow(HWND window, int width, int height, bool publishWholeW
 // in window coordinates): for each side of the ring a memory context holding what lies behind it, the
 // layers of the whole window drawn over it (in window coordinates, clipped to that side), and the side
 // copied onto the window and into the form's back buffer. Sides are painted apart because GDI+ under
-// Wine works through a shape's whole bounding box; the client area stays the control's own.
+// Wine works through a shape's whole bounding box; the client area stays the control's own. The
+// `covered` parts of the ring (window coordinates; sibling windows over it, such as overlay scroll
+// bars) are neither painted on the window nor published, so what covers them keeps its picture.
 void PaintNonClientRing(HWND window, int width, int height, const RECT& client,
-                        const std::function<void(GdipGraphics&)>& drawLayers);
+                        const std::function<void(GdipGraphics&)>& drawLayers, const std::vector<RECT>& covered = {});
 
 // The procedure rows those controls share: WM_WINDOWPOSCHANGING marks the container, WM_MOVE paints
 // (both then go on to the native code); WM_ERASEBKGND only makes the background mode transparent and

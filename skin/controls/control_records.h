@@ -59,6 +59,28 @@ struct SkinEditRecord {
     ScrollBarParts horizontalParts = {};
 };
 
+// What an overlay scroll bar showed when its owner last painted it: the owner's native bar, the
+// overlay's place and what it was drawn over. Two equal states give the same picture.
+struct OverlayState {
+    bool painted = false;  // false: nothing known, the next paint is due
+    RECT place = {};       // the overlay's window rectangle on the screen
+    int minimum = 0, maximum = 0, page = 0, position = 0;
+    COLORREF theme = 0;
+    int framePaints = 0;  // of the owning form
+};
+
+// What a list control's ring (its frame around the client area) was last painted with: its place,
+// looks and what lies behind it. Two equal states give the same pixels.
+struct ListRingState {
+    bool painted = false;  // false: nothing known, the next paint is due
+    RECT place = {};       // the control's window rectangle on the screen
+    RECT client = {};
+    bool hot = false, focused = false, veil = false, frameEffect = false;
+    int veilAlpha = 0;
+    COLORREF theme = 0;
+    int framePaints = 0;  // of the owning form
+};
+
 struct SkinListControlRecord {
     HWND hwnd = nullptr;
     HWND verticalScrollBar = nullptr;
@@ -72,6 +94,9 @@ struct SkinListControlRecord {
     bool hoverSeen = false;     // WM_MOUSEHOVER came since the mouse entered
     ScrollBarParts verticalParts = {};
     ScrollBarParts horizontalParts = {};
+    OverlayState verticalShown;
+    OverlayState horizontalShown;
+    ListRingState ringShown;
 };
 
 // Where a track bar's ticks are, as its style says.

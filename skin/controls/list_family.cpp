@@ -69,26 +69,132 @@ void RegisterComboLists(int formNumber, HWND parent)
     }
 }
 
-// The ring holds the native bars' places, which the overlays cover: painted on the control's own
-// window context it wipes out their pictures, so shown overlays are painted again over it.
-void RepaintShownOverlays(HWND control, SkinListControlRecord& record)
+bool SameOverlayState(const OverlayState& a, const OverlayState& b)
 {
-    const LONG_PTR style = GetWindowLongPtrA(control, GWL_STYLE);
-    RepaintScrollOverlays(control, record, style, record.verticalScrollBar && IsWindowVisible(record.verticalScrollBar),
-                          record.horizontalScrollBar && IsWindowVisible(record.horizontalScrollBar));
+    return a.painted == b.painted && EqualRect(&a.place, &b.place) && a.minimum == b.minimum &&
+           a.maximum == b.maximum && a.page == b.page && a.position == b.position && a.theme == b.theme &&
+           a.framePaints == b.framePaints;
 }
 
-void PaintFrameOf(SkinListControlRecord& record, std::optional<bool> hot = std::nullopt,
-                  std::optional<bool> focused = std::nullopt)
+OverlayState CurrentOverlayState(HWND control, HWND overlay, bool vertical, const SkinFormRecord* form)
+{
+    OverlayState state;
+    state.painted = true;
+    GetWindowRect(overlay, &state.place);
+    SCROLLINFO info = {};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_ALL;
+    if (GetScrollInfo(control, vertical ? SB_VERT : SB_HORZ, &info)) {
+        state.minimum = info.nMin;
+        state.maximum = info.nMax;
+        state.page = static_cast<int>(info.nPage);
+        state.position = info.nPos;
+    }
+    state.theme = g_themeColour;
+    state.framePaints = form ? form->framePaints : 0;
+    return state;
+}
+
+// One direction's overlay, shown, of a scroll style the control has; 0 otherwise.
+HWND ShownOverlay(const SkinListControlRecord& record, LONG_PTR style, bool vertical)
+{
+    HWND overlay = vertical ? record.verticalScrollBar : record.horizontalScrollBar;
+    const LONG_PTR bit = vertical ? WS_VSCROLL : WS_HSCROLL;
+    return overlay && (style & bit) && IsWindowVisible(overlay) ? overlay : nullptr;
+}
+
+// Paints the shown overlays of the directions asked for, no part hot, when what they show is out of
+// date: the native bar draws itself over its overlay whenever its range, page or position change (and
+// at every WM_NCPAINT, which passes `drawnOver`), and a moved overlay or a new frame behind it needs a
+// new picture. Otherwise the overlay keeps the picture it has: painting one costs a memory context, the
+// GDI+ layers and two decoded arrow pictures, and the list paints at every row it gets.
+void RepaintOverlaysWhereDue(SkinListControlRecord& record, const SkinFormRecord* form, bool drawnOver,
+                             bool vertical = true, bool horizontal = true)
+{
+    const LONG_PTR style = GetWindowLongPtrA(record.hwnd, GWL_STYLE);
+    for (const bool isVertical : {true, false}) {
+        if (!(isVertical ? vertical : horizontal))
+            continue;
+        HWND overlay = ShownOverlay(record, style, isVertical);
+        if (!overlay)
+            continue;
+        OverlayState& shown = isVertical ? record.verticalShown : record.horizontalShown;
+        const OverlayState now = CurrentOverlayState(record.hwnd, overlay, isVertical, form);
+        if (!drawnOver && SameOverlayState(now, shown))
+            continue;
+        PaintScrollOverlay(record.hwnd, overlay, isVertical, kOverlayHitNone,
+                           isVertical ? record.verticalParts : record.horizontalParts);
+        shown = now;
+    }
+}
+
+// The parts of the ring that shown overlays cover, in the control's window coordinates.
+std::vector<RECT> CoveredByOverlays(const SkinListControlRecord& record)
+{
+    std::vector<RECT> covered;
+    RECT window = {};
+    GetWindowRect(record.hwnd, &window);
+    for (HWND overlay : {record.verticalScrollBar, record.horizontalScrollBar}) {
+        if (!overlay || !IsWindowVisible(overlay))
+            continue;
+        RECT r = {};
+        GetWindowRect(overlay, &r);
+        OffsetRect(&r, -window.left, -window.top);
+        covered.push_back(r);
+    }
+    return covered;
+}
+
+ListRingState CurrentRingState(const SkinListControlRecord& record, const ListFrameSnapshot& frame,
+                               const SkinFormRecord* form)
+{
+    ListRingState state;
+    state.painted = true;
+    GetWindowRect(record.hwnd, &state.place);
+    state.client = frame.client;
+    state.hot = frame.hot;
+    state.focused = frame.focused;
+    state.veil = frame.veil;
+    state.frameEffect = frame.frameEffect;
+    state.veilAlpha = frame.veilAlpha;
+    state.theme = g_themeColour;
+    state.framePaints = form ? form->framePaints : 0;
+    return state;
+}
+
+bool SameRingState(const ListRingState& a, const ListRingState& b)
+{
+    return a.painted == b.painted && EqualRect(&a.place, &b.place) && EqualRect(&a.client, &b.client) &&
+           a.hot == b.hot && a.focused == b.focused && a.veil == b.veil && a.frameEffect == b.frameEffect &&
+           a.veilAlpha == b.veilAlpha && a.theme == b.theme && a.framePaints == b.framePaints;
+}
+
+// When the ring is painted and how it leaves the overlays.
+enum class RingPaint {
+    kAlways,       // a new look (hover, focus) or a ring that may have been drawn over
+    kWhenChanged,  // a client paint: the ring keeps its pixels unless its place, looks or background changed
+    kOverBars,     // after the native frame and bars were drawn (WM_NCPAINT): the overlays too
+};
+
+// The ring holds the native bars' places: it is painted around the shown overlays, which keep their
+// pictures unless those are out of date (see RepaintOverlaysWhereDue). A list paints at every row it
+// gets; the ring, the overlay and the rows each cost a few milliseconds under Wine.
+void PaintFrameOf(SkinListControlRecord& record, const SkinFormRecord* form, std::optional<bool> hot = std::nullopt,
+                  std::optional<bool> focused = std::nullopt, RingPaint when = RingPaint::kAlways)
 {
     const ListFrameSnapshot frame = TakeListFrameSnapshot(record, hot, focused);
     // A wholly keyed picture would change nothing anywhere.
     if (frame.keyedWhole)
         return;
-    // The client hole is keyed: only the ring reaches the screen and the back buffer.
-    PaintNonClientRing(record.hwnd, frame.width, frame.height, frame.client,
-                       [&](GdipGraphics& graphics) { DrawListFrameFace(graphics, frame); });
-    RepaintShownOverlays(record.hwnd, record);
+    const ListRingState now = CurrentRingState(record, frame, form);
+    if (when != RingPaint::kWhenChanged || !SameRingState(now, record.ringShown)) {
+        // The client hole is keyed: only the ring reaches the screen and the back buffer.
+        PaintNonClientRing(
+            record.hwnd, frame.width, frame.height, frame.client,
+            [&](GdipGraphics& graphics) { DrawListFrameFace(graphics, frame); }, CoveredByOverlays(record));
+        record.ringShown = now;
+    }
+    RepaintOverlaysWhereDue(record, form, when == RingPaint::kOverBars);
 }
 
 void SyncOwnOverlays(const SkinListControlRecord& record, bool raise)
@@ -188,7 +294,7 @@ LRESULT Paint(HWND control, SkinListControlRecord& record, const SkinFormRecord&
     if (way == ListPaintWay::kBackBuffer)
         CopyFrameFromBackBuffer(record);
     else
-        PaintFrameOf(record);
+        PaintFrameOf(record, &form, std::nullopt, std::nullopt, RingPaint::kWhenChanged);
     switch (way) {
     case ListPaintWay::kTree:
         PaintTree(control, record, lParam);
@@ -215,7 +321,7 @@ void OnMouseMove(HWND control, SkinListControlRecord& record, SkinFormRecord& fo
     form.hotIndex = listIndex;
     if (form.prevHotIndex != form.hotIndex || form.hoverKind != kHoverListControls) {
         record.hot = true;
-        PaintFrameOf(record, true);
+        PaintFrameOf(record, &form, true);
         form.prevHotIndex = form.hotIndex;
         form.hoverKind = kHoverListControls;
     }
@@ -332,7 +438,7 @@ void DrawListFrameFace(GdipGraphics& graphics, const ListFrameSnapshot& frame)
 void PaintListControlFrame(int formNumber, int listIndex, std::optional<bool> hot, std::optional<bool> focused)
 {
     if (SkinListControlRecord* record = LiveRecordAt(formNumber, listIndex, &SkinFormRecord::listControls))
-        PaintFrameOf(*record, hot, focused);
+        PaintFrameOf(*record, SkinFormAt(formNumber), hot, focused);
 }
 
 namespace {
@@ -371,7 +477,7 @@ LRESULT CALLBACK ListControlWndProc(HWND control, UINT message, WPARAM wParam, L
         record.hoverSeen = false;
         own.form->prevHotIndex = 0;
         record.hot = false;
-        PaintFrameOf(record, false);
+        PaintFrameOf(record, own.form, false);
         break;
     case WM_SHOWWINDOW:
         SyncOwnOverlays(record, true);
@@ -393,11 +499,11 @@ LRESULT CALLBACK ListControlWndProc(HWND control, UINT message, WPARAM wParam, L
         return Paint(control, record, *own.form, wParam, lParam);
     case WM_SETFOCUS:
         record.focused = true;
-        PaintFrameOf(record);
+        PaintFrameOf(record, own.form);
         break;
     case WM_KILLFOCUS:
         record.focused = false;
-        PaintFrameOf(record);
+        PaintFrameOf(record, own.form);
         break;
     case WM_SETTEXT:
         record.dirty = true;
@@ -405,7 +511,7 @@ LRESULT CALLBACK ListControlWndProc(HWND control, UINT message, WPARAM wParam, L
     case WM_NCPAINT:
         // The native border and bars first, then the skin's ring and the shown overlays over them.
         DefWindowProcA(control, WM_NCPAINT, wParam, lParam);
-        PaintFrameOf(record);
+        PaintFrameOf(record, own.form, std::nullopt, std::nullopt, RingPaint::kOverBars);
         return 0;
     case WM_VSCROLL:
     case WM_HSCROLL:
@@ -413,15 +519,14 @@ LRESULT CALLBACK ListControlWndProc(HWND control, UINT message, WPARAM wParam, L
         record.dirty = true;
         InvalidateWhenVeiled(control);
         const LRESULT result = pass();
-        RepaintScrollOverlays(control, record, GetWindowLongPtrA(control, GWL_STYLE), message != WM_HSCROLL,
-                              message != WM_VSCROLL);
+        RepaintOverlaysWhereDue(record, own.form, true, message != WM_HSCROLL, message != WM_VSCROLL);
         return result;
     }
     case WM_KEYDOWN:
         record.dirty = true;
         if (IsArrowKey(wParam)) {
             record.arrowKeyDown = true;
-            RepaintScrollOverlays(control, record, GetWindowLongPtrA(control, GWL_STYLE));
+            RepaintOverlaysWhereDue(record, own.form, true);
             // What the host's navigation message would do before each queued key: the whole list is
             // drawn afresh over the veil at the next paint.
             if (g_veilEnabled)
@@ -440,13 +545,15 @@ LRESULT CALLBACK ListControlWndProc(HWND control, UINT message, WPARAM wParam, L
         break;
     case WM_NCLBUTTONDOWN:
         if (wParam == HTVSCROLL || wParam == HTHSCROLL)
-            RepaintScrollOverlays(control, record, GetWindowLongPtrA(control, GWL_STYLE), wParam == HTVSCROLL,
-                                  wParam == HTHSCROLL);
+            RepaintOverlaysWhereDue(record, own.form, true, wParam == HTVSCROLL, wParam == HTHSCROLL);
         break;
     case WM_NCMOUSEMOVE:
-        if (wParam == HTVSCROLL || wParam == HTHSCROLL)
+        if (wParam == HTVSCROLL || wParam == HTHSCROLL) {
             HighlightScrollOverlays(control, record, GetWindowLongPtrA(control, GWL_STYLE), lParam,
                                     wParam == HTVSCROLL, wParam == HTHSCROLL);
+            // The next ring paint puts the plain picture back.
+            record.verticalShown.painted = record.horizontalShown.painted = false;
+        }
         break;
     default:
         break;

@@ -472,6 +472,7 @@ void PaintFormFrame(int formNumber, bool present)
     }
     RenewBackBuffer(*form, size);
     form->needsFullRepaint = false;
+    ++form->framePaints;
     form->clientWidth = size.width;
     form->clientHeight = size.height;
     if (!present)

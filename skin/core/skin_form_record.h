@@ -155,6 +155,7 @@ struct SkinFormRecord {
     RecordList<SkinnedChildRecord> childControls;
 
     bool needsFullRepaint = true;
+    int framePaints = 0;  // frame pictures painted so far; what lies behind the controls may change with each
     HDC frameDc = nullptr;  // the painted frame; its bitmaps also in Ck_Ycjdx / Ck_wtjbdx
     HDC captionCacheDc = nullptr;
     HDC statusCacheDc = nullptr;  // see statusCacheBitmap

@@ -296,6 +296,7 @@ LRESULT NavBarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
         return CallPreviousProc(window, kNavBarKeys, message, wParam, lParam);
     // Kept here: a handler may detach the control (its record goes, its properties stay).
     const WNDPROC previous = bar->oldWndProc;
+    bar->toolTip.RelayMouseMessage(message, wParam, lParam);
     switch (message) {
     case WM_WINDOWPOSCHANGING:
         MarkContainerDirty(window);

@@ -1,5 +1,6 @@
 // The navigation bar as a person meets it: real mouse input for the hover fade and a tooltip, many
-// lifetimes of a used bar, and a screenshot of the main window's bar on a skinned form.
+// lifetimes of a used bar, and a screenshot of the main window's bar on a skinned form; the tips of a
+// skinned form's caption buttons and of a tab strip's items under the real mouse.
 #include <windows.h>
 
 #include <commctrl.h>
@@ -7,6 +8,7 @@
 
 #include "app/pictures/pictures.h"
 #include "skin/core/form_skinning.h"
+#include "skin/core/form_test_support.h"
 #include "skin/core/memory_dc.h"
 #include "skin/core/screenshot.h"
 #include "skin/core/skin_options.h"
@@ -15,6 +17,7 @@
 #include "skin/custom/nav_bar_painting.h"
 #include "skin/custom/nav_bar_test_support.h"
 #include "skin/custom/screen_test_support.h"
+#include "skin/custom/tab_strip.h"
 
 namespace {
 
@@ -74,6 +77,61 @@ TEST(NavBarScreenTest, RealMouseFadesAnItemAndShowsItsTip)
         << "fade-out step " << record->fadeOut.step;
     EXPECT_EQ(record->hotItem, 0);
     EXPECT_FALSE(KillTimer(f.host, reinterpret_cast<UINT_PTR>(f.host))) << "the fade timer stopped by itself";
+}
+
+// The form and the strip hand their mouse messages to their tooltips, which do not subclass them.
+TEST(NavBarScreenTest, RealMouseShowsTheTipsOfACaptionButtonAndATabItem)
+{
+    InitCommonControls();
+    ScopedWindow form(ShowProgramLikeForm(500, 300, "提示"));
+    SetWindowPos(form, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    SetForegroundWindow(form);
+    PumpUntil([&] { return GetForegroundWindow() == form.get(); }, 1000);
+    const SkinFormRecord& record = FormRecord(FindSkinnedWindow(form));
+    HWND captionTip = record.tooltip.tipWindow;
+    ASSERT_NE(captionTip, nullptr);
+    SendMessageA(captionTip, TTM_SETDELAYTIME, TTDT_INITIAL, 30);
+    const RectF close = record.captionButtons.back()->rect;
+
+    HWND host = CreateBarHost(form, 20, 150, 200, 30);
+    SkinTabStrip strip;
+    ASSERT_GT(strip.Create(host), 0);
+    for (int i = 0; i < 3; ++i) {
+        TabItemOptions item;
+        item.caption = "标签";
+        strip.AddItem(item);
+    }
+    ASSERT_EQ(strip.SetItemTip(2, "第二页"), 1);
+    const RECT second = strip.GetItemRect(2);
+    HWND tabTip = FindTabStrip(host)->toolTip.tipWindow;
+    ASSERT_NE(tabTip, nullptr);
+    SendMessageA(tabTip, TTM_SETDELAYTIME, TTDT_INITIAL, 30);
+    UpdateWindow(form);
+
+    const struct {
+        const char* what;
+        HWND over;
+        POINT at;
+        HWND tip;
+    } cases[] = {
+        {"the close button", form, {static_cast<LONG>(close.x + close.width / 2), static_cast<LONG>(close.y + close.height / 2)}, captionTip},
+        {"tab item 2", host, {(second.left + second.right) / 2, (second.top + second.bottom) / 2}, tabTip},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        MoveMouseOver(form, 250, 260);  // off both
+        PumpUntil([] { return false; }, 50);
+        MoveMouseOver(c.over, c.at.x, c.at.y);
+        PumpUntil([] { return false; }, 20);
+        MoveMouseOver(c.over, c.at.x + 1, c.at.y);
+        EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(c.tip) != 0; }, 3000,
+                              [&] { MoveMouseOver(c.over, c.at.x, c.at.y + 1); }))
+            << "the tip shows on rest";
+        MoveMouseOver(form, 250, 260);
+        EXPECT_TRUE(PumpUntil([&] { return IsWindowVisible(c.tip) == 0; }, 3000,
+                              [&] { MoveMouseOver(form, 251, 260); }))
+            << "the tip hides on leave";
+    }
 }
 
 TEST(NavBarScreenTest, ManyLifetimesOfAUsedBarLeaveNothingBehind)

@@ -222,6 +222,7 @@ LRESULT TabStripWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
     }
     // Kept here: a handler may detach the control (its record goes, its properties stay).
     const WNDPROC previous = strip->oldWndProc;
+    strip->toolTip.RelayMouseMessage(message, wParam, lParam);
     switch (message) {
     case WM_NCDESTROY:
         ReleaseMemoryDC(strip->memoryDC);

@@ -12,7 +12,8 @@ TTTOOLINFOA ToolInfo(HWND owner, int id, const RECT& rect, const char* text)
 {
     TTTOOLINFOA info = {};
     info.cbSize = TTTOOLINFOA_V1_SIZE;
-    info.uFlags = TTF_SUBCLASS;
+    // No TTF_SUBCLASS: the owner's procedure relays its mouse messages.
+    info.uFlags = 0;
     info.hwnd = owner;
     info.uId = static_cast<UINT_PTR>(id);
     info.rect = rect;
@@ -84,6 +85,21 @@ void ToolTipClass::SetToolRect(int id, const RECT& rect) const
 void ToolTipClass::UpdateTipText(int id, const std::string& text) const
 {
     SendTool(tipWindow, TTM_UPDATETIPTEXTA, ToolInfo(owner, id, RECT{}, text.c_str()));
+}
+
+void ToolTipClass::RelayMouseMessage(UINT message, WPARAM wParam, LPARAM lParam) const
+{
+    if (!tipWindow || message < WM_MOUSEFIRST || message > WM_MOUSELAST)
+        return;
+    MSG relayed = {};
+    relayed.hwnd = owner;
+    relayed.message = message;
+    relayed.wParam = wParam;
+    relayed.lParam = lParam;
+    relayed.time = static_cast<DWORD>(GetMessageTime());
+    const DWORD at = GetMessagePos();
+    relayed.pt = POINT{static_cast<short>(LOWORD(at)), static_cast<short>(HIWORD(at))};
+    SendMessageA(tipWindow, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&relayed));
 }
 
 void ToolTipClass::DestroyTipWindow()

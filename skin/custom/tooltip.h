@@ -1,8 +1,10 @@
 #pragma once
 // A common-controls tooltip window serving one owner window. The owner's tools are rectangles of its
-// client area named by ids the caller chooses; the tooltip follows the owner's mouse messages itself
-// (TTF_SUBCLASS). The object keeps no list of tools: the tooltip window holds them, and every
-// operation sends one message in the first-version TOOLINFOA layout.
+// client area named by ids the caller chooses. The owner's window procedure hands the tooltip its
+// mouse messages (RelayMouseMessage): a tooltip that subclassed the owner itself (TTF_SUBCLASS) would
+// put every message of the owner through the subclass chain, which under Wine reads a window property,
+// a round trip to the server, for each one. The object keeps no list of tools: the tooltip window holds
+// them, and every operation sends one message in the first-version TOOLINFOA layout.
 //
 // The tooltip window is owned by its owner window (by the owner's top-level window when the owner is
 // a child) and goes with it. Destroying or copying the object leaves the window alone; a control whose
@@ -40,6 +42,9 @@ struct ToolTipClass {
     void SetToolRect(int id, const RECT& rect) const;
     void UpdateTipText(int id, const std::string& text) const;
     HWND GetHandle() const { return tipWindow; }
+    // From the owner's window procedure, for each message it gets: the mouse messages go on to the
+    // tooltip (TTM_RELAYEVENT), which shows, moves and hides its tips by them; others are left alone.
+    void RelayMouseMessage(UINT message, WPARAM wParam, LPARAM lParam) const;
 
     // Destroys the tooltip window this object made (if it still exists) and forgets it.
     void DestroyTipWindow();
