@@ -35,7 +35,7 @@ int main(int argc, char** argv)
     CreateDirectoryA(FolderOf(session.folder).c_str(), nullptr);
 
     std::vector<Journey> journeys;
-    for (auto part : {GenerateJourneys, PageJourneys, WindowJourneys, CalendarJourneys, ScoringJourneys})
+    for (auto part : {GenerateJourneys, PageJourneys, WindowJourneys, CalendarJourneys, ScoringJourneys, NavJourneys})
         for (Journey& j : part())
             journeys.push_back(std::move(j));
     std::vector<std::string> only(argv + 1, argv + argc);

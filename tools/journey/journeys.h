@@ -26,5 +26,6 @@ std::vector<Journey> WindowJourneys();
 std::vector<Journey> CalendarJourneys();
 // The steps of the "skins" journey (journeys_skins.cpp), run among the window journeys.
 std::vector<Step> SkinSettingsSteps();
+std::vector<Journey> NavJourneys();
 
 }  // namespace journey
