@@ -278,15 +278,18 @@ std::string Year2012Text()
             text += std::string("；这一年有闰") + kLunarMonths[month - 1] + "，从" + Date(leap) + "开始";
     }
     text += "。\r\n\r\n";
-    text += "2012年的二十四节气：\r\n";
-    for (int n = 1; n <= 24; ++n) {
+    text += "2012年的二十四节气（北京时间）：\r\n";
+    // In the order of the year: 小寒 and 大寒 of January first.
+    const int order[24] = {23, 24, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22};
+    for (int k = 0; k < 24; ++k) {
+        const int n = order[k];
         CalendarDateTime when;
         if (!SolarTermTime(2012, n, when))
             continue;
         char clock[8];
         std::snprintf(clock, sizeof clock, "%02d:%02d", when.hour, when.minute);
         text += std::string(kTermNames[n - 1]) + "　" + Number(when.year) + "年" + ShortDate(when.month, when.day) + " " +
-                clock + (n % 2 == 0 ? "\r\n" : "　　");
+                clock + (k % 2 == 1 ? "\r\n" : "　　");
     }
     text += "\r\n生肖运程只是民间的趣味说法，仅供娱乐。";
     return text;

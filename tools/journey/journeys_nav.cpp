@@ -201,8 +201,12 @@ std::vector<Journey> NavJourneys()
                             ClickOn(kMain, TabHeader("趣味工具"), "open-fun-tools"),
                             FeaturePageShows(2, {"春节", "中秋节", "清明"}, "festivals"),
                             FeaturePageShows(6, {"1924", "甲子", "鼠", "2043", "癸亥"}, "zodiac-years"),
+                            FeaturePageShows(5, {"壬辰", "立春", "闰四月"}, "year-2012"),
+                            FeaturePageShows(8, {"白羊座", "火象"}, "star-signs"),
                             FeaturePageShows(9, {"pages\\pinyin.htm"}, "dictionary-pinyin"),
                             LocalPageExists("pages\\pinyin.htm", "class=\"readings\"", "pinyin-page"),
+                            FeaturePageShows(11, {"81", "大吉"}, "numbers"),
+                            FeaturePageShows(12, {"六合", "相冲"}, "zodiac-pairs"),
                             FeaturePageShows(14, {"pages\\baijiaxing.htm"}, "hundred-surnames"),
                             LocalPageExists("pages\\baijiaxing.htm", "class=\"surnames\"", "surnames-page"),
                         }});
