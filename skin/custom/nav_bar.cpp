@@ -86,28 +86,43 @@ void OnMouseLeave(HWND window, NavBarRecord& bar)
     bar.hotItem = 0;
 }
 
-// After a click callback: the window it opened may have taken the pointer away and closed again, and
-// the system's leave report may have been lost on the way (the bar's form was disabled meanwhile). So
-// the pointer is asked where it is: away from the bar, the hover look fades out as on a leave; still
-// on it, the hot item follows it and the leave report is asked for again.
-void FollowPointerAfterCallback(HWND window, NavBarRecord& bar)
+// Where the pointer is, in the bar's client coordinates; false when it is not over the bar.
+bool PointerOverBar(HWND window, POINT& client)
 {
     POINT screen = {};
     if (!GetCursorPos(&screen))
-        return;
+        return true;  // nothing known: the leave report decides
     HWND under = WindowFromPoint(screen);
-    if (under == window || IsChild(window, under)) {
-        POINT client = screen;
-        ScreenToClient(window, &client);
-        TrackNavBarHotItem(window, MAKELPARAM(static_cast<WORD>(client.x), static_cast<WORD>(client.y)));
-        TrackMouseHoverAndLeave(window);
-        return;
-    }
+    if (under != window && !IsChild(window, under))
+        return false;
+    client = screen;
+    ScreenToClient(window, &client);
+    return true;
+}
+
+// Ends the hover look as a leave report does; the fade-out needs the timer even when the hover that
+// starts it never came.
+void EndHover(HWND window, NavBarRecord& bar)
+{
     const bool fading = bar.hotItem > 0 || bar.fadeIn.item > 0;
     OnMouseLeave(window, bar);
-    // The fade-out needs the timer even when the hover that starts it never came.
     if (fading)
         SetTimer(window, FadeTimerId(window), kNavFadePeriod, nullptr);
+}
+
+// After a click callback: the window it opened may have taken the pointer away and closed again
+// before the system's leave report was read, or without one. So the pointer is asked where it is:
+// away from the bar, the hover look fades out as on a leave; still on it, the hot item follows it and
+// the leave report is asked for again.
+void FollowPointerAfterCallback(HWND window, NavBarRecord& bar)
+{
+    POINT client = {};
+    if (!PointerOverBar(window, client)) {
+        EndHover(window, bar);
+        return;
+    }
+    TrackNavBarHotItem(window, MAKELPARAM(static_cast<WORD>(client.x), static_cast<WORD>(client.y)));
+    TrackMouseHoverAndLeave(window);
 }
 
 void OnButtonDown(HWND window, NavBarRecord& bar, LPARAM position)
@@ -370,8 +385,14 @@ LRESULT NavBarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
         OnMouseLeave(window, *bar);
         break;
     case WM_TIMER:
-        if (wParam == FadeTimerId(window))
+        if (wParam == FadeTimerId(window)) {
+            // A leave report can go missing (the pointer left while a window over the bar went away):
+            // while the hover look shows, each step also asks where the pointer is.
+            POINT client = {};
+            if (bar->mouseInside && !PointerOverBar(window, client))
+                EndHover(window, *bar);
             StepFade(window, *bar);
+        }
         break;
     case WM_LBUTTONDOWN:
         OnButtonDown(window, *bar, lParam);

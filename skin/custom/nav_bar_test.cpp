@@ -23,44 +23,6 @@ NavBarItemOptions Item(const char* caption, std::optional<int> width = std::null
     return o;
 }
 
-class NavBarTest : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        ClearRecordedCallbacks();
-        f_ = MakeBarTestForm(600, 400, RECT{10, 10, 400, 90});
-        form_ = f_.form;
-        host_ = f_.host;
-    }
-    void TearDown() override
-    {
-        if (IsWindow(form_))
-            DestroyWindow(form_);
-        ClearRecordedCallbacks();
-    }
-    // A bar of `count` items 85 x 75 with callbacks.
-    NavBarRecord* Attach(int count, bool pageMode = false, int vertical = 0)
-    {
-        EXPECT_GT(bar_.Attach(host_, 85, 75, std::nullopt, std::nullopt, std::nullopt, pageMode, vertical), 0);
-        for (int i = 0; i < count; ++i)
-            bar_.AddItem(Item("项"));
-        bar_.SetClickCallback(RecordClick);
-        bar_.SetSecondCallback(RecordSecond);
-        return FindNavBar(host_);
-    }
-
-    BarTestForm f_;
-    HWND form_ = nullptr;
-    HWND host_ = nullptr;
-    SkinNavBar bar_;
-};
-
-// The x of item i's middle on a bar of 85-pixel items.
-int MiddleOf(int item)
-{
-    return (item - 1) * 90 + 42;
-}
-
 // Moves the pointer with real input and waits until the system has reported it there for a while
 // (a move the display server has not caught up with yet can put it back). Without `dispatch` the
 // mouse messages this causes are left in the queue, as a window that takes the pointer and closes
@@ -92,6 +54,46 @@ void PutPointerAt(POINT screen, bool dispatch = true)
             DispatchMessageA(&msg);
         }
     }
+}
+
+class NavBarTest : public testing::Test {
+protected:
+    void SetUp() override
+    {
+        ClearRecordedCallbacks();
+        f_ = MakeBarTestForm(600, 400, RECT{10, 10, 400, 90});
+        form_ = f_.form;
+        host_ = f_.host;
+        // The real pointer rests on the bar right of the fourth item: the bar asks where it is.
+        PutPointerAt(ScreenPoint(host_, 385, 40));
+    }
+    void TearDown() override
+    {
+        if (IsWindow(form_))
+            DestroyWindow(form_);
+        ClearRecordedCallbacks();
+    }
+    // A bar of `count` items 85 x 75 with callbacks.
+    NavBarRecord* Attach(int count, bool pageMode = false, int vertical = 0)
+    {
+        EXPECT_GT(bar_.Attach(host_, 85, 75, std::nullopt, std::nullopt, std::nullopt, pageMode, vertical), 0);
+        for (int i = 0; i < count; ++i)
+            bar_.AddItem(Item("项"));
+        bar_.SetClickCallback(RecordClick);
+        bar_.SetSecondCallback(RecordSecond);
+        return FindNavBar(host_);
+    }
+
+    BarTestForm f_;
+    HWND form_ = nullptr;
+    HWND host_ = nullptr;
+    SkinNavBar bar_;
+};
+
+// The x of item i's middle on a bar of 85-pixel items.
+int MiddleOf(int item)
+{
+    return (item - 1) * 90 + 42;
 }
 
 }  // namespace
@@ -438,6 +440,22 @@ TEST_F(NavBarTest, AClickWhoseWindowTookThePointerAwayEndsTheHoverLook)
     PutPointerAt(ScreenPoint(host_, MiddleOf(3), 30));
     ClickAt(host_, MiddleOf(3), 30);
     EXPECT_EQ(bar->hotItem, 3);
+}
+
+TEST_F(NavBarTest, AHoverWhosePointerLeftUnreportedEndsAtTheNextFadeStep)
+{
+    NavBarRecord* bar = Attach(3);
+    UpdateWindow(host_);
+    HoverAt(host_, MiddleOf(2), 30);
+    TickFade(host_, kNavFadeSteps);
+    ASSERT_EQ(bar->hotItem, 2);
+    PutPointerAt(POINT{0, 0}, false);  // no leave report is read
+    TickFade(host_);
+    EXPECT_FALSE(bar->mouseInside);
+    EXPECT_EQ(bar->hotItem, 0);
+    EXPECT_EQ(bar->fadeOut.item, 2);
+    TickFade(host_, kNavFadeSteps);
+    EXPECT_EQ(bar->fadeOut.item, 0) << "the fade-out ran to its end";
 }
 
 TEST_F(NavBarTest, ItemsThatOpenAWindowReportEveryClick)
