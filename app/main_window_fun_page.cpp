@@ -2,6 +2,8 @@
 
 #include <string>
 
+#include "runtime/forms/form_runtime.h"
+
 const char* const kFeaturePageTitles[kFeaturePageCount] = {
     "黄道吉日", "节日大全",   "生男生女",   "血型配对",   "2012年生肖运程", "生肖纪年对照表", "指纹预测", "星座配对",
     "新华字典拼音", "新华字典笔画", "分析号码", "生肖配对", "姓氏起源",       "百家姓",         "万年历",
@@ -12,11 +14,14 @@ namespace {
 using forms::Define;
 using forms::UnitKind;
 
-// The pages the HTML viewers show; the program has no content server of its own.
-const std::string kContentServer = "http://www.example.org/babyname/content/";
+#include "app/feature_page_texts.inc"
 
-const char kZodiacAnimals[] = "鼠　牛　虎　兔　龙　蛇　马　羊　猴　鸡　狗　猪";
-const char kStarSigns[] = "白羊座　金牛座　双子座　巨蟹座　狮子座　处女座\r\n天秤座　天蝎座　射手座　摩羯座　水瓶座　双鱼座";
+// The program has no content server: its HTML viewers show pages shipped in its folder (pages\), as
+// links that the browser opens.
+std::string LocalPage(const char* file)
+{
+    return forms::ProgramFolder() + "\\pages\\" + file;
+}
 
 enum FeaturePage {
     kLuckyDays, kFestivals, kBoyOrGirl, kBloodTypes, kZodiacYear, kZodiacTable, kFingerprints, kStarSignPairs,
@@ -37,14 +42,16 @@ public:
     void Text(int page, const char* name, const char* text)
     {
         units_.push_back(Define(UnitKind::Edit, id_++, name, {4, 26, width_ - 53, height_ - 10}, text)
-                             .Flags(forms::kMultiLine | forms::kReadOnly)
+                             .Flags(forms::kMultiLine | forms::kReadOnly | forms::kVScroll)
                              .In(tabs_, page));
     }
-    // An HTML viewer, which shows its page's address as a link.
-    void Viewer(int page, const char* name, const char* file)
+    // An HTML viewer showing a local page: the link says what the page holds and where it lies.
+    void Viewer(int page, const char* name, const char* file, const char* what)
     {
-        units_.push_back(Define(UnitKind::HtmlViewer, id_++, name, {4, 26, width_ - 50, height_ - 10})
-                             .Link(kContentServer + file)
+        const std::string path = LocalPage(file);
+        units_.push_back(Define(UnitKind::HtmlViewer, id_++, name, {4, 26, width_ - 50, height_ - 10},
+                                std::string(what) + "（点击用浏览器打开本地页面）\r\n" + path)
+                             .Link(path)
                              .In(tabs_, page));
     }
     // A group box with a line or two of text.
@@ -54,11 +61,22 @@ public:
         units_.push_back(Define(UnitKind::GroupBox, box, group, {left, 26, width, 110}, caption).In(tabs_, page));
         units_.push_back(Define(UnitKind::Label, id_++, std::string("标签") + group, {12, 26, width - 24, 60}, text).In(box));
     }
-    // Two group boxes side by side: the names to pair, and a word on pairing.
-    void Pair(int page, const char* left, const char* right, const char* caption, const char* names)
+    // A group box as high as the page holding a read-only text box; `width` 0 fills the page.
+    void Panel(int page, const char* group, const char* caption, const char* text, int width = 0)
     {
-        Note(page, left, caption, names, 4, 360);
-        Note(page, right, "说明", "配对之说只是趣味，没有科学依据，仅供娱乐。", 384, 360);
+        const int box = id_++;
+        const int w = width > 0 ? width : width_ - 53;
+        units_.push_back(Define(UnitKind::GroupBox, box, group, {4, 26, w, height_ - 10}, caption).In(tabs_, page));
+        units_.push_back(Define(UnitKind::Edit, id_++, std::string("编辑框") + group, {10, 22, w - 20, height_ - 44}, text)
+                             .Flags(forms::kMultiLine | forms::kReadOnly | forms::kVScroll)
+                             .In(box));
+    }
+    // A panel of the facts to pair, and beside it a word on pairing.
+    void Pair(int page, const char* left, const char* right, const char* caption, const char* facts)
+    {
+        const int panel = width_ - 53 - 190;
+        Panel(page, left, caption, facts, panel);
+        Note(page, right, "说明", "配对之说只是趣味，没有科学依据，仅供娱乐。", panel + 10, 180);
     }
 
 private:
@@ -82,26 +100,25 @@ void AddFunToolsPage(std::vector<forms::UnitDef>& units, const FunPagePlace& pla
                         .In(place.mainTabs, place.page));
 
     PageBuilder pages(units, place, id);
-    pages.Viewer(kLuckyDays, "超文本浏览框2", "huangdao.htm");
-    pages.Text(kFestivals, "编辑框3",
-               "春节：农历正月初一　　元宵节：农历正月十五　　端午节：农历五月初五\r\n"
-               "七夕节：农历七月初七　中秋节：农历八月十五　　重阳节：农历九月初九");
-    pages.Note(kBoyOrGirl, "分组框7", "生男生女", "民间流传的生男生女说法没有科学依据，此页仅供娱乐。");
-    pages.Text(kBloodTypes, "编辑框血型配对",
-               "父母血型与孩子可能的血型：O与O得O；A与O得A或O；B与O得B或O；A与B得A、B、AB或O。\r\n"
-               "血型配对之说只是趣味，没有科学依据。");
-    pages.Note(kZodiacYear, "分组框9", "2012年生肖运程", "2012年为壬辰年，生肖属龙。生肖运程只是民间的趣味说法，仅供娱乐。");
-    pages.Text(kZodiacTable, "编辑框4",
-               "子鼠　丑牛　寅虎　卯兔　辰龙　巳蛇　午马　未羊　申猴　酉鸡　戌狗　亥猪\r\n"
-               "例：2012年为壬辰年（龙），2013年为癸巳年（蛇）。");
-    pages.Note(kFingerprints, "分组框10", "指纹预测", "指纹预测是趣味内容，没有科学依据，仅供娱乐。");
-    pages.Pair(kStarSignPairs, "分组框11", "分组框26", "十二星座", kStarSigns);
-    pages.Viewer(kDictionaryPinyin, "超文本浏览框4", "pinyin.htm");
-    pages.Viewer(kDictionaryStrokes, "超文本浏览框6", "bihua.htm");
-    pages.Note(kNumbers, "分组框12", "分析号码", "号码吉凶之说是趣味内容，仅供娱乐。");
-    pages.Pair(kZodiacPairs, "分组框16", "分组框25", "十二生肖", kZodiacAnimals);
+    pages.Viewer(kLuckyDays, "超文本浏览框2", "huangdao.htm", "黄道吉日：按十二值神推算的每月黄道日");
+    pages.Text(kFestivals, "编辑框3", kFestivalsText);
+    pages.Note(kBoyOrGirl, "分组框7", "生男生女",
+               "孩子的性别由父亲精子所带的性染色体（X或Y）决定，生男生女的机会大致各半。民间流传的清宫表等"
+               "推算方法没有科学依据，此页仅供娱乐。");
+    pages.Text(kBloodTypes, "编辑框血型配对", kBloodTypesText);
+    pages.Panel(kZodiacYear, "分组框9", "2012年生肖运程", kYear2012Text);
+    pages.Text(kZodiacTable, "编辑框4", kZodiacYearsText);
+    pages.Note(kFingerprints, "分组框10", "指纹预测",
+               "民间有“一螺穷，二螺富，三螺四螺开当铺”等说法，按手指上螺纹（斗）的多少说运气。指纹的纹型"
+               "由遗传决定，与命运无关，此页仅供娱乐。");
+    pages.Pair(kStarSignPairs, "分组框11", "分组框26", "十二星座", kStarSignsText);
+    pages.Viewer(kDictionaryPinyin, "超文本浏览框4", "pinyin.htm", "新华字典拼音：取名用字按拼音排列");
+    pages.Viewer(kDictionaryStrokes, "超文本浏览框6", "bihua.htm", "新华字典笔画：取名用字按笔画排列");
+    pages.Panel(kNumbers, "分组框12", "分析号码", kNumbersText);
+    pages.Pair(kZodiacPairs, "分组框16", "分组框25", "十二生肖", kZodiacPairsText);
     pages.Note(kSurnameOrigins, "分组框23", "姓氏起源",
-               "中国的姓氏多源于上古的姓与氏，秦汉以后二者合而为一。想了解一个姓氏的来历，可查阅地方志和族谱。");
-    pages.Viewer(kHundredSurnames, "超文本浏览框百家姓", "baijiaxing.htm");
+               "中国的姓氏多源于上古的姓与氏，秦汉以后二者合而为一。姓氏的来源有以国为氏、以邑为氏、以官为氏、"
+               "以职业为氏、以祖先的字或名为氏等。想了解一个姓氏的来历，可查阅地方志和族谱。");
+    pages.Viewer(kHundredSurnames, "超文本浏览框百家姓", "baijiaxing.htm", "百家姓：全部姓氏及其读音");
     pages.Note(kCalendar, "分组框24", "万年历", "点击左侧的“万年历”打开农历时钟工具：公历农历对照、节气、四柱和时钟。");
 }

@@ -1,7 +1,8 @@
 #pragma once
 // Page 4 (趣味工具) of MainWindow's 高级选择夹1: the drawing panel 画板5, which carries the side list,
 // and the tab control 高级选择夹2 with fifteen feature pages in the order of the side list's rows.
-// The pages hold short texts and links.
+// The pages hold texts made from the program's own data (feature_page_texts.inc) and links to local
+// pages (pages\\*.htm), both written by tools/gen/gen_feature_pages.sh.
 #include <vector>
 
 #include "runtime/forms/form_definition.h"

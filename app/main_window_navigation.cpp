@@ -22,22 +22,34 @@ struct NavItem {
     int page;                        // page of 高级选择夹1 to show, -1 none
     void (*after)(forms::Form&);     // runs once the page shows, or null
     bool (*open)();                  // window to open after that, or null
+    bool keepsPage;                  // once its window is closed, the page shown before shows again
 };
 
-// In the bar's order. Item 2's window shows page 2 itself; item 8 leaves the page as it is.
+// In the bar's order. Item 2's window shows page 2 itself while it is open; item 8 leaves the page as
+// it is. Neither becomes the bar's current item, which stays the item of the page shown.
 const NavItem kNavItems[] = {
-    {true, nullptr, 0, nullptr, nullptr},                   // 宝宝取名
-    {false, nullptr, -1, nullptr, OpenNameScoringWindow},   // 姓名评测
-    {false, RefreshFavouritesList, 3, nullptr, nullptr},    // 自选列表
-    {true, nullptr, 1, nullptr, nullptr},                   // 组合模式
-    {true, nullptr, 6, ListTangPoets, nullptr},             // 诗词模式
-    {true, nullptr, 5, nullptr, nullptr},                   // 取英文名
-    {true, nullptr, 7, nullptr, nullptr},                   // 取小名
-    {false, nullptr, -1, nullptr, OpenBirthChartWindow},    // 生辰八字
+    {true, nullptr, 0, nullptr, nullptr, false},                  // 宝宝取名
+    {false, nullptr, -1, nullptr, OpenNameScoringWindow, true},   // 姓名评测
+    {false, RefreshFavouritesList, 3, nullptr, nullptr, false},   // 自选列表
+    {true, nullptr, 1, nullptr, nullptr, false},                  // 组合模式
+    {true, nullptr, 6, ListTangPoets, nullptr, false},            // 诗词模式
+    {true, nullptr, 5, nullptr, nullptr, false},                  // 取英文名
+    {true, nullptr, 7, nullptr, nullptr, false},                  // 取小名
+    {false, nullptr, -1, nullptr, OpenBirthChartWindow, true},    // 生辰八字
 };
 constexpr int kNavItemCount = static_cast<int>(sizeof kNavItems / sizeof kNavItems[0]);
 
 }  // namespace
+
+bool NavItemOpensWindow(int item)
+{
+    return item >= 1 && item <= kNavItemCount && kNavItems[item - 1].open;
+}
+
+bool NavItemKeepsPage(int item)
+{
+    return NavItemOpensWindow(item) && kNavItems[item - 1].keepsPage;
+}
 
 void OnNavBarClicked(int item)
 {
@@ -53,8 +65,13 @@ void OnNavBarClicked(int item)
         main->Get("高级选择夹1").SetCurrentPage(nav.page);
     if (nav.after)
         nav.after(*main);
-    if (nav.open)
+    if (nav.open) {
+        forms::Unit& pages = main->Get("高级选择夹1");
+        const int shown = pages.CurrentPage();
         nav.open();
+        if (nav.keepsPage && (main = FindMainWindow()) != nullptr)
+            main->Get("高级选择夹1").SetCurrentPage(shown);
+    }
 }
 
 void OnSideListClicked(int row, int)

@@ -8,6 +8,10 @@ struct Event;
 // Navigation item (1 to 8: 宝宝取名, 姓名评测, 自选列表, 组合模式, 诗词模式, 取英文名, 取小名, 生辰八字).
 // Items 1, 4, 5, 6 and 7 do nothing while 按钮生成 is disabled (a generator is filling a list).
 void OnNavBarClicked(int item);
+// Navigation items that open a window act on every click. Those that keep the page show the page of
+// before again once their window is closed, so they never become the bar's current item.
+bool NavItemOpensWindow(int item);
+bool NavItemKeepsPage(int item);
 // Side-list row (1 to 15) shows feature page row - 1 of 高级选择夹2; row 15 also opens the perpetual
 // calendar. The child number is not used.
 void OnSideListClicked(int row, int child);

@@ -39,11 +39,13 @@ protected:
             for (forms::Form* form : forms::OpenForms())
                 if (form->IsModal())
                     opened = form->Name();
+            pageWhileOpen_ = MainPage();
         });
         action(item);
         forms_test::PumpUntil([] { return false; }, 40);  // steps armed for a loop that never came run now
         return opened;
     }
+    int pageWhileOpen_ = -1;  // the main window's page while the last modal window was open
 };
 
 TEST_F(MainWindowShellTest, NavigationItemsShowTheirPagesAndResetTheGenerateCaption)
@@ -124,9 +126,18 @@ TEST_F(MainWindowShellTest, TheBarsItemsReachTheNavigationHandlerOncePerNewItem)
     ClickNavItem(6);
     EXPECT_EQ(5, MainPage());
 
-    EXPECT_EQ("NameScoringWindow", ModalOpenedBy(ClickNavItem, 2));
-    EXPECT_EQ("", ModalOpenedBy(ClickNavItem, 2)) << "the scoring window opens once per new item";
-    EXPECT_EQ("BirthChartWindow", ModalOpenedBy(ClickNavItem, 8));
+    // The items that open a window open it on every click and leave the bar's current item alone.
+    for (int again = 0; again < 2; ++again) {
+        EXPECT_EQ("NameScoringWindow", ModalOpenedBy(ClickNavItem, 2)) << again;
+        EXPECT_EQ(2, pageWhileOpen_) << "the scoring page shows with its window";
+        EXPECT_EQ(5, MainPage()) << "the page of before shows again once it is closed";
+        EXPECT_EQ("BirthChartWindow", ModalOpenedBy(ClickNavItem, 8)) << again;
+        EXPECT_EQ(5, MainPage());
+    }
+    for (int item = 1; item <= 8; ++item)
+        EXPECT_EQ(item == 6, g_navBar.IsItemChecked(item) != 0) << item;
+    ClickNavItem(7);
+    EXPECT_EQ(7, MainPage()) << "the item of the page shown is the bar's current one";
     EXPECT_TRUE(MainVisible());
 }
 
@@ -139,9 +150,10 @@ TEST_F(MainWindowShellTest, WhileAGeneratorFillsAListFiveItemsAreInertAndThreeAr
         EXPECT_EQ(4, MainPage()) << item;
     }
     EXPECT_EQ("NameScoringWindow", ModalOpenedBy(OnNavBarClicked, 2));
-    EXPECT_EQ(2, MainPage()) << "the scoring page shows with its window";
+    EXPECT_EQ(2, pageWhileOpen_) << "the scoring page shows with its window";
+    EXPECT_EQ(4, MainPage()) << "and goes when the window closes";
     EXPECT_EQ("BirthChartWindow", ModalOpenedBy(OnNavBarClicked, 8));
-    EXPECT_EQ(2, MainPage()) << "the birth chart leaves the page";
+    EXPECT_EQ(4, MainPage()) << "the birth chart leaves the page";
     OnNavBarClicked(3);
     EXPECT_EQ(3, MainPage());
 

@@ -46,7 +46,7 @@ void BuildHelpMenu()
 }
 
 // The bar on 图片框1: page buttons of 85 x 75 that show no page windows of their own (the handler
-// switches the pages), none of them current at first.
+// switches the pages), none of them current at first. The items that open a window act on every click.
 void BuildNavBar(forms::Form& window)
 {
     g_navBar.Attach(window.Get("图片框1").Window(), 85, 75, std::nullopt, std::nullopt, std::nullopt, true);
@@ -60,6 +60,8 @@ void BuildNavBar(forms::Form& window)
             item.height = 75;
             item.checked = false;
         }
+        item.opensWindow = NavItemOpensWindow(i + 1);
+        item.keepsPage = NavItemKeepsPage(i + 1);
         g_navBar.AddItem(item);
     }
     g_navBar.SetClickCallback(CallWithItem<OnNavBarClicked>);

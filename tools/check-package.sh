@@ -13,9 +13,9 @@ zip="$build_root/BabyName-win64.zip"
 unpacked="$build_root/package-check"
 source tools/wine/session.sh
 
-python3 - "$zip" "$build_root/win64/program" Dskin "$unpacked" <<'EOF'
+python3 - "$zip" "$build_root/win64/program" Dskin app/pages "$unpacked" <<'EOF'
 import os, shutil, sys, zipfile
-zip_path, program, skins, unpacked = sys.argv[1:5]
+zip_path, program, skins, pages, unpacked = sys.argv[1:6]
 left_out = {'data/setsoft.ini', 'data/config.ini'}
 def files_below(folder):
     found = set()
@@ -31,7 +31,8 @@ with zipfile.ZipFile(zip_path) as z:
     if outside:
         problems.append('outside the folder BabyName/: %s' % outside)
     inside = {n[len('BabyName/'):] for n in names if n.startswith('BabyName/') and not n.endswith('/')}
-    required = {'BabyName.exe', 'data/data.dll', 'LICENSES.txt'} | {'Dskin/' + f for f in files_below(skins)}
+    required = ({'BabyName.exe', 'data/data.dll', 'LICENSES.txt'} | {'Dskin/' + f for f in files_below(skins)} |
+                {'pages/' + f for f in files_below(pages)})
     missing = sorted(required - inside)
     if missing:
         problems.append('missing: %s' % missing)

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Writes build/BabyName-win64.zip: the 64-bit program folder as a Windows user unpacks and runs it, in a
-# folder BabyName\ (BabyName.exe, data\data.dll, Dskin\, LICENSES.txt and whatever else the build lays
+# folder BabyName\ (BabyName.exe, data\data.dll, Dskin\, pages\, LICENSES.txt and whatever else the build lays
 # out in build/win64/program), without the settings the program writes as it runs.
 #   tools/package.sh [--no-build]     (--no-build: zip the folder as the last build left it)
 set -euo pipefail

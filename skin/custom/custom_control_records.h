@@ -67,6 +67,10 @@ struct NavBarItem {
     bool hasDropPart = false;
     bool toggle = false;  // a click flips checked (never in page mode)
     bool checked = false;
+    // Page mode: the item opens a window, so every click reaches the click callback, even on the
+    // current item; with keepsPage it is no page button at all (the checked item and page stay).
+    bool opensWindow = false;
+    bool keepsPage = false;
     int splitOffset = 0;  // with a drop part: from the item's left edge to the divider
     int dropWidth = 0;    // with a drop part: its width; 0 none
     HWND pageWindow = nullptr;  // page mode only

@@ -5,6 +5,7 @@
 #include "skin/controls/message_words.h"
 #include "skin/core/drawing_core.h"
 #include "skin/core/memory_dc.h"
+#include "skin/core/mouse_tracking.h"
 #include "skin/custom/nav_bar_painting.h"
 
 namespace {
@@ -83,6 +84,45 @@ void OnMouseLeave(HWND window, NavBarRecord& bar)
     if (bar.hotItem > 0)
         StartFadeOut(window, bar);
     bar.hotItem = 0;
+}
+
+// Where the pointer is, in the bar's client coordinates; false when it is not over the bar.
+bool PointerOverBar(HWND window, POINT& client)
+{
+    POINT screen = {};
+    if (!GetCursorPos(&screen))
+        return true;  // nothing known: the leave report decides
+    HWND under = WindowFromPoint(screen);
+    if (under != window && !IsChild(window, under))
+        return false;
+    client = screen;
+    ScreenToClient(window, &client);
+    return true;
+}
+
+// Ends the hover look as a leave report does; the fade-out needs the timer even when the hover that
+// starts it never came.
+void EndHover(HWND window, NavBarRecord& bar)
+{
+    const bool fading = bar.hotItem > 0 || bar.fadeIn.item > 0;
+    OnMouseLeave(window, bar);
+    if (fading)
+        SetTimer(window, FadeTimerId(window), kNavFadePeriod, nullptr);
+}
+
+// After a click callback: the window it opened may have taken the pointer away and closed again
+// before the system's leave report was read, or without one. So the pointer is asked where it is:
+// away from the bar, the hover look fades out as on a leave; still on it, the hot item follows it and
+// the leave report is asked for again.
+void FollowPointerAfterCallback(HWND window, NavBarRecord& bar)
+{
+    POINT client = {};
+    if (!PointerOverBar(window, client)) {
+        EndHover(window, bar);
+        return;
+    }
+    TrackNavBarHotItem(window, MAKELPARAM(static_cast<WORD>(client.x), static_cast<WORD>(client.y)));
+    TrackMouseHoverAndLeave(window);
 }
 
 void OnButtonDown(HWND window, NavBarRecord& bar, LPARAM position)
@@ -214,8 +254,10 @@ int HandleNavItemClick(HWND window, LPARAM position)
     const int drop = item->hasDropPart ? DropPartAt(*bar, PointOf(position)) : 0;
     const bool wasChecked = item->checked;
     const int current = bar->currentItem;
+    // A window button of a page-mode bar is no page button: pages and checks stay as they are.
+    const bool pageButton = bar->pageMode && !item->keepsPage;
 
-    if (bar->pageMode) {
+    if (pageButton) {
         bar->selectedItem = hit;
         if (drop == 0) {
             for (const auto& other : bar->items)
@@ -226,31 +268,37 @@ int HandleNavItemClick(HWND window, LPARAM position)
                 ShowPage(*bar, current, SW_HIDE);
             }
         }
-    } else if (drop == 0 && item->toggle) {
+    } else if (!bar->pageMode && drop == 0 && item->toggle) {
         item->checked = !item->checked;
     }
 
     if (drop == 0) {
         bar->hotItem = hit;
-        if (bar->pageMode || (item->toggle && item->checked))
+        if (pageButton || (item->toggle && item->checked))
             RedrawNavItem(window, hit, true);
         else
             bar->fadeIn = NavBarFade{hit, 0};
-        if (bar->pageMode && current != hit)
+        if (pageButton && current != hit)
             ShowPage(*bar, hit, SW_SHOWNA);
     }
 
-    if (bar->clickCallback && drop == 0 && (!bar->pageMode || (current != hit && !wasChecked))) {
+    const bool reported = !bar->pageMode || item->opensWindow || (current != hit && !wasChecked);
+    bool called = false;
+    if (bar->clickCallback && drop == 0 && reported) {
         bar = InvokeControlCallback(bar->clickCallback, {hit}, g_navBars, window, kNavBarKeys);
         if (!bar)
             return 0;
+        called = true;
     }
     if (bar->secondCallback && drop > 0) {
         bar = InvokeControlCallback(bar->secondCallback, {drop}, g_navBars, window, kNavBarKeys);
         if (!bar)
             return 0;
+        called = true;
     }
-    if (drop == 0 && hit <= RecordCount(bar->items))
+    if (called)
+        FollowPointerAfterCallback(window, *bar);
+    if (drop == 0 && hit <= RecordCount(bar->items) && !(bar->pageMode && RecordAt(bar->items, hit)->keepsPage))
         bar->currentItem = hit;
     return 1;
 }
@@ -338,8 +386,14 @@ LRESULT NavBarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
         OnMouseLeave(window, *bar);
         break;
     case WM_TIMER:
-        if (wParam == FadeTimerId(window))
+        if (wParam == FadeTimerId(window)) {
+            // A leave report can go missing (the pointer left while a window over the bar went away):
+            // while the hover look shows, each step also asks where the pointer is.
+            POINT client = {};
+            if (bar->mouseInside && !PointerOverBar(window, client))
+                EndHover(window, *bar);
             StepFade(window, *bar);
+        }
         break;
     case WM_LBUTTONDOWN:
         OnButtonDown(window, *bar, lParam);

@@ -35,6 +35,11 @@ struct NavBarItemOptions {
     std::optional<HWND> pageWindow;   // page mode only
     std::optional<int> position;      // insert before this item (1..count); appended when not given
     std::optional<std::string> imagePath;
+    // Page mode only. The item opens a window: each click is reported, even on the current item.
+    std::optional<bool> opensWindow;  // false
+    // With opensWindow: the item shows no page, so a click leaves the checked item and the current
+    // page as they are.
+    std::optional<bool> keepsPage;    // false
 };
 
 // Every operation works on the bar of `window` and returns 0 (an empty text, a zero rectangle) when
@@ -48,7 +53,8 @@ struct SkinNavBar : CustomControlObject {
     int Attach(HWND window, int itemWidth, int itemHeight, std::optional<COLORREF> captionColour = std::nullopt,
                std::optional<COLORREF> backColour = std::nullopt, std::optional<int> backAlpha = std::nullopt,
                std::optional<bool> pageMode = std::nullopt, std::optional<int> vertical = std::nullopt);
-    // (item) on a click; in page mode only when the clicked item was not current and not checked.
+    // (item) on a click; in page mode only when the clicked item was not current and not checked, or
+    // opens a window.
     int SetClickCallback(SkinCallback handler) const;
     // (item) on a click on an item's drop-down part.
     int SetSecondCallback(SkinCallback handler) const;

@@ -191,6 +191,10 @@ int SkinNavBar::AddItem(const NavBarItemOptions& options) const
         item->toggle = toggle;
     if (bar->pageMode || toggle)
         item->checked = options.checked.value_or(false);
+    if (bar->pageMode) {
+        item->opensWindow = options.opensWindow.value_or(false);
+        item->keepsPage = item->opensWindow && options.keepsPage.value_or(false);
+    }
     const float width = static_cast<float>(options.width.value_or(bar->itemWidth));
     const float height = static_cast<float>(options.height.value_or(bar->itemHeight));
     if (item->hasDropPart) {

@@ -23,6 +23,39 @@ NavBarItemOptions Item(const char* caption, std::optional<int> width = std::null
     return o;
 }
 
+// Moves the pointer with real input and waits until the system has reported it there for a while
+// (a move the display server has not caught up with yet can put it back). Without `dispatch` the
+// mouse messages this causes are left in the queue, as a window that takes the pointer and closes
+// before they are read would leave them.
+void PutPointerAt(POINT screen, bool dispatch = true)
+{
+    const DWORD start = GetTickCount();
+    DWORD there = 0;
+    MoveMouseTo(screen.x, screen.y);
+    while (GetTickCount() - start < 3000) {
+        POINT now = {};
+        GetCursorPos(&now);
+        if (now.x != screen.x || now.y != screen.y) {
+            there = 0;
+            MoveMouseTo(screen.x, screen.y);
+        } else if (!there) {
+            there = GetTickCount();
+        } else if (GetTickCount() - there >= 150) {
+            return;
+        }
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+        MSG msg;
+        if (!dispatch) {
+            PeekMessageA(&msg, nullptr, 0, 0, PM_NOREMOVE);
+            continue;
+        }
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+    }
+}
+
 class NavBarTest : public testing::Test {
 protected:
     void SetUp() override
@@ -31,6 +64,8 @@ protected:
         f_ = MakeBarTestForm(600, 400, RECT{10, 10, 400, 90});
         form_ = f_.form;
         host_ = f_.host;
+        // The real pointer rests on the bar right of the fourth item: the bar asks where it is.
+        PutPointerAt(ScreenPoint(host_, 385, 40));
     }
     void TearDown() override
     {
@@ -168,6 +203,7 @@ TEST_F(NavBarTest, ThePressDrawsAndTheReleaseClicks)
 {
     NavBarRecord* bar = Attach(3);
     UpdateWindow(host_);
+    PutPointerAt(ScreenPoint(host_, MiddleOf(2), 30));  // where the button will go up
     Press(host_, MiddleOf(1), 30);
     EXPECT_EQ(bar->mouseItem, 1);
     EXPECT_TRUE(bar->buttonDown);
@@ -368,6 +404,100 @@ TEST_F(NavBarTest, RemovingTheCurrentOrFadingItemKeepsEveryNumberInRange)
     EXPECT_EQ(RecordedClicks(), std::vector<int>{1});
     ClickAt(host_, MiddleOf(3), 30);
     EXPECT_EQ(RecordedClicks().size(), 1u);
+}
+
+namespace {
+
+// A click whose window takes the pointer off the bar (as a modal window the click opens does) and
+// closes before the system reports the leave.
+int PointerLeavesTheBar(const int* arguments, int count)
+{
+    RecordClick(arguments, count);
+    PutPointerAt(POINT{0, 0}, false);
+    return 0;
+}
+
+}  // namespace
+
+TEST_F(NavBarTest, AClickWhoseWindowTookThePointerAwayEndsTheHoverLook)
+{
+    NavBarRecord* bar = Attach(3, true);
+    UpdateWindow(host_);
+    bar_.SetClickCallback(PointerLeavesTheBar);
+    PutPointerAt(ScreenPoint(host_, MiddleOf(2), 30));
+    HoverAt(host_, MiddleOf(2), 30);
+    ClickAt(host_, MiddleOf(2), 30);
+    EXPECT_EQ(RecordedClicks(), std::vector<int>{2});
+    EXPECT_EQ(bar->hotItem, 0) << "the hover look ends when the window is gone";
+    EXPECT_FALSE(bar->mouseInside);
+    EXPECT_EQ(bar->fadeOut.item, 2);
+    TickFade(host_, kNavFadeSteps);
+    EXPECT_EQ(bar->fadeOut.item, 0) << "the fade-out ran to its end";
+    EXPECT_EQ(bar_.IsItemChecked(2), 1) << "the page button stays checked";
+
+    // A window that leaves the pointer on the bar: the item under it stays hot.
+    bar_.SetClickCallback(RecordClick);
+    PutPointerAt(ScreenPoint(host_, MiddleOf(3), 30));
+    ClickAt(host_, MiddleOf(3), 30);
+    EXPECT_EQ(bar->hotItem, 3);
+}
+
+TEST_F(NavBarTest, AHoverWhosePointerLeftUnreportedEndsAtTheNextFadeStep)
+{
+    NavBarRecord* bar = Attach(3);
+    UpdateWindow(host_);
+    HoverAt(host_, MiddleOf(2), 30);
+    TickFade(host_, kNavFadeSteps);
+    ASSERT_EQ(bar->hotItem, 2);
+    PutPointerAt(POINT{0, 0}, false);  // no leave report is read
+    TickFade(host_);
+    EXPECT_FALSE(bar->mouseInside);
+    EXPECT_EQ(bar->hotItem, 0);
+    EXPECT_EQ(bar->fadeOut.item, 2);
+    TickFade(host_, kNavFadeSteps);
+    EXPECT_EQ(bar->fadeOut.item, 0) << "the fade-out ran to its end";
+}
+
+TEST_F(NavBarTest, ItemsThatOpenAWindowReportEveryClick)
+{
+    bar_.Attach(host_, 85, 75, std::nullopt, std::nullopt, std::nullopt, true);
+    bar_.AddItem(Item("页"));
+    NavBarItemOptions overPage = Item("评测");
+    overPage.opensWindow = true;
+    bar_.AddItem(overPage);
+    NavBarItemOptions keepsPage = Item("八字");
+    keepsPage.opensWindow = true;
+    keepsPage.keepsPage = true;
+    bar_.AddItem(keepsPage);
+    bar_.SetClickCallback(RecordClick);
+    NavBarRecord* bar = FindNavBar(host_);
+
+    ClickAt(host_, MiddleOf(1), 30);
+    ClickAt(host_, MiddleOf(3), 30);
+    ClickAt(host_, MiddleOf(3), 30);
+    EXPECT_EQ(RecordedClicks(), (std::vector<int>{1, 3, 3})) << "a window button acts on every click";
+    EXPECT_EQ(bar->currentItem, 1) << "and leaves the current page";
+    EXPECT_EQ(bar_.IsItemChecked(1), 1);
+    EXPECT_EQ(bar_.IsItemChecked(3), 0);
+
+    ClickAt(host_, MiddleOf(2), 30);
+    ClickAt(host_, MiddleOf(2), 30);
+    EXPECT_EQ(RecordedClicks(), (std::vector<int>{1, 3, 3, 2, 2})) << "its window opens again on the current item";
+    EXPECT_EQ(bar->currentItem, 2);
+    EXPECT_EQ(bar_.IsItemChecked(2), 1);
+    EXPECT_EQ(bar_.IsItemChecked(1), 0);
+    ClickAt(host_, MiddleOf(3), 30);
+    EXPECT_EQ(bar->currentItem, 2);
+    ClickAt(host_, MiddleOf(1), 30);
+    ClickAt(host_, MiddleOf(1), 30);
+    EXPECT_EQ(RecordedClicks(), (std::vector<int>{1, 3, 3, 2, 2, 3, 1})) << "a plain page button acts once";
+
+    // Outside page mode the options mean nothing.
+    SkinNavBar plain;
+    HWND other = CreateBarHost(form_, 10, 200, 300, 80);
+    plain.Attach(other, 85, 75);
+    plain.AddItem(keepsPage);
+    EXPECT_FALSE(RecordAt(FindNavBar(other)->items, 1)->opensWindow);
 }
 
 TEST_F(NavBarTest, AnInsertMovesTheNumbersItPassed)

@@ -28,5 +28,6 @@ std::vector<Journey> BadInputJourneys();
 // The steps of the "skins" journey (journeys_skins.cpp), run among the window journeys.
 std::vector<Step> SkinSettingsSteps();
 std::vector<Journey> WindowKeyJourneys();
+std::vector<Journey> NavJourneys();
 
 }  // namespace journey
