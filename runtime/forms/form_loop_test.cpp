@@ -286,6 +286,25 @@ namespace {
 int g_exitRuns = 0;
 void OnExit() { ++g_exitRuns; }
 
+TEST_F(FormsTest, PendingMessagesEndEvenWhenATimerOutrunsItsPeriod)
+{
+    // A tick that takes longer than the period is due again whenever the queue runs empty.
+    static int ticks = 0;
+    ticks = 0;
+    const UINT_PTR timer = SetTimer(nullptr, 0, 10, [](HWND, UINT, UINT_PTR, DWORD) {
+        ++ticks;
+        Sleep(25);
+    });
+    ASSERT_NE(0u, timer);
+    Sleep(30);
+    const DWORD started = GetTickCount();
+    forms::ProcessPendingMessages();
+    const DWORD took = GetTickCount() - started;
+    KillTimer(nullptr, timer);
+    EXPECT_GE(ticks, 1);
+    EXPECT_LT(took, 1000u) << ticks << " ticks handled in one turn";
+}
+
 TEST_F(FormsTest, StartUpMakesTheProgramFolderCurrentAndShutdownRunsTheExitRoutineOnce)
 {
     g_exitRuns = 0;

@@ -322,8 +322,13 @@ int RunMessageLoop()
 
 void ProcessPendingMessages()
 {
+    // A timer whose handler (with the paint it causes) takes longer than its period is due again
+    // whenever the queue runs empty, so the queue never does: the time spent here is bounded, and
+    // callers that wait for something call again.
+    constexpr DWORD kLongestTurnMs = 100;
+    const DWORD started = GetTickCount();
     MSG msg;
-    while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+    while (GetTickCount() - started < kLongestTurnMs && PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
         if (msg.message == WM_QUIT) {
             PostQuitMessage(static_cast<int>(msg.wParam));
             return;

@@ -32,7 +32,8 @@ bool OpenModal(const FormDef& def, Form* owner = nullptr);
 // Runs the program's message loop until no window of the program is left; returns 0 (or the code of
 // a WM_QUIT that ended it).
 int RunMessageLoop();
-// Handles every message waiting for this thread, then returns (a WM_QUIT is left in the queue).
+// Handles the messages waiting for this thread, for at most a tenth of a second, then returns (a
+// WM_QUIT is left in the queue).
 void ProcessPendingMessages();
 
 // Open windows.
