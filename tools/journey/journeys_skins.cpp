@@ -53,35 +53,14 @@ public:
             return;
         width_ = frame.right - frame.left;
         height_ = frame.bottom - frame.top;
-        HDC screen = GetDC(nullptr);
-        HDC memory = CreateCompatibleDC(screen);
-        BITMAPINFO info = {};
-        info.bmiHeader.biSize = sizeof info.bmiHeader;
-        info.bmiHeader.biWidth = width_;
-        info.bmiHeader.biHeight = -height_;
-        info.bmiHeader.biPlanes = 1;
-        info.bmiHeader.biBitCount = 32;
-        void* bits = nullptr;
-        HBITMAP bitmap = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        if (bitmap && bits) {
-            HGDIOBJ old = SelectObject(memory, bitmap);
-            BitBlt(memory, 0, 0, width_, height_, screen, frame.left, frame.top, SRCCOPY);
-            SelectObject(memory, old);
-            const auto* pixels = static_cast<const DWORD*>(bits);
-            pixels_.assign(pixels, pixels + static_cast<size_t>(width_) * height_);
-        }
-        if (bitmap)
-            DeleteObject(bitmap);
-        DeleteDC(memory);
-        ReleaseDC(nullptr, screen);
+        pixels_ = ScreenPixels(frame);
     }
     // COLORREF at an offset; white outside the window.
     COLORREF At(POINT p) const
     {
         if (p.x < 0 || p.y < 0 || p.x >= width_ || p.y >= height_ || pixels_.empty())
             return RGB(255, 255, 255);
-        const DWORD bgr = pixels_[static_cast<size_t>(p.y) * width_ + p.x];
-        return RGB((bgr >> 16) & 0xFF, (bgr >> 8) & 0xFF, bgr & 0xFF);
+        return pixels_[static_cast<size_t>(p.y) * width_ + p.x];
     }
     // Every pixel of a rectangle passes the test; the reason names the first that does not.
     bool All(RECT area, bool (*test)(COLORREF), const std::string& what, std::string& reason) const
@@ -98,7 +77,7 @@ public:
 private:
     int width_ = 0;
     int height_ = 0;
-    std::vector<DWORD> pixels_;
+    std::vector<COLORREF> pixels_;
 };
 
 // Cells of the colour grid and the colours they must show.

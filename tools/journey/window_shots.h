@@ -28,5 +28,7 @@ bool SaveWindowsPicture(const std::vector<HWND>& windows, const std::string& png
 
 // The colour of a screen pixel (COLORREF), for checks of what shows.
 COLORREF ScreenPixel(POINT screen);
+// The screen's pixels inside the rectangle, row by row, as COLORREFs; empty when none could be read.
+std::vector<COLORREF> ScreenPixels(const RECT& area);
 
 }  // namespace journey
