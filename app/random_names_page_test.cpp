@@ -218,6 +218,8 @@ TEST_F(RandomNamesPageTest, TheResultListShowsItsScrollBarOnceItsRowsOverflow)
          }},
         {"the window resized", [&] { window_->Self().Move(30, 20, 900, 640); }},
     };
+    // The bar's pixels are read off the screen: no window of a test running beside this one may cover them.
+    SetWindowPos(shown, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     for (const auto& step : steps) {
         step.act();
         forms_test::PumpUntil([] { return false; }, 150);

@@ -135,19 +135,18 @@ LRESULT PaintBackgroundOnly(HWND window, WPARAM wParam, LPARAM lParam)
     return DefWindowProcA(window, WM_PAINT, wParam, lParam);
 }
 
-// An icon or bitmap static by its type; frames and rectangles share the icon kind's style bits but
-// draw themselves.
-bool IsPictureType(HWND window)
+// Rectangles, frames and etched lines share the icon kind's style bits but draw themselves.
+bool IsDrawnShape(HWND window)
 {
     const LONG_PTR type = GetWindowLongPtrA(window, GWL_STYLE) & SS_TYPEMASK;
-    return type == SS_ICON || type == SS_BITMAP;
+    return (type >= SS_BLACKRECT && type <= SS_WHITEFRAME) || (type >= SS_ETCHEDHORZ && type <= SS_ETCHEDFRAME);
 }
 
 LRESULT OnPaint(HWND window, const SkinStaticRecord& record, WPARAM wParam, LPARAM lParam)
 {
     if (record.kind != kStaticKindText && IconOrBitmap(window) == nullptr)
-        return IsPictureType(window) ? PaintBackgroundOnly(window, wParam, lParam)
-                                     : PaintNatively(window, wParam, lParam);
+        return IsDrawnShape(window) ? PaintNatively(window, wParam, lParam)
+                                    : PaintBackgroundOnly(window, wParam, lParam);
     if (record.kind == kStaticKindText && IsBlankText(GetWindowTextAsText(window)))
         return PaintNatively(window, wParam, lParam);
     PAINTSTRUCT ps;
