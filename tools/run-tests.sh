@@ -33,9 +33,9 @@ build_lane() {
     echo "== built $b in $(( $(date +%s) - t0 )) s"
   done
 }
-build_lane win64 win32 &
+build_lane win64 &
 windows_lane=$!
-build_lane native native-asan native-tsan fuzz &
+build_lane native native-asan native-tsan fuzz win32 &
 native_lane=$!
 lanes_ok=1
 wait "$windows_lane" || lanes_ok=0
