@@ -29,13 +29,17 @@ bool SaveWindowsPicture(const std::vector<HWND>& windows, const std::string& png
     RECT area = {INT_MAX, INT_MAX, INT_MIN, INT_MIN};
     for (HWND window : windows) {
         RECT r;
-        if (!IsWindow(window) || !GetWindowRect(window, &r))
+        // Hidden windows and the program's tiny helper windows are nothing a person sees.
+        if (!IsWindow(window) || !IsWindowVisible(window) || !GetWindowRect(window, &r) || r.right - r.left < 8 ||
+            r.bottom - r.top < 8)
             continue;
         area.left = std::min(area.left, r.left);
         area.top = std::min(area.top, r.top);
         area.right = std::max(area.right, r.right);
         area.bottom = std::max(area.bottom, r.bottom);
     }
+    if (area.left > area.right)
+        return false;  // no window a person sees
     // Only what lies on the screen can be read.
     area.left = std::max<LONG>(area.left, 0);
     area.top = std::max<LONG>(area.top, 0);

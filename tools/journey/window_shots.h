@@ -22,7 +22,7 @@ private:
     ULONG_PTR token_ = 0;
 };
 
-// Saves the smallest rectangle holding every given window (all of them as they lie on the screen) to
+// Saves the smallest rectangle holding every given shown window (as they lie on the screen) to
 // a PNG file; false when nothing could be read or written.
 bool SaveWindowsPicture(const std::vector<HWND>& windows, const std::string& pngPath);
 
