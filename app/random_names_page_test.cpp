@@ -222,7 +222,8 @@ TEST_F(RandomNamesPageTest, TheResultListShowsItsScrollBarOnceItsRowsOverflow)
     SetWindowPos(shown, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     for (const auto& step : steps) {
         step.act();
-        forms_test::PumpUntil([] { return false; }, 150);
+        // A busy machine may take a while to paint: the arrow has two seconds to show.
+        forms_test::PumpUntil([&] { return IsWindowVisible(bar) && DarkPixelsAtTopOf(shown, bar, 17) >= 8; }, 2000);
         EXPECT_TRUE(IsWindowVisible(bar)) << step.step;
         EXPECT_GE(DarkPixelsAtTopOf(shown, bar, 17), 8) << step.step << ": the bar's up arrow shows";
     }

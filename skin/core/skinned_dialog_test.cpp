@@ -312,9 +312,11 @@ TEST_F(SkinnedDialogTest, AnEmptyIconPlaceShowsTheBoxBackground)
                                           {0x0082, "复制成功", SS_LEFT, 8, 6, 60, 10, 100},
                                           {0x0080, "确定", BS_DEFPUSHBUTTON | WS_TABSTOP, 16, 26, 40, 14, IDOK}}));
     SkinDialogWindow(dialog);
+    // Its pixels are read off the screen: no window of a test running beside this one may cover them.
+    SetWindowPos(dialog, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     ShowWindow(dialog, SW_SHOWNA);
     UpdateWindow(dialog);
-    PumpFor(100);
+    PumpFor(300);
     HWND icon = GetDlgItem(dialog, 1088);
     const RECT place = GetWindowRectInParent(icon);
     HDC frame = FormRecord(FindSkinnedWindow(dialog)).frameDc;
