@@ -47,6 +47,15 @@ void MovePointerOffTheBar(HWND main)
     Sleep(600);  // the hover fade takes 8 steps of 20 ms
 }
 
+// The main window, or the reason why there is none.
+HWND MainWindowOrReason(Session& session, std::string& reason)
+{
+    HWND main = session.WaitForWindow(kMain);
+    if (!main)
+        reason = "no main window";
+    return main;
+}
+
 std::vector<COLORREF> LookOf(HWND main, int item)
 {
     std::vector<COLORREF> colours;
@@ -58,11 +67,9 @@ std::vector<COLORREF> LookOf(HWND main, int item)
 Step NotePlainLooks(std::vector<int> items)
 {
     return Verify("note-plain-items", [items](Session& session, std::string& reason) {
-        HWND main = session.WaitForWindow(kMain);
-        if (!main) {
-            reason = "no main window";
+        HWND main = MainWindowOrReason(session, reason);
+        if (!main)
             return false;
-        }
         MovePointerOffTheBar(main);
         for (int item : items)
             PlainLooks()[item] = LookOf(main, item);
@@ -74,11 +81,9 @@ Step NotePlainLooks(std::vector<int> items)
 Step ItemLooksPlain(int item, const std::string& name)
 {
     return Verify(name, [item](Session& session, std::string& reason) {
-        HWND main = session.WaitForWindow(kMain);
-        if (!main) {
-            reason = "no main window";
+        HWND main = MainWindowOrReason(session, reason);
+        if (!main)
             return false;
-        }
         MovePointerOffTheBar(main);
         const std::vector<COLORREF> now = LookOf(main, item), before = PlainLooks()[item];
         int changed = 0;
@@ -102,11 +107,9 @@ Step ItemLooksPlain(int item, const std::string& name)
 Step HoverItem(int item, const std::string& name)
 {
     return Verify(name, [item](Session& session, std::string& reason) {
-        HWND main = session.WaitForWindow(kMain);
-        if (!main) {
-            reason = "no main window";
+        HWND main = MainWindowOrReason(session, reason);
+        if (!main)
             return false;
-        }
         RECT frame;
         GetWindowRect(main, &frame);
         const POINT at = {frame.left + 6 + (item - 1) * 90 + 42, frame.top + 20 + 48};
