@@ -34,8 +34,11 @@ function(bn_add_test name)
     endif()
     add_dependencies(bn_thread_tests ${name})
   endif()
+  set(lane)
   if(WIN32)
     list(APPEND labels wine)
+    # One lane of the Wine session (tools/wine/session.sh) while it runs, when ctest is given the lanes.
+    set(lane RESOURCE_GROUPS lanes:1)
   else()
     list(APPEND labels native)
   endif()
@@ -47,7 +50,7 @@ function(bn_add_test name)
   endif()
   gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 60
                        WORKING_DIRECTORY "${CMAKE_CURRENT_BINARY_DIR}"
-                       PROPERTIES LABELS "${labels}" TIMEOUT 120 ${serial})
+                       PROPERTIES LABELS "${labels}" TIMEOUT 120 ${serial} ${lane})
 endfunction()
 
 # Benchmarks are plain programs that print their figures (no timing assertions). They are registered

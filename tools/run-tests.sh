@@ -63,10 +63,17 @@ echo "== the run command without a display saved the main window alone ($picture
 
 source tools/wine/session.sh
 trap bn_wine_session_stop EXIT
-bn_wine_session_start "$build_root/win64/tools/wine/bn_keep_desktop.exe"
+# The Windows tests run in lanes, one test at a time in each: a lane is a display and a wineserver of its
+# own, so tests never take each other's focus, clipboard or pointer (tools/wine/session.sh).
+lanes=$(( jobs < 6 ? jobs : 6 ))
+[ "$lanes" -lt 2 ] && lanes=2
+bn_wine_session_start "$build_root/win64/tools/wine/bn_keep_desktop.exe" "$lanes"
 bash tools/check-package.sh
 # Every Windows test of the win64 build, those that must run alone (SERIAL) included.
-ctest --test-dir "$build_root/win64" -LE benchmark -j "$jobs" --output-on-failure
+# A test that outlives its time limit runs once more: Wine itself can stall a process now and then, which
+# a hang of the test's own would not survive twice.
+ctest --test-dir "$build_root/win64" -LE benchmark -j "$lanes" --resource-spec-file "$BN_WINE_LANES_DIR/lanes.json" \
+  --repeat after-timeout:2 --output-on-failure
 
 # Only the benchmarks' own lines, without ctest's bookkeeping.
 benchmark_lines() { grep -aE '^[0-9]+: ' | sed 's/^[0-9]*: //' | grep -avE '^(Test command|Working Directory|Test timeout)' || true; }

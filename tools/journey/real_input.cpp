@@ -1,5 +1,6 @@
 #include "tools/journey/real_input.h"
 
+#include <cstdlib>
 #include <vector>
 
 namespace journey {
@@ -45,6 +46,25 @@ std::string WideToGbk(const std::wstring& wide)
     return gbk;
 }
 
+// The last separate click: a click of the same button at the same place within the double-click time
+// would be the second half of a double-click (a right-click soon after choosing from its menu, say).
+struct LastClick {
+    MouseButton button = MouseButton::Left;
+    POINT at = {-1000, -1000};
+    DWORD time = 0;
+};
+LastClick g_lastClick;
+
+void WaitOutDoubleClick(POINT screen, MouseButton button)
+{
+    const bool nearby = std::abs(screen.x - g_lastClick.at.x) <= GetSystemMetrics(SM_CXDOUBLECLK) &&
+                      std::abs(screen.y - g_lastClick.at.y) <= GetSystemMetrics(SM_CYDOUBLECLK);
+    const DWORD since = GetTickCount() - g_lastClick.time;
+    const DWORD wait = GetDoubleClickTime() + 50;
+    if (nearby && button == g_lastClick.button && since < wait)
+        Sleep(wait - since);
+}
+
 }  // namespace
 
 void MovePointer(POINT screen)
@@ -55,6 +75,7 @@ void MovePointer(POINT screen)
 
 void ClickAt(POINT screen, MouseButton button, int clicks)
 {
+    WaitOutDoubleClick(screen, button);
     MovePointer(screen);
     const DWORD down = button == MouseButton::Left ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_RIGHTDOWN;
     const DWORD up = button == MouseButton::Left ? MOUSEEVENTF_LEFTUP : MOUSEEVENTF_RIGHTUP;
@@ -64,15 +85,18 @@ void ClickAt(POINT screen, MouseButton button, int clicks)
         SendMouse(up, screen);
         Sleep(15);
     }
+    g_lastClick = {button, screen, GetTickCount()};
 }
 
 void HoldAt(POINT screen, int milliseconds)
 {
+    WaitOutDoubleClick(screen, MouseButton::Left);
     MovePointer(screen);
     SendMouse(MOUSEEVENTF_LEFTDOWN, screen);
     Sleep(static_cast<DWORD>(milliseconds));
     SendMouse(MOUSEEVENTF_LEFTUP, screen);
     Sleep(15);
+    g_lastClick = {MouseButton::Left, screen, GetTickCount()};
 }
 
 void WheelAt(POINT screen, int notches)

@@ -1,38 +1,83 @@
 #!/usr/bin/env bash
 # One display and one wineserver for a whole run of Windows programs:
-#   source tools/wine/session.sh; bn_wine_session_start <keep_desktop.exe>; ...; bn_wine_session_stop
+#   source tools/wine/session.sh; bn_wine_session_start <keep_desktop.exe> [lanes]; ...; bn_wine_session_stop
 # Starting Xvfb and the wineserver once saves seconds per test and avoids X errors between parallel tests.
+#
+# With lanes > 1 the session has that many lanes: the first is the display and prefix above, each other
+# one a display, a copy of the prefix and a wineserver of its own. ctest gives each Windows test one lane
+# (resource "lanes", spec file $BN_WINE_LANES_DIR/lanes.json) and wine-exec.sh runs it there, so tests
+# running at once never share a foreground window, a focus, a clipboard, a pointer or a wineserver.
 bn_wine_here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 bn_wine_root=$(cd "$bn_wine_here/../.." && pwd)
 export WINEPREFIX="${BN_WINEPREFIX:-$bn_wine_root/${BN_BUILD_ROOT:-build}/wineprefix}"
 export WINEARCH=win64 WINEDEBUG=-all LC_ALL=zh_CN.UTF-8 WINEDLLOVERRIDES="mscoree,mshtml="
 
+# Starts an Xvfb on the first free display number and sets bn_display to it.
+bn_wine_start_display() {
+  local n=77
+  while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
+  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 </dev/null &
+  BN_XVFB_PIDS="${BN_XVFB_PIDS:-} $!"
+  for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+  bn_display=":$n"
+}
+
 bn_wine_session_start() {
-  local keeper="$1"
+  local keeper="$1" lanes="${2:-1}"
   if [ -z "${DISPLAY:-}" ] || [ -n "${BN_OWN_XVFB:-}" ]; then
-    local n=77
-    while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-    Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 </dev/null &
-    BN_XVFB_PID=$!
-    export DISPLAY=":$n"
-    for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
+    bn_wine_start_display
+    export DISPLAY="$bn_display"
   fi
   # The prefix is made before the server starts so the server is the one the tests use.
   "$bn_wine_here/wine-exec.sh" cmd /c exit >/dev/null 2>&1 </dev/null || true
   /usr/lib/wine/wineserver64 -w
+  local lane
+  for ((lane = 1; lane < lanes; lane++)); do
+    bn_wine_copy_prefix "$WINEPREFIX-lane$lane" || return 1
+  done
   /usr/lib/wine/wineserver64 -p >/dev/null 2>&1 </dev/null
   if [ -n "$keeper" ] && [ -f "$keeper" ]; then
     /usr/lib/wine/wine64 "$keeper" >/dev/null 2>&1 </dev/null &
-    BN_KEEPER_PID=$!
+    BN_KEEPER_PIDS="${BN_KEEPER_PIDS:-} $!"
+  fi
+  if [ "$lanes" -gt 1 ]; then
+    export BN_WINE_LANES_DIR="$(dirname "$WINEPREFIX")/wine-lanes"
+    rm -rf "$BN_WINE_LANES_DIR"
+    mkdir -p "$BN_WINE_LANES_DIR"
+    printf 'export DISPLAY=%q WINEPREFIX=%q\n' "$DISPLAY" "$WINEPREFIX" >"$BN_WINE_LANES_DIR/lane-0.env"
+    local ids='{"id":"0","slots":1}'
+    for ((lane = 1; lane < lanes; lane++)); do
+      bn_wine_start_display
+      local prefix="$WINEPREFIX-lane$lane"
+      DISPLAY="$bn_display" WINEPREFIX="$prefix" /usr/lib/wine/wineserver64 -p >/dev/null 2>&1 </dev/null
+      if [ -n "$keeper" ] && [ -f "$keeper" ]; then
+        DISPLAY="$bn_display" WINEPREFIX="$prefix" /usr/lib/wine/wine64 "$keeper" >/dev/null 2>&1 </dev/null &
+        BN_KEEPER_PIDS="$BN_KEEPER_PIDS $!"
+      fi
+      BN_LANE_PREFIXES="${BN_LANE_PREFIXES:-} $prefix"
+      printf 'export DISPLAY=%q WINEPREFIX=%q\n' "$bn_display" "$prefix" >"$BN_WINE_LANES_DIR/lane-$lane.env"
+      ids="$ids,{\"id\":\"$lane\",\"slots\":1}"
+    done
+    printf '{"version":{"major":1,"minor":0},"local":[{"lanes":[%s]}]}\n' "$ids" >"$BN_WINE_LANES_DIR/lanes.json"
   fi
   sleep 1
 }
 
+# A lane's prefix is a copy of the first one, made again when the first one took other settings.
+bn_wine_copy_prefix() {
+  local copy="$1"
+  [ "$(cat "$copy/.bn-ready" 2>/dev/null)" = "$(cat "$WINEPREFIX/.bn-ready" 2>/dev/null)" ] && return 0
+  rm -rf "$copy" "$copy.tmp"
+  cp -a "$WINEPREFIX" "$copy.tmp" && mv "$copy.tmp" "$copy"
+}
+
 bn_wine_session_stop() {
-  [ -n "${BN_KEEPER_PID:-}" ] && kill "$BN_KEEPER_PID" 2>/dev/null
+  local pid prefix
+  for pid in ${BN_KEEPER_PIDS:-}; do kill "$pid" 2>/dev/null; done
+  for prefix in ${BN_LANE_PREFIXES:-}; do WINEPREFIX="$prefix" /usr/lib/wine/wineserver64 -k 2>/dev/null; done
   /usr/lib/wine/wineserver64 -k 2>/dev/null || true
-  [ -n "${BN_XVFB_PID:-}" ] && kill "$BN_XVFB_PID" 2>/dev/null
-  BN_KEEPER_PID= BN_XVFB_PID=
+  for pid in ${BN_XVFB_PIDS:-}; do kill "$pid" 2>/dev/null; done
+  BN_KEEPER_PIDS= BN_XVFB_PIDS= BN_LANE_PREFIXES=
   return 0
 }
 

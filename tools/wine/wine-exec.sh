@@ -12,6 +12,16 @@ export WINEARCH=win64
 export WINEDEBUG="${WINEDEBUG:--all}"
 export LC_ALL=zh_CN.UTF-8
 export WINEDLLOVERRIDES="mscoree,mshtml="
+# A test that ctest gave a lane of the session (tools/wine/session.sh) runs on that lane's display and
+# wineserver. ctest names the lane as "id:N,slots:1".
+if [ -n "${CTEST_RESOURCE_GROUP_0_LANES:-}" ] && [ -n "${BN_WINE_LANES_DIR:-}" ]; then
+  lane="${CTEST_RESOURCE_GROUP_0_LANES#id:}"
+  lane="${lane%%,*}"
+  if ! source "$BN_WINE_LANES_DIR/lane-$lane.env"; then
+    echo "wine-exec: no lane $lane in $BN_WINE_LANES_DIR" >&2
+    exit 1
+  fi
+fi
 wine=/usr/lib/wine/wine64
 wineserver=/usr/lib/wine/wineserver64
 
