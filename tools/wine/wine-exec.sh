@@ -44,4 +44,18 @@ if [ -z "${DISPLAY:-}" ]; then
   # Run by hand without a display: one private Xvfb for this program only.
   exec xvfb-run -a -s "-screen 0 1280x1024x24" "$wine" "$@"
 fi
-exec "$wine" "$@"
+# Now and then (about once in 1500 starts while several run at once) wine64 ends at once with exit code 1
+# and not a word, before the program ever ran. Such a start is made again; a program that ran has
+# written something or taken longer. The program's output still streams as it comes.
+said=$(mktemp)
+trap 'rm -f "$said"' EXIT
+for attempt in 1 2 3; do
+  started=$(date +%s%N)
+  "$wine" "$@" | tee "$said"
+  rc=${PIPESTATUS[0]}
+  took=$(( ($(date +%s%N) - started) / 1000000 ))
+  if [ "$rc" = 0 ] || [ -s "$said" ] || [ "$took" -ge 1000 ] || [ "$attempt" = 3 ]; then
+    exit "$rc"
+  fi
+  echo "wine-exec: Wine ended in $took ms with exit code $rc before the program ran; starting it again" >&2
+done
