@@ -101,6 +101,13 @@ ComboSnapshot TakeComboSnapshot(const SkinComboRecord& record, bool hot, std::op
     if (HasStyleBits(box.style, kSimpleBit | kDropDownBit)) {
         box.text = GetWindowTextAsText(combo);
         box.textColour = static_cast<COLORREF>(GetWindowProp(combo, kPropKjTextColour));
+        // Through the veil the field shows the theme: a dark one wants white text.
+        if (box.veil) {
+            if (HBITMAP background = MakeVeiledBackgroundBitmap(combo)) {
+                box.textColour = ReadableTextColour(box.textColour, MeanColourOfBitmap(background));
+                DeleteObject(background);
+            }
+        }
     }
     return box;
 }

@@ -9,10 +9,12 @@
 #include "gdiplus/gdip_test_support.h"
 #include "skin/controls/button_family.h"
 #include "skin/controls/button_painters.h"
+#include "skin/controls/combo_family.h"
 #include "skin/controls/control_test_support.h"
 #include "skin/controls/paint_helpers.h"
 #include "skin/controls/static_family.h"
 #include "skin/core/skin_options.h"
+#include "skin/core/skin_registry.h"
 #include "skin/core/skin_test_support.h"
 
 namespace {
@@ -122,6 +124,38 @@ TEST(TextContrastTest, CheckBoxRadioAndLabelTextFollowsTheBackground)
             } else {
                 EXPECT_GT(s.dark, 40) << "a black caption on light green";
             }
+        }
+    }
+    g_skinBaseColour = savedBase;
+    g_skinImage = savedImage;
+    g_skinChildControls = savedSkinChildren;
+    g_veilEnabled = savedVeil;
+}
+
+TEST(TextContrastTest, ADropDownListsTextFollowsTheBackgroundThroughTheVeil)
+{
+    const COLORREF savedBase = g_skinBaseColour;
+    const std::string savedImage = g_skinImage;
+    const bool savedSkinChildren = g_skinChildControls, savedVeil = g_veilEnabled;
+    g_skinChildControls = g_veilEnabled = true;
+    for (const uint32_t background : {kDarkBlue, kLightGreen}) {
+        g_skinBaseColour = AsColorref(background);
+        g_skinImage.clear();
+        ScopedWindow form(CreateFrameForm(20, 20, 300, 200, 0, false));
+        HWND combo = CreateControl(form, "ComboBox", "", 10, 40, 80, 200, CBS_DROPDOWNLIST);
+        SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("三字"));
+        SendMessageA(combo, CB_SETCURSEL, 0, 0);
+        const int n = ShowSkinnedForm(form);
+        const ComboSnapshot box = TakeComboSnapshot(*RecordAt(FormRecord(n).comboBoxes, 1), false, std::nullopt);
+        EXPECT_EQ(box.textColour, background == kDarkBlue ? 0xFFFFFFu : 0x000000u);
+        // The face drawn: strokes of that colour left of the button.
+        TestCanvas canvas(80, 22, background);
+        DrawLikeAPainter(canvas, [&](HDC, GdipGraphics& graphics) { DrawComboFace(graphics, box); });
+        const Strokes s = CountStrokes(2, 2, 50, 20, [&](int x, int y) { return canvas.Rgb(x, y); });
+        if (background == kDarkBlue) {
+            EXPECT_GT(s.light, 20) << "white text on dark blue";
+        } else {
+            EXPECT_GT(s.dark, 20) << "black text on light green";
         }
     }
     g_skinBaseColour = savedBase;
