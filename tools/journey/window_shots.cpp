@@ -24,8 +24,39 @@ PictureEncoder::~PictureEncoder()
         Gdiplus::GdiplusShutdown(token_);
 }
 
+namespace {
+
+BOOL CALLBACK NoteUnpainted(HWND child, LPARAM unpainted)
+{
+    if (IsWindowVisible(child) && GetUpdateRect(child, nullptr, FALSE))
+        *reinterpret_cast<bool*>(unpainted) = true;
+    return TRUE;
+}
+
+// Whether a shown window or one of its shown children still waits for its paint.
+bool WaitsForPaint(HWND window)
+{
+    if (!IsWindow(window) || !IsWindowVisible(window))
+        return false;
+    bool unpainted = GetUpdateRect(window, nullptr, FALSE) != FALSE;
+    if (!unpainted)
+        EnumChildWindows(window, NoteUnpainted, reinterpret_cast<LPARAM>(&unpainted));
+    return unpainted;
+}
+
+}  // namespace
+
+void WaitForPaints(const std::vector<HWND>& windows, int milliseconds)
+{
+    const DWORD end = GetTickCount() + static_cast<DWORD>(milliseconds);
+    while (std::any_of(windows.begin(), windows.end(), WaitsForPaint) && static_cast<int>(end - GetTickCount()) > 0)
+        Sleep(20);
+}
+
 bool SaveWindowsPicture(const std::vector<HWND>& windows, const std::string& pngPath)
 {
+    // A person looks at what the windows show once they have painted, not at the moment between.
+    WaitForPaints(windows, 1000);
     RECT area = {INT_MAX, INT_MAX, INT_MIN, INT_MIN};
     for (HWND window : windows) {
         RECT r;

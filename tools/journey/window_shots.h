@@ -22,8 +22,12 @@ private:
     ULONG_PTR token_ = 0;
 };
 
+// Waits, up to the given time, until no shown window of the list nor any shown child of theirs has
+// a part left to paint.
+void WaitForPaints(const std::vector<HWND>& windows, int milliseconds);
+
 // Saves the smallest rectangle holding every given shown window (as they lie on the screen) to
-// a PNG file; false when nothing could be read or written.
+// a PNG file, once they have painted (up to a second); false when nothing could be read or written.
 bool SaveWindowsPicture(const std::vector<HWND>& windows, const std::string& pngPath);
 
 // The colour of a screen pixel (COLORREF), for checks of what shows.
