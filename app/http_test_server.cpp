@@ -81,9 +81,12 @@ TestHttpServer::~TestHttpServer()
 bool TestHttpServer::Start(const std::string& mode, const std::string& timeReply, const std::string& sqlReply)
 {
     static int serial = 0;
+    // In the temporary folder: process ids are unique within one wineserver only, and tests of other
+    // wineservers run in the same working folder at once.
     char folder[MAX_PATH] = {};
-    GetCurrentDirectoryA(MAX_PATH, folder);
-    const std::string stem = std::string(folder) + "\\http-server-" + IntToText(GetCurrentProcessId()) + "-" +
+    if (!GetTempPathA(MAX_PATH, folder))
+        return false;
+    const std::string stem = std::string(folder) + "http-server-" + IntToText(GetCurrentProcessId()) + "-" +
                              IntToText(++serial);
     portFile_ = stem + ".port";
     logFile_ = stem + ".log";
