@@ -30,7 +30,8 @@ bool CheckAfterStep(Session& session, const Step& step, std::string& reason)
 {
     if (!session.program)
         return true;
-    if (!WaitUntilIdle(*session.program, kAnswerMilliseconds, reason))
+    if (!WaitUntilIdle(*session.program, step.answerMilliseconds > 0 ? step.answerMilliseconds : kAnswerMilliseconds,
+                       reason))
         return false;
     for (const auto& [caption, expect] : session.windows) {
         const auto known = session.handles.find(caption);

@@ -66,10 +66,12 @@ struct Step {
     std::vector<std::string> pictured;  // captions of the windows in the picture (empty: every window)
     bool leavesBox = false;             // a message box is expected to stay open after the step
     bool picturesItself = false;        // the step takes its own picture (of what it closes)
+    int answerMilliseconds = 0;         // how long each window may take to answer after it (0: 2 s)
     std::vector<std::pair<std::string, Session::Expect>> expects;
 
     Step& Picture(std::vector<std::string> captions) { pictured = std::move(captions); return *this; }
     Step& LeavesBox() { leavesBox = true; return *this; }
+    Step& AnswersWithin(int milliseconds) { answerMilliseconds = milliseconds; return *this; }
     Step& Shows(const std::string& caption) { expects.push_back({caption, Session::Expect::Shown}); return *this; }
     Step& Hides(const std::string& caption) { expects.push_back({caption, Session::Expect::Hidden}); return *this; }
     Step& Closes(const std::string& caption) { expects.push_back({caption, Session::Expect::Gone}); return *this; }
