@@ -55,6 +55,31 @@ Strokes CountStrokes(int left, int top, int right, int bottom, PixelAt pixelAt)
     return s;
 }
 
+// Skinned children under the veil, on a plain theme of one colour; the skin's settings come back after.
+class VeiledTheme {
+public:
+    VeiledTheme() { g_skinChildControls = g_veilEnabled = true; }
+    ~VeiledTheme()
+    {
+        g_skinBaseColour = base_;
+        g_skinImage = image_;
+        g_skinChildControls = skinChildren_;
+        g_veilEnabled = veil_;
+    }
+    VeiledTheme(const VeiledTheme&) = delete;
+    VeiledTheme& operator=(const VeiledTheme&) = delete;
+    void Use(uint32_t background)
+    {
+        g_skinBaseColour = AsColorref(background);
+        g_skinImage.clear();
+    }
+
+private:
+    const COLORREF base_ = g_skinBaseColour;
+    const std::string image_ = g_skinImage;
+    const bool skinChildren_ = g_skinChildControls, veil_ = g_veilEnabled;
+};
+
 }  // namespace
 
 TEST(TextContrastTest, TextTurnsWhiteOnlyWhereBlackWouldNotStandOut)
@@ -98,13 +123,9 @@ TEST(TextContrastTest, StaticTextIsWhiteOnADarkThemeAndBlackOnALightOne)
 
 TEST(TextContrastTest, CheckBoxRadioAndLabelTextFollowsTheBackground)
 {
-    const COLORREF savedBase = g_skinBaseColour;
-    const std::string savedImage = g_skinImage;
-    const bool savedSkinChildren = g_skinChildControls, savedVeil = g_veilEnabled;
-    g_skinChildControls = g_veilEnabled = true;
+    VeiledTheme theme;
     for (const uint32_t background : {kDarkBlue, kLightGreen}) {
-        g_skinBaseColour = AsColorref(background);
-        g_skinImage.clear();
+        theme.Use(background);
         ScopedWindow form(CreateFrameForm(20, 20, 300, 200, 0, false));
         HWND check = CreateControl(form, "Button", "第二个字限定五行", 10, 40, 160, 22, BS_AUTOCHECKBOX);
         HWND radio = CreateControl(form, "Button", "男女金木水", 10, 70, 160, 22, BS_AUTORADIOBUTTON);
@@ -126,21 +147,13 @@ TEST(TextContrastTest, CheckBoxRadioAndLabelTextFollowsTheBackground)
             }
         }
     }
-    g_skinBaseColour = savedBase;
-    g_skinImage = savedImage;
-    g_skinChildControls = savedSkinChildren;
-    g_veilEnabled = savedVeil;
 }
 
 TEST(TextContrastTest, ADropDownListsTextFollowsTheBackgroundThroughTheVeil)
 {
-    const COLORREF savedBase = g_skinBaseColour;
-    const std::string savedImage = g_skinImage;
-    const bool savedSkinChildren = g_skinChildControls, savedVeil = g_veilEnabled;
-    g_skinChildControls = g_veilEnabled = true;
+    VeiledTheme theme;
     for (const uint32_t background : {kDarkBlue, kLightGreen}) {
-        g_skinBaseColour = AsColorref(background);
-        g_skinImage.clear();
+        theme.Use(background);
         ScopedWindow form(CreateFrameForm(20, 20, 300, 200, 0, false));
         HWND combo = CreateControl(form, "ComboBox", "", 10, 40, 80, 200, CBS_DROPDOWNLIST);
         SendMessageA(combo, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>("三字"));
@@ -158,8 +171,4 @@ TEST(TextContrastTest, ADropDownListsTextFollowsTheBackgroundThroughTheVeil)
             EXPECT_GT(s.dark, 20) << "black text on light green";
         }
     }
-    g_skinBaseColour = savedBase;
-    g_skinImage = savedImage;
-    g_skinChildControls = savedSkinChildren;
-    g_veilEnabled = savedVeil;
 }
