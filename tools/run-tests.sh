@@ -65,8 +65,7 @@ source tools/wine/session.sh
 trap bn_wine_session_stop EXIT
 # The Windows tests run in lanes, one test at a time in each: a lane is a display and a wineserver of its
 # own, so tests never take each other's focus, clipboard or pointer (tools/wine/session.sh).
-lanes=$(( jobs < 6 ? jobs : 6 ))
-[ "$lanes" -lt 2 ] && lanes=2
+lanes=$(bn_wine_lanes_wanted)
 bn_wine_session_start "$build_root/win64/tools/wine/bn_keep_desktop.exe" "$lanes"
 bash tools/check-package.sh
 # Every Windows test of the win64 build, those that must run alone (SERIAL) included.

@@ -7,9 +7,7 @@ cd "$root"
 build_root="${BN_BUILD_ROOT:-build}"
 source tools/wine/session.sh
 trap bn_wine_session_stop EXIT
-lanes=$(nproc)
-[ "$lanes" -gt 6 ] && lanes=6
-[ "$lanes" -lt 2 ] && lanes=2
+lanes=$(bn_wine_lanes_wanted)
 bn_wine_session_start "$build_root/win64/tools/wine/bn_keep_desktop.exe" "$lanes"
 ctest --test-dir "$build_root/win64" -LE benchmark -j "$lanes" --resource-spec-file "$BN_WINE_LANES_DIR/lanes.json" \
   --output-on-failure "$@"

@@ -12,6 +12,22 @@ bn_wine_root=$(cd "$bn_wine_here/../.." && pwd)
 export WINEPREFIX="${BN_WINEPREFIX:-$bn_wine_root/${BN_BUILD_ROOT:-build}/wineprefix}"
 export WINEARCH=win64 WINEDEBUG=-all LC_ALL=zh_CN.UTF-8 WINEDLLOVERRIDES="mscoree,mshtml="
 
+# The lanes a test run takes: one per core, at least two (a hang of one still leaves work going), at most
+# six (more wineservers only compete for the display and the disk).
+bn_wine_lanes_wanted() {
+  local cores
+  cores=$(nproc)
+  if [ "$cores" -lt 2 ]; then echo 2; elif [ "$cores" -gt 6 ]; then echo 6; else echo "$cores"; fi
+}
+
+# Starts the program that keeps the desktop of the display and prefix in the environment alive.
+bn_wine_start_keeper() {
+  local keeper="$1"
+  [ -n "$keeper" ] && [ -f "$keeper" ] || return 0
+  /usr/lib/wine/wine64 "$keeper" >/dev/null 2>&1 </dev/null &
+  BN_KEEPER_PIDS="${BN_KEEPER_PIDS:-} $!"
+}
+
 # Starts an Xvfb on the first free display number and sets bn_display to it.
 bn_wine_start_display() {
   local n=77
@@ -41,10 +57,7 @@ bn_wine_session_start() {
     fi
   done
   /usr/lib/wine/wineserver64 -p >/dev/null 2>&1 </dev/null
-  if [ -n "$keeper" ] && [ -f "$keeper" ]; then
-    /usr/lib/wine/wine64 "$keeper" >/dev/null 2>&1 </dev/null &
-    BN_KEEPER_PIDS="${BN_KEEPER_PIDS:-} $!"
-  fi
+  bn_wine_start_keeper "$keeper"
   # Lanes only for a caller that asked for them. The first lane is the session above; a run left with one
   # lane has its spec file too.
   if [ -z "${2:-}" ]; then
@@ -60,10 +73,7 @@ bn_wine_session_start() {
     bn_wine_start_display
     local prefix="$WINEPREFIX-lane$lane"
     DISPLAY="$bn_display" WINEPREFIX="$prefix" /usr/lib/wine/wineserver64 -p >/dev/null 2>&1 </dev/null
-    if [ -n "$keeper" ] && [ -f "$keeper" ]; then
-      DISPLAY="$bn_display" WINEPREFIX="$prefix" /usr/lib/wine/wine64 "$keeper" >/dev/null 2>&1 </dev/null &
-      BN_KEEPER_PIDS="$BN_KEEPER_PIDS $!"
-    fi
+    DISPLAY="$bn_display" WINEPREFIX="$prefix" bn_wine_start_keeper "$keeper"
     BN_LANE_PREFIXES="${BN_LANE_PREFIXES:-} $prefix"
     printf 'export DISPLAY=%q WINEPREFIX=%q\n' "$bn_display" "$prefix" >"$BN_WINE_LANES_DIR/lane-$lane.env"
     ids="$ids,{\"id\":\"$lane\",\"slots\":1}"
