@@ -39,9 +39,6 @@ private:
     HINTERNET handles_[3] = {};
 };
 
-}  // namespace
-
-namespace {
 
 // Limits the next blocking calls on the handle to the time left before the deadline, so the worker
 // ends by itself when the caller gives up. False when no time is left.
