@@ -503,6 +503,8 @@ TEST_F(SkinSettingsWindowTest, ApplyingAColourSkinKeepsTheColourPageShown)
     forms_test::ClickAt(U("按钮1").Window(), 10, 10);
     Settle();
     EXPECT_EQ(g_skinBaseColour, RGB(200, 40, 90));
+    // The window repaints after the skin changes; on a busy machine the preview's turn comes later.
+    forms_test::PumpUntil([&] { return ScreenColourOf(U("图片框2")) == RGB(200, 40, 90); }, 2000);
     EXPECT_EQ(ScreenColourOf(U("图片框2")), RGB(200, 40, 90)) << "the preview is gone";
     EXPECT_EQ(ScreenColourOf(form_->Get(g_colourSwatches[15][15])), RGB(0, 255, 255));
     ASSERT_TRUE(forms_test::SaveScreenshot(form_->Window(), "skin-settings-colour-applied.png"));
