@@ -28,14 +28,27 @@ bn_wine_start_keeper() {
   BN_KEEPER_PIDS="${BN_KEEPER_PIDS:-} $!"
 }
 
-# Starts an Xvfb on the first free display number and sets bn_display to it.
+# Starts an Xvfb on a display number it chooses itself (-displayfd) and sets bn_display to it. Picking a
+# free number here and then starting Xvfb on it raced with other sessions starting at the same moment:
+# the loser's Xvfb ended and both sessions used the winner's display.
 bn_wine_start_display() {
-  local n=77
-  while [ -e "/tmp/.X11-unix/X$n" ] || [ -e "/tmp/.X$n-lock" ]; do n=$((n + 1)); done
-  Xvfb ":$n" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 </dev/null &
-  BN_XVFB_PIDS="${BN_XVFB_PIDS:-} $!"
-  for _ in $(seq 50); do [ -e "/tmp/.X11-unix/X$n" ] && break; sleep 0.1; done
-  bn_display=":$n"
+  local said pid
+  said=$(mktemp)
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$said" >/dev/null 2>&1 </dev/null &
+  pid=$!
+  BN_XVFB_PIDS="${BN_XVFB_PIDS:-} $pid"
+  # Xvfb writes the number once it takes connections.
+  for _ in $(seq 100); do
+    grep -q '[0-9]' "$said" 2>/dev/null && break
+    kill -0 "$pid" 2>/dev/null || break
+    sleep 0.1
+  done
+  bn_display=":$(tr -dc 0-9 <"$said")"
+  rm -f "$said"
+  if [ "$bn_display" = ":" ]; then
+    echo "session: Xvfb gave no display number" >&2
+    return 1
+  fi
 }
 
 bn_wine_session_start() {
