@@ -373,7 +373,9 @@ TEST_F(MainWindowStartTest, ASilentServerHoldsNeitherTheDatabaseNorTheClose)
     EXPECT_TRUE(g_startWait.databaseOpen);
     EXPECT_TRUE(g_startWait.favouritesAttached);
     ASSERT_NE(0u, g_startWait.destroyedAt);
-    EXPECT_LT(returned - g_startWait.destroyedAt, 2000u) << "from the window's end to the end of the start-up";
+    // A start-up that waited on after the window's end would take the request's whole deadline (90 s);
+    // how quickly it ends on a quiet machine is the launch benchmark's business.
+    EXPECT_LT(returned - g_startWait.destroyedAt, 15000u) << "from the window's end to the end of the start-up";
     EXPECT_EQ(0, forms::OpenFormCount());
     EXPECT_EQ(1u, server.Requests().size());
     EXPECT_EQ(kNetworkErrorText, g_networkError);

@@ -22,9 +22,6 @@ void MainWindowTest::SetUp()
                                                  {"金金金", "凶", ""}, {"水火金", "凶", ""}, {"土金水", "平", ""}}));
     window_ = OpenMainWindow();
     ASSERT_NE(window_, nullptr);
-    // The tests click at screen points and read the screen: no window of a test running beside them
-    // may cover the main window (the tests of this program run one at a time).
-    SetWindowPos(window_->Window(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void MainWindowTest::TearDown()

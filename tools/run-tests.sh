@@ -70,9 +70,17 @@ bn_wine_session_start "$build_root/win64/tools/wine/bn_keep_desktop.exe" "$lanes
 bash tools/check-package.sh
 # Every Windows test of the win64 build, those that must run alone (SERIAL) included.
 # A test that outlives its time limit runs once more: Wine itself can stall a process now and then, which
-# a hang of the test's own would not survive twice.
+# a hang of the test's own would not survive twice. A crash is no time-out: the test prefix shows no
+# crash dialog, so a crashing test ends at once and fails (tools/wine/wine-exec.sh says "crashed").
+# Every rerun, crash and start made again is listed at the end of the command.
+wine_log="$logs/ctest-wine.log"
+rm -f "$BN_WINE_LANES_DIR/events.log"
+set +e
 ctest --test-dir "$build_root/win64" -LE benchmark -j "$lanes" --resource-spec-file "$BN_WINE_LANES_DIR/lanes.json" \
-  --repeat after-timeout:2 --output-on-failure
+  --repeat after-timeout:2 --output-on-failure 2>&1 | tee "$wine_log"
+wine_rc=${PIPESTATUS[0]}
+set -e
+cp "$BN_WINE_LANES_DIR/events.log" "$logs/wine-events.log" 2>/dev/null || : >"$logs/wine-events.log"
 
 # Only the benchmarks' own lines, without ctest's bookkeeping.
 benchmark_lines() { grep -aE '^[0-9]+: ' | sed 's/^[0-9]*: //' | grep -avE '^(Test command|Working Directory|Test timeout)' || true; }
@@ -80,6 +88,24 @@ echo "== benchmarks (native)"
 ctest --test-dir "$build_root/native" -L benchmark --verbose --no-tests=ignore | benchmark_lines
 echo "== benchmarks (win64 under Wine)"
 ctest --test-dir "$build_root/win64" -L benchmark --verbose --no-tests=ignore | benchmark_lines | iconv -f GBK -t UTF-8 -c
+# What the Windows tests needed beyond one plain run: time-outs run again, crashes, Wine starts made again.
+reruns=$(grep -aE '\*\*\*Timeout' "$wine_log" | sed -E 's/^ *[0-9]+\/[0-9]+ Test +#[0-9]+: ([^ ]+).*/\1/' | sort | uniq -c || true)
+crashes=$(grep -a '^crashed: ' "$logs/wine-events.log" || true)
+restarts=$(grep -a '^started again: ' "$logs/wine-events.log" || true)
+echo "== Windows tests run again after a time-out: $(printf '%s' "$reruns" | grep -c . || true)"
+[ -n "$reruns" ] && printf '%s\n' "$reruns" | sed 's/^ */   /; s/^   \([0-9]*\) /   timed out \1 time(s): /'
+echo "== Windows test programs that crashed: $(printf '%s' "$crashes" | grep -c . || true)"
+[ -n "$crashes" ] && printf '%s\n' "$crashes" | sed 's/^/   /'
+echo "== Wine starts made again (ended at once, silent): $(printf '%s' "$restarts" | grep -c . || true)"
+[ -n "$restarts" ] && printf '%s\n' "$restarts" | sed 's/^/   /'
+if [ "$wine_rc" != 0 ]; then
+  echo "== the Windows tests failed (ctest exit code $wine_rc; log: $wine_log)" >&2
+  exit 1
+fi
+if [ -n "$crashes" ]; then
+  echo "== a Windows test program crashed: the run fails whatever a rerun said" >&2
+  exit 1
+fi
 # Compiler warnings fail the run, after every test has had its say.
 warnings=$(grep -ahE '(^|: )warning: ' "$logs"/build-*.log | sort -u || true)
 if [ -n "$warnings" ]; then

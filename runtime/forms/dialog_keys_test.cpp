@@ -195,8 +195,20 @@ TEST_F(DialogKeysTest, EscapeLeavesTheMainWindowAndItsContainersOpen)
     EXPECT_TRUE(IsWindow(form->Get("选择夹1").Window()));
 }
 
+// Ends whatever menu the thread is in.
+void CALLBACK EndAnyMenu(HWND, UINT, UINT_PTR, DWORD)
+{
+    EndMenu();
+}
+
 TEST_F(DialogKeysTest, ShiftF10AndTheMenuKeyOpenTheListMenuAtTheSelectedRow)
 {
+    // Left to the system, F10 enters the window's menu mode, a loop of its own that would hold the test
+    // until its time limit: a timer ends any menu after two seconds, so a missing handler fails at once.
+    struct MenuGuard {
+        UINT_PTR timer = SetTimer(nullptr, 0, 2000, EndAnyMenu);
+        ~MenuGuard() { KillTimer(nullptr, timer); }
+    } menuGuard;
     forms::Form* form = Open();
     ASSERT_NE(form, nullptr);
     forms::Unit& list = form->Get("列表1");

@@ -95,4 +95,33 @@ bool IsDarkPixel(COLORREF colour)
     return GetRValue(colour) + GetGValue(colour) + GetBValue(colour) < 200;
 }
 
+namespace {
+BOOL CALLBACK NoteUnpaintedChild(HWND child, LPARAM unpainted)
+{
+    if (IsWindowVisible(child) && GetUpdateRect(child, nullptr, FALSE))
+        *reinterpret_cast<bool*>(unpainted) = true;
+    return TRUE;
+}
+bool WaitsForPaint(HWND window)
+{
+    if (!IsWindow(window) || !IsWindowVisible(window))
+        return false;
+    bool unpainted = GetUpdateRect(window, nullptr, FALSE) != FALSE;
+    if (!unpainted)
+        EnumChildWindows(window, NoteUnpaintedChild, reinterpret_cast<LPARAM>(&unpainted));
+    return unpainted;
+}
+}  // namespace
+
+bool PumpUntilPainted(HWND window, int milliseconds)
+{
+    forms::ProcessPendingMessages();
+    const bool painted = PumpUntil([window] { return !WaitsForPaint(window); }, milliseconds);
+    // Wine copies what a window painted to the screen when its thread waits idle; until then the screen
+    // shows what was there before. One idle wait, then the screen is what the window painted.
+    GdiFlush();
+    MsgWaitForMultipleObjects(0, nullptr, FALSE, 30, QS_ALLINPUT);
+    return painted;
+}
+
 }  // namespace forms_test

@@ -55,4 +55,9 @@ bool PumpUntil(Condition condition, int milliseconds = 3000)
     return true;
 }
 
+// Handles messages until the window and its shown children have nothing left to paint; false when the
+// time ran out first. A test that reads the screen reads it after this, once: on a busy machine the
+// paints come late, not wrong.
+bool PumpUntilPainted(HWND window, int milliseconds = 20000);
+
 }  // namespace forms_test

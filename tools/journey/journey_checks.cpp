@@ -37,7 +37,7 @@ bool WaitForRows(Session& session, const std::string& caption, int list, int cou
 
 int ScoreIn(const std::string& text)
 {
-    size_t at = text.find("【");
+    size_t at = FindWholeText(text, "【");
     at = at == std::string::npos ? 0 : at + 2;
     while (at < text.size() && text[at] == ' ')
         ++at;
@@ -93,7 +93,7 @@ Step ReportShowsName(const std::string& name, const std::string& stepName)
         HWND report = session.WaitForWindow("名字评分", 3000);
         HWND box = report ? FindByClass(report, "RichEdit20A", 0) : nullptr;
         const std::string text = box ? RichEditText(box) : std::string();
-        const size_t at = text.find(sought);
+        const size_t at = FindWholeText(text, sought);
         if (sought.empty() || at == std::string::npos || at > 64) {
             reason = "the report does not begin with \"" + sought + "\": " + text.substr(0, 80);
             return false;

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "tools/journey/gbk_text.h"
 #include "tools/journey/journey_runner.h"
 
 namespace journey {

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstdio>
 
+#include "tools/journey/gbk_text.h"
 #include "tools/journey/real_input.h"
 #include "tools/journey/remote_controls.h"
 #include "tools/journey/window_shots.h"
@@ -495,6 +496,18 @@ Step ChooseMenuItem(int n, const std::string& name)
     return step;
 }
 
+// The box's first visible push button in the order the box made them (是 of 是/否, 确定 of one).
+static HWND FirstButtonOf(HWND box)
+{
+    for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
+        char kind[16] = {};
+        GetClassNameA(child, kind, sizeof kind);
+        if (lstrcmpiA(kind, "Button") == 0 && IsWindowVisible(child))
+            return child;
+    }
+    return nullptr;
+}
+
 Step AnswerBox(const std::string& part, const std::string& name)
 {
     Step step;
@@ -514,17 +527,32 @@ Step AnswerBox(const std::string& part, const std::string& name)
         const std::string text = session.MessageBoxText(box);
         session.boxText = text;
         SaveWindowsPicture({box}, session.picturePath);
-        if (text.find(part) == std::string::npos) {
+        if (FindWholeText(text, part) == std::string::npos) {
             reason = "the message box says " + text + ", not \"" + part + "\"";
             return false;
         }
-        SetForegroundWindow(box);
-        PressKey(VK_RETURN);
+        // A person answers the box that came up in front of them: it must be the foreground window,
+        // and its first button is clicked where it shows.
+        const DWORD front = GetTickCount() + 2000;
+        while (GetForegroundWindow() != box && static_cast<int>(front - GetTickCount()) > 0)
+            Sleep(30);
+        if (GetForegroundWindow() != box) {
+            reason = "the message box is not the foreground window";
+            return false;
+        }
+        HWND button = FirstButtonOf(box);
+        if (!button) {
+            reason = "the message box has no button";
+            return false;
+        }
+        RECT place;
+        GetWindowRect(button, &place);
+        ClickAt(POINT{(place.left + place.right) / 2, (place.top + place.bottom) / 2});
         const DWORD gone = GetTickCount() + 3000;
         while (IsWindow(box) && static_cast<int>(gone - GetTickCount()) > 0)
             Sleep(30);
         if (IsWindow(box)) {
-            reason = "the message box did not close on Enter";
+            reason = "the message box did not close when its button was clicked";
             return false;
         }
         return true;

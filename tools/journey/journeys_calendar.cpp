@@ -306,7 +306,7 @@ Step TaskBoxesShowTheirTimes()
             return false;
         int boxes = 0;
         for (HWND unit : VisibleDescendants(window)) {
-            if (WindowClass(unit) != "Edit" || WindowText(unit).find("年") == std::string::npos)
+            if (WindowClass(unit) != "Edit" || FindWholeText(WindowText(unit), "年") == std::string::npos)
                 continue;
             ++boxes;
             RECT inside;

@@ -67,7 +67,7 @@ Step RememberRow(int row, const std::string& name)
         }
         const auto& cells = rows[static_cast<size_t>(index)];
         const std::string& cell = cells.size() > 1 && !cells[1].empty() ? cells[1] : cells[0];
-        session.lastText = cell.substr(0, cell.find("【"));
+        session.lastText = cell.substr(0, FindWholeText(cell, "【"));
         return true;
     });
 }
@@ -93,7 +93,7 @@ std::vector<Step> CombinationRun(const char* pool, const char* label)
                 pooled += name;
             }
             for (const char* character : {"浩", "然", "宇"}) {
-                if (pooled.find(character) == std::string::npos) {
+                if (FindWholeText(pooled, character) == std::string::npos) {
                     reason = std::string("no row uses ") + character;
                     return false;
                 }
@@ -149,7 +149,7 @@ std::vector<Journey> GenerateJourneys()
                             AnswerBox("复制成功", "copied-box"),
                             Verify("clipboard-holds-name", [](Session& session, std::string& reason) {
                                 const std::string clip = ClipboardGbk();
-                                if (clip.find(session.lastText) != 0) {
+                                if (FindWholeText(clip, session.lastText) != 0) {
                                     reason = "the clipboard holds \"" + clip + "\", not \"" + session.lastText + "\"";
                                     return false;
                                 }
@@ -160,7 +160,7 @@ std::vector<Journey> GenerateJourneys()
                             ChooseMenuItem(3, "menu-add"),
                             Verify("collected", [](Session& session, std::string& reason) {
                                 const std::string edits = TextsOfClass(session, kMain, "Edit");
-                                if (edits.find(session.lastText) == std::string::npos) {
+                                if (FindWholeText(edits, session.lastText) == std::string::npos) {
                                     reason = "the collected names do not hold \"" + session.lastText + "\"";
                                     return false;
                                 }

@@ -145,7 +145,7 @@ Step FeaturePageShows(int row, std::vector<std::string> parts, const std::string
         const std::string texts = TextsOfClass(session, kMain, "Edit") + "\n" + TextsOfClass(session, kMain, "BnHyperlink") +
                                   "\n" + TextsOfClass(session, kMain, "Static");
         for (const std::string& part : parts) {
-            if (texts.find(part) == std::string::npos) {
+            if (FindWholeText(texts, part) == std::string::npos) {
                 reason = "row " + std::to_string(row) + " shows no \"" + part + "\"";
                 return false;
             }
@@ -159,7 +159,7 @@ Step LocalPageExists(const std::string& relative, const std::string& marker, con
 {
     return Verify(name, [relative, marker](Session& session, std::string& reason) {
         std::string bytes;
-        if (!ReadWholeFile(session.folder + "\\" + relative, bytes) || bytes.find(marker) == std::string::npos) {
+        if (!ReadWholeFile(session.folder + "\\" + relative, bytes) || FindWholeText(bytes, marker) == std::string::npos) {
             reason = relative + " is missing or lacks \"" + marker + "\"";
             return false;
         }

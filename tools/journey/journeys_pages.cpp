@@ -95,7 +95,7 @@ std::vector<Journey> PageJourneys()
                             ChooseMenuItem(3, "menu-add").LeavesBox(),
                             AnswerBox("增加成功", "added-box"),
                             Verify("box-caption", [](Session& session, std::string& reason) {
-                                if (session.boxText.find("[提示]") != 0) {
+                                if (FindWholeText(session.boxText, "[提示]") != 0) {
                                     reason = "the box was captioned " + session.boxText;
                                     return false;
                                 }
@@ -115,7 +115,7 @@ std::vector<Journey> PageJourneys()
                             Verify("word-for-ouyang", [](Session& session, std::string& reason) {
                                 const Rows rows = RowsOf(session, kMain, 0);
                                 for (const auto& row : rows)
-                                    if (!row.empty() && row[0].find("没有找到") != std::string::npos)
+                                    if (!row.empty() && FindWholeText(row[0], "没有找到") != std::string::npos)
                                         return true;
                                 HWND window = session.WaitForWindow(kMain);
                                 if (window && FindByText(window, "没有找到*"))

@@ -86,7 +86,7 @@ std::vector<Journey> WindowJourneys()
                             AnswerBox("导出", "exported-box"),
                             Verify("file-written", [](Session& session, std::string& reason) {
                                 std::string bytes;
-                                if (!ReadWholeFile(ExportPath(session), bytes) || bytes.find("【") == std::string::npos) {
+                                if (!ReadWholeFile(ExportPath(session), bytes) || FindWholeText(bytes, "【") == std::string::npos) {
                                     reason = "the export holds \"" + bytes + "\"";
                                     return false;
                                 }
