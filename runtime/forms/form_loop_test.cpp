@@ -85,9 +85,10 @@ TEST_F(FormsTest, ModalWindowBlocksItsOpenerUntilItCloses)
     EXPECT_EQ(forms::OpenFormCount(), 1);
 }
 
-// A modal window over its opener, while a handler hides the opener and shows it again (as a window
-// that the modal one opens and closes does): the modal window must stay above, and active. While hidden
-// the opener is raised to the top, as a window closing above it leaves it when it hands on the
+// A modal window over its opener, while a handler hides another of the program's windows and shows it
+// again (as a window that the modal one opens and closes does): the modal window must stay above, and
+// active. The other window is not the modal one's owner, so ownership alone does not keep it beneath;
+// while hidden it is raised to the top, as a window closing above it leaves it when it hands on the
 // activation: shown again where it stands, it would cover the modal window.
 bool IsAbove(HWND upper, HWND lower)
 {
@@ -100,7 +101,7 @@ bool IsAbove(HWND upper, HWND lower)
 void OnHidingModalTick(forms::Event& e)
 {
     static int ticks = 0;
-    forms::Form* opener = forms::FindForm("Opener");
+    forms::Form* opener = forms::FindForm("Bystander");
     if (!opener)
         return;
     switch (++ticks % 3) {
@@ -110,9 +111,9 @@ void OnHidingModalTick(forms::Event& e)
         break;
     case 2:
         opener->Self().SetVisible(true);
-        Trace().push_back(IsAbove(e.form.Window(), opener->Window()) ? "modal above opener" : "opener above modal");
+        Trace().push_back(IsAbove(e.form.Window(), opener->Window()) ? "modal above other" : "other above modal");
         Trace().push_back(GetActiveWindow() == e.form.Window() ? "modal active" : "modal not active");
-        Trace().push_back(IsWindowVisible(opener->Window()) ? "opener shown" : "opener hidden");
+        Trace().push_back(IsWindowVisible(opener->Window()) ? "other shown" : "other hidden");
         break;
     default:
         e.form.Close();
@@ -132,14 +133,21 @@ const forms::FormDef& HidingModalWindow()
     return def;
 }
 
-TEST_F(FormsTest, AnOpenerShownAgainStaysBeneathItsModalWindow)
+TEST_F(FormsTest, AWindowShownAgainStaysBeneathTheModalWindow)
 {
     Trace().clear();
     forms::Form* opener = forms::OpenModeless(OpenerWindow());
     ASSERT_NE(opener, nullptr);
+    forms::FormDef bystanderDef = OpenerWindow();
+    bystanderDef.id = 203;
+    bystanderDef.name = "Bystander";
+    bystanderDef.rect = {60, 60, 400, 200};
+    forms::Form* bystander = forms::OpenModeless(bystanderDef);
+    ASSERT_NE(bystander, nullptr);
     ASSERT_TRUE(forms::OpenModal(HidingModalWindow(), opener));
-    const std::vector<std::string> expected = {"modal above opener", "modal active", "opener shown"};
+    const std::vector<std::string> expected = {"modal above other", "modal active", "other shown"};
     EXPECT_EQ(Trace(), expected);
+    bystander->Destroy();
     opener->Destroy();
 }
 
