@@ -18,7 +18,7 @@ std::string g_configPath;
 
 namespace {
 
-// The navigation items in the bar's order, which is the order of kNavBarPictures and of the item numbers
+// The navigation items in the bar's order, which is the order of the navigation pictures (NavBarPictureBytes) and of the item numbers
 // OnNavBarClicked takes.
 const char* const kNavBarCaptions[kNavBarPictureCount] = {"宝宝取名", "姓名评测", "自选列表", "组合模式",
                                                           "诗词模式", "取英文名", "取小名",   "生辰八字"};
@@ -52,7 +52,7 @@ void BuildNavBar(forms::Form& window)
     g_navBar.Attach(window.Get("图片框1").Window(), 85, 75, std::nullopt, std::nullopt, std::nullopt, true);
     for (int i = 0; i < kNavBarPictureCount; ++i) {
         NavBarItemOptions item;
-        item.image = PictureBytes(kNavBarPictures[i]);
+        item.image = NavBarPictureBytes(i);
         item.caption = kNavBarCaptions[i];
         item.layout = 0;
         if (i == 0) {
@@ -105,7 +105,7 @@ void BuildMainWindowUi(forms::Form& window)
     // Every start shows the built-in picture and theme colour, whatever skin the user chose last time
     // ("Data\config.ini" is the skin settings window's alone).
     SkinPicture skin;
-    skin.bytes = PictureBytes(kBuiltInSkinJpeg);
+    skin.bytes = PictureBytes(Picture::BuiltInSkin);
     skin.themeColour = kMainThemeColour;
     skin.imageMode = 1;  // faded into the base colour on the left and at the bottom
     ApplySkin(skin);
@@ -122,7 +122,7 @@ void BuildMainWindowUi(forms::Form& window)
     SkinForm(hwnd, form);
     // Smaller than designed, the units of the input group would be cut off or overlap.
     SetFormMinimumSize(hwnd, window.Self().Width(), window.Self().Height());
-    AddTitleBarButton(hwnd, PictureBytes(kSkinButtonPng), "换皮肤", OpenSkinSettingsFromCaption);
+    AddTitleBarButton(hwnd, PictureBytes(Picture::SkinButton), "换皮肤", OpenSkinSettingsFromCaption);
 
     SetFormCloseEffect(hwnd, 1);  // shrink and fade
     TitleTextStyle title;  // white on a soft black halo, font, size and weight as they are

@@ -408,7 +408,7 @@ void OnSkinWindowCreated(forms::Event& event)
     options.imageMode = 0;
     SkinForm(form.Window(), options);
 
-    form.Get(kMarker).SetPicture(PictureBytes(kSkinMarkerPng));
+    form.Get(kMarker).SetPicture(PictureBytes(Picture::SkinMarker));
     form.Get(kTabs).Move(8, 63, 604, 288);
     form.Get(kTabStripHost).Move(16, 32, 576, 32);
 

@@ -71,8 +71,8 @@ protected:
         for (int i = 1; i <= count; ++i) {
             const std::string dir = "Dskin\\" + Folder(i);
             CreateDirectoryA(dir.c_str(), nullptr);
-            ASSERT_TRUE(WriteFileBytes(dir + "\\bk.jpg", PictureBytes(kBuiltInSkinJpeg)));
-            ASSERT_TRUE(WriteFileBytes(dir + "\\small.jpg", PictureBytes(kBuiltInSkinJpeg)));
+            ASSERT_TRUE(WriteFileBytes(dir + "\\bk.jpg", PictureBytes(Picture::BuiltInSkin)));
+            ASSERT_TRUE(WriteFileBytes(dir + "\\small.jpg", PictureBytes(Picture::BuiltInSkin)));
             ASSERT_TRUE(IniWrite(dir + "\\conf.ini", "CONF", "Name", "皮肤" + std::to_string(i)));
             ASSERT_TRUE(IniWrite(dir + "\\conf.ini", "CONF", "TitleColor", std::to_string(i)));
             xml += "  <skin>" + Folder(i) + "</skin>\r\n";

@@ -93,16 +93,16 @@ TEST(ContactSheet, SavesEveryPictureAndSkin)
                                     "诗词模式", "取英文名", "取小名",   "生辰八字"};
     for (int i = 0; i < kNavBarPictureCount; ++i) {
         const float x = 12.0f + i * 122.0f;
-        EXPECT_TRUE(sheet.Picture(PictureBytes(kNavBarPictures[i]), x, 36, 112, 112)) << captions[i];
+        EXPECT_TRUE(sheet.Picture(NavBarPictureBytes(i), x, 36, 112, 112)) << captions[i];
         sheet.Fill(kThemeGreen, x + 18, 160, 76, 70);
-        EXPECT_TRUE(sheet.Picture(PictureBytes(kNavBarPictures[i]), x + 31, 164, 50, 50));
+        EXPECT_TRUE(sheet.Picture(NavBarPictureBytes(i), x + 31, 164, 50, 50));
         sheet.Caption(captions[i], x, 214, 112);
     }
 
     sheet.Heading("换皮肤按钮（26 x 18，原大与四倍）与程序图标（16 至 256）", 244);
     sheet.Fill(kThemeGreen, 12, 270, 150, 90);
-    EXPECT_TRUE(sheet.Picture(PictureBytes(kSkinButtonPng), 20, 280, 26, 18));
-    EXPECT_TRUE(sheet.Picture(PictureBytes(kSkinButtonPng), 52, 280, 104, 72));
+    EXPECT_TRUE(sheet.Picture(PictureBytes(Picture::SkinButton), 20, 280, 26, 18));
+    EXPECT_TRUE(sheet.Picture(PictureBytes(Picture::SkinButton), 52, 280, 104, 72));
     float x = 180;
     for (int side : {16, 24, 32, 48, 64, 128, 256}) {
         EXPECT_TRUE(sheet.Icon(side, x, 270)) << side;
@@ -110,7 +110,7 @@ TEST(ContactSheet, SavesEveryPictureAndSkin)
     }
 
     sheet.Heading("内置皮肤图片（900 x 420，缩小一半）", 534);
-    EXPECT_TRUE(sheet.Picture(PictureBytes(kBuiltInSkinJpeg), 12, 560, 450, 210));
+    EXPECT_TRUE(sheet.Picture(PictureBytes(Picture::BuiltInSkin), 12, 560, 450, 210));
 
     std::vector<ShippedSkin> skins;
     ASSERT_TRUE(ReadShippedSkins(skins));

@@ -59,16 +59,16 @@ TEST(EmbeddedPictures, DecodeAtTheirSizes)
         bool alpha;
     };
     const std::vector<Case> cases = {
-        {"built-in skin", PictureBytes(kBuiltInSkinJpeg), kImageFormatJpeg, 900, 420, false},
-        {"skin button", PictureBytes(kSkinButtonPng), kImageFormatPng, 26, 18, true},
-        {"宝宝取名", PictureBytes(kNavNamingPng), kImageFormatPng, 128, 128, true},
-        {"姓名评测", PictureBytes(kNavScoringPng), kImageFormatPng, 128, 128, true},
-        {"自选列表", PictureBytes(kNavFavouritesPng), kImageFormatPng, 256, 256, true},
-        {"组合模式", PictureBytes(kNavCombinationPng), kImageFormatPng, 128, 128, true},
-        {"诗词模式", PictureBytes(kNavPoemPng), kImageFormatPng, 128, 128, true},
-        {"取英文名", PictureBytes(kNavEnglishPng), kImageFormatPng, 128, 128, true},
-        {"取小名", PictureBytes(kNavNicknamePng), kImageFormatPng, 128, 128, true},
-        {"生辰八字", PictureBytes(kNavBirthChartPng), kImageFormatPng, 128, 128, true},
+        {"built-in skin", PictureBytes(Picture::BuiltInSkin), kImageFormatJpeg, 900, 420, false},
+        {"skin button", PictureBytes(Picture::SkinButton), kImageFormatPng, 26, 18, true},
+        {"宝宝取名", NavBarPictureBytes(0), kImageFormatPng, 128, 128, true},
+        {"姓名评测", NavBarPictureBytes(1), kImageFormatPng, 128, 128, true},
+        {"自选列表", NavBarPictureBytes(2), kImageFormatPng, 256, 256, true},
+        {"组合模式", NavBarPictureBytes(3), kImageFormatPng, 128, 128, true},
+        {"诗词模式", NavBarPictureBytes(4), kImageFormatPng, 128, 128, true},
+        {"取英文名", NavBarPictureBytes(5), kImageFormatPng, 128, 128, true},
+        {"取小名", NavBarPictureBytes(6), kImageFormatPng, 128, 128, true},
+        {"生辰八字", NavBarPictureBytes(7), kImageFormatPng, 128, 128, true},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -79,25 +79,37 @@ TEST(EmbeddedPictures, DecodeAtTheirSizes)
         EXPECT_EQ(d.height, c.side_y);
         EXPECT_EQ(d.alpha, c.alpha);
     }
-    EXPECT_EQ(sizeof kBuiltInSkinJpeg, 57344u);
+    EXPECT_EQ(PictureBytes(Picture::BuiltInSkin).size(), 57344u);
 }
 
-TEST(EmbeddedPictures, NavigationTableFollowsTheBarOrder)
+// The program file carries the pictures of the tree byte for byte, the navigation bar's in its order.
+TEST(EmbeddedPictures, ResourcesAreTheTreesFilesInTheBarOrder)
 {
-    const unsigned char* const inOrder[] = {kNavNamingPng, kNavScoringPng, kNavFavouritesPng, kNavCombinationPng,
-                                            kNavPoemPng,   kNavEnglishPng, kNavNicknamePng,   kNavBirthChartPng};
-    ASSERT_EQ(kNavBarPictureCount, 8);
+    const char* const navFiles[kNavBarPictureCount] = {"nav_naming.png",      "nav_scoring.png", "nav_favourites.png",
+                                                       "nav_combination.png", "nav_poem.png",    "nav_english.png",
+                                                       "nav_nickname.png",    "nav_birth_chart.png"};
+    const auto fileBytes = [](const char* name) {
+        std::string bytes;
+        EXPECT_TRUE(ReadFileBytes(std::string(BN_PICTURE_DIR) + "/" + name, bytes)) << name;
+        return bytes;
+    };
     for (int i = 0; i < kNavBarPictureCount; ++i) {
-        EXPECT_EQ(kNavBarPictures[i].bytes, inOrder[i]) << "item " << i + 1;
-        EXPECT_TRUE(Decode(PictureBytes(kNavBarPictures[i])).ok) << "item " << i + 1;
+        const std::string bytes = NavBarPictureBytes(i);
+        EXPECT_EQ(bytes, fileBytes(navFiles[i])) << "item " << i + 1;
+        EXPECT_TRUE(Decode(bytes).ok) << "item " << i + 1;
     }
+    EXPECT_EQ(PictureBytes(Picture::BuiltInSkin), fileBytes("builtin_skin.jpg"));
+    EXPECT_EQ(PictureBytes(Picture::SkinButton), fileBytes("skin_button.png"));
+    EXPECT_EQ(PictureBytes(Picture::SkinMarker), fileBytes("skin_marker.png"));
+    EXPECT_TRUE(NavBarPictureBytes(-1).empty());
+    EXPECT_TRUE(NavBarPictureBytes(kNavBarPictureCount).empty());
 }
 
 // The button face is a glyph over a clear gloss: the symbol opaque at the middle, the bottom corners
 // almost clear, so the caption behind shows through as on the standard buttons.
 TEST(EmbeddedPictures, SkinButtonIsAGlyphOnAClearFace)
 {
-    const std::string png = PictureBytes(kSkinButtonPng);
+    const std::string png = PictureBytes(Picture::SkinButton);
     EXPECT_EQ(AlphaAt(png, 13, 10), 255u);
     EXPECT_LT(AlphaAt(png, 0, 17), 16u);
     EXPECT_LT(AlphaAt(png, 25, 17), 16u);

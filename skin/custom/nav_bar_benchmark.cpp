@@ -5,7 +5,7 @@
 
 #include <cstdio>
 
-#include "app/pictures/pictures.h"
+#include "skin/custom/nav_bar_test_support.h"
 #include "gdiplus/gdip_bitmap.h"
 #include "skin/core/benchmark_timing.h"
 #include "skin/core/engine_startup.h"
@@ -17,7 +17,7 @@
 
 namespace {
 
-const char* const kCaptions[kNavBarPictureCount] = {"宝宝取名", "姓名评测", "自选列表", "组合模式",
+const char* const kCaptions[kProgramNavPictureCount] = {"宝宝取名", "姓名评测", "自选列表", "组合模式",
                                                      "诗词模式", "取英文名", "取小名",   "生辰八字"};
 
 }  // namespace
@@ -31,9 +31,9 @@ int main()
     HWND host = CreateTestChild(form, "Static", 10, 30, 8 * 85 + 7 * 5, 78, SS_NOTIFY);
     SkinNavBar bar;
     bar.Attach(host, 85, 75, std::nullopt, std::nullopt, std::nullopt, true);
-    for (int i = 0; i < kNavBarPictureCount; ++i) {
+    for (int i = 0; i < kProgramNavPictureCount; ++i) {
         NavBarItemOptions item;
-        item.image = PictureBytes(kNavBarPictures[i]);
+        item.image = ProgramNavPicture(i);
         item.caption = kCaptions[i];
         bar.AddItem(item);
     }
@@ -45,7 +45,7 @@ int main()
         DrawNavItem(host, 2, nullptr, NavItemLook{true, false, 20 * step});
     });
     const Timing repaint = Measure(20, [&] { PaintNavBar(host); });
-    const std::string picture = PictureBytes(kNavBarPictures[0]);
+    const std::string picture = ProgramNavPicture(0);
     const Timing grey = Measure(20, [&] {
         GdipBitmap bitmap;
         bitmap.CreateBitmapFromStream(picture);

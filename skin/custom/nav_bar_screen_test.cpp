@@ -6,7 +6,6 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
-#include "app/pictures/pictures.h"
 #include "skin/core/form_skinning.h"
 #include "skin/core/form_test_support.h"
 #include "skin/core/memory_dc.h"
@@ -21,7 +20,7 @@
 
 namespace {
 
-const char* const kMainCaptions[kNavBarPictureCount] = {"宝宝取名", "姓名评测", "自选列表", "组合模式",
+const char* const kMainCaptions[kProgramNavPictureCount] = {"宝宝取名", "姓名评测", "自选列表", "组合模式",
                                                          "诗词模式", "取英文名", "取小名",   "生辰八字"};
 
 }  // namespace
@@ -177,9 +176,9 @@ TEST(NavBarScreenTest, MainWindowBarScreenshot)
     HWND host = CreateBarHost(window, 12, 32, 8 * 85 + 7 * 5, 78);
     SkinNavBar bar;
     ASSERT_GT(bar.Attach(host, 85, 75, std::nullopt, std::nullopt, std::nullopt, true), 0);
-    for (int i = 0; i < kNavBarPictureCount; ++i) {
+    for (int i = 0; i < kProgramNavPictureCount; ++i) {
         NavBarItemOptions item;
-        item.image = PictureBytes(kNavBarPictures[i]);
+        item.image = ProgramNavPicture(i);
         item.caption = kMainCaptions[i];
         item.layout = 0;
         item.hasDropPart = i == 5;
@@ -195,7 +194,7 @@ TEST(NavBarScreenTest, MainWindowBarScreenshot)
     ASSERT_GT(column.Attach(side, 130, 36, std::nullopt, 0xFFFFFF, 90, false, 1), 0);
     for (int i = 0; i < 4; ++i) {
         NavBarItemOptions item;
-        item.image = PictureBytes(kNavBarPictures[i + 4]);
+        item.image = ProgramNavPicture(i + 4);
         item.caption = kMainCaptions[i + 4];
         item.layout = 1;
         item.toggle = i == 1;

@@ -2,6 +2,9 @@
 
 #include <commctrl.h>
 
+#include <fstream>
+#include <iterator>
+
 #include "gdiplus/gdip_bitmap.h"
 #include "gdiplus/gdip_graphics.h"
 #include "skin/core/skin_test_support.h"
@@ -83,6 +86,20 @@ int RecordSecond(const int* arguments, int count)
 {
     RecordedSeconds().push_back(count > 0 ? arguments[0] : -1);
     return 0;
+}
+
+std::string ProgramPicture(const std::string& file)
+{
+    std::ifstream in(std::string(BN_PROGRAM_PICTURE_DIR) + "/" + file, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+std::string ProgramNavPicture(int index)
+{
+    static const char* const files[kProgramNavPictureCount] = {
+        "nav_naming.png", "nav_scoring.png", "nav_favourites.png", "nav_combination.png",
+        "nav_poem.png",   "nav_english.png", "nav_nickname.png",   "nav_birth_chart.png"};
+    return index >= 0 && index < kProgramNavPictureCount ? ProgramPicture(files[index]) : std::string();
 }
 
 NavBarItemOptions PictureItem(const std::string& image, const std::string& caption)

@@ -36,6 +36,15 @@ std::vector<int>& RecordedClicks();
 std::vector<int>& RecordedSeconds();
 void ClearRecordedCallbacks();
 
+// A picture of the program's own (app/pictures/<file>), read from the source tree, so that the
+// controls' tests show what the program shows without linking the program's resources; empty when
+// the file cannot be read.
+std::string ProgramPicture(const std::string& file);
+inline constexpr int kProgramNavPictureCount = 8;
+// The program's navigation pictures in its bar's order: 宝宝取名, 姓名评测, 自选列表, 组合模式, 诗词模式,
+// 取英文名, 取小名, 生辰八字.
+std::string ProgramNavPicture(int index);
+
 // An item with a picture (bytes, none when empty) and a caption, everything else not given.
 NavBarItemOptions PictureItem(const std::string& image, const std::string& caption);
 // A width x height PNG of one ARGB colour.

@@ -1,6 +1,6 @@
 #include "skin/custom/screen_test_support.h"
 
-#include "app/pictures/pictures.h"
+#include "skin/custom/nav_bar_test_support.h"
 #include "skin/core/form_skinning.h"
 #include "skin/core/skin_options.h"
 #include "skin/core/skin_test_support.h"
@@ -16,7 +16,7 @@ HWND MakeScreenshotForm(int width, int height, int captionHeight, DWORD extraSty
     options.captionHeight = captionHeight;
     options.frameEnabled = 1;
     options.statusHeight = 5;
-    options.backgroundImage = PictureBytes(kBuiltInSkinJpeg);
+    options.backgroundImage = ProgramPicture("builtin_skin.jpg");
     options.imageMode = 1;
     SkinForm(window, options);
     return window;

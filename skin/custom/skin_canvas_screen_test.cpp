@@ -2,7 +2,7 @@
 // and a screenshot of boards of every shape on a skinned form.
 #include <gtest/gtest.h>
 
-#include "app/pictures/pictures.h"
+#include "skin/custom/nav_bar_test_support.h"
 #include "gdiplus/gdip_test_support.h"
 #include "skin/core/form_skinning.h"
 #include "skin/core/screenshot.h"
@@ -61,7 +61,7 @@ TEST(SkinCanvasScreenTest, BoardsOfEveryShapeScreenshot)
     options.captionHeight = 120;
     options.frameEnabled = 1;
     options.statusHeight = 5;
-    options.backgroundImage = PictureBytes(kBuiltInSkinJpeg);
+    options.backgroundImage = ProgramPicture("builtin_skin.jpg");
     options.imageMode = 1;
     SkinForm(window, options);
 
