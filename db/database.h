@@ -7,6 +7,7 @@
 // be GBK text without NUL.
 // A connection may be used from the UI thread and a worker: its calls are serialised by a lock.
 // One record set belongs to one thread at a time.
+#include <atomic>
 #include <functional>
 #include <memory>
 #include <mutex>
@@ -33,6 +34,9 @@ public:
     bool IsIntact();
     void Close();
     std::string Path() const;
+    // Changes on every open of another file and on every close; read without the lock, so callers
+    // that keep what they read from a file can tell cheaply whether it is still the same file.
+    unsigned long Generation() const { return generation_.load(std::memory_order_acquire); }
 
     // Runs one statement that returns no rows, with parameters bound to its "?" in order.
     bool Execute(const std::string& sql, const std::vector<std::string>& params = {});
@@ -55,7 +59,7 @@ private:
     sqlite3* db_ = nullptr;
     std::string path_;
     std::string lastError_;
-    unsigned long generation_ = 0;  // bumped on every open of a different file and on close
+    std::atomic<unsigned long> generation_{0};  // bumped on every open of a different file and on close
 };
 
 class DbRecordSet {

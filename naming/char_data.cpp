@@ -139,6 +139,11 @@ int CharData::GetKangxiStrokeCount(const std::string& ch) const
     return SlotOf(ch, slot) ? indexes_->kangxi[slot] : SearchKangxiStrokeCount(texts_, ch);
 }
 
+int CharData::GetKangxiStrokeCount(char lead, char trail) const
+{
+    return indexes_->kangxi[PairSlot(static_cast<unsigned char>(lead), static_cast<unsigned char>(trail))];
+}
+
 int CharData::LookupStrokeTable(const std::string& ch) const
 {
     size_t slot;

@@ -35,6 +35,8 @@ public:
     // The count of the last stroke list holding the whole text (the highest count); else the stroke
     // table's count of its traditional form; 0 when neither has it, and for the empty text.
     int GetKangxiStrokeCount(const std::string& ch) const;
+    // The same for the two-byte text lead, trail, without making it.
+    int GetKangxiStrokeCount(char lead, char trail) const;
     // The stroke table's count of the first two bytes; 0 for a byte below 0x7F and for an absent one.
     int LookupStrokeTable(const std::string& ch) const;
     // The first reading of every two-byte unit of the name (the GB2312 reading service answers for

@@ -1,6 +1,7 @@
 #include "name_score.h"
 
 #include <array>
+#include <cstdint>
 
 #include "char_data.h"
 #include "number_tables.h"
@@ -17,21 +18,20 @@ constexpr GridDeductions kEarthDeductions = {{0, 1, 0, 12, 17}};
 constexpr GridDeductions kTotalDeductions = {{0, 1, 0, 11, 13}};
 constexpr GridDeductions kOuterDeductions = {{0, 1, 0, 12, 17}};
 
-int Deduction(const GridDeductions& deductions, const std::string& luck)
+constexpr int kNoLuckClass = -1;
+
+int Deduction(const GridDeductions& deductions, int luckClass)
 {
-    for (int i = 0; i < kLuckClassCount; ++i)
-        if (luck == NumberLuckWords[i])
-            return deductions.byClass[i];
-    return 0;
+    return luckClass == kNoLuckClass ? 0 : deductions.byClass[luckClass];
 }
 
-int TalentsDeduction(const std::string& luck)
+int TalentsDeduction(TalentsLuck luck)
 {
-    if (luck == "平")
-        return 2;
-    if (luck == "凶")
-        return 29;
-    return 0;
+    switch (luck) {
+    case kTalentsFair: return 2;
+    case kTalentsBad: return 29;
+    default: return 0;
+    }
 }
 
 // The luck class of a (padded) number text by searching the lists: the rule itself.
@@ -83,6 +83,37 @@ const std::string& KeptLuck(int value)
 }
 
 std::string GridText(int value) { return IntToText(value); }
+
+int LuckClassOfWord(const std::string& luck)
+{
+    for (int i = 0; i < kLuckClassCount; ++i)
+        if (luck == NumberLuckWords[i])
+            return i;
+    return kNoLuckClass;
+}
+
+// The luck class of a grid number, as GetNumberLuck classes its text.
+int LuckClassOf(int value)
+{
+    static const std::vector<int8_t> classes = [] {
+        std::vector<int8_t> byValue(kKeptLuckValues);
+        for (int v = 0; v < kKeptLuckValues; ++v)
+            byValue[v] = static_cast<int8_t>(LuckClassOfWord(KeptLuck(v)));
+        return byValue;
+    }();
+    if (value >= 0 && value < kKeptLuckValues)
+        return classes[value];
+    std::string text = IntToText(value);
+    return LuckClassOfWord(GetNumberLuck(text));
+}
+
+// The element number (TalentElements) of a grid by the element rule: 11 or more counts by its last
+// digit, 0 counting as 10; 1-2 木, 3-4 火, 5-6 土, 7-8 金, 9-10 水, anything else none.
+int ElementNumberOfGrid(int grid)
+{
+    const int digit = grid < 11 ? grid : (grid % 10 == 0 ? 10 : grid % 10);
+    return digit >= 1 && digit <= 10 ? (digit + 1) / 2 : 0;
+}
 
 }  // namespace
 
@@ -156,22 +187,46 @@ std::string DigitToElement(int digit)
     }
 }
 
+int ScoreNameValue(ThreeTalentsTable& talents, const std::string& fullName)
+{
+    const size_t length = fullName.size();
+    if (length != 4 && length != 6 && length != 8) {
+        // Empty grids: each judged one is classed as its text "" is, and the title is empty.
+        static const int emptyClass = [] {
+            std::string empty;
+            return LuckClassOfWord(GetNumberLuck(empty));
+        }();
+        return 100 - Deduction(kPersonDeductions, emptyClass) - Deduction(kEarthDeductions, emptyClass) -
+               Deduction(kTotalDeductions, emptyClass) - Deduction(kOuterDeductions, emptyClass) -
+               TalentsDeduction(talents.LuckOf(0, 0, 0));
+    }
+    const CharData& chars = ShippedCharData();
+    const char* n = fullName.data();
+    const int a = chars.GetKangxiStrokeCount(n[0], n[1]);
+    const int b = chars.GetKangxiStrokeCount(n[2], n[3]);
+    const int last = chars.GetKangxiStrokeCount(n[length - 2], n[length - 1]);
+    int heaven, person, earth, outer, total;
+    if (length == 4) {
+        heaven = a + 1, person = a + b, earth = b + 1, outer = 2, total = a + b;
+    } else if (length == 6) {
+        heaven = a + 1, person = a + b, earth = b + last, outer = last + 1, total = a + b + last;
+    } else {
+        const int c = chars.GetKangxiStrokeCount(n[4], n[5]);
+        heaven = a + b, person = b + c, earth = c + last, outer = a + last, total = a + b + c + last;
+    }
+    // 天格 is not judged; two-character names lose nothing for 外格.
+    int deductions = Deduction(kPersonDeductions, LuckClassOf(person)) + Deduction(kEarthDeductions, LuckClassOf(earth)) +
+                     Deduction(kTotalDeductions, LuckClassOf(total));
+    if (length != 4)
+        deductions += Deduction(kOuterDeductions, LuckClassOf(outer));
+    deductions += TalentsDeduction(
+        talents.LuckOf(ElementNumberOfGrid(heaven), ElementNumberOfGrid(person), ElementNumberOfGrid(earth)));
+    return 100 - deductions;
+}
+
 std::string ScoreName(ThreeTalentsTable& talents, const std::string& fullName)
 {
-    FiveGrids grids = ComputeFiveGrids(fullName);
-    // 天格 is not judged; the judged grids may come back padded, which changes none of their digits.
-    int deductions = Deduction(kPersonDeductions, GetNumberLuck(grids.person)) +
-                     Deduction(kEarthDeductions, GetNumberLuck(grids.earth)) +
-                     Deduction(kTotalDeductions, GetNumberLuck(grids.total));
-    std::string outerLuck = GetNumberLuck(grids.outer);
-    if (fullName.size() != 4)
-        deductions += Deduction(kOuterDeductions, outerLuck);
-    GridDigits digits = ReduceGridsToDigits(grids.heaven, grids.earth, grids.outer, grids.total, grids.person);
-    ThreeTalentsResult three = LookupThreeTalents(talents, DigitToElement(static_cast<int>(TextToInt(digits.heaven))),
-                                                  DigitToElement(static_cast<int>(TextToInt(digits.person))),
-                                                  DigitToElement(static_cast<int>(TextToInt(digits.earth))));
-    deductions += TalentsDeduction(three.luck);
-    return IntToText(100 - deductions);
+    return IntToText(ScoreNameValue(talents, fullName));
 }
 
 std::string ScoreTag(const std::string& score)

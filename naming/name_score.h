@@ -45,7 +45,10 @@ GridDigits ReduceGridsToDigits(const std::string& heaven, const std::string& ear
 std::string DigitToElement(int digit);
 
 // 100 minus the deductions for 人格, 地格, 总格 and (names not of two characters) 外格 by their luck, and
-// for the three-talents luck read through talents; as decimal text.
+// for the three-talents luck read through talents. Worked out on numbers (stroke counts, grid numbers,
+// luck classes, the talents' luck by element numbers), with the answers the texts above give.
+int ScoreNameValue(ThreeTalentsTable& talents, const std::string& fullName);
+// The same as decimal text.
 std::string ScoreName(ThreeTalentsTable& talents, const std::string& fullName);
 
 // "【 " + score + "分】" below 100, "【" + score + "分】" from 100 on.

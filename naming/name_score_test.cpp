@@ -2,6 +2,12 @@
 
 #include <gtest/gtest.h>
 
+#include <random>
+#include <set>
+
+#include "naming/name_lists.h"
+#include "runtime/text.h"
+#include "naming/name_score_reference.h"
 #include "naming/sc_fixture.h"
 
 namespace {
@@ -174,6 +180,104 @@ TEST_F(ScoreNameTest, ScoredNameRowCells)
     EXPECT_EQ("11-3", row.kangxi);
     EXPECT_EQ("12,14,4,2,14", row.grids);
     EXPECT_EQ("65", row.score);
+}
+
+// The score on numbers against the score worked out on texts, name by name. The SC table holds every
+// title of three elements, titles with elements missing (a grid of 0 has none) and the empty title.
+class ScoreOnNumbersTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::vector<ScRow> rows = AllScTitles();
+        rows.insert(rows.end(), {{"", "平", ""}, {"木火", "凶", ""}, {"水", "凶", ""}, {"土土", "平", ""}, {"木火土", "凶", ""}});
+        ASSERT_TRUE(fixture_.Create(UniqueDatabasePath(::testing::TempDir(), "score_numbers"), rows));
+    }
+
+    // Compares every name under both tables; returns the number compared.
+    size_t ExpectSameScores(const std::vector<std::string>& names)
+    {
+        ThreeTalentsTable talents(&fixture_.db);
+        ThreeTalentsTable none(nullptr);
+        for (const std::string& name : names) {
+            const std::string expected = ScoreNameFromTexts(talents, name);
+            if (ScoreName(talents, name) != expected || ScoreNameValue(talents, name) != TextToInt(expected) ||
+                ScoreName(none, name) != ScoreNameFromTexts(none, name)) {
+                ADD_FAILURE() << "name bytes " << Hex(name) << ": texts give " << expected << ", numbers "
+                              << ScoreName(talents, name);
+                return 0;
+            }
+        }
+        return names.size();
+    }
+
+    static std::string Hex(const std::string& text)
+    {
+        static const char digits[] = "0123456789ABCDEF";
+        std::string out;
+        for (unsigned char c : text)
+            out += {digits[c >> 4], digits[c & 15], ' '};
+        return out;
+    }
+
+    ScFixture fixture_;
+};
+
+// The generators' character pool, each character once.
+std::vector<std::string> PoolCharacters()
+{
+    const std::string all = NicknameChars;
+    std::set<std::string> seen;
+    std::vector<std::string> pool;
+    for (size_t i = 0; i + 1 < all.size(); i += 2)
+        if (seen.insert(all.substr(i, 2)).second)
+            pool.push_back(all.substr(i, 2));
+    return pool;
+}
+
+TEST_F(ScoreOnNumbersTest, EveryNameOfThePool)
+{
+    const std::vector<std::string> pool = PoolCharacters();
+    ASSERT_GT(pool.size(), 700u);
+    std::vector<std::string> names;
+    for (const std::string& x : pool) {
+        names.push_back("张" + x);
+        names.push_back(x + x);
+        for (const std::string& y : pool)
+            names.push_back("张" + x + y);
+    }
+    EXPECT_EQ(names.size(), ExpectSameScores(names));
+    // Two-character surnames, with each pool character as first and as second given character.
+    names.clear();
+    for (const char* surname : {"欧阳", "司马"})
+        for (size_t i = 0; i < pool.size(); ++i)
+            for (size_t j = i % 7; j < pool.size(); j += 7)
+                names.push_back(surname + pool[i] + pool[j]);
+    EXPECT_EQ(names.size(), ExpectSameScores(names));
+}
+
+// Byte strings of every length up to 10: Latin letters and digits, halves of characters, characters
+// without a stroke count, stray lead bytes, NUL and control bytes.
+TEST_F(ScoreOnNumbersTest, GeneratedNamesOfEveryKind)
+{
+    const std::vector<std::string> pool = PoolCharacters();
+    std::mt19937 random(20261211);
+    auto pick = [&](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)); };
+    std::vector<std::string> names;
+    for (int i = 0; i < 200000; ++i) {
+        const int length = pick(11);
+        std::string name;
+        while (static_cast<int>(name.size()) < length) {
+            switch (pick(6)) {
+            case 0: case 1: name += pool[pick(static_cast<int>(pool.size()))]; break;
+            case 2: name += static_cast<char>("LiWangaz09 ,"[pick(12)]); break;
+            case 3: name += static_cast<char>(pick(256)); break;
+            case 4: name += {static_cast<char>(0x81 + pick(126)), static_cast<char>(0x40 + pick(191))}; break;
+            default: name += pool[pick(static_cast<int>(pool.size()))].substr(pick(2), 1); break;
+            }
+        }
+        names.push_back(name.substr(0, length));
+    }
+    EXPECT_EQ(names.size(), ExpectSameScores(names));
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // (this test runs under the thread sanitizer too).
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <thread>
 
 #include "naming/char_data.h"
@@ -49,6 +50,38 @@ TEST(ScoringThreads, TwoThreadsScoreAtOnce)
     EXPECT_EQ(pinyin[0], pinyin[1]);
     for (size_t i = 0; i < names.size(); ++i)
         EXPECT_EQ(ScoreName(talents, names[i]), scores[0][i]) << names[i];
+}
+
+// A worker scores while the connection moves to another file and back: every score is the one of
+// the first file or of the second, never anything in between, and after the move the new file's.
+TEST(ScoringThreads, ScoresFollowTheConnectionWhileAWorkerScores)
+{
+    ScFixture first, second;
+    ASSERT_TRUE(first.Create(UniqueDatabasePath(::testing::TempDir(), "scoring_first"), {{"木火土", "吉", ""}}));
+    ASSERT_TRUE(second.Create(UniqueDatabasePath(::testing::TempDir(), "scoring_second"), {{"木火土", "凶", ""}}));
+    const std::string secondPath = second.db.Path();
+    second.db.Close();
+    ThreeTalentsTable talents(&first.db);
+    const std::string name = "张三二";  // 木火土, 人格 14 凶: 88 with 吉, 59 with 凶
+    ASSERT_EQ(88, ScoreNameValue(talents, name));
+
+    std::atomic<bool> stop{false};
+    std::atomic<int> others{0};
+    std::thread worker([&] {
+        while (!stop.load()) {
+            const int score = ScoreNameValue(talents, name);
+            if (score != 88 && score != 59)  // 88 also while the connection is between files: no row
+                ++others;
+        }
+    });
+    const std::string firstPath = first.db.Path();
+    for (int i = 0; i < 20; ++i) {
+        ASSERT_TRUE(first.db.Open(i % 2 == 0 ? secondPath : firstPath));
+        EXPECT_EQ(i % 2 == 0 ? 59 : 88, ScoreNameValue(talents, name)) << i;
+    }
+    stop = true;
+    worker.join();
+    EXPECT_EQ(0, others.load());
 }
 
 }  // namespace

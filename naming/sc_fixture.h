@@ -49,11 +49,14 @@ public:
         std::fclose(f);
         if (!db.Open(path_) || !db.Execute("create table SC (id integer, title text, luck text, explain text)"))
             return false;
+        // One transaction: a file write per row made a full table take seconds.
+        if (!db.Execute("begin"))
+            return false;
         int id = 0;
         for (const ScRow& row : rows)
             if (!db.Execute("insert into SC values (?, ?, ?, ?)", {std::to_string(++id), row.title, row.luck, row.explanation}))
                 return false;
-        return true;
+        return db.Execute("commit");
     }
 
     void Remove()

@@ -2,6 +2,8 @@
 // The Chinese calendar service: lunar dates, the four pillars (eight characters), stem-branch and
 // nayin names, zodiac animals and the 24 solar terms. Everything is worked out from the apparent
 // longitude of the Sun and the new moons (see the sources), in China's time (UTC+8). Texts are GBK.
+// The term instants of 1901-2100 and the lunar years are read from tables written from that same
+// computation (solar_term_table.h, lunar_year_encoding.h), which the tests compare with it.
 //
 // Conventions:
 // - the year pillar and the zodiac animal change at the instant of 立春, the month pillar at each of

@@ -2,10 +2,7 @@
 #include "calendar/calendar.h"
 
 #include "calendar/astro_time.h"
-#include "calendar/solar_terms.h"
-#include "calendar/sun_longitude.h"
-
-#include <cmath>
+#include "calendar/solar_term_table.h"
 
 namespace {
 
@@ -20,13 +17,7 @@ int Modulo(int value, int divisor)
     return r < 0 ? r + divisor : r;
 }
 
-// An instant of China's civil time, exact to the second.
-struct ChinaInstant {
-    int dayNumber;
-    int secondOfDay;
-};
-
-bool ReadDateTime(int year, int month, int day, int hour, int minute, int second, ChinaInstant& at)
+bool ReadDateTime(int year, int month, int day, int hour, int minute, int second, cal::ChinaSecond& at)
 {
     if (year < kFirstYear || year > kLastYear || !cal::IsValidDate(year, month, day) || hour < 0 || hour > 23
         || minute < 0 || minute > 59 || second < 0 || second > 59)
@@ -36,30 +27,18 @@ bool ReadDateTime(int year, int month, int day, int hour, int minute, int second
     return true;
 }
 
-bool IsBefore(const ChinaInstant& a, const ChinaInstant& b)
+// The solar month that holds an instant of the given year, counted in 节 from the last 立春: 0 for
+// the 寅 month from 立春 to 惊蛰, ... 10 for the 子 month from 大雪, 11 for the 丑 month from 小寒. A 节
+// takes effect at the whole second to which its instant rounds, as SolarTermTime reports it. The 节
+// of a year are its odd terms: 小寒 (23) in January, then 立春 (1), 惊蛰 (3) ... 大雪 (21).
+int SolarMonthIndex(int year, const cal::ChinaSecond& at)
 {
-    return a.dayNumber != b.dayNumber ? a.dayNumber < b.dayNumber : a.secondOfDay < b.secondOfDay;
-}
-
-// The solar month that holds an instant, counted in 节 from the last 立春: 0 for the 寅 month from
-// 立春 to 惊蛰, ... 10 for the 子 month from 大雪, 11 for the 丑 month from 小寒. A 节 takes effect at
-// the whole second to which its instant rounds, as SolarTermTime reports it.
-int SolarMonthIndex(const ChinaInstant& at)
-{
-    const double chinaJd = at.dayNumber - 0.5 + at.secondOfDay / 86400.0;
-    const double jde = cal::JdeFromChinaJd(chinaJd);
-    const double sinceLichun = std::fmod(cal::ApparentSolarLongitude(jde) - 315.0 + 720.0, 360.0);
-    int index = static_cast<int>(sinceLichun / 30.0);
-    const double intoMonth = sinceLichun - index * 30.0;
-    constexpr double kNearJie = 0.02;  // degrees: about half an hour of the Sun's motion
-    if (intoMonth < kNearJie || intoMonth > 30.0 - kNearJie) {
-        const int jie = intoMonth < kNearJie ? index : index + 1;
-        ChinaInstant jieAt;
-        cal::SplitChinaJdToSecond(cal::ChinaJdFromJde(cal::SolarLongitudeInstant(315.0 + 30.0 * jie, jde)),
-                                  jieAt.dayNumber, jieAt.secondOfDay);
-        index = IsBefore(at, jieAt) ? jie - 1 : jie;
-    }
-    return Modulo(index, 12);
+    if (at < cal::SolarTermSecond(year, 23))
+        return 10;  // early January: still the 子 month that began at 大雪 of the year before
+    int index = 11;
+    for (int n = 1; n <= 21 && !(at < cal::SolarTermSecond(year, n)); n += 2)
+        index = (n - 1) / 2;
+    return index;
 }
 
 // Sexagenary numbers (0-based: 0 甲子 ... 59 癸亥) of the four pillars.
@@ -74,10 +53,10 @@ int PairOf(int stem, int branch)
 
 bool ComputePillars(int year, int month, int day, int hour, int minute, int second, PillarNumbers& pillars)
 {
-    ChinaInstant at;
+    cal::ChinaSecond at;
     if (!ReadDateTime(year, month, day, hour, minute, second, at))
         return false;
-    const int solarMonth = SolarMonthIndex(at);
+    const int solarMonth = SolarMonthIndex(year, at);
     // January and the days of February before 立春 lie in the 子 or 丑 month of the year before.
     const int pillarYear = month <= 2 && solarMonth >= 10 ? year - 1 : year;
     pillars.year = Modulo(pillarYear - 1984, 60);  // 1984 was a 甲子 year
@@ -124,11 +103,10 @@ bool SolarTermTime(int year, int n, CalendarDateTime& when)
     when = CalendarDateTime();
     if (year < kFirstYear || year > kLastYear || n < 1 || n > 24)
         return false;
-    int dayNumber, secondOfDay;
-    cal::SplitChinaJdToSecond(cal::ChinaJdFromJde(cal::SolarTermJde(year, n)), dayNumber, secondOfDay);
-    cal::CivilFromDayNumber(dayNumber, when.year, when.month, when.day);
-    when.hour = secondOfDay / 3600;
-    when.minute = secondOfDay / 60 % 60;
-    when.second = secondOfDay % 60;
+    const cal::ChinaSecond at = cal::SolarTermSecond(year, n);
+    cal::CivilFromDayNumber(at.dayNumber, when.year, when.month, when.day);
+    when.hour = at.secondOfDay / 3600;
+    when.minute = at.secondOfDay / 60 % 60;
+    when.second = at.secondOfDay % 60;
     return true;
 }

@@ -47,4 +47,11 @@ void SplitChinaJdToSecond(double chinaJd, int& dayNumber, int& secondOfDay)
     }
 }
 
+ChinaSecond SeriesSolarTermSecond(int year, int n)
+{
+    ChinaSecond at;
+    SplitChinaJdToSecond(ChinaJdFromJde(SolarTermJde(year, n)), at.dayNumber, at.secondOfDay);
+    return at;
+}
+
 }  // namespace cal

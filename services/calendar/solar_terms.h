@@ -15,4 +15,22 @@ double SolarTermJde(int year, int n);
 // Rounds a Julian date in China's civil time to the whole second, as day number and seconds of day.
 void SplitChinaJdToSecond(double chinaJd, int& dayNumber, int& secondOfDay);
 
+// An instant of China's civil time to the whole second.
+struct ChinaSecond {
+    int dayNumber = 0;
+    int secondOfDay = 0;
+};
+inline bool operator==(const ChinaSecond& a, const ChinaSecond& b)
+{
+    return a.dayNumber == b.dayNumber && a.secondOfDay == b.secondOfDay;
+}
+inline bool operator<(const ChinaSecond& a, const ChinaSecond& b)
+{
+    return a.dayNumber != b.dayNumber ? a.dayNumber < b.dayNumber : a.secondOfDay < b.secondOfDay;
+}
+
+// Solar term n of a year (numbered as SolarTermJde) worked out from the series, at the whole second
+// of China's time to which its instant rounds.
+ChinaSecond SeriesSolarTermSecond(int year, int n);
+
 }  // namespace cal
