@@ -8,9 +8,9 @@
 #include <vector>
 
 #include "calendar/calendar.h"
-#include "gdiplus/gdip_test_support.h"
 #include "runtime/datetime.h"
 #include "runtime/forms/lunar_controls.h"
+#include "runtime/forms/test_canvas.h"
 
 namespace forms_test {
 namespace {
