@@ -14,7 +14,7 @@
 #include "skin/core/layered_windows.h"
 #include "skin/core/memory_dc.h"
 #include "skin/core/skin_colours.h"
-#include "skin/core/skin_menus.h"
+#include "skin/core/skin_menu_records.h"
 #include "skin/core/skin_options.h"
 #include "skin/core/skin_registry.h"
 #include "skin/core/window_props.h"

@@ -7,12 +7,6 @@
 
 namespace {
 
-RecordList<SkinMenuRecord>& Menus()
-{
-    static RecordList<SkinMenuRecord> menus;
-    return menus;
-}
-
 // What an item carries in its item data: its number, or for a submenu item or a separator its
 // command id.
 ULONG_PTR ItemData(int menuNumber, const SkinMenuItemRecord& item, bool separator)
@@ -31,54 +25,6 @@ bool IsSeparator(HMENU menu, int position)
 
 }  // namespace
 
-int SkinMenuCount()
-{
-    return RecordCount(Menus());
-}
-
-SkinMenuRecord* SkinMenuAt(int menuNumber)
-{
-    return RecordAt(Menus(), menuNumber);
-}
-
-SkinMenuItemRecord* SkinMenuItemAt(int menuNumber, int itemNumber)
-{
-    const SkinMenuRecord* menu = SkinMenuAt(menuNumber);
-    return menu ? RecordAt(menu->items, itemNumber) : nullptr;
-}
-
-int FindSkinnedMenu(HMENU menu)
-{
-    for (int n = 1; menu && n <= SkinMenuCount(); ++n) {
-        if (SkinMenuAt(n)->menu == menu)
-            return n;
-    }
-    return 0;
-}
-
-UINT_PTR SkinMenuCommandId(int menuNumber, int itemNumber)
-{
-    UINT_PTR scale = 1000;
-    while (static_cast<UINT_PTR>(itemNumber) >= scale)
-        scale *= 10;
-    return static_cast<UINT_PTR>(menuNumber) * scale + static_cast<UINT_PTR>(itemNumber);
-}
-
-int MenuNumberOfId(UINT_PTR id)
-{
-    return static_cast<int>(id / 1000);
-}
-
-int ItemNumberOfId(UINT_PTR id)
-{
-    return static_cast<int>(id % 1000);
-}
-
-UINT_PTR SkinMenuItemId(UINT itemID, ULONG_PTR itemData)
-{
-    return itemData > 999 ? itemData : itemID;
-}
-
 int CreateSkinPopupMenu(int itemWidth, int itemHeight)
 {
     InstallMenuItemPainter();
@@ -86,7 +32,7 @@ int CreateSkinPopupMenu(int itemWidth, int itemHeight)
     record->menu = CreatePopupMenu();
     record->itemWidth = itemWidth ? itemWidth : 150;
     record->itemHeight = itemHeight ? itemHeight : 22;
-    return AppendRecord(Menus(), std::move(record));
+    return AppendRecord(SkinMenuRecords(), std::move(record));
 }
 
 bool AddSkinMenuItem(int menuNumber, const std::string& text, const SkinMenuItemOptions& options)
