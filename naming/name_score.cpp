@@ -86,7 +86,7 @@ std::string GridText(int value) { return IntToText(value); }
 
 }  // namespace
 
-FiveGrids ComputeFiveGrids(const std::string& fullName)
+FiveGrids ComputeFiveGrids(const std::string& fullName, int surnameChars)
 {
     FiveGrids grids;
     size_t length = fullName.size();
@@ -95,7 +95,14 @@ FiveGrids ComputeFiveGrids(const std::string& fullName)
     int a = GetKangxiStrokeCount(fullName.substr(0, 2));
     int b = GetKangxiStrokeCount(fullName.substr(2, 2));
     int last = GetKangxiStrokeCount(fullName.substr(length - 2, 2));
-    if (length == 4) {
+    if (length == 6 && surnameChars == 2) {
+        const int c = last;
+        grids.heaven = GridText(a + b);
+        grids.person = GridText(b + c);
+        grids.earth = GridText(c + 1);
+        grids.outer = GridText(a + 1);
+        grids.total = GridText(a + b + c);
+    } else if (length == 4) {
         grids.heaven = GridText(a + 1);
         grids.person = GridText(a + b);
         grids.earth = GridText(b + 1);
@@ -156,9 +163,9 @@ std::string DigitToElement(int digit)
     }
 }
 
-std::string ScoreName(ThreeTalentsTable& talents, const std::string& fullName)
+std::string ScoreName(ThreeTalentsTable& talents, const std::string& fullName, int surnameChars)
 {
-    FiveGrids grids = ComputeFiveGrids(fullName);
+    FiveGrids grids = ComputeFiveGrids(fullName, surnameChars);
     // 天格 is not judged; the judged grids may come back padded, which changes none of their digits.
     int deductions = Deduction(kPersonDeductions, GetNumberLuck(grids.person)) +
                      Deduction(kEarthDeductions, GetNumberLuck(grids.earth)) +
@@ -184,9 +191,10 @@ std::string GetNumberMeaningText(int number)
     return number >= 1 && number <= kNumberTextCount ? NumberMeaningTexts[number - 1] : std::string();
 }
 
-ScoredNameRow MakeScoredNameRow(ThreeTalentsTable& talents, const std::string& serial, const std::string& fullName)
+ScoredNameRow MakeScoredNameRow(ThreeTalentsTable& talents, const std::string& serial, const std::string& fullName,
+                                int surnameChars)
 {
-    FiveGrids grids = ComputeFiveGrids(fullName);
+    FiveGrids grids = ComputeFiveGrids(fullName, surnameChars);
     ScoredNameRow row;
     row.serial = serial;
     row.name = fullName;
@@ -195,7 +203,7 @@ ScoredNameRow MakeScoredNameRow(ThreeTalentsTable& talents, const std::string& s
     row.strokes = GetNameStrokeCounts(fullName);
     row.kangxi = GetNameKangxiStrokes(fullName);
     row.grids = grids.heaven + "," + grids.person + "," + grids.earth + "," + grids.outer + "," + grids.total;
-    row.score = ScoreName(talents, fullName);
+    row.score = ScoreName(talents, fullName, surnameChars);
     return row;
 }
 
