@@ -3,7 +3,7 @@
 #include "runtime/forms/form.h"
 #include "skin/core/message_box.h"
 
-const char kOutsideGbkWord[] = "“?”和 GBK 以外的字（少见的生僻字、表情符号）程序用不了，已从框里去掉。";
+const char kOutsideGbkWord[] = "程序用不了GBK以外的字（少见的生僻字、表情符号）和“?”，已从框里去掉。";
 
 std::string WithoutUnwritableCharacters(const std::string& text)
 {

@@ -21,8 +21,8 @@ bool IsGbkHanzi(const std::string& text)
     return false;
 }
 
-const char kScorableNameWord[] = "评分要用中文名字：姓氏一到两个汉字（如 王、欧阳），名字一到两个汉字。";
-const char kScorableSurnameWord[] = "姓氏要用一到两个汉字（如 王、欧阳），名字才能评分。";
+const char kScorableNameWord[] = "评分要用中文名字：姓氏一到两个汉字（如王、欧阳），名字一到两个汉字。";
+const char kScorableSurnameWord[] = "姓氏要用一到两个汉字（如王、欧阳），名字才能评分。";
 
 bool IsOneOrTwoHanzi(const std::string& text)
 {

@@ -1,10 +1,13 @@
 // A compound surname with one given character, scored and reported as surname and given name; a
-// birth month whose day list offers only its own days.
+// birth month whose day list offers only its own days; a character outside GBK pasted into the
+// surname box and names the scorer cannot read, each refused with a word.
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "tools/journey/journey_checks.h"
 #include "tools/journey/journeys.h"
+#include "tools/journey/real_input.h"
 #include "tools/journey/remote_controls.h"
 
 namespace journey {
@@ -81,6 +84,58 @@ Step ReportHolds(const std::string& part, const std::string& name)
     }, {kReport});
 }
 
+// Pastes a wide text (one GBK cannot hold) over what the field holds, as a person pastes it from
+// another program.
+Step PasteWide(const std::string& caption, const Target& field, const std::wstring& text, const std::string& name)
+{
+    return Verify(name, [=](Session& session, std::string& reason) {
+        POINT at = {};
+        HWND unit = nullptr;
+        if (!session.Resolve(caption, field, at, unit, reason))
+            return false;
+        ClickAt(at);
+        PressKey(VK_END, VK_CONTROL);
+        PressKey(VK_HOME, VK_CONTROL, VK_SHIFT);
+        const size_t bytes = (text.size() + 1) * sizeof(wchar_t);
+        HGLOBAL memory = GlobalAlloc(GMEM_MOVEABLE, bytes);
+        if (!memory || !OpenClipboard(nullptr)) {
+            reason = "the clipboard could not be set";
+            if (memory)
+                GlobalFree(memory);
+            return false;
+        }
+        memcpy(GlobalLock(memory), text.c_str(), bytes);
+        GlobalUnlock(memory);
+        EmptyClipboard();
+        const bool set = SetClipboardData(CF_UNICODETEXT, memory) != nullptr;
+        CloseClipboard();
+        if (!set) {
+            GlobalFree(memory);
+            reason = "the clipboard could not be set";
+            return false;
+        }
+        PressKey('V', VK_CONTROL);
+        return true;
+    }, {caption});
+}
+
+Step SurnameBoxHolds(const std::string& expected, const std::string& name)
+{
+    return Verify(name, [=](Session& session, std::string& reason) {
+        POINT point = {};
+        HWND box = nullptr;
+        if (!session.Resolve(kMain, UnitRightOf("姓氏："), point, box, reason))
+            return false;
+        char text[64] = {};
+        SendMessageA(box, WM_GETTEXT, sizeof text, reinterpret_cast<LPARAM>(text));
+        if (expected != text) {
+            reason = "the surname box holds \"" + std::string(text) + "\"";
+            return false;
+        }
+        return true;
+    }, {kMain});
+}
+
 }  // namespace
 
 std::vector<Journey> NameAndDateJourneys()
@@ -122,6 +177,48 @@ std::vector<Journey> NameAndDateJourneys()
                             DayListIs(28, "28", "no-day-30-in-february-2023"),
                             ChooseComboItem(kMain, UnitRightOf("年"), 3, "choose-april"),
                             DayListIs(30, "28", "april-keeps-the-28th"),
+                        }});
+    const std::string needs = "评分要用中文名字";
+    journeys.push_back({"input-the-scorer-cannot-use",
+                        {
+                            LayOut({SurnameSettings("王")}),
+                            Launch(),
+                            PasteWide(kMain, UnitRightOf("姓氏："), L"\u738b\U0001F600", "paste-an-emoji").LeavesBox(),
+                            AnswerBox("GBK以外的字", "outside-gbk-word"),
+                            SurnameBoxHolds("王", "emoji-taken-out"),
+                            ClickOn(kMain, NavItem(2), "open-scoring"),
+                            WaitFor(kScoring),
+                            TypeInto(kScoring, NthOfClass("Edit", 0), "Wang", "type-latin"),
+                            ClickOn(kScoring, UnitWithText("开始评分"), "score-latin").LeavesBox(),
+                            AnswerBox(needs, "latin-refused"),
+                            TypeInto(kScoring, NthOfClass("Edit", 0), "娜娜娜", "type-three-characters"),
+                            ClickOn(kScoring, UnitWithText("开始评分"), "score-three").LeavesBox(),
+                            AnswerBox(needs, "three-refused"),
+                            Verify("clear-the-box", [](Session& session, std::string& reason) {
+                                POINT at = {};
+                                HWND box = nullptr;
+                                if (!session.Resolve(kScoring, NthOfClass("Edit", 0), at, box, reason))
+                                    return false;
+                                ClickAt(at);
+                                PressKey(VK_END, VK_CONTROL);
+                                PressKey(VK_HOME, VK_CONTROL, VK_SHIFT);
+                                PressKey(VK_DELETE);
+                                return true;
+                            }, {kScoring}),
+                            ClickOn(kScoring, UnitWithText("开始评分"), "score-nothing").LeavesBox(),
+                            AnswerBox(needs, "blank-refused"),
+                            CloseWindow(kScoring, CloseWay::CloseButton, "close-scoring"),
+                            TypeInto(kMain, UnitRightOf("姓氏："), "Smith", "type-latin-surname"),
+                            ClickOn(kMain, UnitWithText("生成"), "generate-smith").LeavesBox(),
+                            AnswerBox("姓氏要用一到两个汉字", "surname-refused"),
+                            Verify("nothing-generated", [](Session& session, std::string& reason) {
+                                const size_t rows = RowsOf(session, kMain, 0).size();
+                                if (rows != 0) {
+                                    reason = std::to_string(rows) + " names were made of Smith";
+                                    return false;
+                                }
+                                return true;
+                            }, {kMain}),
                         }});
     return journeys;
 }
