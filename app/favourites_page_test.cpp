@@ -10,6 +10,7 @@
 #include <cstdio>
 
 #include "app/clipboard_text.h"
+#include "app/edit_limit.h"
 #include "app/favourites_page.h"
 #include "app/gbk_input_guard.h"
 #include "app/main_window_navigation.h"
@@ -21,6 +22,7 @@
 #include "naming/generation_state.h"
 #include "naming/name_score.h"
 #include "naming/report_input.h"
+#include "naming/surname_text.h"
 #include "runtime/files.h"
 #include "runtime/ini.h"
 #include "runtime/text.h"
@@ -489,6 +491,21 @@ TEST_F(FavouritesPageTest, SurnameBoxRefusesCharactersOutsideGbk)
     }
     boxes_.Clear();
     surname.SetText("欧阳");
+    EXPECT_TRUE(Messages().empty());
+}
+
+// The box takes kMaxSurnameChars Chinese characters: its limit is in bytes where the system counts
+// bytes (Windows) and in characters where it counts characters (Wine).
+TEST_F(FavouritesPageTest, SurnameBoxTakesSixChineseCharactersWhicheverWayTheLimitCounts)
+{
+    HWND box = Unit("编辑框_姓1").Window();
+    const LRESULT limit = SendMessageA(box, EM_GETLIMITTEXT, 0, 0);
+    EXPECT_EQ(AnsiEditLimitCountsBytes() ? 2 * kMaxSurnameChars : kMaxSurnameChars, limit);
+    SetWindowTextA(box, "");
+    boxes_.Clear();
+    SendMessageA(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("张王李赵欧阳司马"));
+    forms::ProcessPendingMessages();
+    EXPECT_EQ("张王李赵欧阳", Unit("编辑框_姓1").Text());
     EXPECT_TRUE(Messages().empty());
 }
 
