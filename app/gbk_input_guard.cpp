@@ -1,5 +1,6 @@
 #include "app/gbk_input_guard.h"
 
+#include "codepage/codepage.h"
 #include "runtime/forms/form.h"
 #include "skin/core/message_box.h"
 
@@ -8,14 +9,11 @@ const char kOutsideGbkWord[] = "程序用不了GBK以外的字（少见的生僻
 std::string WithoutUnwritableCharacters(const std::string& text)
 {
     std::string kept;
-    for (size_t at = 0; at < text.size(); ++at) {
-        const auto lead = static_cast<unsigned char>(text[at]);
-        if (lead >= 0x81 && at + 1 < text.size()) {  // a trail byte may be '?': it stays with its lead
-            kept += text.substr(at, 2);
-            ++at;
-        } else if (text[at] != '?') {
-            kept += text[at];
-        }
+    for (size_t at = 0; at < text.size();) {
+        const size_t length = static_cast<size_t>(GbkCharLengthAt(text, at));
+        if (length == 2 || text[at] != '?')
+            kept += text.substr(at, length);
+        at += length;
     }
     return kept;
 }
