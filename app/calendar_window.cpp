@@ -47,13 +47,37 @@ void FillEssay(forms::Unit& box, const std::vector<std::string>& paragraphs)
     box.SetSelection(0);
 }
 
-// Pillars of a date with the time typed in three boxes (no number counts as 0), joined by blanks.
+// A part of the time as typed: a whole number from 0 to last, blanks around it allowed.
+bool ReadTimePart(const std::string& typed, int last, int& value)
+{
+    const std::string text = TextTrim(typed);
+    if (text.empty() || text.size() > 2)
+        return false;
+    value = 0;
+    for (char c : text) {
+        if (c < '0' || c > '9')
+            return false;
+        value = value * 10 + (c - '0');
+    }
+    return value <= last;
+}
+
+// Pillars of a date with the time typed in three boxes, joined by blanks; or a word saying why the
+// calculator gives none: a time part that is no whole number in its range, or a date the calendar
+// cannot compute.
 std::string PillarsOf(double date, const forms::Unit& hour, const forms::Unit& minute, const forms::Unit& second)
 {
+    int h = 0, m = 0, s = 0;
+    if (!ReadTimePart(hour.Text(), 23, h))
+        return "时要填0到23的整数";
+    if (!ReadTimePart(minute.Text(), 59, m))
+        return "分要填0到59的整数";
+    if (!ReadTimePart(second.Text(), 59, s))
+        return "秒要填0到59的整数";
     const DateTimeParts day = SplitDateTime(date);
     FourPillars pillars;
-    FourPillarsAt(day.year, day.month, day.day, static_cast<int>(TextToInt(hour.Text())),
-                  static_cast<int>(TextToInt(minute.Text())), static_cast<int>(TextToInt(second.Text())), pillars);
+    if (!FourPillarsAt(day.year, day.month, day.day, h, m, s, pillars))
+        return "只能算1901年到2100年的四柱";
     return JoinFourPillars(pillars);
 }
 
@@ -414,11 +438,10 @@ void ToggleFourPillarCalculators(forms::Event& e)
         form.Get("选择列表框1").SetVisible(false);
     }
     calculators.Move(CentredLeft(form, kBoardLeft, kBoardWidth, kBoardWidth), 49, 183, 213);
+    // The lunar calculator starts from the date the calendar shows; its caption follows its box.
     LunarDate lunar;
-    std::string caption = "农历日期:";
     if (form.Get("农历月历1").GetLunarDate(lunar))
-        caption += LunarDateDigits(lunar.year, lunar.month, lunar.day, lunar.isLeapMonth);
-    form.Get("透明标签11").SetText(caption);
+        form.Get("农历日期框1").SetLunarDate(lunar);
     ShowSolarDateFourPillars(e);
     ShowLunarDateFourPillars(e);
 }
@@ -452,6 +475,11 @@ void ShowSolarDateFourPillars(forms::Event& e)
 void ShowLunarDateFourPillars(forms::Event& e)
 {
     forms::Form& form = e.form;
-    form.Get("立春编辑框3").SetText(PillarsOf(form.Get("农历日期框1").Date(), form.Get("公历时1"),
-                                            form.Get("公历分1"), form.Get("公历秒1")));
+    forms::Unit& box = form.Get("农历日期框1");
+    LunarDate lunar;
+    std::string caption = "农历日期:";
+    if (box.GetLunarDate(lunar))
+        caption += LunarDateDigits(lunar.year, lunar.month, lunar.day, lunar.isLeapMonth);
+    form.Get("透明标签11").SetText(caption);
+    form.Get("立春编辑框3").SetText(PillarsOf(box.Date(), form.Get("公历时1"), form.Get("公历分1"), form.Get("公历秒1")));
 }

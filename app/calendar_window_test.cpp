@@ -193,17 +193,52 @@ TEST_F(CalendarWindowTest, FourPillarCalculators)
     U("公历日期框").SetDate(TestDateTime(2012, 5, 12));
     U("公历时编辑框").SetText("12");
     U("公历分编辑框").SetText("12");
-    U("公历秒编辑框").SetText("abc");  // no number counts as 0
+    U("公历秒编辑框").SetText("0");
+    EXPECT_EQ(U("公历柱编辑框").Text(), "壬辰 乙巳 癸酉 戊午");
+    // What the calculator cannot use is named, never read as 0 or shown as an empty result.
+    const struct {
+        const char* box;
+        const char* typed;
+        const char* word;
+    } refused[] = {
+        {"公历时编辑框", "", "时要填0到23的整数"},   {"公历时编辑框", "abc", "时要填0到23的整数"},
+        {"公历时编辑框", "-5", "时要填0到23的整数"}, {"公历时编辑框", "2100", "时要填0到23的整数"},
+        {"公历时编辑框", "24", "时要填0到23的整数"}, {"公历分编辑框", "60", "分要填0到59的整数"},
+        {"公历秒编辑框", "x", "秒要填0到59的整数"},
+    };
+    for (const auto& r : refused) {
+        const std::string before = U(r.box).Text();
+        U(r.box).SetText(r.typed);
+        EXPECT_EQ(U("公历柱编辑框").Text(), r.word) << r.box << " " << r.typed;
+        U(r.box).SetText(before);
+    }
     EXPECT_EQ(U("公历柱编辑框").Text(), "壬辰 乙巳 癸酉 戊午");
     U("公历日期框").SetDate(TestDateTime(1900, 6, 1));
-    U("公历秒编辑框").SetText("0");
-    EXPECT_EQ(U("公历柱编辑框").Text(), "   ") << "the service refuses 1900";
+    U("公历秒编辑框").SetText("00");  // a date set by the program raises nothing: a change does
+    EXPECT_EQ(U("公历柱编辑框").Text(), "只能算1901年到2100年的四柱") << "the service refuses 1900";
 
     ASSERT_TRUE(U("农历日期框1").SetLunarDate({2012, 4, 10, true}));  // 2012-05-30
     U("公历时1").SetText("8");
     FourPillars leap;
     ASSERT_TRUE(FourPillarsAt(2012, 5, 30, 8, 0, 0, leap));
     EXPECT_EQ(U("立春编辑框3").Text(), JoinFourPillars(leap));
+    EXPECT_EQ(U("透明标签11").Text(), "农历日期:2012年闰4月10日") << "the caption follows the box";
+
+    // The lunar year list runs over the years whose every day the pillars can compute.
+    HWND years = nullptr;  // of the box's three lists, the one with more than a lunar month's items
+    for (HWND list = FindWindowExA(U("农历日期框1").Window(), nullptr, "ComboBox", nullptr); list && !years;
+         list = FindWindowExA(U("农历日期框1").Window(), list, "ComboBox", nullptr))
+        if (SendMessageA(list, CB_GETCOUNT, 0, 0) > 30)
+            years = list;
+    ASSERT_NE(years, nullptr);
+    char first[16] = {}, last[16] = {};
+    const LRESULT count = SendMessageA(years, CB_GETCOUNT, 0, 0);
+    SendMessageA(years, CB_GETLBTEXT, 0, reinterpret_cast<LPARAM>(first));
+    SendMessageA(years, CB_GETLBTEXT, count - 1, reinterpret_cast<LPARAM>(last));
+    EXPECT_EQ(std::string(first), "1901");
+    EXPECT_EQ(std::string(last), "2099");
+    EXPECT_FALSE(U("农历日期框1").SetLunarDate({1900, 6, 1, false}));
+    EXPECT_FALSE(U("农历日期框1").SetLunarDate({2100, 12, 1, false}));
 
     Click("按钮8");
     EXPECT_FALSE(U("图片框5").Visible());

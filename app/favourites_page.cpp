@@ -7,6 +7,7 @@
 #include "app/main_window_scoring.h"
 #include "naming/generation_state.h"
 #include "naming/name_score.h"
+#include "naming/surname_text.h"
 #include "runtime/files.h"
 #include "runtime/forms/form.h"
 #include "runtime/text.h"
@@ -28,16 +29,10 @@ intptr_t RowDataOfKey(long long rowKey)
     return rowKey == static_cast<intptr_t>(rowKey) ? static_cast<intptr_t>(rowKey) : 0;
 }
 
-// Serials count from 1, as in the other lists, and stay without gaps after a deletion.
+// Serials count from 1, as in the other lists.
 std::string SerialOfRow(int row)
 {
     return IntToText(row + 1);
-}
-
-void RenumberRowsFrom(forms::Unit& list, int first)
-{
-    for (int row = first; row < list.RowCount(); ++row)
-        list.SetCell(row, 0, SerialOfRow(row));
 }
 
 // True when the collected names hold nothing but blanks and line breaks.
@@ -48,22 +43,27 @@ bool NothingCollected(const std::string& text)
 
 }  // namespace
 
-bool StoreFavouriteName(forms::Form& window, const std::string& name)
+FavouriteStoreResult StoreFavouriteName(forms::Form& window, const std::string& name)
 {
     DbRecordSet* records = FavouriteRecords(window);
-    return records && AppendFavouriteName(*records, name);
+    return records ? StoreFavouriteOnce(*records, name) : FavouriteStoreResult::Failed;
 }
 
 void RefreshFavouritesList(forms::Form& window)
 {
     DbRecordSet* records = FavouriteRecords(window);
-    std::vector<FavouriteRecord> fresh;
-    if (!records || !CollectUnlistedFavourites(*records, g_seenTexts, fresh))
+    std::vector<FavouriteRecord> names;
+    if (!records || !ListFavouriteNames(*records, names))
         return;
+    // The list is the table as it is now: a name deleted and stored again, or produced by a
+    // generator before it was stored, is listed all the same.
     forms::Unit& list = window.Get(kFavouritesList);
-    for (const FavouriteRecord& record : fresh) {
+    const std::string surname = CleanSurname(window.Get("编辑框_姓1").Text());
+    list.DeleteAllRows();
+    for (const FavouriteRecord& record : names) {
         const int row = list.RowCount();
-        const ScoredNameRow cells = MakeScoredNameRow(MainWindowTalents(), SerialOfRow(row), record.name);
+        const ScoredNameRow cells = MakeScoredNameRow(MainWindowTalents(), SerialOfRow(row), record.name,
+                                                      SurnameCharsOfName(record.name, surname));
         if (list.AppendRow(ScoredNameRowCells(cells)) < 0)
             continue;
         list.SetRowData(row, RowDataOfKey(record.rowKey));
@@ -82,16 +82,22 @@ void OnMenuDeleteSavedName(forms::Form& window)
     forms::Unit& list = window.Get(kFavouritesList);
     const int row = list.SelectedRow();
     DbRecordSet* records = FavouriteRecords(window);
-    if (row >= 0 && records && DeleteFavourite(*records, list.RowData(row)) && list.DeleteRow(row))
-        RenumberRowsFrom(list, row);
+    if (row < 0 || !records)
+        return;
+    if (!DeleteFavouriteName(*records, list.Cell(row, 1)))
+        ShowMessageBox(window.Window(), "删除失败", 0);
     RefreshFavouritesList(window);
 }
 
 void OnMenuDeleteAllSaved(forms::Form& window)
 {
     DbRecordSet* records = FavouriteRecords(window);
-    if (records && DeleteAllFavourites(*records))
-        window.Get(kFavouritesList).DeleteAllRows();
+    if (!records)
+        return;
+    if (ShowMessageBox(window.Window(), "确定删除全部自选名字吗？", MB_YESNO | MB_ICONQUESTION) != IDYES - 1)
+        return;
+    if (!DeleteAllFavourites(*records))
+        ShowMessageBox(window.Window(), "删除失败", 0);
     RefreshFavouritesList(window);
 }
 

@@ -10,7 +10,9 @@
 #include <cstdio>
 
 #include "app/clipboard_text.h"
+#include "app/edit_limit.h"
 #include "app/favourites_page.h"
+#include "app/gbk_input_guard.h"
 #include "app/main_window_navigation.h"
 #include "app/main_window_scoring.h"
 #include "app/page_test_support.h"
@@ -20,6 +22,7 @@
 #include "naming/generation_state.h"
 #include "naming/name_score.h"
 #include "naming/report_input.h"
+#include "naming/surname_text.h"
 #include "runtime/files.h"
 #include "runtime/ini.h"
 #include "runtime/text.h"
@@ -50,17 +53,18 @@ protected:
     MessageBoxAnswerer boxes_;
 };
 
-TEST_F(FavouritesPageTest, AddToListStoresTheSelectedNameAndSaysWhetherItWasStored)
+TEST_F(FavouritesPageTest, AddToListStoresTheSelectedNameOnceAndSaysWhetherItWasStored)
 {
     for (int page : {1, 6}) {
         SCOPED_TRACE(page);
         const std::string list = page == 1 ? "组合模式_超级列表框" : "超级列表框诗词模式";
         Unit("高级选择夹1").SetCurrentPage(page);
-        AppendScoredRows(list, {"张子轩", "张浩然"});
+        AppendScoredRows(list, {page == 1 ? "张子轩" : "张明月", "张浩然"});
         boxes_.Clear();
         Unit(list).SelectRow(1);
         Choose("右键菜单加入列表");
-        EXPECT_EQ(Texts{"增加成功"}, Messages());
+        // 张浩然 goes in from page 1; from page 6 it is there already and is not stored twice.
+        EXPECT_EQ(Texts{page == 1 ? "增加成功" : "自选列表中已有这个名字"}, Messages());
         // Given no caption, the box says 提示, not the system's default title (错误 in Chinese).
         EXPECT_EQ("提示", LastBoxTitle());
 
@@ -73,63 +77,75 @@ TEST_F(FavouritesPageTest, AddToListStoresTheSelectedNameAndSaysWhetherItWasStor
         ASSERT_TRUE(database_.db.Execute("create trigger refuse before insert on mz begin select raise(abort, 'full'); end"));
         Unit(list).SelectRow(0);
         Choose("右键菜单加入列表");
-        EXPECT_EQ((Texts{"增加成功", "增加失败"}), Messages());
+        EXPECT_EQ("增加失败", Messages().back());
         ASSERT_TRUE(database_.db.Execute("drop trigger refuse"));
         Unit(list).DeleteAllRows();
     }
-    EXPECT_EQ((Texts{"张浩然", "张浩然"}), StoredFavourites());
+    EXPECT_EQ((Texts{"张浩然"}), StoredFavourites());
 }
 
-TEST_F(FavouritesPageTest, ListCountsRowsFromOneAndDeletesEachRowsOwnRecord)
+TEST_F(FavouritesPageTest, ListShowsTheStoredNamesOnceAndDeletesANameWithAllItsRecords)
 {
-    for (const char* name : {"", "张三丰", "王五", "李四", "赵六"})
+    // An older table may hold a name twice; 王五 was also produced by a generator earlier in the run.
+    for (const char* name : {"", "张三丰", "王五", "李四", "赵六", "李四"})
         ASSERT_TRUE(database_.db.Execute("insert into mz (名字) values (?)", {name}));
-    ASSERT_TRUE(g_seenTexts.Add("王五"));  // produced by a generator earlier in the run
+    ASSERT_TRUE(g_seenTexts.Add("王五"));
 
     OnNavBarClicked(3);
     ASSERT_EQ(3, MainPage());
     forms::Unit& list = Unit("超级列表框3");
-    ASSERT_EQ(3, list.RowCount());
-    const Texts names = {"张三丰", "李四", "赵六"};
-    for (int row = 0; row < 3; ++row) {
+    const Texts names = {"张三丰", "王五", "李四", "赵六"};
+    ASSERT_EQ(4, list.RowCount());
+    for (int row = 0; row < 4; ++row) {
         const ScoredNameRow expected = MakeScoredNameRow(MainWindowTalents(), IntToText(row + 1), names[row]);
         EXPECT_EQ(ScoredNameRowCells(expected), Row("超级列表框3", row));
     }
-    EXPECT_EQ(2, g_loopIndex);
+    EXPECT_EQ(3, g_loopIndex);
     RefreshFavouritesList(*window_);  // lists nothing twice
-    EXPECT_EQ(3, list.RowCount());
+    EXPECT_EQ(4, list.RowCount());
     list.SelectRow(0);
     forms::ProcessPendingMessages();
     EXPECT_FALSE(SaveWindowScreenshot(window_->Window(), "favourites-page.png").empty());
 
-    // Row 1 stands after two skipped records (the empty name and 王五): its own record goes.
-    list.SelectRow(1);
+    // 删除此名 on 李四: both of its records go, so it stays deleted after a restart.
+    list.SelectRow(2);
     Choose("右键菜单1删除此名");
     EXPECT_EQ((Texts{"", "张三丰", "王五", "赵六"}), StoredFavourites());
-    EXPECT_EQ((Texts{"张三丰", "赵六"}), Column("超级列表框3", 1));
-    EXPECT_EQ((Texts{"1", "2"}), Column("超级列表框3", 0)) << "numbered again, without a gap";
+    EXPECT_EQ((Texts{"张三丰", "王五", "赵六"}), Column("超级列表框3", 1));
+    EXPECT_EQ((Texts{"1", "2", "3"}), Column("超级列表框3", 0)) << "numbered again, without a gap";
     list.SelectRow(-1);
     Choose("右键菜单1删除此名");
     EXPECT_EQ(4u, StoredFavourites().size());
 
     // 查看评分 and the double-click: the report of the name scored afresh.
-    list.SelectRow(1);
+    list.SelectRow(2);
     Choose("右键菜单1查看评分");
     EXPECT_EQ("赵六" + FreshTag("赵六"), g_reportInput);
     EXPECT_TRUE(CloseOpenedReport());
 
+    // 删除全部 asks first, in the skin's box with 是 and 否; 否 keeps everything.
+    boxes_.Clear();
+    boxes_.SetAnswer(IDNO);
+    Choose("右键菜单1删除全部");
+    EXPECT_EQ(Texts{"确定删除全部自选名字吗？"}, Messages());
+    LastBoxTitle();
+    EXPECT_EQ(4u, StoredFavourites().size());
+    EXPECT_EQ(3, list.RowCount());
+    boxes_.SetAnswer(IDYES);
     Choose("右键菜单1删除全部");
     EXPECT_TRUE(StoredFavourites().empty());
     EXPECT_EQ(0, list.RowCount());
-    // A name stored again after its delete shows only in the next run: it is in the seen set now.
+
+    // A name stored again after its delete is listed again, though the run has seen it.
     Unit("高级选择夹1").SetCurrentPage(1);
-    AppendScoredRows("组合模式_超级列表框", {"张三丰"});
+    AppendScoredRows("组合模式_超级列表框", {"王五"});
     Unit("组合模式_超级列表框").SelectRow(0);
+    boxes_.SetAnswer(IDOK);
     Choose("右键菜单加入列表");
     Choose("右键菜单查看自选");
     EXPECT_EQ(3, MainPage());
-    EXPECT_EQ(Texts{"张三丰"}, StoredFavourites());
-    EXPECT_EQ(0, list.RowCount());
+    EXPECT_EQ(Texts{"王五"}, StoredFavourites());
+    EXPECT_EQ(Texts{"王五"}, Column("超级列表框3", 1));
 }
 
 TEST_F(FavouritesPageTest, PageZeroMenuCopiesAndCollectsTheRowWithItsTag)
@@ -167,7 +183,7 @@ TEST_F(FavouritesPageTest, PageZeroMenuCopiesAndCollectsTheRowWithItsTag)
     EXPECT_TRUE(StoredFavourites().empty()) << "page 0 collects, it does not store";
 }
 
-TEST_F(FavouritesPageTest, PagesOneAndSixReportByTheirScoreColumnAndCopyOrReport)
+TEST_F(FavouritesPageTest, PagesOneAndSixReportByTheirScoreColumnAndCopyTheName)
 {
     ASSERT_TRUE(SetClipboardText(window_->Window(), "旧"));
     Unit("高级选择夹1").SetCurrentPage(1);
@@ -176,10 +192,12 @@ TEST_F(FavouritesPageTest, PagesOneAndSixReportByTheirScoreColumnAndCopyOrReport
     Choose("右键菜单名字评分");
     EXPECT_EQ("张子轩【 77分】", g_reportInput);
     EXPECT_TRUE(CloseOpenedReport());
-    Choose("右键菜单复制此名");  // on page 1 it opens the report, scored afresh
-    EXPECT_EQ("张子轩" + FreshTag("张子轩"), g_reportInput);
-    EXPECT_TRUE(CloseOpenedReport());
-    EXPECT_EQ("旧", GetClipboardText(window_->Window()));
+    boxes_.Clear();
+    Choose("右键菜单复制此名");  // on page 1 as on the others: the name, and no report
+    EXPECT_FALSE(CloseOpenedReport());
+    EXPECT_EQ("张子轩", GetClipboardText(window_->Window()));
+    EXPECT_EQ(Texts{"复制成功"}, Messages());
+    boxes_.Clear();
 
     Unit("高级选择夹1").SetCurrentPage(6);
     AppendScoredRows("超级列表框诗词模式", {"张明月"}, "100");
@@ -409,6 +427,86 @@ TEST_F(FavouritesPageTest, TypingTheSurnameRewritesItsKeyAndKeepsTheBirthTime)
                      reinterpret_cast<LPARAM>(combo));
         EXPECT_EQ(other[i], IniRead(SettingsFilePath(), "年月日", keys[i])) << keys[i];
     }
+}
+
+void ChooseComboText(forms::Unit& combo, const std::string& text)
+{
+    ASSERT_TRUE(combo.SetText(text));
+    HWND box = combo.Window();
+    SendMessageA(GetParent(box), WM_COMMAND, MAKEWPARAM(GetDlgCtrlID(box), CBN_SELCHANGE), reinterpret_cast<LPARAM>(box));
+}
+
+Texts ComboItems(forms::Unit& combo)
+{
+    Texts items;
+    for (int i = 0; i < combo.ItemCount(); ++i)
+        items.push_back(combo.ItemText(i));
+    return items;
+}
+
+Texts DaysUpTo(int last)
+{
+    Texts days;
+    for (int day = 1; day <= last; ++day)
+        days.push_back(IntToText(day));
+    return days;
+}
+
+// The day list offers the days of the chosen month only; the chosen day stays where the month has it.
+TEST_F(FavouritesPageTest, DayListOffersTheDaysOfTheChosenMonth)
+{
+    forms::Unit& year = Unit("组合框年1");
+    forms::Unit& month = Unit("组合框月1");
+    forms::Unit& day = Unit("组合框日1");
+    ChooseComboText(month, "1");
+    ChooseComboText(day, "30");
+    EXPECT_EQ(DaysUpTo(31), ComboItems(day));
+    ChooseComboText(year, "2023");
+    ChooseComboText(month, "2");
+    EXPECT_EQ(DaysUpTo(28), ComboItems(day));
+    EXPECT_EQ("28", day.Text());
+    EXPECT_EQ("28", IniRead(SettingsFilePath(), "年月日", "日"));
+    ChooseComboText(year, "2024");  // a leap year
+    EXPECT_EQ(DaysUpTo(29), ComboItems(day));
+    EXPECT_EQ("28", day.Text());
+    ChooseComboText(day, "29");
+    ChooseComboText(month, "4");
+    EXPECT_EQ(DaysUpTo(30), ComboItems(day));
+    EXPECT_EQ("29", day.Text());
+}
+
+// A character outside GBK reaches the ANSI box as '?': it is taken out at once, with a word.
+TEST_F(FavouritesPageTest, SurnameBoxRefusesCharactersOutsideGbk)
+{
+    forms::Unit& surname = Unit("编辑框_姓1");
+    const wchar_t* pasted[] = {L"\u738b\U00020BB7", L"\U0001F600", L"\u738b?"};  // 王𠮷, an emoji, 王?
+    const Texts kept = {"王", "", "王"};
+    for (int i = 0; i < 3; ++i) {
+        boxes_.Clear();
+        SetWindowTextW(surname.Window(), pasted[i]);
+        forms::ProcessPendingMessages();
+        EXPECT_EQ(kept[static_cast<size_t>(i)], surname.Text()) << i;
+        EXPECT_EQ(kept[static_cast<size_t>(i)], ReadSurnameSetting()) << i;
+        EXPECT_EQ(Texts{kOutsideGbkWord}, Messages()) << i;
+    }
+    boxes_.Clear();
+    surname.SetText("欧阳");
+    EXPECT_TRUE(Messages().empty());
+}
+
+// The box takes kMaxSurnameChars Chinese characters: its limit is in bytes where the system counts
+// bytes (Windows) and in characters where it counts characters (Wine).
+TEST_F(FavouritesPageTest, SurnameBoxTakesSixChineseCharactersWhicheverWayTheLimitCounts)
+{
+    HWND box = Unit("编辑框_姓1").Window();
+    const LRESULT limit = SendMessageA(box, EM_GETLIMITTEXT, 0, 0);
+    EXPECT_EQ(AnsiEditLimitCountsBytes() ? 2 * kMaxSurnameChars : kMaxSurnameChars, limit);
+    SetWindowTextA(box, "");
+    boxes_.Clear();
+    SendMessageA(box, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>("张王李赵欧阳司马"));
+    forms::ProcessPendingMessages();
+    EXPECT_EQ("张王李赵欧阳", Unit("编辑框_姓1").Text());
+    EXPECT_TRUE(Messages().empty());
 }
 
 }  // namespace

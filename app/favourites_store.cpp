@@ -15,6 +15,16 @@ bool AppendFavouriteName(DbRecordSet& records, const std::string& name)
            records.Update();
 }
 
+FavouriteStoreResult StoreFavouriteOnce(DbRecordSet& records, const std::string& name)
+{
+    if (!records.OpenTable(kFavouritesTable) || records.FieldCount() <= kNameField)
+        return FavouriteStoreResult::Failed;
+    for (bool more = records.MoveFirst(); more; more = records.MoveNext())
+        if (records.Field(kNameField) == name)
+            return FavouriteStoreResult::AlreadyStored;
+    return AppendFavouriteName(records, name) ? FavouriteStoreResult::Stored : FavouriteStoreResult::Failed;
+}
+
 bool ListFavourites(DbRecordSet& records, std::vector<FavouriteRecord>& out)
 {
     out.clear();
@@ -25,26 +35,35 @@ bool ListFavourites(DbRecordSet& records, std::vector<FavouriteRecord>& out)
     return true;
 }
 
-bool CollectUnlistedFavourites(DbRecordSet& records, TextSet& seen, std::vector<FavouriteRecord>& out)
+bool ListFavouriteNames(DbRecordSet& records, std::vector<FavouriteRecord>& out)
 {
     std::vector<FavouriteRecord> all;
     out.clear();
     if (!ListFavourites(records, all))
         return false;
+    TextSet listed;
     for (FavouriteRecord& record : all)
-        if (!record.name.empty() && seen.Add(record.name))
+        if (!record.name.empty() && listed.Add(record.name))
             out.push_back(std::move(record));
     return true;
 }
 
-bool DeleteFavourite(DbRecordSet& records, long long rowKey)
+bool DeleteFavouriteName(DbRecordSet& records, const std::string& name)
 {
-    if (rowKey <= 0 || !records.OpenTable(kFavouritesTable))
+    if (name.empty() || !records.OpenTable(kFavouritesTable) || records.FieldCount() <= kNameField)
         return false;
-    for (bool more = records.MoveFirst(); more; more = records.MoveNext())
-        if (records.RowKey() == rowKey)
-            return records.DeleteCurrent();
-    return false;
+    bool deleted = false;
+    // A delete makes the next record current, so the cursor moves on only past a kept record.
+    records.MoveFirst();
+    while (!records.IsEof()) {
+        if (records.Field(kNameField) != name)
+            records.MoveNext();
+        else if (records.DeleteCurrent())
+            deleted = true;
+        else
+            return false;
+    }
+    return deleted;
 }
 
 bool DeleteAllFavourites(DbRecordSet& records)

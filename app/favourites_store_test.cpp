@@ -75,33 +75,39 @@ TEST_F(FavouritesStoreTest, AppendFailsWhenTheRecordIsNotSaved)
     EXPECT_FALSE(ListFavourites(records_, all));
 }
 
-// The favourites list skips empty and already produced names, so its rows are not the table's
-// records one for one: a row's delete goes by the row key it was listed with.
-TEST_F(FavouritesStoreTest, DeletingAListedRowAfterASkippedRecordDeletesItsOwnRecord)
+// The favourites are a set of names: a name stored again stores nothing, the list shows each name
+// once at its first record's place whatever else the run produced, and a delete removes the name
+// with every record of it, duplicates left by older copies of the program included.
+TEST_F(FavouritesStoreTest, NamesAreStoredListedAndDeletedAsASet)
 {
-    for (const char* name : {"", "张三丰", "王五", "李四"})
+    EXPECT_EQ(FavouriteStoreResult::Stored, StoreFavouriteOnce(records_, "张三丰"));
+    EXPECT_EQ(FavouriteStoreResult::AlreadyStored, StoreFavouriteOnce(records_, "张三丰"));
+    EXPECT_EQ(Names(), (std::vector<std::string>{"张三丰"}));
+
+    for (const char* name : {"", "王五", "李四", "王五", "李四"})  // an older table's duplicates
         ASSERT_TRUE(AppendFavouriteName(records_, name));
-    TextSet seen;
-    ASSERT_TRUE(seen.Add("王五"));  // produced elsewhere in the run
-
     std::vector<FavouriteRecord> rows;
-    ASSERT_TRUE(CollectUnlistedFavourites(records_, seen, rows));
+    ASSERT_TRUE(ListFavouriteNames(records_, rows));
+    std::vector<std::string> listed;
+    for (const FavouriteRecord& row : rows)
+        listed.push_back(row.name);
+    EXPECT_EQ(listed, (std::vector<std::string>{"张三丰", "王五", "李四"}));
+
+    ASSERT_TRUE(DeleteFavouriteName(records_, "王五"));
+    EXPECT_EQ(Names(), (std::vector<std::string>{"张三丰", "", "李四", "李四"}));
+    EXPECT_FALSE(DeleteFavouriteName(records_, "王五"));  // already gone
+    EXPECT_FALSE(DeleteFavouriteName(records_, ""));      // no row selected
+    ASSERT_TRUE(DeleteFavouriteName(records_, "李四"));   // two records in a row
+    EXPECT_EQ(Names(), (std::vector<std::string>{"张三丰", ""}));
+
+    // Deleted, then stored again: listed again.
+    EXPECT_EQ(FavouriteStoreResult::Stored, StoreFavouriteOnce(records_, "王五"));
+    ASSERT_TRUE(ListFavouriteNames(records_, rows));
     ASSERT_EQ(rows.size(), 2u);
-    EXPECT_EQ(rows[0].name, "张三丰");
-    EXPECT_EQ(rows[1].name, "李四");
+    EXPECT_EQ(rows[1].name, "王五");
 
-    ASSERT_TRUE(DeleteFavourite(records_, rows[1].rowKey));  // list row 1
-    EXPECT_EQ(Names(), (std::vector<std::string>{"", "张三丰", "王五"}));
-    EXPECT_FALSE(DeleteFavourite(records_, rows[1].rowKey));  // already gone
-    EXPECT_FALSE(DeleteFavourite(records_, 0));                // no row selected
-
-    // A refresh lists only names not listed before; a name stored again after its delete stays
-    // unlisted for the rest of the run.
-    ASSERT_TRUE(AppendFavouriteName(records_, "李四"));
-    ASSERT_TRUE(AppendFavouriteName(records_, "赵六"));
-    ASSERT_TRUE(CollectUnlistedFavourites(records_, seen, rows));
-    ASSERT_EQ(rows.size(), 1u);
-    EXPECT_EQ(rows[0].name, "赵六");
+    ASSERT_TRUE(fixture_.db.Execute("create trigger refuse before insert on mz begin select raise(abort, 'full'); end"));
+    EXPECT_EQ(FavouriteStoreResult::Failed, StoreFavouriteOnce(records_, "赵六"));
 }
 
 TEST_F(FavouritesStoreTest, DeleteAllEmptiesTheTable)

@@ -7,8 +7,10 @@
 #include "naming/generation_state.h"
 #include "naming/name_lists.h"
 #include "naming/random_names.h"
+#include "naming/report_input.h"
 #include "naming/surname_text.h"
 #include "runtime/forms/form_runtime.h"
+#include "skin/core/message_box.h"
 
 namespace {
 
@@ -118,6 +120,14 @@ void OnGenerateButtonClick(forms::Event& event)
     SaveSurnameSetting(surname);  // a settings file that cannot be written costs only the remembered surname
     const bool present = !surname.empty();
     const int page = form.Get("高级选择夹1").CurrentPage();
+    // The scored pages start nothing for a surname the scorer cannot read (Latin letters, three
+    // characters and more): they say what it needs. A running page 0 still pauses and goes on.
+    const bool starts = page == 1 || page == 6 || (page == 0 && form.Get("按钮生成").Text() == "生成");
+    if (present && starts && !IsOneOrTwoHanzi(surname)) {
+        ShowMessageBox(form.Window(), kScorableSurnameWord, MB_OK);
+        FocusSurname(form);
+        return;
+    }
     switch (page) {
     case 0:
         form.Get("超级列表框1").SetVisible(true);

@@ -1,5 +1,7 @@
 #include "app/main_window_events.h"
 
+#include "app/birth_day_list.h"
+#include "app/edit_limit.h"
 #include "app/favourites_page.h"
 #include "app/generator_workers.h"
 #include "app/main_window_remote.h"
@@ -40,9 +42,10 @@ void OnMainWindowCreated(forms::Event& event)
     forms::Form& window = event.form;
     forms::ProcessPendingMessages();
     BuildMainWindowUi(window);
+    FitDayListToMonth(window);
     window.Self().SetVisible(true);
     forms::Unit& surnameBox = window.Get("编辑框_姓1");
-    SendMessageA(surnameBox.Window(), EM_LIMITTEXT, kMaxSurnameChars, 0);
+    LimitEditToCharacters(surnameBox.Window(), kMaxSurnameChars);
     g_surname = ReadSurnameSetting();
     surnameBox.SetText(g_surname);
     // The database before the server: the favourites work while a slow server is still asked.

@@ -69,8 +69,10 @@ void GeneratePoemModeNames(forms::Form& window)
     const size_t perFirst = static_cast<size_t>(std::sqrt(static_cast<double>(givenNames.size())) + 0.5);
     for (size_t k = 0; k < givenNames.size(); ++k) {
         g_loopIndex = static_cast<int>(2 * (k / perFirst) + 1);  // the first character's byte position
-        const std::string fullName = CleanSurname(window.Get("编辑框_姓1").Text()) + givenNames[k];
-        list.AppendRow(ScoredNameRowCells(MakeScoredNameRow(MainWindowTalents(), IntToText(k + 1), fullName)));
+        const std::string surname = CleanSurname(window.Get("编辑框_姓1").Text());
+        const std::string fullName = surname + givenNames[k];
+        list.AppendRow(ScoredNameRowCells(MakeScoredNameRow(MainWindowTalents(), IntToText(k + 1), fullName,
+                                                            SurnameCharsOfName(fullName, surname))));
         if (g_stopGeneration) {
             StopPoemMode(window);
             break;

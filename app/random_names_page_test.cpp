@@ -8,10 +8,12 @@
 #include "app/generator_handlers.h"
 #include "app/main_window_scoring.h"
 #include "app/main_window_test_support.h"
+#include "app/skin_modal_test_support.h"
 #include "naming/char_data.h"
 #include "naming/generation_state.h"
 #include "naming/name_score.h"
 #include "naming/random_names.h"
+#include "naming/report_input.h"
 #include "runtime/random.h"
 #include "runtime/text.h"
 #include "runtime/textset.h"
@@ -300,7 +302,7 @@ TEST_F(RandomNamesPageTest, TwoCharacterNamesGreyTheThirdLimitAndKeepTheSecond)
     Click("按钮停止");
 }
 
-TEST_F(RandomNamesPageTest, FixedCharacterAndAnEmptySurname)
+TEST_F(RandomNamesPageTest, FixedCharacterAndSurnamesThatStartNothing)
 {
     Unit("编辑框_姓1").SetText("欧阳");
     Click("选择框自定义名字");
@@ -313,14 +315,31 @@ TEST_F(RandomNamesPageTest, FixedCharacterAndAnEmptySurname)
         OnBoyName3Timer(tick);
     }
     EXPECT_EQ("明", g_fixedNameChar);
-    for (const std::string& row : Column("超级列表框1", 0))
-        EXPECT_EQ("欧明", row.substr(0, 4)) << row;  // byte 3: the surname's second character
+    const std::vector<std::string> rows = Column("超级列表框1", 0);
+    ASSERT_FALSE(rows.empty());
+    for (const std::string& row : rows) {
+        // Position 2 is the given name's first character: the surname stays whole.
+        EXPECT_EQ("欧阳明", row.substr(0, 6)) << row;
+        EXPECT_EQ(9, TextFind(row, "【")) << row;
+    }
 
     Click("按钮停止");
     Unit("编辑框_姓1").SetText("");
     Click("按钮生成");
     EXPECT_EQ("生成", Unit("按钮生成").Text());  // no surname: nothing starts
     EXPECT_EQ(Unit("编辑框_姓1").Window(), GetFocus());
+
+    // A surname the scorer cannot read starts nothing either, and the box says what it needs.
+    MessageBoxAnswerer boxes;
+    for (const char* surname : {"Smith", "诸葛亮明", "王a"}) {
+        boxes.Clear();
+        Unit("编辑框_姓1").SetText(surname);
+        SetFocus(Unit("按钮生成").Window());
+        Click("按钮生成");
+        EXPECT_EQ("生成", Unit("按钮生成").Text()) << surname;
+        EXPECT_EQ(std::vector<std::string>{kScorableSurnameWord}, boxes.Texts()) << surname;
+        EXPECT_EQ(Unit("编辑框_姓1").Window(), GetFocus()) << surname;
+    }
 }
 
 }  // namespace

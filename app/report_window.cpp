@@ -47,7 +47,8 @@ void WriteReport(forms::Form& report)
     g_stemBranchElements = SplitStemBranchElementTable();
     g_surname = ReadSurnameSetting();
     const std::vector<ReportLine> lines =
-        ComposeNameReport(g_reportInputParts, birth, g_stemBranchElements, MainWindowTalents(), *records.RecordSet());
+        ComposeNameReport(g_reportInputParts, birth, g_stemBranchElements, MainWindowTalents(), *records.RecordSet(),
+                          g_surname);
 
     forms::Unit& box = report.Get(kReportBox);
     bool first = true;

@@ -11,6 +11,7 @@
 #include "naming/generation_state.h"
 #include "naming/name_score.h"
 #include "naming/report_input.h"
+#include "naming/surname_text.h"
 #include "runtime/forms/form.h"
 #include "skin/core/message_box.h"
 #include "skin/core/skin_menus.h"
@@ -85,7 +86,16 @@ void ShowMessage(forms::Form& window, const char* text, std::optional<std::strin
 void OpenFreshlyScoredRowReport(forms::Form& window, const char* list)
 {
     const std::string name = window.Get(list).SelectedCell(1);
-    OpenReport(name, name + ScoreTag(ScoreName(MainWindowTalents(), name)));
+    const std::string surname = CleanSurname(window.Get("编辑框_姓1").Text());
+    OpenReport(name, name + ScoreTag(ScoreName(MainWindowTalents(), name, SurnameCharsOfName(name, surname))));
+}
+
+// The name in column 1 of the list's selected row onto the clipboard.
+void CopySelectedName(forms::Form& window, const char* list)
+{
+    const std::string name = window.Get(list).SelectedCell(1);
+    if (!name.empty() && SetClipboardText(window.Window(), name))
+        ShowMessage(window, "复制成功");
 }
 
 // The name of the selected row of a scored-name list into the favourites.
@@ -94,7 +104,17 @@ void AddSelectedNameToFavourites(forms::Form& window, const char* list)
     const std::string name = window.Get(list).SelectedCell(1);
     if (name.empty())
         return;
-    ShowMessage(window, StoreFavouriteName(window, name) ? "增加成功" : "增加失败");
+    switch (StoreFavouriteName(window, name)) {
+    case FavouriteStoreResult::Stored:
+        ShowMessage(window, "增加成功");
+        break;
+    case FavouriteStoreResult::AlreadyStored:
+        ShowMessage(window, "自选列表中已有这个名字");
+        break;
+    case FavouriteStoreResult::Failed:
+        ShowMessage(window, "增加失败");
+        break;
+    }
 }
 
 }  // namespace
@@ -189,7 +209,7 @@ void OnMenuCopyName(forms::Form& window)
         if (!text.empty() && SetClipboardText(window.Window(), text))
             ShowMessage(window, "复制成功", "复制");
     } else if (page == 1) {
-        OpenComboModeRowReport(window);
+        CopySelectedName(window, "组合模式_超级列表框");
     } else if (page == 6) {
         CopyPoemModeRowName(window);
     }
@@ -212,9 +232,7 @@ void AddToFavourites(forms::Form& window)
 
 void CopyPoemModeRowName(forms::Form& window)
 {
-    const std::string name = window.Get("超级列表框诗词模式").SelectedCell(1);
-    if (!name.empty() && SetClipboardText(window.Window(), name))
-        ShowMessage(window, "复制成功");
+    CopySelectedName(window, "超级列表框诗词模式");
 }
 
 void AddCombinationNameToFavourites(forms::Form& window)

@@ -29,19 +29,20 @@ void OnSavedListRightPress(forms::Event& event);
 // 名字评分: the report of the selected row of the current page's list: on page 0 the row's text (name
 // and tag), on pages 1 and 6 the name of column 1 with the tag of the score of column 7.
 void OpenSelectedNameReport(forms::Form& window);
-// The report of the name in column 1 of the selected row, scored afresh: of 组合模式_超级列表框 (复制此名
-// on page 1 and a double-click), and of 超级列表框3 (查看评分 and a double-click).
+// The report of the name in column 1 of the selected row, scored afresh: of 组合模式_超级列表框 (a
+// double-click), and of 超级列表框3 (查看评分 and a double-click).
 void OpenComboModeRowReport(forms::Form& window);
 void ShowFavouriteDetails(forms::Form& window);
 // 复制此名: on page 0 the selected row's text (name and tag) onto the clipboard, with "复制成功" under the
-// caption "复制"; on page 1 OpenComboModeRowReport; on page 6 CopyPoemModeRowName.
+// caption "复制"; on pages 1 and 6 the bare name of the selected row, with "复制成功".
 void OnMenuCopyName(forms::Form& window);
 // The bare name of the selected row of 超级列表框诗词模式 onto the clipboard, with "复制成功".
 void CopyPoemModeRowName(forms::Form& window);
 // 加入列表: on page 0 the selected row's text into the collected names 超级编辑框1, one line, once for
 // the run (through g_seenTexts); on pages 1 and 6 the name into the favourites (below).
 void AddToFavourites(forms::Form& window);
-// The name of the selected row into the favourites, with "增加成功" or "增加失败"; with no row selected
+// The name of the selected row into the favourites, with "增加成功", "自选列表中已有这个名字" (a name
+// already stored is not stored again) or "增加失败"; with no row selected
 // nothing is stored or shown.
 void AddCombinationNameToFavourites(forms::Form& window);
 void AddPoemModeNameToFavourites(forms::Form& window);

@@ -3,10 +3,12 @@
 #include "app/main_window_scoring.h"
 #include "app/report_window.h"
 #include "app/report_window_main_units.h"
+#include "app/gbk_input_guard.h"
 #include "app/tinted_window_skin.h"
 #include "naming/report_input.h"
 #include "naming/surname_text.h"
 #include "runtime/forms/form_runtime.h"
+#include "skin/core/message_box.h"
 
 namespace {
 
@@ -32,6 +34,7 @@ const forms::FormDef& NameScoringWindowDef()
         {
             {0, forms::EventKind::Created, OnScoringWindowCreated},
             {kScoreButton, forms::EventKind::Click, OnScoreNameButtonClicked},
+            {kGivenNameBox, forms::EventKind::Changed, OnGivenNameBoxChanged},
         },
     };
     return def;
@@ -55,6 +58,11 @@ void OnScoringWindowCreated(forms::Event& event)
     // modal window would leave the program without a usable window.
 }
 
+void OnGivenNameBoxChanged(forms::Event& event)
+{
+    RefuseCharactersOutsideGbk(event.form, event.form.Get(kGivenNameBox));
+}
+
 void OnScoreNameButtonClicked(forms::Event& event)
 {
     const std::string givenName = event.form.Get(kGivenNameBox).Text();
@@ -62,4 +70,6 @@ void OnScoreNameButtonClicked(forms::Event& event)
     g_reportInput = typed.reportInput;
     if (typed.opensReport)
         OpenNameReportWindow();
+    else
+        ShowMessageBox(event.form.Window(), typed.refusal, MB_OK);
 }

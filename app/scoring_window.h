@@ -11,4 +11,7 @@ const forms::FormDef& NameScoringWindowDef();
 bool OpenNameScoringWindow();
 
 void OnScoringWindowCreated(forms::Event& event);
+// 开始评分: the report of the name, or, for a name the scorer cannot read, a word saying what it needs.
 void OnScoreNameButtonClicked(forms::Event& event);
+// A character outside GBK typed or pasted into the box is taken out at once, with a word.
+void OnGivenNameBoxChanged(forms::Event& event);

@@ -3,6 +3,7 @@
 #include "app/scoring_window.h"
 
 #include "app/report_window_test_support.h"
+#include "app/skin_modal_test_support.h"
 #include "db/database.h"
 #include "naming/name_score.h"
 #include "naming/report_input.h"
@@ -20,10 +21,10 @@ void TypeAndScore(forms::Form& scoring, const std::string& givenName)
 
 class ScoringWindowTest : public ReportWindowsTest {
 protected:
-    std::string ExpectedInput(const std::string& fullName)
+    std::string ExpectedInput(const std::string& fullName, int surnameChars = 0)
     {
         ThreeTalentsTable talents(main_->Get("数据库连接1").Connection());
-        return fullName + ScoreTag(ScoreName(talents, fullName));
+        return fullName + ScoreTag(ScoreName(talents, fullName, surnameChars));
     }
 };
 
@@ -80,8 +81,10 @@ TEST_F(ScoringWindowTest, NavigationOpensItModalAndVisibleAndItsReportStaysUsabl
     EXPECT_TRUE(IsWindowEnabled(main_->Window()));
 }
 
-TEST_F(ScoringWindowTest, TypedNamesSetTheInputAndOpenAReportOnlyForAChineseStart)
+// A name the scorer cannot read opens no report: the skin's box says what it needs.
+TEST_F(ScoringWindowTest, TypedNamesSetTheInputAndOpenAReportOnlyForANameTheScorerReads)
 {
+    app_test::MessageBoxAnswerer boxes;
     // The three-talents row of 张三丰 (木火木) is in the program database: the score counts it.
     ThreeTalentsTable talents(main_->Get("数据库连接1").Connection());
     ASSERT_FALSE(LookupThreeTalents(talents, "木", "火", "木").luck.empty());
@@ -98,13 +101,18 @@ TEST_F(ScoringWindowTest, TypedNamesSetTheInputAndOpenAReportOnlyForAChineseStar
         {"", "", false},
         {"a三", "", false},
         {"\xA1\xA1三", "", false},
+        {"Wang", "", false},
+        {"三丰明", "", false},
     };
     for (const Case& c : cases) {
         g_reportInput = "old";
+        boxes.Clear();
         const int formsBefore = forms::OpenFormCount();
         TypeAndScore(*scoring, c.given);
         EXPECT_EQ(g_reportInput, *c.input ? std::string(c.input) : ExpectedInput(std::string("张") + c.given)) << c.given;
         EXPECT_EQ(forms::OpenFormCount(), formsBefore + (c.opens ? 1 : 0)) << c.given;
+        EXPECT_EQ(boxes.Texts(), c.opens ? std::vector<std::string>{} : std::vector<std::string>{kScorableNameWord})
+            << c.given;
         if (forms::Form* report = forms::FindForm("NameReportWindow"))
             report->Close();
     }
@@ -120,7 +128,8 @@ TEST_F(ScoringWindowTest, BlanksAroundTheSurnameAreNotPartOfTheName)
         main_->Get("编辑框_姓1").SetText(surname);
         g_reportInput = "old";
         TypeAndScore(*scoring, "懿");
-        EXPECT_EQ(g_reportInput, ExpectedInput("司马懿")) << surname;
+        // The given name starts after the whole surname: 天格 is 司 and 马 together.
+        EXPECT_EQ(g_reportInput, ExpectedInput("司马懿", 2)) << surname;
         if (forms::Form* report = forms::FindForm("NameReportWindow"))
             report->Close();
     }

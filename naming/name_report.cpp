@@ -4,6 +4,7 @@
 #include "naming/birth_moment.h"
 #include "naming/char_data.h"
 #include "naming/name_score.h"
+#include "naming/surname_text.h"
 #include "naming/pillars.h"
 #include "runtime/lunar_words.h"
 #include "runtime/text.h"
@@ -106,7 +107,8 @@ std::string LookupN81Field4(DbRecordSet& records, const std::string& number)
 
 std::vector<ReportLine> ComposeNameReport(const std::vector<std::string>& inputParts, const BirthTexts& birth,
                                           const std::vector<std::string>& stemBranchElements,
-                                          ThreeTalentsTable& talents, DbRecordSet& n81Records)
+                                          ThreeTalentsTable& talents, DbRecordSet& n81Records,
+                                          const std::string& surname)
 {
     std::vector<ReportLine> lines;
     if (inputParts.empty())
@@ -120,7 +122,7 @@ std::vector<ReportLine> ComposeNameReport(const std::vector<std::string>& inputP
     for (const std::string& element : analysis.missing)
         missing += element + "  ";
 
-    const FiveGrids grids = ComputeFiveGrids(name);
+    const FiveGrids grids = ComputeFiveGrids(name, SurnameCharsOfName(name, surname));
     const GridDigits digits = ReduceGridsToDigits(grids.heaven, grids.earth, grids.outer, grids.total, grids.person);
     const ThreeTalentsResult talentsText =
         LookupThreeTalents(talents, ElementOf(digits.heaven), ElementOf(digits.person), ElementOf(digits.earth));

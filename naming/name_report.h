@@ -42,7 +42,9 @@ std::string LookupN81Field4(DbRecordSet& records, const std::string& number);
 
 // The report on the full name and score of the split input line and on the birth: its lunar date,
 // its zodiac animal and pillars at the birth minute (naming/birth_moment.h), grids, three talents (through talents)
-// and the N81 texts (through n81Records, attached to the database). No lines for an empty input.
+// and the N81 texts (through n81Records, attached to the database). The grids split the name where
+// SurnameCharsOfName puts the surname's end. No lines for an empty input.
 std::vector<ReportLine> ComposeNameReport(const std::vector<std::string>& inputParts, const BirthTexts& birth,
                                           const std::vector<std::string>& stemBranchElements,
-                                          ThreeTalentsTable& talents, DbRecordSet& n81Records);
+                                          ThreeTalentsTable& talents, DbRecordSet& n81Records,
+                                          const std::string& surname = std::string());

@@ -65,6 +65,11 @@ protected:
 
 const BirthTexts NameReportTest::kBirth2012 = {"2012", "05", "12", "12", "12"};
 
+std::string FiveGridsText(const FiveGrids& g)
+{
+    return g.heaven + "," + g.person + "," + g.earth + "," + g.outer + "," + g.total;
+}
+
 TEST(ReportInput, IsGbkHanziTakesTwoBytesOfTheThreeChineseBlocks)
 {
     struct Case {
@@ -86,22 +91,30 @@ TEST(ReportInput, IsGbkHanziTakesTwoBytesOfTheThreeChineseBlocks)
         EXPECT_EQ(IsGbkHanzi(c.text), c.hanzi) << ::testing::PrintToString(std::string(c.text));
 }
 
-TEST_F(NameReportTest, TypedNameAlwaysMakesTheInputLineAndOpensOnlyForAChineseStart)
+TEST_F(NameReportTest, TypedNameAlwaysMakesTheInputLineAndOpensOnlyForANameTheScorerReads)
 {
     TypedNameScore typed = ScoreTypedName(talents_, "张", "三丰");
     EXPECT_EQ(typed.reportInput, "张三丰" + ScoreTag(ScoreName(talents_, "张三丰")));
     EXPECT_EQ(TextSplit(typed.reportInput, "【").size(), 2u);
     EXPECT_TRUE(typed.opensReport);
+    EXPECT_EQ("", typed.refusal);
+    for (const auto& [surname, given] : std::vector<std::pair<const char*, const char*>>{
+             {"欧阳", "娜娜"}, {"司马", "霞"}, {"张", "三"}})
+        EXPECT_TRUE(ScoreTypedName(talents_, surname, given).opensReport) << surname << given;
 
     typed = ScoreTypedName(talents_, "张", "");
     EXPECT_EQ(typed.reportInput, "张" + ScoreTag(ScoreName(talents_, "张")));
     EXPECT_FALSE(typed.opensReport);
-    for (const char* given : {"a三", "3三", "\xA1\xA1三", "a"})
-        EXPECT_FALSE(ScoreTypedName(talents_, "张", given).opensReport) << given;
-    // No surname: the given name alone is scored.
-    typed = ScoreTypedName(talents_, "", "三丰");
-    EXPECT_EQ(TextSplit(typed.reportInput, "【")[0], "三丰");
-    EXPECT_TRUE(typed.opensReport);
+    EXPECT_EQ(kScorableNameWord, typed.refusal);
+    // Letters, digits, blanks, a '?' left of a character outside GBK, five characters, no surname, a
+    // Latin surname, one of three characters.
+    for (const auto& [surname, given] : std::vector<std::pair<const char*, const char*>>{
+             {"张", "a三"}, {"张", "3三"}, {"张", "\xA1\xA1三"}, {"张", "a"}, {"张", "Wang"}, {"王", "??"},
+             {"王", "三 "}, {"欧阳", "娜娜娜"}, {"", "三丰"}, {"Smith", "三"}, {"诸葛亮", "明"}, {"张", "三丰明"}}) {
+        typed = ScoreTypedName(talents_, surname, given);
+        EXPECT_FALSE(typed.opensReport) << surname << given;
+        EXPECT_EQ(kScorableNameWord, typed.refusal) << surname << given;
+    }
 }
 
 TEST_F(NameReportTest, ThreeCharacterNameReportLineByLine)
@@ -171,6 +184,13 @@ TEST_F(NameReportTest, ScoreOfOneHundredAndTheNameLengths)
     lines = Compose("欧阳明月【 90分】");
     EXPECT_EQ(Row(lines, 3).text, "欧(ōu)  阳(yáng) 明(míng) 月(yuè)");
     EXPECT_EQ(Row(lines, 13).text, "名字五行属性：欧(土)  阳(土)  明(火)  月(土)");
+
+    // A compound surname with one given character: the surname's grid is its two characters.
+    lines = ComposeNameReport({"司马霞", " 80分】"}, kBirth2012, SplitStemBranchElementTable(), talents_, n81_, "司马");
+    EXPECT_EQ(Row(lines, 11).text.substr(0, 14), "五格： 天格15(");
+    EXPECT_EQ(FiveGridsText(ComputeFiveGrids("司马霞", 2)), "15,27,18,6,32");
+    EXPECT_EQ(ScoreTypedName(talents_, "司马", "霞").reportInput,
+              "司马霞" + ScoreTag(ScoreName(talents_, "司马霞", 2)));
 
     // Five characters: no reading and element lines, no grids.
     lines = Compose("欧阳明月星【 70分】");

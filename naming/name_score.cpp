@@ -117,7 +117,7 @@ int ElementNumberOfGrid(int grid)
 
 }  // namespace
 
-FiveGrids ComputeFiveGrids(const std::string& fullName)
+FiveGrids ComputeFiveGrids(const std::string& fullName, int surnameChars)
 {
     FiveGrids grids;
     size_t length = fullName.size();
@@ -126,7 +126,14 @@ FiveGrids ComputeFiveGrids(const std::string& fullName)
     int a = GetKangxiStrokeCount(fullName.substr(0, 2));
     int b = GetKangxiStrokeCount(fullName.substr(2, 2));
     int last = GetKangxiStrokeCount(fullName.substr(length - 2, 2));
-    if (length == 4) {
+    if (length == 6 && surnameChars == 2) {
+        const int c = last;
+        grids.heaven = GridText(a + b);
+        grids.person = GridText(b + c);
+        grids.earth = GridText(c + 1);
+        grids.outer = GridText(a + 1);
+        grids.total = GridText(a + b + c);
+    } else if (length == 4) {
         grids.heaven = GridText(a + 1);
         grids.person = GridText(a + b);
         grids.earth = GridText(b + 1);
@@ -187,7 +194,7 @@ std::string DigitToElement(int digit)
     }
 }
 
-int ScoreNameValue(ThreeTalentsTable& talents, const std::string& fullName)
+int ScoreNameValue(ThreeTalentsTable& talents, const std::string& fullName, int surnameChars)
 {
     const size_t length = fullName.size();
     if (length != 4 && length != 6 && length != 8) {
@@ -206,7 +213,9 @@ int ScoreNameValue(ThreeTalentsTable& talents, const std::string& fullName)
     const int b = chars.GetKangxiStrokeCount(n[2], n[3]);
     const int last = chars.GetKangxiStrokeCount(n[length - 2], n[length - 1]);
     int heaven, person, earth, outer, total;
-    if (length == 4) {
+    if (length == 6 && surnameChars == 2) {
+        heaven = a + b, person = b + last, earth = last + 1, outer = a + 1, total = a + b + last;
+    } else if (length == 4) {
         heaven = a + 1, person = a + b, earth = b + 1, outer = 2, total = a + b;
     } else if (length == 6) {
         heaven = a + 1, person = a + b, earth = b + last, outer = last + 1, total = a + b + last;
@@ -224,9 +233,9 @@ int ScoreNameValue(ThreeTalentsTable& talents, const std::string& fullName)
     return 100 - deductions;
 }
 
-std::string ScoreName(ThreeTalentsTable& talents, const std::string& fullName)
+std::string ScoreName(ThreeTalentsTable& talents, const std::string& fullName, int surnameChars)
 {
-    return IntToText(ScoreNameValue(talents, fullName));
+    return IntToText(ScoreNameValue(talents, fullName, surnameChars));
 }
 
 std::string ScoreTag(const std::string& score)
@@ -239,9 +248,10 @@ std::string GetNumberMeaningText(int number)
     return number >= 1 && number <= kNumberTextCount ? NumberMeaningTexts[number - 1] : std::string();
 }
 
-ScoredNameRow MakeScoredNameRow(ThreeTalentsTable& talents, const std::string& serial, const std::string& fullName)
+ScoredNameRow MakeScoredNameRow(ThreeTalentsTable& talents, const std::string& serial, const std::string& fullName,
+                                int surnameChars)
 {
-    FiveGrids grids = ComputeFiveGrids(fullName);
+    FiveGrids grids = ComputeFiveGrids(fullName, surnameChars);
     ScoredNameRow row;
     row.serial = serial;
     row.name = fullName;
@@ -250,7 +260,7 @@ ScoredNameRow MakeScoredNameRow(ThreeTalentsTable& talents, const std::string& s
     row.strokes = GetNameStrokeCounts(fullName);
     row.kangxi = GetNameKangxiStrokes(fullName);
     row.grids = grids.heaven + "," + grids.person + "," + grids.earth + "," + grids.outer + "," + grids.total;
-    row.score = ScoreName(talents, fullName);
+    row.score = ScoreName(talents, fullName, surnameChars);
     return row;
 }
 

@@ -28,9 +28,11 @@ struct GridDigits {
     std::string outer;
 };
 
-// Five grids of a full name: a two-character name is one surname character and one given one, a
-// three-character name one surname character and two given ones, a four-character name two and two.
-FiveGrids ComputeFiveGrids(const std::string& fullName);
+// Five grids of a full name whose surname is its first surnameChars characters (SurnameCharsOfName);
+// 0 reads the split from the length: a two-character name is one surname character and one given
+// one, a three-character name one and two, a four-character name two and two. A three-character name
+// with a two-character surname: 天格 a + b, 人格 b + c, 地格 c + 1, 外格 a + 1, 总格 a + b + c.
+FiveGrids ComputeFiveGrids(const std::string& fullName, int surnameChars = 0);
 
 // 大吉, 半吉, 吉, 凶, 大凶 or the empty text. A number of 9 or less first gets a "0" in front, and the
 // caller's text is replaced by that padded form. The lists are searched as texts and a later list
@@ -46,10 +48,11 @@ std::string DigitToElement(int digit);
 
 // 100 minus the deductions for 人格, 地格, 总格 and (names not of two characters) 外格 by their luck, and
 // for the three-talents luck read through talents. Worked out on numbers (stroke counts, grid numbers,
-// luck classes, the talents' luck by element numbers), with the answers the texts above give.
-int ScoreNameValue(ThreeTalentsTable& talents, const std::string& fullName);
+// luck classes, the talents' luck by element numbers), with the answers the texts above give. The surname
+// is the first surnameChars characters as ComputeFiveGrids takes them.
+int ScoreNameValue(ThreeTalentsTable& talents, const std::string& fullName, int surnameChars = 0);
 // The same as decimal text.
-std::string ScoreName(ThreeTalentsTable& talents, const std::string& fullName);
+std::string ScoreName(ThreeTalentsTable& talents, const std::string& fullName, int surnameChars = 0);
 
 // "【 " + score + "分】" below 100, "【" + score + "分】" from 100 on.
 std::string ScoreTag(const std::string& score);
@@ -68,6 +71,7 @@ struct ScoredNameRow {
     std::string grids;       // 五格: 天,人,地,外,总
     std::string score;       // 评分
 };
-ScoredNameRow MakeScoredNameRow(ThreeTalentsTable& talents, const std::string& serial, const std::string& fullName);
+ScoredNameRow MakeScoredNameRow(ThreeTalentsTable& talents, const std::string& serial, const std::string& fullName,
+                                int surnameChars = 0);
 // The cells in column order.
 std::vector<std::string> ScoredNameRowCells(const ScoredNameRow& row);

@@ -22,8 +22,12 @@ TEST(FiveGrids, ByNameLength)
         const char* earth;
         const char* outer;
         const char* total;
+        int surnameChars = 0;
     } cases[] = {
         {"张三", "12", "14", "4", "2", "14"},
+        {"周刘三", "23", "18", "4", "9", "26", 2},  // a two-character surname and one given character
+        {"周刘三", "9", "23", "18", "4", "26", 1},
+        {"周刘三二", "23", "18", "5", "10", "28", 2},
         {"张三二", "12", "14", "5", "3", "16"},
         {"周刘三二", "23", "18", "5", "10", "28"},
         {"张", "", "", "", "", ""},
@@ -32,7 +36,7 @@ TEST(FiveGrids, ByNameLength)
         {"张a", "", "", "", "", ""},  // three bytes
     };
     for (const Case& c : cases) {
-        FiveGrids g = ComputeFiveGrids(c.name);
+        FiveGrids g = ComputeFiveGrids(c.name, c.surnameChars);
         EXPECT_EQ(c.heaven, g.heaven) << c.name;
         EXPECT_EQ(c.person, g.person) << c.name;
         EXPECT_EQ(c.earth, g.earth) << c.name;

@@ -3,6 +3,7 @@
 #include "char_draw.h"
 #include "name_lists.h"
 #include "name_score.h"
+#include "surname_text.h"
 #include "runtime/text.h"
 #include "runtime/textset.h"
 
@@ -53,9 +54,10 @@ std::string GenerateOneCharGivenName(const std::string& chars, const GivenNameLi
     return DrawCharFromText(GetCheckedElementChars(limits.secondElements, pools, previous));
 }
 
-std::string ApplyFixedChar(const std::string& fullName, const std::string& fixedChar, const std::string& positionText)
+std::string ApplyFixedChar(const std::string& fullName, const std::string& fixedChar, const std::string& positionText,
+                           size_t surnameBytes)
 {
-    const size_t at = positionText == "2" ? 2 : 4;  // bytes 3 and 5, from 0
+    const size_t at = surnameBytes + (positionText == "2" ? 0 : 2);
     if (at >= fullName.size())
         return fullName + fixedChar;
     std::string name = fullName;
@@ -95,11 +97,12 @@ NameTickResult RunNameTick(NameTimer timer, const NameTickInputs& inputs, std::s
     }
     NameTickResult result;
     result.fullName = inputs.surname + given;
+    const size_t surnameBytes = SurnameBytesOfName(result.fullName, inputs.surname);
     if (inputs.fixedOn && (threeChars || inputs.fixedPosition == "2")) {
-        result.fullName = ApplyFixedChar(result.fullName, inputs.fixedChar, inputs.fixedPosition);
+        result.fullName = ApplyFixedChar(result.fullName, inputs.fixedChar, inputs.fixedPosition, surnameBytes);
         result.fixedApplied = true;
     }
-    result.score = ScoreName(talents, result.fullName);
+    result.score = ScoreName(talents, result.fullName, SurnameCharsOfName(result.fullName, inputs.surname));
     result.tag = ScoreTag(result.score);
     if (!PassesMinimumScore(result.score, inputs.minimumOn, inputs.minimum))
         return result;

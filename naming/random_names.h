@@ -37,10 +37,13 @@ std::string GenerateGirlGivenName(const GivenNameLimits& limits, const ElementPo
 std::string GenerateOneCharGivenName(const std::string& chars, const GivenNameLimits& limits,
                                      const ElementPools& pools, std::string& previous);
 
-// Puts the fixed character into the full name at byte 3 (position text "2") or byte 5 (any other
-// text): the two bytes there are replaced by the fixed text whatever its length; where the name has
-// fewer bytes, what exists is replaced, and past its end the fixed text is appended.
-std::string ApplyFixedChar(const std::string& fullName, const std::string& fixedChar, const std::string& positionText);
+// Puts the fixed character into the given name, which starts at byte surnameBytes: as its first
+// character for the position text "2", its second for any other text (the positions count the
+// characters of a name of a one-character surname). The two bytes there are replaced by the fixed text
+// whatever its length; where the name has fewer bytes, what exists is replaced, and past its end the
+// fixed text is appended. The surname is never touched.
+std::string ApplyFixedChar(const std::string& fullName, const std::string& fixedChar, const std::string& positionText,
+                           size_t surnameBytes);
 
 // Whether a scored name survives the minimum: always when the minimum is off, else only with a score
 // strictly above it (a minimum that is no number counts as 0).

@@ -10,6 +10,7 @@
 #include "naming/name_lists.h"
 #include "naming/name_score.h"
 #include "naming/sc_fixture.h"
+#include "naming/surname_text.h"
 #include "runtime/random.h"
 #include "runtime/text.h"
 #include "runtime/textset.h"
@@ -50,26 +51,30 @@ TEST(ElementPools, CheckedPoolIsTheLastCheckedOrThePreviousResult)
     EXPECT_EQ("土", GetCheckedElementChars({}, pools, previous));  // nothing checked: the previous pool
 }
 
-TEST(FixedChar, ReplacesAtByteThreeOrFiveAndAppendsPastTheEnd)
+TEST(FixedChar, ReplacesInTheGivenNameAndAppendsPastTheEnd)
 {
     struct Case {
         const char* name;
+        const char* surname;
         const char* fixed;
         const char* position;
         const char* result;
     } cases[] = {
-        {"欧阳子轩", "明", "2", "欧明子轩"},  // byte 3 after a two-character surname: its second character
-        {"张子轩", "明", "2", "张明轩"},
-        {"张子轩", "明", "3", "张子明"},      // any other text: byte 5
-        {"张子轩", "明", "", "张子明"},
-        {"张子轩", "明月", "3", "张子明月"},  // a four-byte text lengthens the name
-        {"张子轩", "", "2", "张轩"},          // an empty one shortens it
-        {"张", "明", "3", "张明"},            // an empty pool left no given name: appended
-        {"张子", "明", "3", "张子明"},
-        {"张子a", "明", "3", "张子明"},       // what exists is replaced
+        {"欧阳子轩", "欧阳", "明", "2", "欧阳明轩"},  // the given name starts after the whole surname
+        {"欧阳子轩", "欧阳", "明", "3", "欧阳子明"},
+        {"司马霞", "司马", "明", "2", "司马明"},
+        {"张子轩", "张", "明", "2", "张明轩"},
+        {"张子轩", "张", "明", "3", "张子明"},      // any other text: the second given character
+        {"张子轩", "张", "明", "", "张子明"},
+        {"张子轩", "张", "明月", "3", "张子明月"},  // a four-byte text lengthens the name
+        {"张子轩", "张", "", "2", "张轩"},          // an empty one shortens it
+        {"张", "张", "明", "3", "张明"},            // an empty pool left no given name: appended
+        {"张子", "张", "明", "3", "张子明"},
+        {"张子a", "张", "明", "3", "张子明"},       // what exists is replaced
     };
     for (const Case& c : cases)
-        EXPECT_EQ(c.result, ApplyFixedChar(c.name, c.fixed, c.position)) << c.name << " " << c.position;
+        EXPECT_EQ(c.result, ApplyFixedChar(c.name, c.fixed, c.position, SurnameBytesOfName(c.name, c.surname)))
+            << c.name << " " << c.position;
 }
 
 TEST(MinimumScore, OnlyScoresStrictlyAboveTheMinimumSurvive)

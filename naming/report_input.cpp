@@ -1,6 +1,7 @@
 #include "naming/report_input.h"
 
 #include "naming/name_score.h"
+#include "naming/surname_text.h"
 
 std::string g_reportInput;
 
@@ -20,11 +21,26 @@ bool IsGbkHanzi(const std::string& text)
     return false;
 }
 
+const char kScorableNameWord[] = "评分要用中文名字：姓氏一到两个汉字（如王、欧阳），名字一到两个汉字。";
+const char kScorableSurnameWord[] = "姓氏要用一到两个汉字（如王、欧阳），名字才能评分。";
+
+bool IsOneOrTwoHanzi(const std::string& text)
+{
+    if (text.size() != 2 && text.size() != 4)
+        return false;
+    for (size_t at = 0; at < text.size(); at += 2)
+        if (!IsGbkHanzi(text.substr(at, 2)))
+            return false;
+    return true;
+}
+
 TypedNameScore ScoreTypedName(ThreeTalentsTable& talents, const std::string& surname, const std::string& givenName)
 {
     const std::string fullName = surname + givenName;
     TypedNameScore result;
-    result.reportInput = fullName + ScoreTag(ScoreName(talents, fullName));
-    result.opensReport = !givenName.empty() && IsGbkHanzi(givenName.substr(0, 2));
+    result.reportInput = fullName + ScoreTag(ScoreName(talents, fullName, SurnameCharsOfName(fullName, surname)));
+    result.opensReport = IsOneOrTwoHanzi(surname) && IsOneOrTwoHanzi(givenName);
+    if (!result.opensReport)
+        result.refusal = kScorableNameWord;
     return result;
 }

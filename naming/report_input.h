@@ -12,11 +12,22 @@ extern std::string g_reportInput;
 // this order: lead 81-A0 with trail 40-FE, lead AA-FE with trail 40-A0, lead B0-F7 with trail A1-FE.
 bool IsGbkHanzi(const std::string& text);
 
+// True when the text is one or two characters, each IsGbkHanzi: what the scorer reads as a surname
+// and as a given name.
+bool IsOneOrTwoHanzi(const std::string& text);
+
+// What the scorer needs, said to a parent whose name it cannot read.
+extern const char kScorableNameWord[];
+// What the generators need of the surname.
+extern const char kScorableSurnameWord[];
+
 // A given name typed into the scoring window: the report line of surname + given name (made even
-// when nothing else happens) and whether a report opens for it, which needs a given name that starts
-// with a Chinese character. Neither text is trimmed.
+// when nothing else happens) and whether a report opens for it, which needs a surname and a given
+// name the scorer can read (IsOneOrTwoHanzi each); else refusal says what it needs. Neither text is
+// trimmed.
 struct TypedNameScore {
     std::string reportInput;
     bool opensReport = false;
+    std::string refusal;
 };
 TypedNameScore ScoreTypedName(ThreeTalentsTable& talents, const std::string& surname, const std::string& givenName);

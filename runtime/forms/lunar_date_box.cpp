@@ -17,9 +17,10 @@
 namespace forms {
 namespace {
 
-// The lunar years the calendar service covers.
-constexpr int kFirstLunarYear = 1900;
-constexpr int kLastLunarYear = 2100;
+// The lunar years whose every day lies in the solar years 1901-2100, where the calendar service
+// computes four pillars (lunar 1900 begins in 1900, lunar 2100 ends in 2101).
+constexpr int kFirstLunarYear = 1901;
+constexpr int kLastLunarYear = 2099;
 constexpr int kListHeight = 240;
 enum : int { kYearList = 1, kMonthList = 2, kDayList = 3 };
 
@@ -95,7 +96,8 @@ void ShowDate(BoxState& state)
 bool Exists(const LunarDate& date)
 {
     CalendarDate solar;
-    return LunarToSolar(date.year, date.month, date.day, date.isLeapMonth, solar);
+    return date.year >= kFirstLunarYear && date.year <= kLastLunarYear &&
+           LunarToSolar(date.year, date.month, date.day, date.isLeapMonth, solar);
 }
 
 void SetState(BoxState& state, const LunarDate& date)

@@ -29,5 +29,7 @@ std::vector<Journey> BadInputJourneys();
 std::vector<Step> SkinSettingsSteps();
 std::vector<Journey> WindowKeyJourneys();
 std::vector<Journey> NavJourneys();
+std::vector<Journey> FavouritesJourneys();
+std::vector<Journey> NameAndDateJourneys();
 
 }  // namespace journey

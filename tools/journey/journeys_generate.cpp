@@ -222,7 +222,8 @@ std::vector<Journey> GenerateJourneys()
             return true;
         }, {kMain}),
         RightClickOn(kMain, ListRow(0, -1), "right-click-delete-all"),
-        ChooseMenuItem(3, "menu-delete-all"),
+        ChooseMenuItem(3, "menu-delete-all").LeavesBox(),
+        AnswerBox("确定删除全部自选名字吗", "delete-all-asked"),
         Verify("all-deleted", [](Session& session, std::string& reason) {
             const size_t left = RowsOf(session, kMain, 0).size();
             if (left != 0) {
