@@ -230,7 +230,9 @@ bool HandleDialogKey(const MSG& msg)
         return false;
     Unit* focused = FocusedUnit(msg.hwnd);
     const int key = static_cast<int>(msg.wParam);
-    const bool alt = msg.message == WM_SYSKEYDOWN || KeyDown(VK_MENU);
+    // With no focus at all the system hands every key to the active window as a system key: without
+    // Alt held it is an ordinary press, so Tab still finds a control.
+    const bool alt = KeyDown(VK_MENU) || (msg.message == WM_SYSKEYDOWN && GetFocus());
     const bool control = KeyDown(VK_CONTROL);
     const bool shift = KeyDown(VK_SHIFT);
 
@@ -239,7 +241,7 @@ bool HandleDialogKey(const MSG& msg)
             return OpenListMenu(*form, *focused);
         return false;
     }
-    if (msg.message != WM_KEYDOWN || alt)
+    if (alt)
         return false;
     switch (key) {
     case VK_TAB:

@@ -29,5 +29,6 @@ std::vector<Journey> BadInputJourneys();
 std::vector<Step> SkinSettingsSteps();
 std::vector<Journey> WindowKeyJourneys();
 std::vector<Journey> NavJourneys();
+std::vector<Journey> KeyboardJourneys();
 
 }  // namespace journey
