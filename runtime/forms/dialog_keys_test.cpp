@@ -353,6 +353,25 @@ TEST_F(DialogKeysTest, TheFocusGoesBackToItsControlWhenTheWindowIsActiveAgain)
     EXPECT_EQ(GetFocus(), form->Window());
 }
 
+TEST_F(DialogKeysTest, AControlDisabledWithTheFocusHandsItOnAndAWindowWithoutFocusStillTakesTab)
+{
+    forms::Form* form = Open();
+    ASSERT_NE(form, nullptr);
+    SetFocus(form->Get("按钮生成").Window());
+    form->Get("按钮生成").SetEnabled(false);
+    EXPECT_EQ(FocusName(*form), "按钮停止");
+    form->Get("编辑框名字").SetEnabled(false);
+    EXPECT_EQ(FocusName(*form), "按钮停止") << "a control without the focus changes nothing";
+
+    // With no focus the system gives keys to the active window as system keys.
+    SetFocus(nullptr);
+    ASSERT_EQ(GetFocus(), nullptr);
+    PostMessageA(form->Window(), WM_SYSKEYDOWN, VK_TAB, 1);
+    PostMessageA(form->Window(), WM_SYSKEYUP, VK_TAB, 0xC0000001);
+    forms::ProcessPendingMessages();
+    EXPECT_EQ(FocusName(*form), "选择框1");
+}
+
 // Ends whatever menu the thread is in.
 void CALLBACK EndAnyMenu(HWND, UINT, UINT_PTR, DWORD)
 {
