@@ -12,6 +12,7 @@
 #include <commctrl.h>
 
 #include <algorithm>
+#include <string>
 #include <vector>
 
 #include "runtime/forms/form.h"
@@ -36,11 +37,18 @@ Unit* FocusedUnit(HWND focus)
     return combo && combo->Kind() == UnitKind::ComboBox ? combo : nullptr;
 }
 
-// A combo box whose list is dropped down uses Enter and Escape to close it.
-bool ComboListOpen(const Unit* unit)
+bool IsComboBox(HWND window)
 {
-    return unit && unit->Kind() == UnitKind::ComboBox && unit->Window() &&
-           SendMessageA(unit->Window(), CB_GETDROPPEDSTATE, 0, 0) != 0;
+    char name[16] = {};
+    return window && GetClassNameA(window, name, sizeof name) && lstrcmpiA(name, "ComboBox") == 0;
+}
+
+// A combo box whose list is dropped down uses Enter and Escape to close it; the focus may be on the
+// combo box or its edit field, a unit or a part of one (the lists of a lunar date box).
+bool ComboListOpen(HWND focus)
+{
+    HWND combo = IsComboBox(focus) ? focus : IsComboBox(GetParent(focus)) ? GetParent(focus) : nullptr;
+    return combo && SendMessageA(combo, CB_GETDROPPEDSTATE, 0, 0) != 0;
 }
 
 bool IsPushButton(const Unit* unit)
@@ -77,7 +85,10 @@ bool TypesTabs(const Unit* unit)
 // asked about the key. Edit boxes are not asked (see TypesTabs).
 bool WantsKey(HWND window, const Unit* unit, const MSG& msg)
 {
-    if (IsTextBox(unit) || (unit && unit->Kind() == UnitKind::ComboBox))
+    char name[16] = {};
+    GetClassNameA(window, name, sizeof name);
+    if (IsTextBox(unit) || (unit && unit->Kind() == UnitKind::ComboBox) || lstrcmpiA(name, "Edit") == 0 ||
+        std::string(name).rfind("RichEdit", 0) == 0)
         return false;
     MSG copy = msg;
     return (SendMessageA(window, WM_GETDLGCODE, msg.wParam, reinterpret_cast<LPARAM>(&copy)) & DLGC_WANTMESSAGE) != 0;
@@ -253,7 +264,7 @@ bool HandleDialogKey(const MSG& msg)
         return true;
     case VK_NEXT:
     case VK_PRIOR:
-        return control && !ComboListOpen(focused) && TurnPage(*form, msg.hwnd, key == VK_PRIOR);
+        return control && !ComboListOpen(msg.hwnd) && TurnPage(*form, msg.hwnd, key == VK_PRIOR);
     case VK_LEFT:
     case VK_UP:
     case VK_RIGHT:
@@ -262,7 +273,7 @@ bool HandleDialogKey(const MSG& msg)
             return false;
         return MoveInRadioGroup(msg.hwnd, key == VK_LEFT || key == VK_UP);
     case VK_RETURN:
-        if (ComboListOpen(focused) || TypesLineBreaks(focused) || WantsKey(msg.hwnd, focused, msg))
+        if (ComboListOpen(msg.hwnd) || TypesLineBreaks(focused) || WantsKey(msg.hwnd, focused, msg))
             return false;
         if (IsPushButton(focused)) {
             PressButton(*focused);
@@ -274,7 +285,7 @@ bool HandleDialogKey(const MSG& msg)
         }
         return false;
     case VK_ESCAPE:
-        if (ComboListOpen(focused))
+        if (ComboListOpen(msg.hwnd))
             return false;
         if (!(FormAccess::Flags(*form) & kFormMain))
             SendMessageA(root, WM_SYSCOMMAND, SC_CLOSE, 0);

@@ -372,6 +372,32 @@ TEST_F(DialogKeysTest, AControlDisabledWithTheFocusHandsItOnAndAWindowWithoutFoc
     EXPECT_EQ(FocusName(*form), "选择框1");
 }
 
+TEST_F(DialogKeysTest, TabGoesThroughTheListsOfALunarDateBox)
+{
+    forms::FormDef d;
+    d.id = 302;
+    d.name = "DateKeysWindow";
+    d.caption = "日期";
+    d.rect = {60, 60, 320, 120};
+    d.units = {Define(UnitKind::Edit, 1, "编辑框名字", {10, 10, 100, 22}),
+               Define(UnitKind::LunarDateBox, 2, "农历日期框1", {10, 40, 240, 22})};
+    forms::Form* form = forms::OpenModeless(d);
+    ASSERT_NE(form, nullptr);
+    SetForegroundWindow(form->Window());
+    HWND box = form->Get("农历日期框1").Window();
+    SetFocus(form->Get("编辑框名字").Window());
+    std::vector<HWND> seen;
+    for (int i = 0; i < 4; ++i) {
+        Type(VK_TAB);
+        seen.push_back(GetFocus());
+    }
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(GetParent(seen[static_cast<size_t>(i)]), box) << i;
+    EXPECT_NE(seen[0], seen[1]);
+    EXPECT_NE(seen[1], seen[2]);
+    EXPECT_EQ(seen[3], form->Get("编辑框名字").Window()) << "round to the start";
+}
+
 // Ends whatever menu the thread is in.
 void CALLBACK EndAnyMenu(HWND, UINT, UINT_PTR, DWORD)
 {
