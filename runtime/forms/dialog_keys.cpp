@@ -256,8 +256,10 @@ bool HandleDialogKey(const MSG& msg)
         return false;
     switch (key) {
     case VK_TAB:
+        // Without pages to turn Ctrl+Tab still types no tab into a box that does not ask for it (the
+        // system's edit box takes Ctrl+Tab for a tab character).
         if (control)
-            return TurnPage(*form, msg.hwnd, shift);
+            return TurnPage(*form, msg.hwnd, shift) || !TypesTabs(focused);
         if (TypesTabs(focused))
             return false;
         MoveFocus(root, msg.hwnd, shift);

@@ -398,6 +398,30 @@ TEST_F(DialogKeysTest, TabGoesThroughTheListsOfALunarDateBox)
     EXPECT_EQ(seen[3], form->Get("编辑框名字").Window()) << "round to the start";
 }
 
+TEST_F(DialogKeysTest, ControlWithTabTypesNoTabWhereThereAreNoPagesToTurn)
+{
+    forms::FormDef d;
+    d.id = 303;
+    d.name = "NotesWindow";
+    d.caption = "备注";
+    d.rect = {60, 60, 320, 160};
+    d.units = {Define(UnitKind::Edit, 1, "编辑框备注", {10, 10, 200, 80}).Flags(forms::kMultiLine),
+               Define(UnitKind::Button, 2, "按钮确定", {220, 10, 80, 30}, "确定")};
+    forms::Form* form = forms::OpenModeless(d);
+    ASSERT_NE(form, nullptr);
+    SetForegroundWindow(form->Window());
+    SetFocus(form->Get("编辑框备注").Window());
+    for (bool shift : {false, true}) {
+        HoldShift(shift);
+        Hold(VK_CONTROL, true);
+        Type(VK_TAB);
+        Hold(VK_CONTROL, false);
+        HoldShift(false);
+    }
+    EXPECT_EQ(form->Get("编辑框备注").Text(), "");
+    EXPECT_EQ(FocusName(*form), "编辑框备注");
+}
+
 // Ends whatever menu the thread is in.
 void CALLBACK EndAnyMenu(HWND, UINT, UINT_PTR, DWORD)
 {
