@@ -291,6 +291,33 @@ TEST_F(DialogKeysTest, EnterPressesTheFocusedButtonOrElseTheDefaultOne)
     EXPECT_TRUE(Log2().clicks.empty());
 }
 
+// A control that asks for Enter itself, as the navigation bar does: the list below answers so.
+WNDPROC g_listProc = nullptr;
+int g_enterSeen = 0;
+LRESULT CALLBACK AsksForEnter(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_GETDLGCODE && lParam && reinterpret_cast<const MSG*>(lParam)->wParam == VK_RETURN)
+        return CallWindowProcA(g_listProc, window, message, wParam, lParam) | DLGC_WANTMESSAGE;
+    if (message == WM_KEYDOWN && wParam == VK_RETURN)
+        ++g_enterSeen;
+    return CallWindowProcA(g_listProc, window, message, wParam, lParam);
+}
+
+TEST_F(DialogKeysTest, AControlThatAsksForEnterGetsIt)
+{
+    forms::Form* form = Open();
+    ASSERT_NE(form, nullptr);
+    HWND list = form->Get("列表1").Window();
+    g_enterSeen = 0;
+    g_listProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrA(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(AsksForEnter)));
+    SetFocus(list);
+    Type(VK_RETURN);
+    SetWindowLongPtrA(list, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_listProc));
+    EXPECT_EQ(g_enterSeen, 1);
+    EXPECT_TRUE(Log2().clicks.empty()) << "the default button stays unpressed";
+}
+
 TEST_F(DialogKeysTest, EscapeClosesASecondaryWindowAsItsCloseButtonDoes)
 {
     forms::Form* form = Open();
