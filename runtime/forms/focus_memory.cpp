@@ -19,6 +19,8 @@ void RememberFocus(HWND window)
     HWND focus = GetFocus();
     if (focus && IsChild(window, focus))
         Kept()[window] = focus;
+    else
+        Kept().erase(window);  // the window itself had it: nothing older comes back
 }
 
 bool RestoreFocus(HWND window)

@@ -6,7 +6,8 @@
 
 namespace forms {
 
-// From the window's deactivation: keeps the focused control when it lies inside the window.
+// From the window's deactivation: keeps the focused control when it lies inside the window (and
+// forgets the one kept before otherwise).
 void RememberFocus(HWND window);
 // From the window's activation or focus: focuses the kept control; false when there is none or it can
 // no longer take the focus (gone, hidden, disabled).
