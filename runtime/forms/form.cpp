@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "db/database.h"
+#include "runtime/forms/focus_memory.h"
 #include "runtime/forms/runtime_internal.h"
 
 namespace forms {
@@ -441,7 +442,19 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_DESTROY:
         OnDestroy();
         return 0;
+    case WM_ACTIVATE:
+        // As in dialog boxes: the focus goes back to the control that had it, not to the window.
+        if (LOWORD(wParam) == WA_INACTIVE)
+            RememberFocus(window);
+        else if (!HIWORD(wParam) && RestoreFocus(window))
+            return 0;
+        break;
+    case WM_SETFOCUS:
+        if (RestoreFocus(window))
+            return 0;
+        break;
     case WM_NCDESTROY: {
+        ForgetFocus(window);
         const LRESULT result = DefWindowProcA(window, message, wParam, lParam);
         OnFinalDestroy();
         return result;

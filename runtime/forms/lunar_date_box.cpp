@@ -152,7 +152,7 @@ void Layout(HWND window, const BoxState& state)
 bool Create(HWND window, BoxState& state)
 {
     for (int id = kYearList; id <= kDayList; ++id) {
-        state.lists[id - 1] = CreateWindowExA(0, "ComboBox", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | CBS_DROPDOWNLIST,
+        state.lists[id - 1] = CreateWindowExA(0, "ComboBox", "", WS_CHILD | WS_VISIBLE | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWNLIST,
                                               0, 0, 10, kListHeight, window,
                                               reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)),
                                               reinterpret_cast<HINSTANCE>(GetWindowLongPtrA(window, GWLP_HINSTANCE)),

@@ -11,6 +11,7 @@
 #include "runtime/forms/form.h"
 #include "runtime/forms/own_controls.h"
 #include "runtime/forms/runtime_internal.h"
+#include "runtime/forms/tab_order.h"
 
 namespace forms {
 namespace {
@@ -298,7 +299,15 @@ bool Unit::SetEnabled(bool enabled)
         return EnableMenuItem(menu_, commandId_, MF_BYCOMMAND | (enabled ? MF_ENABLED : MF_GRAYED)) != -1;
     if (!hwnd_)
         return false;
+    // A disabled control loses the focus to nothing, and the keyboard would reach no control of the
+    // window any more: the focus goes on to the next control first.
+    HWND focus = GetFocus();
+    HWND next = nullptr;
+    if (!enabled && focus && (focus == hwnd_ || IsChild(hwnd_, focus)))
+        next = NextTabStop(GetAncestor(hwnd_, GA_ROOT), hwnd_, false);
     EnableWindow(hwnd_, enabled);
+    if (next && next != hwnd_)
+        SetFocus(next);
     return true;
 }
 

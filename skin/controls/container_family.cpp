@@ -225,6 +225,14 @@ LRESULT CALLBACK ContainerWndProc(HWND window, UINT message, WPARAM wParam, LPAR
         if (container.paintAsContainer)
             return PaintContainerMessage(window, own, wParam, lParam);
         break;
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+        // The focused tab shows the focus mark, which the kept picture does not have yet.
+        if (container.paintAsContainer && GetWindowClassName(window) == "SysTabControl32") {
+            container.backgroundDirty = true;
+            InvalidateRect(window, nullptr, FALSE);
+        }
+        break;
     case WM_ERASEBKGND:
         ApplyEraseRule(container, *own.form);
         SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);

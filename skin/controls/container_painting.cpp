@@ -9,6 +9,7 @@
 #include "skin/controls/canvas_backgrounds.h"
 #include "skin/controls/container_records.h"
 #include "skin/controls/control_framework.h"
+#include "skin/controls/focus_mark.h"
 #include "skin/controls/paint_helpers.h"
 #include "skin/controls/text_measure.h"
 #include "skin/core/drawing_core.h"
@@ -317,6 +318,9 @@ void PaintTab(TabPaint& paint, int item, bool selected)
     }
 
     DrawCaptionInFont(graphics, text, MakeRect(F(l), F(top + 3), F(w), F(h - 2)), paint.caption, paint.font);
+    // The tab the keyboard is on, while the tabs have the focus.
+    if (item == static_cast<int>(SendMessageA(tabControl, TCM_GETCURFOCUS, 0, 0)) && GetFocus() == tabControl)
+        DrawFocusMark(graphics, F(l + 1), F(top + 1), F(w - 3), F(h - 2), paint.caption.colour);
 }
 
 }  // namespace

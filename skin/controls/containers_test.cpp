@@ -560,3 +560,35 @@ TEST(ContainersTest, TabLooksByWhereTheyLieAndThePlainContainer)
     EXPECT_NE(BackBufferPixel(framed, 1, 50), PixelRgb(behind, 1, 50)) << "the inner line of the frame";
     ReleaseMemoryDC(behind);
 }
+
+TEST(ContainersTest, TheFocusedTabShowsTheFocusMarkAndLosesItWithTheFocus)
+{
+    SkinnedForm form;
+    HWND tab = TabControl(form.window.get(), 10, 10, 200, 150, TCS_FIXEDWIDTH | WS_TABSTOP, 2);
+    SendMessageA(tab, TCM_SETITEMSIZE, 0, MAKELPARAM(60, 20));
+    SkinContainerWindow(tab);
+    const int index = FindContainerIndex(form.number, tab);
+    auto selectedTabPixels = [&] {
+        PaintContainer(form.number, index);
+        RECT s = {};
+        SendMessageA(tab, TCM_GETITEMRECT, static_cast<WPARAM>(SendMessageA(tab, TCM_GETCURSEL, 0, 0)),
+                     reinterpret_cast<LPARAM>(&s));
+        std::string pixels;
+        for (int y = s.top; y < s.bottom; ++y)
+            for (int x = s.left; x < s.right; ++x)
+                pixels += std::to_string(BackBufferPixel(tab, x, y)) + ",";
+        return pixels;
+    };
+    SetFocus(form.window.get());
+    const std::string plain = selectedTabPixels();
+    form.Container(tab).backgroundDirty = false;
+    SetFocus(tab);
+    ASSERT_EQ(GetFocus(), tab);
+    EXPECT_TRUE(form.Container(tab).backgroundDirty) << "the focus asks for a new picture";
+    EXPECT_NE(selectedTabPixels(), plain);
+    form.Container(tab).backgroundDirty = false;
+    SetFocus(form.window.get());
+    EXPECT_TRUE(form.Container(tab).backgroundDirty);
+    EXPECT_EQ(selectedTabPixels(), plain);
+    DestroyWindow(tab);
+}

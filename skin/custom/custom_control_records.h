@@ -122,6 +122,8 @@ struct NavBarRecord {
     NavBarFade fadeOut;
     bool mouseInside = false;
     bool buttonDown = false;
+    int pressedItem = 0;  // the item the button went down on: only a release over it clicks
+    int focusItem = 0;    // the item the keyboard is on; marked while the bar has the focus
 };
 
 // An entry of a group-list row. Its rectangle is in client coordinates, scrolled, from the last layout.

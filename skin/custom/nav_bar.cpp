@@ -130,9 +130,80 @@ void OnButtonDown(HWND window, NavBarRecord& bar, LPARAM position)
     SetCapture(window);
     bar.fadeIn = NavBarFade{};
     bar.mouseItem = HitTestNavItem(window, position);
+    bar.pressedItem = bar.mouseItem;
     if (bar.mouseItem > 0)
         DrawNavItem(window, bar.mouseItem, nullptr, NavItemLook{false, true, 0});
     bar.buttonDown = true;
+}
+
+// Items the keyboard can be on: shown and enabled.
+bool Reachable(const NavBarRecord& bar, int item)
+{
+    const NavBarItem* record = RecordAt(bar.items, item);
+    return record && !record->hidden && !record->disabled;
+}
+
+// The reachable item `steps` away from `from` (1 forwards, -1 backwards), round the bar; `from` itself
+// when there is no other.
+int NeighbourItem(const NavBarRecord& bar, int from, int direction)
+{
+    const int count = RecordCount(bar.items);
+    for (int n = 1; n <= count; ++n) {
+        const int item = ((from - 1 + direction * n) % count + count) % count + 1;
+        if (Reachable(bar, item))
+            return item;
+    }
+    return from;
+}
+
+void MoveKeyboardTo(HWND window, NavBarRecord& bar, int item)
+{
+    const int before = bar.focusItem;
+    bar.focusItem = item;
+    if (before != item)
+        RedrawNavItem(window, before, before == bar.hotItem);
+    RedrawNavItem(window, item, item == bar.hotItem);
+}
+
+// The focus comes: the keyboard starts on the current item, else on the first it can reach.
+void OnFocus(HWND window, NavBarRecord& bar)
+{
+    if (!Reachable(bar, bar.focusItem))
+        bar.focusItem = Reachable(bar, bar.currentItem) ? bar.currentItem : NeighbourItem(bar, 0, 1);
+    RedrawNavItem(window, bar.focusItem, bar.focusItem == bar.hotItem);
+}
+
+bool IsActivationKey(WPARAM key)
+{
+    return key == VK_RETURN || key == VK_SPACE;
+}
+
+// The arrow keys move through the items, Home and End go to the ends, Enter and Space open the item
+// as a click on it does. False for any other key.
+bool OnKey(HWND window, NavBarRecord& bar, WPARAM key)
+{
+    switch (key) {
+    case VK_LEFT:
+    case VK_UP:
+        MoveKeyboardTo(window, bar, NeighbourItem(bar, bar.focusItem, -1));
+        return true;
+    case VK_RIGHT:
+    case VK_DOWN:
+        MoveKeyboardTo(window, bar, NeighbourItem(bar, bar.focusItem, 1));
+        return true;
+    case VK_HOME:
+        MoveKeyboardTo(window, bar, NeighbourItem(bar, 0, 1));
+        return true;
+    case VK_END:
+        MoveKeyboardTo(window, bar, NeighbourItem(bar, RecordCount(bar.items) + 1, -1));
+        return true;
+    default:
+        if (!IsActivationKey(key))
+            return false;
+        if (Reachable(bar, bar.focusItem))
+            ClickNavItem(window, bar.focusItem);
+        return true;
+    }
 }
 
 void ShowPage(const NavBarRecord& bar, int item, int command)
@@ -170,8 +241,9 @@ int SkinNavBar::Attach(HWND barWindow, int itemWidth, int itemHeight, std::optio
             bar.backAlpha = backAlpha.value_or(255);
             bar.pageMode = pageMode.value_or(false);
             bar.dropWidth = 13;
-            // The bar goes to the top of its siblings' order.
+            // The bar goes to the top of its siblings' order, and the keyboard reaches it by Tab.
             SetWindowPos(barWindow, HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE | SWP_NOMOVE);
+            SetWindowLongPtrA(barWindow, GWL_STYLE, GetWindowLongPtrA(barWindow, GWL_STYLE) | WS_TABSTOP);
         });
     if (index > 0)
         window = barWindow;
@@ -244,14 +316,24 @@ int TrackNavBarHotItem(HWND window, LPARAM position)
 
 int HandleNavItemClick(HWND window, LPARAM position)
 {
-    NavBarRecord* bar = FindNavBar(window);
+    const NavBarRecord* bar = FindNavBar(window);
     if (!bar)
         return 0;
     const int hit = HitTestNavItem(window, position);
+    const NavBarItem* item = RecordAt(bar->items, hit);
+    if (!item || item->disabled)
+        return 1;
+    return ClickNavItem(window, hit, item->hasDropPart ? DropPartAt(*bar, PointOf(position)) : 0);
+}
+
+int ClickNavItem(HWND window, int hit, int drop)
+{
+    NavBarRecord* bar = FindNavBar(window);
+    if (!bar)
+        return 0;
     NavBarItem* item = RecordAt(bar->items, hit);
     if (!item || item->disabled)
         return 1;
-    const int drop = item->hasDropPart ? DropPartAt(*bar, PointOf(position)) : 0;
     const bool wasChecked = item->checked;
     const int current = bar->currentItem;
     // A window button of a page-mode bar is no page button: pages and checks stay as they are.
@@ -401,13 +483,36 @@ LRESULT NavBarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam
     case WM_LBUTTONUP:
         ReleaseCapture();
         if ((bar = FindNavBar(window)) != nullptr && bar->buttonDown) {
-            HandleNavItemClick(window, lParam);
-            // The click's callbacks may have destroyed the bar.
-            if (!IsWindow(window))
-                return 0;
+            // A press released over another item (or off the items) clicks nothing.
+            const int pressed = bar->pressedItem;
+            bar->pressedItem = 0;
+            if (pressed > 0 && HitTestNavItem(window, lParam) == pressed) {
+                HandleNavItemClick(window, lParam);
+                // The click's callbacks may have destroyed the bar.
+                if (!IsWindow(window))
+                    return 0;
+            } else if (pressed > 0) {
+                RedrawNavItem(window, pressed, pressed == bar->hotItem);
+            }
             if ((bar = FindNavBar(window)) != nullptr)
                 bar->buttonDown = false;
         }
+        break;
+    case WM_GETDLGCODE:
+        // Arrows always; Enter too, which the dialog keys would otherwise give to the default button.
+        if (const auto* pending = reinterpret_cast<const MSG*>(lParam);
+            pending && pending->message == WM_KEYDOWN && IsActivationKey(pending->wParam))
+            return DLGC_WANTARROWS | DLGC_WANTMESSAGE;
+        return DLGC_WANTARROWS;
+    case WM_SETFOCUS:
+        OnFocus(window, *bar);
+        break;
+    case WM_KILLFOCUS:
+        RedrawNavItem(window, bar->focusItem, bar->focusItem == bar->hotItem);
+        break;
+    case WM_KEYDOWN:
+        if (OnKey(window, *bar, wParam))
+            return 0;
         break;
     default:
         break;

@@ -114,6 +114,8 @@ int HitTestNavItem(HWND window, LPARAM position);
 int TrackNavBarHotItem(HWND window, LPARAM position);
 // The click at a button release: checks, pages and callbacks.
 int HandleNavItemClick(HWND window, LPARAM position);
+// A click on item `item` (on its drop part when `drop` names it), from the mouse or the keyboard.
+int ClickNavItem(HWND window, int item, int drop = 0);
 // Copies the kept picture onto the window (into `dc` with the visible children clipped out, when one
 // is given) and into the owning form's back buffer.
 int BlitNavBarMemoryDC(HWND window, HDC dc = nullptr);

@@ -13,6 +13,7 @@
 #include "gdiplus/gdip_pen.h"
 #include "gdiplus/gdip_string_format.h"
 #include "skin/controls/canvas_backgrounds.h"
+#include "skin/controls/focus_mark.h"
 #include "skin/controls/make_point.h"
 #include "skin/controls/paint_helpers.h"
 #include "skin/core/caption_button_pictures.h"
@@ -262,6 +263,14 @@ void DrawItemCaption(GdipGraphics& g, const NavBarRecord& bar, const NavBarItem&
     DrawCaption(g, item.caption, box, style);
 }
 
+// The colour of an enabled item's caption.
+COLORREF CaptionColourOf(const NavBarRecord& bar)
+{
+    if (bar.haloText || bar.fontSet)
+        return bar.textColour;
+    return bar.inverseCaptions ? ~g_skinBaseColour & 0xFFFFFF : bar.captionColour;
+}
+
 // Picture and caption by the caption and the layout.
 void PaintContent(GdipGraphics& g, HDC surfaceDc, const NavBarRecord& bar, const NavBarItem& item,
                   const ItemBox& b)
@@ -361,6 +370,9 @@ void PaintNavItem(GdipGraphics& surface, const NavBarRecord& bar, int item, cons
     PaintContent(surface, surfaceDc, bar, *record, b);
     if (record->dropWidth > 0)
         DrawDropArrow(surface, b, exact, record->splitOffset);
+    if (item == bar.focusItem && bar.hwnd && GetFocus() == bar.hwnd)
+        DrawFocusMark(surface, static_cast<float>(b.x), static_cast<float>(b.y), static_cast<float>(b.w),
+                      static_cast<float>(b.h), CaptionColourOf(bar));
 }
 
 void PaintNavBar(HWND window, HDC paintDc)

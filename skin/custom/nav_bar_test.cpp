@@ -209,7 +209,12 @@ TEST_F(NavBarTest, ThePressDrawsAndTheReleaseClicks)
     EXPECT_TRUE(bar->buttonDown);
     EXPECT_EQ(GetCapture(), host_);
     Release(host_, MiddleOf(2), 30);
-    EXPECT_EQ(RecordedClicks(), std::vector<int>{2}) << "the release point decides";
+    EXPECT_TRUE(RecordedClicks().empty()) << "a press released over another item clicks neither";
+    EXPECT_FALSE(bar->buttonDown);
+    EXPECT_EQ(bar->currentItem, 0);
+    Press(host_, MiddleOf(2), 30);
+    Release(host_, MiddleOf(2) + 20, 60);
+    EXPECT_EQ(RecordedClicks(), std::vector<int>{2}) << "released over the pressed item";
     EXPECT_FALSE(bar->buttonDown);
     EXPECT_EQ(bar->currentItem, 2);
     EXPECT_EQ(bar->hotItem, 2);
@@ -221,6 +226,65 @@ TEST_F(NavBarTest, ThePressDrawsAndTheReleaseClicks)
     bar_.SetItemDisabled(3);
     ClickAt(host_, MiddleOf(3), 30);
     EXPECT_EQ(RecordedClicks().size(), 1u) << "outside every item, or on a disabled one, nothing happens";
+}
+
+// The colours of the item's pixels in the bar's kept picture, as one text.
+std::string ItemPixels(const NavBarRecord& bar, int item)
+{
+    const RectF& r = bar.itemRects[static_cast<size_t>(item) - 1];
+    std::string pixels;
+    for (int y = static_cast<int>(r.y); y < static_cast<int>(r.y + r.height); ++y)
+        for (int x = static_cast<int>(r.x); x < static_cast<int>(r.x + r.width); ++x)
+            pixels += std::to_string(GetPixel(bar.memoryDC, x, y)) + ",";
+    return pixels;
+}
+
+TEST_F(NavBarTest, TheKeyboardMovesThroughTheItemsMarksTheFocusedOneAndOpensIt)
+{
+    NavBarRecord* bar = Attach(4, true);
+    bar_.SetItemDisabled(3);
+    UpdateWindow(host_);
+    EXPECT_TRUE(GetWindowLongPtrA(host_, GWL_STYLE) & WS_TABSTOP) << "the bar is a tab stop";
+    MSG enter = {host_, WM_KEYDOWN, VK_RETURN, 0, 0, {}};
+    MSG letter = {host_, WM_KEYDOWN, 'A', 0, 0, {}};
+    EXPECT_EQ(SendMessageA(host_, WM_GETDLGCODE, VK_RETURN, reinterpret_cast<LPARAM>(&enter)),
+              DLGC_WANTARROWS | DLGC_WANTMESSAGE);
+    EXPECT_EQ(SendMessageA(host_, WM_GETDLGCODE, 'A', reinterpret_cast<LPARAM>(&letter)), DLGC_WANTARROWS);
+
+    const std::string unmarked = ItemPixels(*bar, 1);
+    SetFocus(host_);
+    ASSERT_EQ(GetFocus(), host_);
+    EXPECT_EQ(bar->focusItem, 1) << "with no current item the keyboard starts on the first";
+    const std::string marked = ItemPixels(*bar, 1);
+    EXPECT_NE(marked, unmarked) << "the focused item shows the focus mark";
+
+    const struct {
+        WPARAM key;
+        int item;
+    } moves[] = {{VK_RIGHT, 2}, {VK_RIGHT, 4}, {VK_RIGHT, 1}, {VK_LEFT, 4}, {VK_UP, 2}, {VK_DOWN, 4},
+                 {VK_HOME, 1}, {VK_END, 4}};  // the disabled item 3 is passed over
+    for (const auto& m : moves) {
+        SendMessageA(host_, WM_KEYDOWN, m.key, 1);
+        EXPECT_EQ(bar->focusItem, m.item) << m.key;
+    }
+    EXPECT_EQ(ItemPixels(*bar, 1), unmarked) << "the mark left item 1";
+    EXPECT_TRUE(RecordedClicks().empty());
+
+    SendMessageA(host_, WM_KEYDOWN, VK_RETURN, 1);
+    EXPECT_EQ(RecordedClicks(), std::vector<int>{4});
+    EXPECT_EQ(bar->currentItem, 4);
+    EXPECT_EQ(bar_.IsItemChecked(4), 1);
+    SendMessageA(host_, WM_KEYDOWN, VK_SPACE, 1);
+    EXPECT_EQ(RecordedClicks().size(), 1u) << "the page shown already is not reported again";
+    SendMessageA(host_, WM_KEYDOWN, VK_HOME, 1);
+    SendMessageA(host_, WM_KEYDOWN, VK_SPACE, 1);
+    EXPECT_EQ(RecordedClicks(), (std::vector<int>{4, 1}));
+
+    // The focus leaves: no mark. It comes back: on the current item.
+    SetFocus(form_);
+    bar->focusItem = 0;
+    SetFocus(host_);
+    EXPECT_EQ(bar->focusItem, 1);
 }
 
 TEST_F(NavBarTest, AToggleFlipsAndReportsEveryClick)

@@ -31,5 +31,6 @@ std::vector<Journey> WindowKeyJourneys();
 std::vector<Journey> NavJourneys();
 std::vector<Journey> FavouritesJourneys();
 std::vector<Journey> NameAndDateJourneys();
+std::vector<Journey> KeyboardJourneys();
 
 }  // namespace journey
