@@ -29,7 +29,7 @@ struct RuntimeState {
     std::map<std::tuple<std::string, int, bool>, HFONT> fonts;
     void (*exitRoutine)() = nullptr;
     bool exitRoutineRan = false;
-    UINT restoreRedrawMessage = 0;
+    UINT rowCountMessage = 0;
     std::unordered_map<HWND, Unit*> unitWindows;
 };
 
@@ -129,9 +129,9 @@ HINSTANCE RuntimeInstance()
     return State().instance;
 }
 
-UINT RestoreRedrawMessage()
+UINT RowCountMessage()
 {
-    return State().restoreRedrawMessage;
+    return State().rowCountMessage;
 }
 
 bool InitFormRuntime()
@@ -151,7 +151,7 @@ bool InitFormRuntime()
     const bool richEdit = LoadLibraryA("riched20.dll") != nullptr;
     if (!commonControls || !richEdit || !RegisterRuntimeClasses(state.instance))
         return false;
-    state.restoreRedrawMessage = RegisterWindowMessageA("BnForms.RestoreRedraw");
+    state.rowCountMessage = RegisterWindowMessageA("BnForms.ListRowCount");
     state.callWindow = CreateWindowExA(0, kCallClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, state.instance,
                                        nullptr);
     if (!state.callWindow)

@@ -11,6 +11,7 @@
 #include "runtime/forms/form.h"
 #include "runtime/forms/own_controls.h"
 #include "runtime/forms/runtime_internal.h"
+#include "runtime/row_store.h"
 
 namespace forms {
 namespace {
@@ -250,13 +251,6 @@ void Unit::ApplyScreenVisibility()
 {
     if (!hwnd_)
         return;
-    // Redraw switched off for appends hides the window from the system's eyes: end that first,
-    // or switching it on later would show a window that should stay hidden.
-    if (redrawDeferred_) {
-        redrawDeferred_ = false;
-        SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
-        InvalidateRect(hwnd_, nullptr, TRUE);
-    }
     ShowWindow(hwnd_, ownVisible_ && onCurrentPage_ ? SW_SHOWNA : SW_HIDE);
 }
 

@@ -14,6 +14,7 @@
 #include "runtime/forms/form_definition.h"
 
 class DbConnection;
+class RowStore;
 class DbRecordSet;
 struct LunarDate;
 
@@ -105,8 +106,9 @@ public:
     bool ItemChecked(int index) const;
     bool SetItemChecked(int index, bool checked);
 
-    // Report-style list views. Rows and columns from 0. Appending keeps the list from
-    // repainting until pending messages are next processed, so bulk fills cost no repaint per row.
+    // Report-style list views. Rows and columns from 0. The rows are the unit's own (the list view
+    // asks for the cells it paints); appended rows reach the list view when pending messages are
+    // next processed, so bulk fills cost no repaint per row.
     int AddColumn(const std::string& title, int width);
     int ColumnCount() const;
     int RowCount() const;
@@ -221,7 +223,8 @@ private:
     HMENU menu_ = nullptr;          // Menu: its popup; MenuItem: the popup it sits in
     int currentPage_ = 0;           // tab controls
     int lastPosition_ = 0;          // sliders: reported positions
-    bool redrawDeferred_ = false;   // list views
+    bool rowCountPending_ = false;  // list views: appended rows the list view has not been told of
+    std::unique_ptr<RowStore> rows_;  // list views
     bool syncingText_ = false;      // combo boxes: text copied from a new selection
     std::string fileName_;          // save dialogs
     std::shared_ptr<DbConnection> connection_;
