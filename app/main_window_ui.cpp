@@ -5,6 +5,8 @@
 #include "app/pictures/pictures.h"
 #include "app/skin_settings_window.h"
 #include "runtime/forms/form.h"
+#include "runtime/forms/form_runtime.h"
+#include "skin/controls/container_family.h"
 #include "skin/core/caption_buttons.h"
 #include "skin/core/form_skinning.h"
 #include "skin/core/form_window_proc.h"
@@ -99,6 +101,8 @@ int OpenSkinSettingsFromCaption(const int*, int)
 
 void BuildMainWindowUi(forms::Form& window)
 {
+    // The pages' units are made when a page is first shown: the skin dresses them then.
+    forms::SetUnitWindowMadeHandler([](forms::Unit& unit) { SkinLateChild(unit.Window()); });
     HWND hwnd = window.Window();
     g_configPath = "Data\\config.ini";
 

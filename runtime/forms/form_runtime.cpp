@@ -109,6 +109,12 @@ void EnableForms(const std::vector<std::weak_ptr<Form>>& forms)
             EnableWindow(form->Window(), TRUE);
 }
 
+std::function<void(Unit&)>& UnitWindowMadeHandler()
+{
+    static std::function<void(Unit&)> handler;
+    return handler;
+}
+
 std::shared_ptr<Form> MakeForm(const FormDef& def, Form* owner, bool modal,
                                std::vector<std::weak_ptr<Form>> disabled = {})
 {
@@ -123,6 +129,17 @@ std::shared_ptr<Form> MakeForm(const FormDef& def, Form* owner, bool modal,
 }
 
 }  // namespace
+
+void SetUnitWindowMadeHandler(std::function<void(Unit&)> handler)
+{
+    UnitWindowMadeHandler() = std::move(handler);
+}
+
+void NotifyUnitWindowMade(Unit& unit)
+{
+    if (UnitWindowMadeHandler())
+        UnitWindowMadeHandler()(unit);
+}
 
 HINSTANCE RuntimeInstance()
 {

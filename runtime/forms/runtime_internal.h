@@ -17,6 +17,8 @@ constexpr char kTextColourProperty[] = "Kj_Ztys";
 constexpr int kMaxRuntimeId = 999;
 
 HINSTANCE RuntimeInstance();
+// Hands a unit whose window was made late to the handler of SetUnitWindowMadeHandler.
+void NotifyUnitWindowMade(Unit& unit);
 // Posted to a list view to tell it the row count after appends.
 UINT RowCountMessage();
 
@@ -69,6 +71,7 @@ struct FormAccess {
     }
     static bool Create(Form& form, HWND owner) { return form.Create(owner); }
     static void ShowPageUnits(Form& form, Unit& tab) { form.ShowPageUnits(tab); }
+    static bool MakePendingWindow(Form& form, Unit& unit) { return form.MakePendingWindow(unit); }
     static void SetWindow(Form& form, HWND window) { form.AttachWindow(window); }
     static bool IsCreating(const Form& form) { return form.creating_; }
     static void ChooseVisibility(Form& form) { form.visibilityChosen_ = true; }

@@ -66,12 +66,25 @@ bool Unit::IsAlive() const
     case UnitKind::RecordSet:
         return true;
     default:
-        return hwnd_ != nullptr;
+        return hwnd_ != nullptr || windowPending_;
     }
+}
+
+void Unit::MakeWindowIfPending() const
+{
+    if (windowPending_ && form_ && form_->IsAlive())
+        FormAccess::MakePendingWindow(*form_, const_cast<Unit&>(*this));
+}
+
+HWND Unit::Window() const
+{
+    MakeWindowIfPending();
+    return hwnd_;
 }
 
 bool Unit::Usable() const
 {
+    MakeWindowIfPending();
     return IsAlive();
 }
 

@@ -49,7 +49,8 @@ public:
     int Id() const { return def_.id; }
     const std::string& Name() const { return def_.name; }
     UnitKind Kind() const { return def_.kind; }
-    HWND Window() const { return hwnd_; }
+    // The unit's window; a unit first shown on a page not yet shown gets its window here.
+    HWND Window() const;
     Form* Owner() const { return form_; }
     Unit* Parent() const { return parent_; }
     int Page() const { return def_.page; }
@@ -195,6 +196,7 @@ private:
     friend struct UnitAccess;
 
     bool Usable() const;
+    void MakeWindowIfPending() const;
     bool IsKind(UnitKind kind) const { return def_.kind == kind; }
     bool IsItemList() const;
     void ApplyScreenVisibility();
@@ -205,6 +207,7 @@ private:
     UnitDef def_;
     Unit* parent_ = nullptr;
     HWND hwnd_ = nullptr;
+    bool windowPending_ = false;    // made when first shown or used
     WNDPROC originalProc_ = nullptr;
     bool ownVisible_ = true;
     bool onCurrentPage_ = true;

@@ -122,7 +122,7 @@ bool Form::CreateUnitWindow(Unit& unit)
     if (def.flags & kDisabled)
         style |= WS_DISABLED;
     unit.ownVisible_ = !(def.flags & kHidden);
-    if (unit.ownVisible_)
+    if (unit.ownVisible_ && unit.onCurrentPage_)
         style |= WS_VISIBLE;
     const int height = def.kind == UnitKind::ComboBox ? def.rect.height + kComboListHeight : def.rect.height;
     const int controlId = nextControlId_;
