@@ -29,6 +29,28 @@ const char* const kSkinnedGroupBoxes[] = {"分组框1",  "分组框3",  "分组�
                                           "分组框10", "分组框11", "分组框12", "分组框13", "分组框16",
                                           "分组框18", "分组框23", "分组框24", "分组框25", "分组框26"};
 
+bool IsSkinnedGroupBox(const std::string& name)
+{
+    for (const char* box : kSkinnedGroupBoxes)
+        if (name == box)
+            return true;
+    return false;
+}
+
+// The group boxes: their children take the skin's background; no fill of their own shows.
+void SkinPageGroupBox(forms::Unit& box)
+{
+    SkinGroupBox(box.Window(), 1, GetSysColor(COLOR_BTNFACE), 0, 1);
+}
+
+// Units made when their page is first shown, dressed as those made at the start were.
+void DressLateUnit(forms::Unit& unit)
+{
+    if (IsSkinnedGroupBox(unit.Name()))
+        SkinPageGroupBox(unit);
+    SkinLateChild(unit.Window());
+}
+
 // The skin calls its handlers with an array of integers: the item number comes first.
 template <void (*Handler)(int)>
 int CallWithItem(const int* arguments, int count)
@@ -102,7 +124,7 @@ int OpenSkinSettingsFromCaption(const int*, int)
 void BuildMainWindowUi(forms::Form& window)
 {
     // The pages' units are made when a page is first shown: the skin dresses them then.
-    forms::SetUnitWindowMadeHandler([](forms::Unit& unit) { SkinLateChild(unit.Window()); });
+    forms::SetUnitWindowMadeHandler(DressLateUnit);
     HWND hwnd = window.Window();
     g_configPath = "Data\\config.ini";
 
@@ -142,9 +164,10 @@ void BuildMainWindowUi(forms::Form& window)
     SetStatusBandStyle(hwnd, status);
     BuildHelpMenu();
     BuildNavBar(window);
-    // The group boxes: their children take the skin's background; no fill of their own shows.
+    // The group boxes of pages not shown yet are dressed when their page is first shown.
     for (const char* box : kSkinnedGroupBoxes)
-        SkinGroupBox(window.Get(box).Window(), 1, GetSysColor(COLOR_BTNFACE), 0, 1);
+        if (window.Get(box).WindowMade())
+            SkinPageGroupBox(window.Get(box));
     BuildSideList(window);
     SkinControl(window.Get("高级选择夹1").Window());
     SkinControl(window.Get("高级选择夹2").Window());

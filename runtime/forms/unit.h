@@ -51,6 +51,8 @@ public:
     UnitKind Kind() const { return def_.kind; }
     // The unit's window; a unit first shown on a page not yet shown gets its window here.
     HWND Window() const;
+    // True once the unit has its window (kFormLazyPages: its page was shown or the unit used).
+    bool WindowMade() const { return hwnd_ != nullptr; }
     Form* Owner() const { return form_; }
     Unit* Parent() const { return parent_; }
     int Page() const { return def_.page; }
