@@ -238,7 +238,7 @@ forms::FormDef MakeMainWindow()
     d.name = "MainWindow";
     d.caption = "宝宝取名";
     d.rect = {40, 20, kWindowWidth, kWindowHeight};
-    d.flags = forms::kFormFrameless | forms::kFormResizable | forms::kFormMain;
+    d.flags = forms::kFormFrameless | forms::kFormResizable | forms::kFormMain | forms::kFormLazyPages;
     int id = kFirstFreeId;
     std::vector<forms::Binding> pageBindings;
     AddCaptionUnits(d.units);

@@ -5,6 +5,8 @@
 #include "app/pictures/pictures.h"
 #include "app/skin_settings_window.h"
 #include "runtime/forms/form.h"
+#include "runtime/forms/form_runtime.h"
+#include "skin/controls/container_family.h"
 #include "skin/core/caption_buttons.h"
 #include "skin/core/form_skinning.h"
 #include "skin/core/form_window_proc.h"
@@ -26,6 +28,23 @@ const char* const kNavBarCaptions[kNavBarPictureCount] = {"宝宝取名", "姓�
 const char* const kSkinnedGroupBoxes[] = {"分组框1",  "分组框3",  "分组框5",  "分组框7",  "分组框9",
                                           "分组框10", "分组框11", "分组框12", "分组框13", "分组框16",
                                           "分组框18", "分组框23", "分组框24", "分组框25", "分组框26"};
+
+const char kSideListPanel[] = "画板5";
+const char kFeatureTabs[] = "高级选择夹2";
+
+bool IsSkinnedGroupBox(const std::string& name)
+{
+    for (const char* box : kSkinnedGroupBoxes)
+        if (name == box)
+            return true;
+    return false;
+}
+
+// The group boxes: their children take the skin's background; no fill of their own shows.
+void SkinPageGroupBox(forms::Unit& box)
+{
+    SkinGroupBox(box.Window(), 1, GetSysColor(COLOR_BTNFACE), 0, 1);
+}
 
 // The skin calls its handlers with an array of integers: the item number comes first.
 template <void (*Handler)(int)>
@@ -77,16 +96,30 @@ int SideListClicked(const int* arguments, int count)
 
 // The side list on 画板5: one open row per feature page, entries 25 high (it has none), white entry
 // captions over a background of opacity 200.
-void BuildSideList(forms::Form& window)
+void BuildSideList(forms::Unit& panel)
 {
     GroupListOptions options;
     options.childHeight = 25;
     options.backAlpha = 200;
     options.childTextColour = 0xFFFFFF;
-    g_groupList.Create(window.Get("画板5").Window(), options);
+    g_groupList.Create(panel.Window(), options);
     for (const char* title : kFeaturePageTitles)
         g_groupList.AddRow(title, true);
     g_groupList.SetClickCallback(SideListClicked);
+}
+
+// Units made when their page is first shown, dressed as those made at the start were and in the same
+// order: the side list and the group boxes before their container's skin visits them, the feature
+// pages' tab control after.
+void DressLateUnit(forms::Unit& unit)
+{
+    if (IsSkinnedGroupBox(unit.Name()))
+        SkinPageGroupBox(unit);
+    else if (unit.Name() == kSideListPanel)
+        BuildSideList(unit);
+    SkinLateChild(unit.Window());
+    if (unit.Name() == kFeatureTabs)
+        SkinControl(unit.Window());
 }
 
 int OpenSkinSettingsFromCaption(const int*, int)
@@ -99,6 +132,8 @@ int OpenSkinSettingsFromCaption(const int*, int)
 
 void BuildMainWindowUi(forms::Form& window)
 {
+    // The pages' units are made when a page is first shown: the skin dresses them then.
+    forms::SetUnitWindowMadeHandler(DressLateUnit);
     HWND hwnd = window.Window();
     g_configPath = "Data\\config.ini";
 
@@ -138,12 +173,16 @@ void BuildMainWindowUi(forms::Form& window)
     SetStatusBandStyle(hwnd, status);
     BuildHelpMenu();
     BuildNavBar(window);
-    // The group boxes: their children take the skin's background; no fill of their own shows.
+    // The group boxes of pages not shown yet are dressed when their page is first shown.
     for (const char* box : kSkinnedGroupBoxes)
-        SkinGroupBox(window.Get(box).Window(), 1, GetSysColor(COLOR_BTNFACE), 0, 1);
-    BuildSideList(window);
+        if (window.Get(box).WindowMade())
+            SkinPageGroupBox(window.Get(box));
+    // The side list and the feature pages wait for page 4 (趣味工具) when it is not shown yet.
+    if (window.Get(kSideListPanel).WindowMade())
+        BuildSideList(window.Get(kSideListPanel));
     SkinControl(window.Get("高级选择夹1").Window());
-    SkinControl(window.Get("高级选择夹2").Window());
+    if (window.Get(kFeatureTabs).WindowMade())
+        SkinControl(window.Get(kFeatureTabs).Window());
     // The tab controls keep their own page headers beside the bar and the list: page 4 of 高级选择夹1
     // is reached only through them.
 }

@@ -1,45 +1,109 @@
-// Start-up time of BabyName.exe under a warm Wine: from starting the process until its main window is
-// visible and has handled every message waiting for it, median of several launches of the laid-out
-// program, each closed before the next.
+// Start-up of BabyName.exe under a warm Wine against a plain Win32 program showing the same visible
+// controls (plain_window_reference.exe, given the controls the program showed): from starting the
+// process until its main window is visible and has handled every message waiting for it, and the
+// resident memory a second after that. The two start in turn, so both see the same load; medians.
 #include <windows.h>
+#include <psapi.h>
 
 #include <algorithm>
 #include <cstdio>
+#include <string>
 #include <vector>
 
+#include "app/launch_reference_layout.h"
 #include "app/program_launch_support.h"
+
+namespace {
+
+struct LaunchFigures {
+    double milliseconds = 0;
+    double residentMb = 0;
+};
+
+double Median(std::vector<double> values)
+{
+    std::sort(values.begin(), values.end());
+    return values.empty() ? 0 : values[values.size() / 2];
+}
+
+// One launch, timed to the idle main window; the window is captured when asked; false on failure.
+bool Launch(const std::string& exe, const std::string& arguments, const std::string& directory, LaunchFigures& figures,
+            app_test::PlainLayout* layout = nullptr)
+{
+    LARGE_INTEGER frequency, start, shown;
+    QueryPerformanceFrequency(&frequency);
+    QueryPerformanceCounter(&start);
+    app_test::LaunchedProgram program;
+    if (!program.Start(exe, directory, arguments) || !program.WaitForMainWindow(30000)) {
+        std::printf("program launch: %s did not show its main window\n", exe.c_str());
+        return false;
+    }
+    QueryPerformanceCounter(&shown);
+    figures.milliseconds =
+        1000.0 * static_cast<double>(shown.QuadPart - start.QuadPart) / static_cast<double>(frequency.QuadPart);
+    // Resident memory once start-up work that follows the first show has settled.
+    Sleep(1000);
+    PROCESS_MEMORY_COUNTERS memory = {};
+    memory.cb = sizeof memory;
+    if (GetProcessMemoryInfo(program.processHandle(), &memory, sizeof memory))
+        figures.residentMb = static_cast<double>(memory.WorkingSetSize) / (1024.0 * 1024.0);
+    if (layout && !app_test::CaptureVisibleControls(program.mainWindow(), *layout))
+        return false;
+    if (!program.CloseAndWait(10000) || program.exitCode() != 0) {
+        std::printf("program launch: %s did not end with 0\n", exe.c_str());
+        return false;
+    }
+    return true;
+}
+
+std::string ReferencePath()
+{
+    std::string path = "Z:" BN_REFERENCE_EXE;
+    std::replace(path.begin(), path.end(), '/', '\\');
+    return path;
+}
+
+}  // namespace
 
 int main()
 {
-    constexpr int kLaunches = 7;
-    constexpr double kTargetMs = 1500;
+    constexpr int kLaunches = 5;
     char elsewhere[MAX_PATH] = {};
     GetWindowsDirectoryA(elsewhere, sizeof elsewhere);
+    char temp[MAX_PATH] = {};
+    GetTempPathA(sizeof temp, temp);
     const std::string exe = app_test::BuiltProgramPath();
+    const std::string layoutPath = std::string(temp) + "bn_launch_reference_layout.txt";
 
-    std::vector<double> times;
-    for (int launch = 0; launch <= kLaunches; ++launch) {
-        LARGE_INTEGER frequency, start, shown;
-        QueryPerformanceFrequency(&frequency);
-        QueryPerformanceCounter(&start);
-        app_test::LaunchedProgram program;
-        if (!program.Start(exe, elsewhere) || !program.WaitForMainWindow(30000)) {
-            std::printf("program launch: %s did not show its main window\n", exe.c_str());
-            return 1;
-        }
-        QueryPerformanceCounter(&shown);
-        if (!program.CloseAndWait(10000) || program.exitCode() != 0) {
-            std::printf("program launch: the program did not end with 0\n");
-            return 1;
-        }
-        // The first launch only warms Wine's caches.
-        if (launch > 0)
-            times.push_back(1000.0 * static_cast<double>(shown.QuadPart - start.QuadPart) /
-                            static_cast<double>(frequency.QuadPart));
+    // The first launch warms Wine's caches and shows which controls the reference must make.
+    LaunchFigures warm;
+    app_test::PlainLayout layout;
+    if (!Launch(exe, "", elsewhere, warm, &layout) || !app_test::WriteLayout(layoutPath, layout)) {
+        std::printf("program launch: the visible controls could not be written down\n");
+        return 1;
     }
-    std::sort(times.begin(), times.end());
-    std::printf("program launch to idle main window: median %.0f ms, fastest %.0f ms, slowest %.0f ms "
-                "over %d launches (target < %.0f ms)\n",
-                times[times.size() / 2], times.front(), times.back(), kLaunches, kTargetMs);
+    const std::string reference = ReferencePath();
+    if (!Launch(reference, layoutPath, elsewhere, warm))
+        return 1;
+
+    std::vector<double> programMs, referenceMs, programMb, referenceMb;
+    for (int launch = 0; launch < kLaunches; ++launch) {
+        LaunchFigures program, plain;
+        if (!Launch(exe, "", elsewhere, program) || !Launch(reference, layoutPath, elsewhere, plain))
+            return 1;
+        programMs.push_back(program.milliseconds);
+        referenceMs.push_back(plain.milliseconds);
+        programMb.push_back(program.residentMb);
+        referenceMb.push_back(plain.residentMb);
+    }
+    DeleteFileA(layoutPath.c_str());
+    const double ms = Median(programMs), plainMs = Median(referenceMs);
+    const double mb = Median(programMb), plainMb = Median(referenceMb);
+    std::printf("bench launch to idle main window: %.0f ms; plain window with the same %d visible controls: %.0f ms; "
+                "ratio %.2f (target 2)\n",
+                ms, static_cast<int>(layout.controls.size()), plainMs, ms / plainMs);
+    std::printf("bench resident memory at idle: %.1f MB; plain window with the same visible controls: %.1f MB; "
+                "ratio %.2f (target 2)\n",
+                mb, plainMb, mb / plainMb);
     return 0;
 }

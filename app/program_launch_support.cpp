@@ -62,11 +62,12 @@ LaunchedProgram::~LaunchedProgram()
     CloseHandle(process_.hProcess);
 }
 
-bool LaunchedProgram::Start(const std::string& exePath, const std::string& currentDirectory)
+bool LaunchedProgram::Start(const std::string& exePath, const std::string& currentDirectory,
+                            const std::string& arguments)
 {
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
-    std::string commandLine = "\"" + exePath + "\"";
+    std::string commandLine = "\"" + exePath + "\"" + (arguments.empty() ? "" : " " + arguments);
     return CreateProcessA(exePath.c_str(), &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
                           currentDirectory.c_str(), &startup, &process_) != FALSE;
 }

@@ -17,8 +17,9 @@ public:
     LaunchedProgram(const LaunchedProgram&) = delete;
     LaunchedProgram& operator=(const LaunchedProgram&) = delete;
 
-    // Starts the program with the given current directory; false when it could not be started.
-    bool Start(const std::string& exePath, const std::string& currentDirectory);
+    // Starts the program with the given current directory (and arguments); false when it could not be
+    // started.
+    bool Start(const std::string& exePath, const std::string& currentDirectory, const std::string& arguments = "");
     // Waits until the process shows its main window and has handled every message waiting for it;
     // the window, or null when that did not happen in time.
     HWND WaitForMainWindow(int milliseconds);
@@ -29,6 +30,7 @@ public:
     bool WaitUntilEnded();
     DWORD exitCode() const { return exitCode_; }
     HWND mainWindow() const { return mainWindow_; }
+    HANDLE processHandle() const { return process_.hProcess; }
 
 private:
     PROCESS_INFORMATION process_ = {};

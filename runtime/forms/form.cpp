@@ -166,11 +166,64 @@ Unit* Form::AddUnit(const UnitDef& def, Unit* parent)
         added.recordSet_ = std::make_unique<DbRecordSet>();
         break;
     default:
-        if (HasWindow(def.kind) && !CreateUnitWindow(added))
+        if (!HasWindow(def.kind))
+            break;
+        if (StartsOffScreen(def, parent))
+            added.windowPending_ = true;
+        else if (!CreateUnitWindow(added))
             return nullptr;
         break;
     }
     return &added;
+}
+
+// Most pages of a window are never opened in a session: with kFormLazyPages their units wait.
+bool Form::StartsOffScreen(const UnitDef& def, const Unit* parent) const
+{
+    if (!parent || !creating_ || !(def_.flags & kFormLazyPages))
+        return false;
+    if (parent->windowPending_)
+        return true;
+    return parent->Kind() == UnitKind::TabControl && def.page != parent->currentPage_;
+}
+
+bool Form::MakePendingWindow(Unit& unit)
+{
+    if (!unit.windowPending_)
+        return unit.hwnd_ != nullptr;
+    Unit* parent = unit.parent_;
+    if (parent && parent->windowPending_ && !MakePendingWindow(*parent))
+        return false;
+    unit.windowPending_ = false;
+    if (parent && parent->Kind() == UnitKind::TabControl)
+        unit.onCurrentPage_ = unit.Page() == parent->currentPage_;
+    if (!CreateUnitWindow(unit))
+        return false;
+    // In its container's order of units, as if it had been made with the others.
+    HWND after = HWND_TOP;
+    for (const auto& other : units_) {
+        if (other.get() == &unit)
+            break;
+        if (other->parent_ == parent && other->hwnd_)
+            after = other->hwnd_;
+    }
+    SetWindowPos(unit.hwnd_, after, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW);
+    if (!creating_)
+        NotifyUnitWindowMade(unit);
+    return true;
+}
+
+void Form::MakeShownWindows(Unit& container)
+{
+    for (const auto& unit : units_) {
+        if (unit->parent_ != &container)
+            continue;
+        if (container.Kind() == UnitKind::TabControl && unit->Page() != container.currentPage_)
+            continue;
+        if (unit->windowPending_ && !MakePendingWindow(*unit))
+            continue;
+        MakeShownWindows(*unit);
+    }
 }
 
 void Form::BindHandlers(Unit& unit)
@@ -201,6 +254,8 @@ void Form::AddMenuItem(Unit& item)
 
 void Form::ShowPageUnits(Unit& tab)
 {
+    if (!tab.windowPending_)
+        MakeShownWindows(tab);
     for (const auto& unit : units_)
         if (unit->parent_ == &tab)
             UnitAccess::SetOnCurrentPage(*unit, unit->Page() == tab.currentPage_);

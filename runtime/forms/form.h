@@ -63,6 +63,9 @@ private:
     bool CreateUnits();
     Unit* AddUnit(const UnitDef& def, Unit* parent);
     bool CreateUnitWindow(Unit& unit);
+    bool StartsOffScreen(const UnitDef& def, const Unit* parent) const;
+    bool MakePendingWindow(Unit& unit);
+    void MakeShownWindows(Unit& container);
     void BindHandlers(Unit& unit);
     void AddMenuItem(Unit& item);
     void ShowPageUnits(Unit& tab);

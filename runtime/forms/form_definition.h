@@ -110,6 +110,9 @@ enum : unsigned {
     kFormFrameless = 1u << 4,
     // The program's main window: Escape does not close it (it closes every other window).
     kFormMain = 1u << 5,
+    // Units on tab pages other than the first (and the units inside them) get their windows when the
+    // page is first shown or the unit first used: a window of many pages starts with only what shows.
+    kFormLazyPages = 1u << 6,
 };
 
 constexpr long kDefaultColour = -1;

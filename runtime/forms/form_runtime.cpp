@@ -29,7 +29,7 @@ struct RuntimeState {
     std::map<std::tuple<std::string, int, bool>, HFONT> fonts;
     void (*exitRoutine)() = nullptr;
     bool exitRoutineRan = false;
-    UINT restoreRedrawMessage = 0;
+    UINT rowCountMessage = 0;
     std::unordered_map<HWND, Unit*> unitWindows;
 };
 
@@ -109,6 +109,12 @@ void EnableForms(const std::vector<std::weak_ptr<Form>>& forms)
             EnableWindow(form->Window(), TRUE);
 }
 
+std::function<void(Unit&)>& UnitWindowMadeHandler()
+{
+    static std::function<void(Unit&)> handler;
+    return handler;
+}
+
 std::shared_ptr<Form> MakeForm(const FormDef& def, Form* owner, bool modal,
                                std::vector<std::weak_ptr<Form>> disabled = {})
 {
@@ -124,14 +130,25 @@ std::shared_ptr<Form> MakeForm(const FormDef& def, Form* owner, bool modal,
 
 }  // namespace
 
+void SetUnitWindowMadeHandler(std::function<void(Unit&)> handler)
+{
+    UnitWindowMadeHandler() = std::move(handler);
+}
+
+void NotifyUnitWindowMade(Unit& unit)
+{
+    if (UnitWindowMadeHandler())
+        UnitWindowMadeHandler()(unit);
+}
+
 HINSTANCE RuntimeInstance()
 {
     return State().instance;
 }
 
-UINT RestoreRedrawMessage()
+UINT RowCountMessage()
 {
-    return State().restoreRedrawMessage;
+    return State().rowCountMessage;
 }
 
 bool InitFormRuntime()
@@ -151,7 +168,7 @@ bool InitFormRuntime()
     const bool richEdit = LoadLibraryA("riched20.dll") != nullptr;
     if (!commonControls || !richEdit || !RegisterRuntimeClasses(state.instance))
         return false;
-    state.restoreRedrawMessage = RegisterWindowMessageA("BnForms.RestoreRedraw");
+    state.rowCountMessage = RegisterWindowMessageA("BnForms.ListRowCount");
     state.callWindow = CreateWindowExA(0, kCallClass, "", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, state.instance,
                                        nullptr);
     if (!state.callWindow)

@@ -36,6 +36,10 @@ int RunMessageLoop();
 // WM_QUIT is left in the queue).
 void ProcessPendingMessages();
 
+// Called with every unit whose window is made after its window's created event (kFormLazyPages: a
+// page first shown, a unit first used), so that whoever dresses new controls (the skin) can.
+void SetUnitWindowMadeHandler(std::function<void(Unit&)> handler);
+
 // Open windows.
 Form* FindForm(const std::string& name);
 Form* FindForm(int id);

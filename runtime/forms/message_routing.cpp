@@ -167,6 +167,8 @@ bool Form::RouteChildMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
         EventInfo info;
         switch (child->Kind()) {
         case UnitKind::ListView:
+            if (AnswerListRequest(*child, *header, result))
+                return true;
             if (code == NM_DBLCLK || code == NM_RCLICK || code == NM_CLICK) {
                 info.item = reinterpret_cast<const NMITEMACTIVATE*>(lParam)->iItem;
                 if (code == NM_RCLICK) {
@@ -305,15 +307,13 @@ LRESULT CALLBACK UnitWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
         ~EndAtExit() { FormAccess::EndDispatch(form); }
     } end{*form};
 
-    if (message == RestoreRedrawMessage()) {
-        if (UnitAccess::RedrawDeferred(*unit)) {
-            UnitAccess::RedrawDeferred(*unit) = false;
-            SendMessageA(window, WM_SETREDRAW, TRUE, 0);
-            UnitAccess::ShowAsOwnVisibility(*unit);
-            InvalidateRect(window, nullptr, TRUE);
-        }
+    if (message == RowCountMessage()) {
+        SyncListRowCount(*unit);
         return 0;
     }
+    // Whoever asks the list view itself (another program, the mouse, the keyboard) sees every row.
+    if (UnitAccess::RowCountPending(*unit))
+        SyncListRowCount(*unit);
     // A unit is never closed on its own (an edit box in a dialog's mode sends its parent WM_CLOSE on
     // Escape, and the parent may be a container unit).
     if (message == WM_CLOSE)

@@ -17,8 +17,16 @@ constexpr char kTextColourProperty[] = "Kj_Ztys";
 constexpr int kMaxRuntimeId = 999;
 
 HINSTANCE RuntimeInstance();
-// Posted to a list view to switch its redrawing back on after appends.
-UINT RestoreRedrawMessage();
+// Hands a unit whose window was made late to the handler of SetUnitWindowMadeHandler.
+void NotifyUnitWindowMade(Unit& unit);
+// Posted to a list view to tell it the row count after appends.
+UINT RowCountMessage();
+
+// List views (unit_listview.cpp): the list view learns the unit's row count; the answer to a list
+// view's request for cells (LVN_GETDISPINFO) or its search by typed letters (LVN_ODFINDITEM), false
+// for other reports.
+void SyncListRowCount(Unit& list);
+bool AnswerListRequest(Unit& list, const NMHDR& header, LRESULT& result);
 
 // The unit of each unit window. Kept in the process rather than in window properties: under Wine a
 // property lookup is a round trip to the wineserver, and the lookup runs for every message of a unit.
@@ -63,6 +71,7 @@ struct FormAccess {
     }
     static bool Create(Form& form, HWND owner) { return form.Create(owner); }
     static void ShowPageUnits(Form& form, Unit& tab) { form.ShowPageUnits(tab); }
+    static bool MakePendingWindow(Form& form, Unit& unit) { return form.MakePendingWindow(unit); }
     static void SetWindow(Form& form, HWND window) { form.AttachWindow(window); }
     static bool IsCreating(const Form& form) { return form.creating_; }
     static void ChooseVisibility(Form& form) { form.visibilityChosen_ = true; }
@@ -79,17 +88,13 @@ struct UnitAccess {
     static WNDPROC OriginalProc(const Unit& unit) { return unit.originalProc_; }
     static void SetOriginalProc(Unit& unit, WNDPROC proc) { unit.originalProc_ = proc; }
     static void WindowGone(Unit& unit) { unit.hwnd_ = nullptr; }
-    static bool& RedrawDeferred(Unit& unit) { return unit.redrawDeferred_; }
+    static bool& RowCountPending(Unit& unit) { return unit.rowCountPending_; }
+    static RowStore* Rows(Unit& unit) { return unit.rows_.get(); }
     static bool& SyncingText(Unit& unit) { return unit.syncingText_; }
     static int& LastPosition(Unit& unit) { return unit.lastPosition_; }
     static int& CurrentPageField(Unit& unit) { return unit.currentPage_; }
     static HBRUSH BackBrush(const Unit& unit) { return unit.backBrush_; }
     static unsigned Flags(const Unit& unit) { return unit.def_.flags; }
-    // Switching redrawing on sets WS_VISIBLE on Windows: put the unit's own visibility back.
-    static void ShowAsOwnVisibility(Unit& unit)
-    {
-        ShowWindow(unit.hwnd_, unit.ownVisible_ && unit.onCurrentPage_ ? SW_SHOWNA : SW_HIDE);
-    }
     static void SetOnCurrentPage(Unit& unit, bool onPage)
     {
         unit.onCurrentPage_ = onPage;

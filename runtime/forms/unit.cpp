@@ -12,6 +12,7 @@
 #include "runtime/forms/own_controls.h"
 #include "runtime/forms/runtime_internal.h"
 #include "runtime/forms/tab_order.h"
+#include "runtime/row_store.h"
 
 namespace forms {
 namespace {
@@ -66,12 +67,25 @@ bool Unit::IsAlive() const
     case UnitKind::RecordSet:
         return true;
     default:
-        return hwnd_ != nullptr;
+        return hwnd_ != nullptr || windowPending_;
     }
+}
+
+void Unit::MakeWindowIfPending() const
+{
+    if (windowPending_ && form_ && form_->IsAlive())
+        FormAccess::MakePendingWindow(*form_, const_cast<Unit&>(*this));
+}
+
+HWND Unit::Window() const
+{
+    MakeWindowIfPending();
+    return hwnd_;
 }
 
 bool Unit::Usable() const
 {
+    MakeWindowIfPending();
     return IsAlive();
 }
 
@@ -251,13 +265,6 @@ void Unit::ApplyScreenVisibility()
 {
     if (!hwnd_)
         return;
-    // Redraw switched off for appends hides the window from the system's eyes: end that first,
-    // or switching it on later would show a window that should stay hidden.
-    if (redrawDeferred_) {
-        redrawDeferred_ = false;
-        SendMessageA(hwnd_, WM_SETREDRAW, TRUE, 0);
-        InvalidateRect(hwnd_, nullptr, TRUE);
-    }
     ShowWindow(hwnd_, ownVisible_ && onCurrentPage_ ? SW_SHOWNA : SW_HIDE);
 }
 

@@ -14,6 +14,7 @@
 #include "runtime/forms/form_definition.h"
 
 class DbConnection;
+class RowStore;
 class DbRecordSet;
 struct LunarDate;
 
@@ -48,7 +49,10 @@ public:
     int Id() const { return def_.id; }
     const std::string& Name() const { return def_.name; }
     UnitKind Kind() const { return def_.kind; }
-    HWND Window() const { return hwnd_; }
+    // The unit's window; a unit first shown on a page not yet shown gets its window here.
+    HWND Window() const;
+    // True once the unit has its window (kFormLazyPages: its page was shown or the unit used).
+    bool WindowMade() const { return hwnd_ != nullptr; }
     Form* Owner() const { return form_; }
     Unit* Parent() const { return parent_; }
     int Page() const { return def_.page; }
@@ -105,8 +109,9 @@ public:
     bool ItemChecked(int index) const;
     bool SetItemChecked(int index, bool checked);
 
-    // Report-style list views. Rows and columns from 0. Appending keeps the list from
-    // repainting until pending messages are next processed, so bulk fills cost no repaint per row.
+    // Report-style list views. Rows and columns from 0. The rows are the unit's own (the list view
+    // asks for the cells it paints); appended rows reach the list view when pending messages are
+    // next processed, so bulk fills cost no repaint per row.
     int AddColumn(const std::string& title, int width);
     int ColumnCount() const;
     int RowCount() const;
@@ -193,6 +198,7 @@ private:
     friend struct UnitAccess;
 
     bool Usable() const;
+    void MakeWindowIfPending() const;
     bool IsKind(UnitKind kind) const { return def_.kind == kind; }
     bool IsItemList() const;
     void ApplyScreenVisibility();
@@ -203,6 +209,7 @@ private:
     UnitDef def_;
     Unit* parent_ = nullptr;
     HWND hwnd_ = nullptr;
+    bool windowPending_ = false;    // made when first shown or used
     WNDPROC originalProc_ = nullptr;
     bool ownVisible_ = true;
     bool onCurrentPage_ = true;
@@ -221,7 +228,8 @@ private:
     HMENU menu_ = nullptr;          // Menu: its popup; MenuItem: the popup it sits in
     int currentPage_ = 0;           // tab controls
     int lastPosition_ = 0;          // sliders: reported positions
-    bool redrawDeferred_ = false;   // list views
+    bool rowCountPending_ = false;  // list views: appended rows the list view has not been told of
+    std::unique_ptr<RowStore> rows_;  // list views
     bool syncingText_ = false;      // combo boxes: text copied from a new selection
     std::string fileName_;          // save dialogs
     std::shared_ptr<DbConnection> connection_;

@@ -4,10 +4,13 @@
 #include <commctrl.h>
 #include <richedit.h>
 
+#include <memory>
+
 #include "runtime/forms/form.h"
 #include "runtime/forms/lunar_controls.h"
 #include "runtime/forms/own_controls.h"
 #include "runtime/forms/runtime_internal.h"
+#include "runtime/row_store.h"
 
 namespace forms {
 namespace {
@@ -94,7 +97,7 @@ WindowKind KindOf(const UnitDef& def)
         return Make(kHyperlinkClass, 0, 0);
     case UnitKind::ListView:
         return Make(WC_LISTVIEWA,
-                WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS | ((f & kMultiSelect) ? 0u : static_cast<DWORD>(LVS_SINGLESEL)),
+                WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS | LVS_OWNERDATA | ((f & kMultiSelect) ? 0u : static_cast<DWORD>(LVS_SINGLESEL)),
                 WS_EX_CLIENTEDGE);
     default:
         return Make(nullptr, 0, 0);
@@ -119,7 +122,7 @@ bool Form::CreateUnitWindow(Unit& unit)
     if (def.flags & kDisabled)
         style |= WS_DISABLED;
     unit.ownVisible_ = !(def.flags & kHidden);
-    if (unit.ownVisible_)
+    if (unit.ownVisible_ && unit.onCurrentPage_)
         style |= WS_VISIBLE;
     const int height = def.kind == UnitKind::ComboBox ? def.rect.height + kComboListHeight : def.rect.height;
     const int controlId = nextControlId_;
@@ -162,6 +165,7 @@ bool Form::CreateUnitWindow(Unit& unit)
             SetWindowTextA(window, def.text.c_str());
         break;
     case UnitKind::ListView: {
+        unit.rows_ = std::make_unique<RowStore>();
         DWORD extended = LVS_EX_FULLROWSELECT | ((def.flags & kNoGridLines) ? 0u : static_cast<DWORD>(LVS_EX_GRIDLINES));
         SendMessageA(window, LVM_SETEXTENDEDLISTVIEWSTYLE, extended, extended);
         for (const ColumnDef& column : def.columns)

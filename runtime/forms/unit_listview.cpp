@@ -1,37 +1,161 @@
-// Report-style list views: columns, rows and cells.
+// Report-style list views: columns, rows and cells. The rows live in the unit's row store; the list
+// view is an owner-data one that keeps only the count and the selection and asks for the cells it
+// paints, so a row costs its bytes once and no message to add.
 #include <windows.h>
 #include <commctrl.h>
+
+#include <algorithm>
+#include <cstring>
 
 #include "runtime/forms/form.h"
 #include "runtime/forms/runtime_internal.h"
 #include "runtime/forms/unit.h"
+#include "runtime/row_store.h"
 
 namespace forms {
 namespace {
 
-// A list view with redrawing on repaints (or under Wine, even hidden, recomputes its scroll bars)
-// for every inserted row; appends switch its redrawing off until the posted restore message comes
-// back, that is until pending messages are next processed.
-void DeferRedraw(Unit& list)
+constexpr UINT kGbkCodePage = 936;
+
+// Appends tell the list view the new count once, when pending messages are next processed or a message
+// reaches it (the unit's procedure tells it first).
+void DeferRowCount(Unit& list)
 {
-    bool& deferred = UnitAccess::RedrawDeferred(list);
-    HWND window = list.Window();
+    bool& deferred = UnitAccess::RowCountPending(list);
     if (deferred)
         return;
-    SendMessageA(window, WM_SETREDRAW, FALSE, 0);
     deferred = true;
-    PostMessageA(window, RestoreRedrawMessage(), 0, 0);
+    PostMessageA(list.Window(), RowCountMessage(), 0, 0);
 }
 
-bool SetItemText(HWND window, int row, int column, const std::string& text)
+void RedrawRows(HWND window, int first, int last)
 {
-    LVITEMA item = {};
-    item.iSubItem = column;
-    item.pszText = const_cast<char*>(text.c_str());
-    return SendMessageA(window, LVM_SETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item)) != FALSE;
+    SendMessageA(window, LVM_REDRAWITEMS, first, last);
+}
+
+void CopyCell(const char* cell, char* buffer, int size)
+{
+    if (!buffer || size <= 0)
+        return;
+    const size_t length = std::min(std::strlen(cell), static_cast<size_t>(size - 1));
+    std::memcpy(buffer, cell, length);
+    buffer[length] = '\0';
+}
+
+void CopyCell(const char* cell, wchar_t* buffer, int size)
+{
+    if (!buffer || size <= 0)
+        return;
+    const int length = MultiByteToWideChar(kGbkCodePage, 0, cell, -1, buffer, size);
+    if (length == 0)
+        buffer[size - 1] = L'\0';  // a cell longer than the buffer: cut short
+}
+
+template <typename Display>
+void AnswerDisplayInfo(const RowStore& rows, Display& display)
+{
+    auto& item = display.item;
+    const char* cell = rows.Cell(item.iItem, item.iSubItem);
+    if (!cell)
+        return;
+    if (item.mask & LVIF_TEXT)
+        CopyCell(cell, item.pszText, item.cchTextMax);
+    if (item.mask & LVIF_PARAM)
+        item.lParam = static_cast<LPARAM>(rows.Data(item.iItem));
+}
+
+bool StartsWith(const char* text, const std::string& start, bool partial)
+{
+    return partial ? std::strncmp(text, start.c_str(), start.size()) == 0 : start == text;
+}
+
+// The row whose first cell starts with (or is) the typed text, from the start row on, wrapping round
+// when asked; -1 when none. Letters compare without case, as the list view's own search does.
+int FindRow(const RowStore& rows, int start, std::string sought, bool partial, bool wrap)
+{
+    const int count = rows.Count();
+    if (count == 0)
+        return -1;
+    CharLowerBuffA(&sought[0], static_cast<DWORD>(sought.size()));
+    start = std::max(0, std::min(start, count - 1));
+    for (int step = 0; step < count; ++step) {
+        const int row = start + step;
+        if (row >= count && !wrap)
+            break;
+        std::string first = rows.Cell(row % count, 0);
+        CharLowerBuffA(&first[0], static_cast<DWORD>(first.size()));
+        if (StartsWith(first.c_str(), sought, partial))
+            return row % count;
+    }
+    return -1;
+}
+
+template <typename Find>
+int AnswerFind(const RowStore& rows, const Find& find, const std::string& sought)
+{
+    if (!(find.lvfi.flags & (LVFI_STRING | LVFI_PARTIAL)) || sought.empty())
+        return -1;
+    return FindRow(rows, find.iStart, sought, (find.lvfi.flags & LVFI_PARTIAL) != 0,
+                   (find.lvfi.flags & LVFI_WRAP) != 0);
+}
+
+std::string GbkOf(const wchar_t* text)
+{
+    if (!text)
+        return {};
+    const int size = WideCharToMultiByte(kGbkCodePage, 0, text, -1, nullptr, 0, nullptr, nullptr);
+    if (size <= 1)
+        return {};
+    std::string gbk(static_cast<size_t>(size), '\0');
+    WideCharToMultiByte(kGbkCodePage, 0, text, -1, &gbk[0], size, nullptr, nullptr);
+    gbk.resize(static_cast<size_t>(size - 1));
+    return gbk;
 }
 
 }  // namespace
+
+void SyncListRowCount(Unit& list)
+{
+    UnitAccess::RowCountPending(list) = false;
+    const RowStore* rows = UnitAccess::Rows(list);
+    HWND window = list.Window();
+    if (!rows || !window)
+        return;
+    SendMessageA(window, LVM_SETITEMCOUNT, static_cast<WPARAM>(rows->Count()), LVSICF_NOSCROLL | LVSICF_NOINVALIDATEALL);
+    InvalidateRect(window, nullptr, TRUE);
+}
+
+bool AnswerListRequest(Unit& list, const NMHDR& header, LRESULT& result)
+{
+    const RowStore* rows = UnitAccess::Rows(list);
+    if (!rows)
+        return false;
+    NMHDR& writable = const_cast<NMHDR&>(header);
+    switch (header.code) {
+    case LVN_GETDISPINFOA:
+        AnswerDisplayInfo(*rows, reinterpret_cast<NMLVDISPINFOA&>(writable));
+        break;
+    case LVN_GETDISPINFOW:
+        AnswerDisplayInfo(*rows, reinterpret_cast<NMLVDISPINFOW&>(writable));
+        break;
+    case LVN_ODFINDITEMA: {
+        const auto& find = reinterpret_cast<const NMLVFINDITEMA&>(header);
+        result = AnswerFind(*rows, find, find.lvfi.psz ? find.lvfi.psz : "");
+        return true;
+    }
+    case LVN_ODFINDITEMW: {
+        const auto& find = reinterpret_cast<const NMLVFINDITEMW&>(header);
+        result = AnswerFind(*rows, find, GbkOf(find.lvfi.psz));
+        return true;
+    }
+    case LVN_ODCACHEHINT:
+        break;
+    default:
+        return false;
+    }
+    result = 0;
+    return true;
+}
 
 int Unit::AddColumn(const std::string& title, int width)
 {
@@ -57,9 +181,9 @@ int Unit::ColumnCount() const
 
 int Unit::RowCount() const
 {
-    if (!Usable() || !IsKind(UnitKind::ListView))
+    if (!Usable() || !rows_)
         return 0;
-    return static_cast<int>(SendMessageA(hwnd_, LVM_GETITEMCOUNT, 0, 0));
+    return rows_->Count();
 }
 
 int Unit::AppendRow(const std::vector<std::string>& cells)
@@ -69,55 +193,43 @@ int Unit::AppendRow(const std::vector<std::string>& cells)
 
 int Unit::InsertRow(int row, const std::vector<std::string>& cells)
 {
-    if (!Usable() || !IsKind(UnitKind::ListView) || row < 0 || row > RowCount())
+    if (!Usable() || !rows_ || !rows_->Insert(row, cells))
         return -1;
-    DeferRedraw(*this);
-    const std::string first = cells.empty() ? std::string() : cells[0];
-    LVITEMA item = {};
-    item.mask = LVIF_TEXT | LVIF_PARAM;
-    item.iItem = row;
-    item.pszText = const_cast<char*>(first.c_str());
-    const LRESULT index = SendMessageA(hwnd_, LVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&item));
-    if (index < 0)
-        return -1;
-    for (size_t column = 1; column < cells.size(); ++column)
-        SetItemText(hwnd_, static_cast<int>(index), static_cast<int>(column), cells[column]);
-    return static_cast<int>(index);
+    if (row == rows_->Count() - 1) {
+        DeferRowCount(*this);
+        return row;
+    }
+    // Rows below move down, and the selection with them.
+    const int selected = SelectedRow();
+    SyncListRowCount(*this);
+    if (selected >= row)
+        SelectRow(selected + 1);
+    return row;
 }
 
 bool Unit::SetCell(int row, int column, const std::string& text)
 {
-    if (!Usable() || !IsKind(UnitKind::ListView) || row < 0 || row >= RowCount() || column < 0 ||
-        column >= ColumnCount())
+    if (!Usable() || !rows_ || row < 0 || row >= rows_->Count() || column < 0 || column >= ColumnCount() ||
+        !rows_->SetCell(row, column, text))
         return false;
-    return SetItemText(hwnd_, row, column, text);
+    RedrawRows(hwnd_, row, row);
+    return true;
 }
 
 std::string Unit::Cell(int row, int column) const
 {
-    if (!Usable() || !IsKind(UnitKind::ListView) || row < 0 || row >= RowCount() || column < 0 ||
-        column >= ColumnCount())
+    if (!Usable() || !rows_ || column < 0 || column >= ColumnCount())
         return {};
-    // The list view answers with the length it copied; a full buffer may mean a longer text.
-    for (size_t size = 256;; size *= 4) {
-        std::string text(size, '\0');
-        LVITEMA item = {};
-        item.iSubItem = column;
-        item.pszText = &text[0];
-        item.cchTextMax = static_cast<int>(size);
-        const LRESULT length = SendMessageA(hwnd_, LVM_GETITEMTEXTA, row, reinterpret_cast<LPARAM>(&item));
-        if (length < static_cast<LRESULT>(size) - 1 || size > (1u << 24)) {
-            text.resize(length > 0 ? static_cast<size_t>(length) : 0);
-            return text;
-        }
-    }
+    const char* cell = rows_->Cell(row, column);
+    return cell ? std::string(cell) : std::string();
 }
 
 int Unit::SelectedRow() const
 {
-    if (!Usable() || !IsKind(UnitKind::ListView))
+    if (!Usable() || !rows_)
         return -1;
-    return static_cast<int>(SendMessageA(hwnd_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    const int row = static_cast<int>(SendMessageA(hwnd_, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_SELECTED));
+    return row < rows_->Count() ? row : -1;
 }
 
 std::string Unit::SelectedCell(int column) const
@@ -128,7 +240,7 @@ std::string Unit::SelectedCell(int column) const
 
 bool Unit::SelectRow(int row)
 {
-    if (!Usable() || !IsKind(UnitKind::ListView) || row < -1 || row >= RowCount())
+    if (!Usable() || !rows_ || row < -1 || row >= rows_->Count())
         return false;
     LVITEMA item = {};
     item.stateMask = LVIS_SELECTED | LVIS_FOCUSED;
@@ -142,46 +254,41 @@ bool Unit::SelectRow(int row)
 
 bool Unit::DeleteRow(int row)
 {
-    if (!Usable() || !IsKind(UnitKind::ListView) || row < 0 || row >= RowCount())
+    if (!Usable() || !rows_ || row < 0 || row >= rows_->Count())
         return false;
-    return SendMessageA(hwnd_, LVM_DELETEITEM, row, 0) != FALSE;
+    // The list view moves the selection of the rows below up as it drops the row.
+    if (!SendMessageA(hwnd_, LVM_DELETEITEM, row, 0) || !rows_->Erase(row))
+        return false;
+    if (SendMessageA(hwnd_, LVM_GETITEMCOUNT, 0, 0) != rows_->Count())
+        SyncListRowCount(*this);
+    InvalidateRect(hwnd_, nullptr, TRUE);
+    return true;
 }
 
 bool Unit::DeleteAllRows()
 {
-    if (!Usable() || !IsKind(UnitKind::ListView))
+    if (!Usable() || !rows_)
         return false;
+    rows_->Clear();
+    UnitAccess::RowCountPending(*this) = false;
     return SendMessageA(hwnd_, LVM_DELETEALLITEMS, 0, 0) != FALSE;
 }
 
 bool Unit::EnsureRowVisible(int row)
 {
-    if (!Usable() || !IsKind(UnitKind::ListView) || row < 0 || row >= RowCount())
+    if (!Usable() || !rows_ || row < 0 || row >= rows_->Count())
         return false;
     return SendMessageA(hwnd_, LVM_ENSUREVISIBLE, row, FALSE) != FALSE;
 }
 
 bool Unit::SetRowData(int row, intptr_t value)
 {
-    if (!Usable() || !IsKind(UnitKind::ListView) || row < 0 || row >= RowCount())
-        return false;
-    LVITEMA item = {};
-    item.mask = LVIF_PARAM;
-    item.iItem = row;
-    item.lParam = static_cast<LPARAM>(value);
-    return SendMessageA(hwnd_, LVM_SETITEMA, 0, reinterpret_cast<LPARAM>(&item)) != FALSE;
+    return Usable() && rows_ && rows_->SetData(row, value);
 }
 
 intptr_t Unit::RowData(int row) const
 {
-    if (!Usable() || !IsKind(UnitKind::ListView) || row < 0 || row >= RowCount())
-        return 0;
-    LVITEMA item = {};
-    item.mask = LVIF_PARAM;
-    item.iItem = row;
-    if (!SendMessageA(hwnd_, LVM_GETITEMA, 0, reinterpret_cast<LPARAM>(&item)))
-        return 0;
-    return static_cast<intptr_t>(item.lParam);
+    return Usable() && rows_ ? rows_->Data(row) : 0;
 }
 
 }  // namespace forms

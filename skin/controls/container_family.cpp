@@ -137,6 +137,22 @@ int SkinContainerWindow(HWND window, int paintFlag, COLORREF fillColour, int fil
     return index;
 }
 
+void SkinLateChild(HWND child)
+{
+    HWND parent = child ? GetParent(child) : nullptr;
+    const int formNumber = parent ? FindOwningSkinnedWindow(child) : 0;
+    if (!formNumber)
+        return;
+    RunControlInstallers(formNumber, parent);
+    const int containerIndex = FindContainerIndex(formNumber, parent);
+    SkinFormRecord* form = SkinFormAt(formNumber);
+    SkinContainerRecord* container = form && containerIndex > 0 ? RecordAt(form->containers, containerIndex) : nullptr;
+    if (container && container->paintAsContainer) {
+        MakeSeeThroughChildrenTransparent(formNumber, parent);
+        container->backgroundDirty = true;
+    }
+}
+
 WNDPROC UnskinContainer(int formNumber, int containerIndex)
 {
     SkinFormRecord* form = SkinFormAt(formNumber);

@@ -17,6 +17,11 @@
 // (HoldsHwProperties: a control of a family list, a form, a text label, a custom-drawn control).
 int SkinContainerWindow(HWND window, int paintFlag = 1, COLORREF fillColour = 0, int fillAlpha = 255, int option = 0);
 
+// A control made after its skinned form (a page's units made when the page is first shown): the
+// control installers visit its parent's new children, and a container parent makes it see-through as
+// it does the children it had when registered. Nothing when no skinned form owns the control.
+void SkinLateChild(HWND child);
+
 LRESULT CALLBACK ContainerWndProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
 // A "Button" whose style has bit 0x4 (group boxes, and the button types 4 to 6 and 12 to 15).
