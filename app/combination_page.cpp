@@ -1,5 +1,5 @@
-// Page 1 (组合模式): every name of the surname and two of the user's own characters, listed with its
-// score by a worker thread.
+// Page 1 (组合模式): every name of the surname and two of the user's own characters, made and listed
+// with its score by a worker thread.
 #include "app/generator_handlers.h"
 
 #include "app/generator_workers.h"
@@ -12,26 +12,23 @@
 
 namespace {
 
-// Cleans the pool and writes the candidate lines into the work box, all at once.
-void BuildAllCombinations(forms::Form& form)
+// Makes the names of the pool on the worker, a batch at a time, and lists each batch: its scored rows
+// and, in the work box, its candidate lines. A pool of thousands of characters is bounded where it is
+// read (CleanCombinationPool), and no batch holds the window longer than a batch of rows.
+void FillCombinationList(const forms::FormRef& window, const std::string& surname, const std::string& pool,
+                         const std::atomic<bool>& stop)
 {
-    const std::string pool = CleanCombinationPool(g_combinationPool);
-    g_surname = CleanSurname(form.Get("编辑框_姓1").Text());
-    form.Get("编辑框临时用").SetText(BuildCombinationLines(g_surname, pool));
-}
-
-// Turns the work box's lines into scored rows, a batch per call to the window.
-void FillCombinationList(const forms::FormRef& window, const std::atomic<bool>& stop)
-{
-    std::string lines;
     ThreeTalentsTable* talents = nullptr;
-    if (!window.Call([&](forms::Form& form) {
-            lines = form.Get("编辑框临时用").Text();
-            talents = &MainWindowTalents();
-        }))
+    if (!window.Call([&](forms::Form&) { talents = &MainWindowTalents(); }))
         return;
-    ProduceCombinationRows(SplitCandidateLines(lines), *talents, stop, [&](std::vector<TextRow>& rows) {
+    ProducePoolCombinationRows(surname, pool, *talents, stop, [&](std::vector<TextRow>& rows) {
+        std::string lines;
+        for (const TextRow& row : rows)
+            lines.append(row[1]).append("\r\n");
         return window.Call([&](forms::Form& form) {
+            // A one-line box cuts a replacement at its first line break: the whole text is set again.
+            forms::Unit& work = form.Get("编辑框临时用");
+            work.SetText(work.Text() + lines);
             forms::Unit& list = form.Get("组合模式_超级列表框");
             for (const TextRow& row : rows)
                 list.AppendRow(row);
@@ -39,9 +36,10 @@ void FillCombinationList(const forms::FormRef& window, const std::atomic<bool>& 
     });
 }
 
-void CombinationListThread(const forms::FormRef& window, const std::atomic<bool>& stop)
+void CombinationListThread(const forms::FormRef& window, const std::string& surname, const std::string& pool,
+                           const std::atomic<bool>& stop)
 {
-    FillCombinationList(window, stop);
+    FillCombinationList(window, surname, pool, stop);
 }
 
 }  // namespace
@@ -52,8 +50,11 @@ void StartCombinationNaming(forms::Form& form)
     g_combinationPool = form.Get("编辑框名字").Text();
     form.Get("组合模式_超级列表框").DeleteAllRows();
     form.Get("编辑框临时用").SetText("");
-    // The lines exist before the worker starts, so it misses none.
-    BuildAllCombinations(form);
+    // The worker gets the cleaned pool and the surname as they are now; it makes the lines itself.
+    const std::string pool = CleanCombinationPool(g_combinationPool);
+    const std::string surname = g_surname;
     const forms::FormRef window(form);
-    StartListWorker(form, [window](const std::atomic<bool>& stop) { CombinationListThread(window, stop); });
+    StartListWorker(form, [window, surname, pool](const std::atomic<bool>& stop) {
+        CombinationListThread(window, surname, pool, stop);
+    });
 }
