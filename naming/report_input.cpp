@@ -1,6 +1,7 @@
 #include "naming/report_input.h"
 
 #include "naming/name_score.h"
+#include "services/codepage/codepage.h"
 
 std::string g_reportInput;
 
@@ -20,8 +21,12 @@ bool IsGbkHanzi(const std::string& text)
     return false;
 }
 
-TypedNameScore ScoreTypedName(ThreeTalentsTable& talents, const std::string& surname, const std::string& givenName)
+TypedNameScore ScoreTypedName(ThreeTalentsTable& talents, const std::string& surname, const std::string& typedName)
 {
+    size_t end = 0;
+    for (int n = 0; n < kMostGivenNameChars && end < typedName.size(); ++n)
+        end += static_cast<size_t>(GbkCharLengthAt(typedName, end));
+    const std::string givenName = typedName.substr(0, end);
     const std::string fullName = surname + givenName;
     TypedNameScore result;
     result.reportInput = fullName + ScoreTag(ScoreName(talents, fullName));

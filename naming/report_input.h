@@ -12,9 +12,14 @@ extern std::string g_reportInput;
 // this order: lead 81-A0 with trail 40-FE, lead AA-FE with trail 40-A0, lead B0-F7 with trail A1-FE.
 bool IsGbkHanzi(const std::string& text);
 
+// The most characters of a given name the scoring window reads: a report of a longer "name" would
+// take the window minutes to lay out.
+inline constexpr int kMostGivenNameChars = 4;
+
 // A given name typed into the scoring window: the report line of surname + given name (made even
 // when nothing else happens) and whether a report opens for it, which needs a given name that starts
-// with a Chinese character. Neither text is trimmed.
+// with a Chinese character. Neither text is trimmed; the given name is read to its first
+// kMostGivenNameChars characters (a lone lead byte counts as one).
 struct TypedNameScore {
     std::string reportInput;
     bool opensReport = false;

@@ -75,7 +75,13 @@ enum class EventKind : unsigned char {
     ItemChanged,       // list view: another row became current; check list box: an item's check mark
     TimerTick,
     GotFocus,
+    TextCut,           // the window: typing or a paste into one of its edit boxes went past the box's limit
+                       // (UnitDef::Limit) and was cut there
 };
+
+// The most characters a person may type or paste into an edit box without a limit of its own: far
+// beyond any input of the program, far below what makes the platform's box slow.
+inline constexpr int kTypedTextMost = 1024;
 
 // Unit flags.
 enum : unsigned {
@@ -145,6 +151,7 @@ struct UnitDef {
     std::string link;                 // hyperlink label: the address when the caption differs
     std::string filter;               // save dialog: "description|*.ext|..." or "*.ext"
     std::string defaultExt;           // save dialog
+    int textLimit = 0;                // edit box: the most characters typed or pasted; 0 = kTypedTextMost
 
     // Chainable refinements for tables.
     UnitDef& In(int parent, int pageIndex = 0) { parentId = parent; page = pageIndex; return *this; }
@@ -152,6 +159,7 @@ struct UnitDef {
     UnitDef& Items(std::vector<std::string> list) { items = std::move(list); return *this; }
     UnitDef& Columns(std::vector<ColumnDef> list) { columns = std::move(list); return *this; }
     UnitDef& Interval(int ms) { interval = ms; return *this; }
+    UnitDef& Limit(int characters) { textLimit = characters; return *this; }
     UnitDef& Range(int lo, int hi, int pos = 0) { minimum = lo; maximum = hi; position = pos; return *this; }
     UnitDef& Font(std::string name, int points, bool isBold = false)
     {

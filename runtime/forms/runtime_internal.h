@@ -15,6 +15,8 @@ constexpr char kFormClass[] = "BnForm";
 constexpr char kTextColourProperty[] = "Kj_Ztys";
 // Control, timer and menu-command ids stay below the skin's (menu number x 1000 + item).
 constexpr int kMaxRuntimeId = 999;
+// Posted to a form when one of its edit boxes cut typed or pasted text (EventKind::TextCut).
+constexpr UINT kTextCutMessage = WM_APP + 3;
 
 HINSTANCE RuntimeInstance();
 // Posted to a list view to switch its redrawing back on after appends.
@@ -73,6 +75,7 @@ struct FormAccess {
     static unsigned Flags(const Form& form) { return form.def_.flags; }
     static void BeginDispatch(Form& form) { form.BeginDispatch(); }
     static void EndDispatch(Form& form) { form.EndDispatch(); }
+    static void NoteTextCut(Form& form) { form.NoteTextCut(); }
 };
 
 struct UnitAccess {
