@@ -38,13 +38,11 @@ std::string FirstCharsWithin(const std::string& text, size_t room)
 
 }  // namespace
 
-bool PasteCutToLimit(HWND edit)
+bool PasteCutToLimit(HWND edit, size_t limit)
 {
     const std::string text = ClipboardGbk(edit);
-    // The limit in bytes of GBK text (the platform counts characters under Wine, bytes on Windows:
-    // the smaller reading holds for both). A selection is replaced; its length is counted at most
-    // two bytes a position.
-    const size_t limit = static_cast<size_t>(SendMessageA(edit, EM_GETLIMITTEXT, 0, 0));
+    // The limit in bytes of GBK text, as Windows counts it (Wine counts characters, a looser bound).
+    // A selection is replaced; its length is counted at most two bytes a position.
     const size_t length = static_cast<size_t>(GetWindowTextLengthA(edit));
     DWORD start = 0, end = 0;
     SendMessageA(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));

@@ -6,9 +6,9 @@
 
 namespace forms {
 
-// Handles WM_PASTE for the edit box: true when the clipboard's text was longer than the room left
+// Handles WM_PASTE for the edit box of that limit (bytes of GBK text): true when the clipboard's text was longer than the room left
 // and its first part (whole characters) was put in, which the caller then reports as a cut; false
 // when the box is to paste as usual (the text fits, or there is no text).
-bool PasteCutToLimit(HWND edit);
+bool PasteCutToLimit(HWND edit, size_t limit);
 
 }  // namespace forms

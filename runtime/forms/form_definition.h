@@ -79,8 +79,9 @@ enum class EventKind : unsigned char {
                        // (UnitDef::Limit) and was cut there
 };
 
-// The most characters a person may type or paste into an edit box without a limit of its own: far
-// beyond any input of the program, far below what makes the platform's box slow.
+// The most a person may type or paste into an edit box without a limit of its own (bytes on Windows,
+// characters under Wine): far beyond any input of the program, far below what makes the platform's
+// box slow.
 inline constexpr int kTypedTextMost = 1024;
 
 // Unit flags.
@@ -151,7 +152,8 @@ struct UnitDef {
     std::string link;                 // hyperlink label: the address when the caption differs
     std::string filter;               // save dialog: "description|*.ext|..." or "*.ext"
     std::string defaultExt;           // save dialog
-    int textLimit = 0;                // edit box: the most characters typed or pasted; 0 = kTypedTextMost
+    int textLimit = 0;                // edit box: the most bytes typed or pasted (Wine counts characters);
+                                      // 0 = kTypedTextMost
 
     // Chainable refinements for tables.
     UnitDef& In(int parent, int pageIndex = 0) { parentId = parent; page = pageIndex; return *this; }

@@ -110,7 +110,7 @@ bool Form::RouteChildMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
         case UnitKind::RichEdit:
             if (code == EN_CHANGE)
                 Raise(*child, EventKind::Changed);
-            else if (code == EN_MAXTEXT)
+            else if (code == EN_MAXTEXT && child->Kind() == UnitKind::Edit && child->HasDefinedTextLimit())
                 NoteTextCut();
             break;
         case UnitKind::ComboBox:
@@ -329,7 +329,7 @@ LRESULT CALLBACK UnitWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     if (IsChildReport(message) && FormAccess::RouteChildMessage(*form, message, wParam, lParam, result))
         return result;
     if (message == WM_PASTE && unit->Kind() == UnitKind::Edit && !(GetWindowLongPtrA(window, GWL_STYLE) & ES_READONLY) &&
-        PasteCutToLimit(window)) {
+        unit->HasDefinedTextLimit() && PasteCutToLimit(window, static_cast<size_t>(unit->TextLimit()))) {
         FormAccess::NoteTextCut(*form);
         return 0;
     }

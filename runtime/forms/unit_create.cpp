@@ -148,7 +148,7 @@ bool Form::CreateUnitWindow(Unit& unit)
     switch (def.kind) {
     case UnitKind::Edit:
         // Text the program sets is not bound by this; typing and pasting are, and the box says when it cut.
-        SendMessageA(window, EM_LIMITTEXT, def.textLimit > 0 ? def.textLimit : kTypedTextMost, 0);
+        SendMessageA(window, EM_LIMITTEXT, static_cast<WPARAM>(unit.TextLimit()), 0);
         break;
     case UnitKind::RichEdit:
         SendMessageA(window, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
