@@ -2,6 +2,8 @@
 // with its score by a worker thread.
 #include "app/generator_handlers.h"
 
+#include <algorithm>
+
 #include "app/generator_workers.h"
 #include "app/main_window_scoring.h"
 #include "naming/combinations.h"
@@ -11,6 +13,8 @@
 #include "runtime/forms/form_runtime.h"
 
 namespace {
+
+constexpr size_t kRowsPerCall = 500;
 
 // Makes the names of the pool on the worker, a batch at a time, and lists each batch: its scored rows
 // and, in the work box, its candidate lines. A pool of thousands of characters is bounded where it is
@@ -25,14 +29,24 @@ void FillCombinationList(const forms::FormRef& window, const std::string& surnam
         std::string lines;
         for (const TextRow& row : rows)
             lines.append(row[1]).append("\r\n");
-        return window.Call([&](forms::Form& form) {
-            // A one-line box cuts a replacement at its first line break: the whole text is set again.
-            forms::Unit& work = form.Get("编辑框临时用");
-            work.SetText(work.Text() + lines);
-            forms::Unit& list = form.Get("组合模式_超级列表框");
-            for (const TextRow& row : rows)
-                list.AppendRow(row);
-        });
+        // A batch of thousands of rows goes to the window in parts: between them the window answers
+        // whatever else waits.
+        for (size_t first = 0; first < rows.size(); first += kRowsPerCall) {
+            const size_t end = std::min(rows.size(), first + kRowsPerCall);
+            const bool ok = window.Call([&](forms::Form& form) {
+                forms::Unit& list = form.Get("组合模式_超级列表框");
+                for (size_t i = first; i < end; ++i)
+                    list.AppendRow(rows[i]);
+                if (end == rows.size()) {
+                    // A one-line box cuts a replacement at its first line break: the whole text is set again.
+                    forms::Unit& work = form.Get("编辑框临时用");
+                    work.SetText(work.Text() + lines);
+                }
+            });
+            if (!ok)
+                return false;
+        }
+        return true;
     });
 }
 
