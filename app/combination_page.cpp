@@ -14,7 +14,7 @@
 
 namespace {
 
-constexpr size_t kRowsPerCall = 500;
+constexpr size_t kRowsPerCall = 2000;
 
 // Makes the names of the pool on the worker, a batch at a time, and lists each batch: its scored rows
 // and, in the work box, its candidate lines. A pool of thousands of characters is bounded where it is
