@@ -4,6 +4,8 @@
 
 #include <commctrl.h>
 
+#include <cstdio>
+
 #include "app/calendar_texts.h"
 #include "app/tinted_window_skin_test_support.h"
 #include "calendar/calendar.h"
@@ -51,6 +53,43 @@ TEST_F(CalendarWindowTest, OpensModelessInPlaceOfTheMainWindow)
     EXPECT_TRUE(calendar.Close());
     EXPECT_TRUE(main->Self().Visible());
     EXPECT_EQ(forms::FindForm("PerpetualCalendarWindow"), nullptr);
+}
+
+// The GDI objects of the process. Wine's GetGuiResources reads 0; there a handle whose generation
+// half is 0 names the object of that slot whatever its generation, so the slots are counted.
+DWORD LiveGdiObjects()
+{
+    const DWORD counted = GetGuiResources(GetCurrentProcess(), GR_GDIOBJECTS);
+    if (counted)
+        return counted;
+    DWORD live = 0;
+    for (UINT_PTR slot = 1; slot < 0x10000; ++slot)
+        live += GetObjectType(reinterpret_cast<HGDIOBJ>(slot)) != 0;
+    return live;
+}
+
+TEST_F(CalendarWindowTest, AHundredOpeningsLeaveNoGdiObjectBehind)
+{
+    forms::Form* main = forms::OpenModeless(StandInMainWindow());
+    ASSERT_NE(main, nullptr);
+    for (int page : {0, 1}) {  // first use: classes, the shared fonts and the system's own caches
+        Open();
+        U("万年历选择夹").SetCurrentPage(page);
+        forms_test::PumpUntilPainted(form_->Window());
+        ASSERT_TRUE(form_->Close());
+    }
+    const DWORD before = LiveGdiObjects();
+    ASSERT_GT(before, 0u);
+    for (int i = 0; i < 100; ++i) {
+        Open();
+        U("万年历选择夹").SetCurrentPage(1);  // the month calendar's page
+        ASSERT_TRUE(form_->Close()) << i;
+        forms::ProcessPendingMessages();
+    }
+    const DWORD after = LiveGdiObjects();
+    std::printf("calendar window, 100 openings: GDI objects %lu before, %lu after\n", before, after);
+    EXPECT_LE(after, before + 5) << "objects left behind per opening";
+    main->Destroy();
 }
 
 TEST_F(CalendarWindowTest, EveryTabSizesTheWindowToItsPage)

@@ -369,6 +369,12 @@ TEST_F(FavouritesPageTest, ExportWritesTheCollectedNamesOverTheChosenFileAndSays
     Click("按钮导出");
     EXPECT_EQ(Texts{"导出失败"}, Messages());
     EXPECT_EQ("提示", LastBoxTitle());
+    // A folder path of 272 characters: the export fails, and the collected names stay in the box.
+    boxes_.Clear();
+    forms_test::Log().savePathToGive = ::testing::TempDir() + std::string(272, 'd') + "\\名字.txt";
+    Click("按钮导出");
+    EXPECT_EQ(Texts{"导出失败"}, Messages());
+    EXPECT_EQ("李四\r\n", Unit("超级编辑框1").Text());
     std::remove(path.c_str());
 }
 

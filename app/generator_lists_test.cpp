@@ -6,13 +6,19 @@
 #include <windows.h>
 #include <commctrl.h>
 
+#include <algorithm>
+#include <atomic>
+#include <cstdio>
 #include <set>
+#include <thread>
 
 #include "app/clipboard_text.h"
 #include "app/generator_handlers.h"
 #include "app/generator_workers.h"
 #include "app/main_window_scoring.h"
 #include "app/main_window_test_support.h"
+#include "app/skin_modal_test_support.h"
+#include "app/text_cut_word.h"
 #include "naming/char_data.h"
 #include "naming/english_names.h"
 #include "naming/generation_state.h"
@@ -94,6 +100,82 @@ TEST_F(GeneratorListsTest, PoolOfThreeGivesNineScoredRowsThenEnablesTheButton)
     Click("按钮生成");
     ASSERT_TRUE(forms_test::PumpUntil([&] { return Finished(); }));
     EXPECT_EQ(0, Unit("组合模式_超级列表框").RowCount());
+}
+
+// A pool of 65,536 characters: read to its first 256, whose 65,536 names are made and listed by the
+// worker in batches while the window keeps answering; before, the run crashed.
+TEST_F(GeneratorListsTest, AHugePoolListsItsBoundedPoolInBatches)
+{
+    Unit("编辑框_姓1").SetText("张");
+    SelectPage(1);
+    std::string pool;
+    for (int i = 0; i < 65536; ++i)
+        pool += std::string(BoyNameChars).substr(static_cast<size_t>(i % 540) * 2, 2);
+    Unit("编辑框名字").SetText(pool);  // set by the program: the box's typing limit does not apply
+    Watch("组合模式_超级列表框");
+    // How long the window takes to answer a message sent from another thread, as a person's input waits.
+    std::atomic<bool> done{false};
+    std::atomic<DWORD> longestAnswer{0};
+    HWND target = window_->Window();
+    std::thread probe([&] {
+        while (!done) {
+            const DWORD sent = GetTickCount();
+            DWORD_PTR ignored = 0;
+            SendMessageTimeoutA(target, WM_NULL, 0, 0, SMTO_NORMAL, 60000, &ignored);
+            longestAnswer = std::max<DWORD>(longestAnswer, GetTickCount() - sent);
+            Sleep(20);
+        }
+    });
+    const DWORD start = GetTickCount();
+    Click("按钮生成");
+    const DWORD handler = GetTickCount() - start;
+    const bool finished = forms_test::PumpUntil([&] { return Finished(); }, 100000);
+    done = true;
+    forms_test::PumpUntil([&] { return false; }, 100);  // the probe's last message is answered
+    probe.join();
+    ASSERT_TRUE(finished);
+    const int rows = Unit("组合模式_超级列表框").RowCount();
+    std::printf("combination mode, 65,536-character pool: %d rows in %lu ms, handler %lu ms, the window answered "
+                "within %lu ms\n", rows, GetTickCount() - start, handler, static_cast<DWORD>(longestAnswer));
+    ASSERT_EQ(65536, rows);
+    EXPECT_EQ("张" + pool.substr(0, 2) + pool.substr(0, 2), Unit("组合模式_超级列表框").Cell(0, 1));
+    EXPECT_EQ("张" + pool.substr(510, 2) + pool.substr(510, 2), Unit("组合模式_超级列表框").Cell(65535, 1));
+    const std::string lines = Unit("编辑框临时用").Text();
+    EXPECT_EQ(65536u * 8, lines.size()) << "every candidate line in the work box";
+    EXPECT_EQ(std::make_pair(true, 65536), log_.changes.back());
+}
+
+// A paste of 1 MB into the side box or the pool box: the box keeps what fits its limit and the window
+// says once that the rest was cut; before, the window froze for minutes.
+TEST_F(GeneratorListsTest, AMegabytePasteIsCutAtTheBoxLimitWithAWord)
+{
+    std::string megabyte;
+    while (megabyte.size() < (1u << 20))
+        megabyte += "张子轩\r\n";
+    ASSERT_TRUE(SetClipboardText(window_->Window(), megabyte));
+    for (const char* box : {"编辑框名字", "超级编辑框1"}) {
+        SCOPED_TRACE(box);
+        SelectPage(std::string(box) == "编辑框名字" ? 1 : 0);
+        forms::Unit& edit = Unit(box);
+        edit.SetText("");
+        SetFocus(edit.Window());
+        MessageBoxAnswerer boxes;
+        const DWORD start = GetTickCount();
+        SendMessageA(edit.Window(), WM_PASTE, 0, 0);
+        const DWORD pasted = GetTickCount() - start;
+        forms_test::PumpUntil([&] { return !boxes.Boxes().empty(); }, 5000);
+        forms::ProcessPendingMessages();
+        const std::vector<std::string> words = boxes.Texts();
+        const std::string text = edit.Text();
+        std::printf("1 MB paste into %s: %lu ms, %zu bytes kept\n", box, pasted, text.size());
+        std::fflush(stdout);
+        ASSERT_EQ(1u, words.size()) << "the word, once";
+        EXPECT_EQ(kTextCutWord, words[0]);
+        EXPECT_FALSE(text.empty());
+        EXPECT_LE(text.size(), static_cast<size_t>(SendMessageA(edit.Window(), EM_GETLIMITTEXT, 0, 0)));
+        EXPECT_LT(text.size(), 100000u);
+        EXPECT_EQ(0u, text.find("张子轩\r\n张子轩"));
+    }
 }
 
 TEST_F(GeneratorListsTest, PoolTypedWithAsciiCommasListsWholeCharactersOnly)

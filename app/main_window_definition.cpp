@@ -15,6 +15,8 @@
 #include "app/main_window_remote.h"
 #include "app/persisted_inputs.h"
 #include "app/result_list_menus.h"
+#include "app/text_cut_word.h"
+#include "naming/combinations.h"
 
 namespace {
 
@@ -33,6 +35,8 @@ constexpr int kInputGroupHeight = 146;     // 分组框18
 constexpr int kMainTabsTop = kInputGroupTop + kInputGroupHeight;
 constexpr int kMainTabsHeight = kWindowHeight - kNavBarHeight - kInputGroupHeight - 25;
 constexpr int kCollectedGroupWidth = 200;  // 分组框13
+// The side box of collected names: some three thousand names of three characters, one a line.
+constexpr int kCollectedNamesMostBytes = 24000;
 
 // Unit ids of MainWindow. Containers first, then their contents.
 enum : int {
@@ -147,7 +151,8 @@ void AddInputGroup(std::vector<forms::UnitDef>& units, int& id)
     in(Define(UnitKind::ComboBox, id++, "组合框名字限定字位数", {160, 112, 40, 22}, "2")
            .Items({"2", "3"}).Flags(forms::kDropDownList | forms::kDisabled));
     in(Define(UnitKind::Label, id++, "标签限定字", {204, 116, 40, 18}, "个字："));
-    in(Define(UnitKind::Edit, id++, "编辑框限定字", {246, 112, 40, 22}).Flags(forms::kDisabled));
+    // The character the generators put into the name (two bytes on Windows).
+    in(Define(UnitKind::Edit, id++, "编辑框限定字", {246, 112, 40, 22}).Flags(forms::kDisabled).Limit(2));
     // The check box is as wide as its text, so the score box right of it stays shown and clickable; the
     // rest of the sentence follows the box.
     in(Define(UnitKind::CheckBox, id++, "选择框自定义分数", {312, 112, 106, 22}, "自动挑选评分为："));
@@ -175,12 +180,17 @@ void AddPages(std::vector<forms::UnitDef>& units, std::vector<forms::Binding>& b
     on(0, Define(UnitKind::ListView, kRandomNamesList, "超级列表框1", {6, 30, listWidth, H - 45}).Columns({{"宝宝名字", 240}}));
     on(0, Define(UnitKind::GroupBox, kCollectedGroup, "分组框13", {listWidth + 16, 26, kCollectedGroupWidth, H - 40},
                  "自选列表"));
+    // Thousands of collected names; far more makes the platform's box take minutes over a paste.
     units.push_back(Define(UnitKind::Edit, id++, "超级编辑框1", {6, 12, kCollectedGroupWidth - 12, H - 40 - 15})
                         .Flags(forms::kMultiLine | forms::kVScroll)
+                        .Limit(kCollectedNamesMostBytes)
                         .In(kCollectedGroup));
     // Page 1: the user's own characters in all combinations.
     on(1, Define(UnitKind::Label, id++, "标签名字", {8, 32, 200, 18}, "请输入备选汉字（可用逗号分开）："));
-    on(1, Define(UnitKind::Edit, id++, "编辑框名字", {8, 52, 200, H - 72}).Flags(forms::kMultiLine | forms::kVScroll));
+    // The pool a run combines, with room for separators between its characters.
+    on(1, Define(UnitKind::Edit, id++, "编辑框名字", {8, 52, 200, H - 72})
+              .Flags(forms::kMultiLine | forms::kVScroll)
+              .Limit(4 * static_cast<int>(kMostCombinationPoolChars)));
     on(1, Define(UnitKind::ListView, kCombinationList, "组合模式_超级列表框", {214, 30, W - 200 - 30, H - 50}).Columns(ScoredNameColumns()));
     on(1, Define(UnitKind::Edit, id++, "编辑框临时用", {8, 300, 20, 20}).Flags(forms::kHidden));
     // Page 2: shown while the name-scoring window is open.
@@ -256,6 +266,7 @@ forms::FormDef MakeMainWindow()
     using forms::EventKind;
     d.bindings = {
         {0, EventKind::Created, OnMainWindowCreated},
+        {0, EventKind::TextCut, OnBoxTextCut},
         {0, EventKind::Resized, OnMainWindowResized},
         {0, EventKind::MayClose, OnMainWindowQueryClose},
         {0, EventKind::Destroying, OnMainWindowDestroy},

@@ -9,6 +9,7 @@
 #include "app/server_time_text.h"
 #include "app/url_parts.h"
 #include "runtime/datetime.h"
+#include "runtime/text.h"
 
 namespace {
 
@@ -121,7 +122,10 @@ TEST(ServerClock, MorningAndAfternoonTimes)
     }
     for (const std::string& bad : {std::string(""), std::string("-1"), std::string("下午"),
                                   std::string("2012-11-12 下午3:30:20"), std::string("\xFF\xFE\x80"),
-                                  std::string(1 << 20, '7')}) {
+                                  std::string(1 << 20, '7'),
+                                  // 10 MB: a date-time with blanks after it, and the marks repeated
+                                  "2012-11-12 15:30:20" + std::string(10 << 20, ' '),
+                                  TextRepeat("2012-11-12 下午 ", 700000)}) {
         double v = 0;
         EXPECT_FALSE(ServerTimeTextToDateTime(bad, v)) << bad.substr(0, 20);
     }

@@ -4,6 +4,7 @@
 #include "app/report_window.h"
 #include "app/report_window_main_units.h"
 #include "app/gbk_input_guard.h"
+#include "app/text_cut_word.h"
 #include "app/tinted_window_skin.h"
 #include "naming/report_input.h"
 #include "naming/surname_text.h"
@@ -26,7 +27,9 @@ const forms::FormDef& NameScoringWindowDef()
         forms::kFormFrameless,
         {
             forms::Define(forms::UnitKind::GroupBox, kNameGroup, "分组框17", {16, 40, 183, 52}, "宝宝名字："),
+            // A given name of a few characters (two bytes each on Windows, characters under Wine).
             forms::Define(forms::UnitKind::Edit, kGivenNameBox, "编辑框姓名评分", {4, 14, 163, 30})
+                .Limit(2 * kMostGivenNameChars)
                 .In(kNameGroup)
                 .Font("宋体", 9),
             forms::Define(forms::UnitKind::Button, kScoreButton, "按钮名字评分", {230, 44, 88, 39}, "开始评分"),
@@ -35,6 +38,7 @@ const forms::FormDef& NameScoringWindowDef()
             {0, forms::EventKind::Created, OnScoringWindowCreated},
             {kScoreButton, forms::EventKind::Click, OnScoreNameButtonClicked},
             {kGivenNameBox, forms::EventKind::Changed, OnGivenNameBoxChanged},
+            {0, forms::EventKind::TextCut, OnBoxTextCut},
         },
     };
     return def;

@@ -5,6 +5,8 @@
 
 bool ServerTimeTextToDateTime(const std::string& reply, double& out)
 {
+    if (reply.size() > kMostServerTimeReplyBytes)
+        return false;
     const bool morning = TextContains(reply, "上午");
     const bool afternoon = !morning && TextContains(reply, "下午");
     std::string text = reply;

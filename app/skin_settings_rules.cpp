@@ -1,5 +1,7 @@
 #include "app/skin_settings_rules.h"
 
+#include "services/codepage/codepage.h"
+
 namespace {
 
 unsigned long Rgb(int r, int g, int b)
@@ -89,4 +91,26 @@ unsigned long GridCellColour(ColourScheme scheme, int fixed, int cell)
 int SwatchFixedValue(int swatchTag)
 {
     return (swatchTag - 1001) * kColourStep;
+}
+
+bool SkinFolderInsideDskin(const std::string& folder)
+{
+    if (folder.empty())
+        return false;
+    std::string part;
+    for (size_t at = 0; at <= folder.size();) {
+        const size_t length = at < folder.size() ? static_cast<size_t>(GbkCharLengthAt(folder, at)) : 1;
+        const bool end = at == folder.size() || (length == 1 && (folder[at] == '\\' || folder[at] == '/'));
+        if (at < folder.size() && length == 1 && folder[at] == ':')
+            return false;
+        if (end) {
+            if (part.empty() ? at == 0 || at == folder.size() : part == "." || part == "..")
+                return false;
+            part.clear();
+        } else {
+            part += folder.substr(at, length);
+        }
+        at += length;
+    }
+    return true;
 }

@@ -29,6 +29,12 @@ SkinCell NameLabelCell(const SkinCell& thumbnail);
 // The current-skin marker: 22 x 22, over the thumbnail's lower right corner.
 SkinCell MarkerCell(const SkinCell& thumbnail);
 
+// True when a skin entry of Dskin.xml names a folder inside Dskin: not empty, no drive or other
+// colon, not starting with a separator, and no part "." or ".." between the separators ("\\" or "/",
+// found character by character, so the trail byte of a GBK character is never one). Other entries
+// are skipped: their conf.ini would be written outside the program folder.
+bool SkinFolderInsideDskin(const std::string& folder);
+
 enum class ColourScheme { Red = 0, Green = 1, Blue = 2, Grey = 3 };
 
 // Scheme swatch k (1 to 16) of a scheme: the scheme's channel at (k - 1) x 17, grey in all three.

@@ -18,6 +18,36 @@ TEST(SkinSettingsRules, PagesOfEighteen)
     }
 }
 
+TEST(SkinSettingsRules, OnlyFoldersInsideDskinAreSkins)
+{
+    const struct {
+        const char* folder;
+        bool inside;
+    } cases[] = {
+        {"skin01", true},
+        {"春天", true},
+        {"themes\\blue", true},
+        {"a..b", true},
+        {"\x81\x5C", true},          // 乗: its trail byte is the code of "\\", not a separator
+        {"\x81\x5C..", true},
+        {"..\\..\\escape_target", false},
+        {"..", false},
+        {".", false},
+        {"a\\..\\..\\b", false},
+        {"a/../b", false},
+        {"a\\.", false},
+        {"C:\\Windows", false},
+        {"C:skin", false},
+        {"\\\\server\\share", false},
+        {"\\skins", false},
+        {"/tmp/skin", false},
+        {"skin\\", false},
+        {"", false},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.inside, SkinFolderInsideDskin(c.folder)) << c.folder;
+}
+
 TEST(SkinSettingsRules, PagingStopsAtTheEndsAndWithoutSkins)
 {
     EXPECT_EQ(NextSkinPage(1, 2), 2);

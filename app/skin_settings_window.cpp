@@ -2,6 +2,7 @@
 
 #include <windows.h>
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -12,6 +13,7 @@
 #include "runtime/forms/form.h"
 #include "runtime/forms/form_runtime.h"
 #include "runtime/ini.h"
+#include "runtime/picture_structure.h"
 #include "runtime/text.h"
 #include "runtime/xml.h"
 #include "skin/core/form_skinning.h"
@@ -192,9 +194,12 @@ void LoadSkinColours(forms::Form& form)
         form.Get(colour.picker).SetColour(static_cast<unsigned long>(IniNumber(conf, kConfSection, colour.key)));
 }
 
-// Writes one picker's colour to the current skin's conf.ini.
+// Writes one picker's colour to the current skin's conf.ini; a current skin named outside Dskin (a
+// settings file edited by hand) is not written.
 void SaveSkinColour(forms::Form& form, const SkinColourKey& colour)
 {
+    if (!SkinFolderInsideDskin(CurrentSkinId()))
+        return;
     IniWrite(SkinConfPath(CurrentSkinId()), kConfSection, colour.key, std::to_string(form.Get(colour.picker).Colour()));
 }
 
@@ -222,9 +227,13 @@ void HideMarkerAndPlace(forms::Form& form, const std::string& folder)
 void ReadSkinList()
 {
     std::string document;
-    g_skinListXml.clear();
+    std::vector<std::string>().swap(g_skinListXml);
     if (!ReadFileBytes("Dskin\\Dskin.xml", document) || !ReadXmlRootChildTexts(document, g_skinListXml))
         g_skinListXml.clear();
+    // An entry that leads out of Dskin is no skin: choosing it would write its conf.ini out there.
+    g_skinListXml.erase(std::remove_if(g_skinListXml.begin(), g_skinListXml.end(),
+                                       [](const std::string& folder) { return !SkinFolderInsideDskin(folder); }),
+                        g_skinListXml.end());
 }
 
 // Thumbnail and name label slot `slot` of the page, made from the templates the first time a page
@@ -264,7 +273,8 @@ void ShowSkinPage(forms::Form& form)
         forms::Unit& name = form.Get(g_skinNameLabels[slot]);
         ++slot;
         std::string picture;
-        ReadFileBytes(SkinFolderPath(folder) + "\\small.jpg", picture);  // none or damaged: a blank thumbnail
+        // none, damaged or too large: a blank thumbnail
+        ReadFileBytesAtMost(SkinFolderPath(folder) + "\\small.jpg", kPictureMostBytes, picture);
         thumbnail.SetTag(folder);
         thumbnail.SetPicture(picture);
         name.SetTag(folder);
@@ -471,7 +481,8 @@ void OnSkinWindowDestroy(forms::Event&)
     g_skinNameLabels.clear();
     g_colourSwatches = {};
     g_schemeSwatches.clear();
-    g_skinListXml.clear();
+    // A list of millions of skins would keep its memory after clear().
+    std::vector<std::string>().swap(g_skinListXml);
 }
 
 namespace {
@@ -487,7 +498,7 @@ void ChooseSkin(forms::Form& form, const std::string& folder)
         SaveSkinColour(form, colour);
 
     SkinPicture skin;
-    ReadFileBytes(SkinFolderPath(folder) + "\\bk.jpg", skin.bytes);  // none: an empty picture
+    ReadFileBytesAtMost(SkinFolderPath(folder) + "\\bk.jpg", kPictureMostBytes, skin.bytes);  // none or too large: an empty picture
     skin.themeColour = kThemeFromBaseColour;
     skin.imageMode = 0;
     ApplySkin(skin);

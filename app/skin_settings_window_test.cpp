@@ -5,6 +5,10 @@
 
 #include <windows.h>
 
+#include <psapi.h>
+
+#include <algorithm>
+#include <cstdio>
 #include <filesystem>
 #include <random>
 #include <string>
@@ -17,6 +21,7 @@
 #include "runtime/forms/form.h"
 #include "runtime/forms/forms_test_support.h"
 #include "runtime/ini.h"
+#include "runtime/picture_structure.h"
 #include "runtime/random.h"
 #include "runtime/unique_temp_path.h"
 #include "skin/core/form_skinning.h"
@@ -236,6 +241,73 @@ TEST_F(SkinSettingsWindowTest, DamagedPicturesShowAsNone)
     EXPECT_EQ(g_skinImage, "before") << "a damaged picture is no skin picture";
 }
 
+// Pictures no decoder should be asked for: a sound JPEG whose frame claims 65000 x 65000 pixels, and a
+// file over the picture size cap. The window opens with blank thumbnails and applies neither as a
+// skin picture; before, the decoder took gigabytes and ended the program.
+TEST_F(SkinSettingsWindowTest, PicturesOfImpossibleSizeShowAsNone)
+{
+    InstallSkins(2);
+    std::string giant = PictureBytes(kBuiltInSkinJpeg);
+    size_t frame = std::string::npos;
+    for (const char* marker : {"\xFF\xC0", "\xFF\xC2", "\xFF\xC1"})
+        frame = std::min(frame, giant.find(marker));
+    ASSERT_NE(frame, std::string::npos);
+    giant.replace(frame + 5, 4, std::string("\xFD\xE8\xFD\xE8", 4));  // 65000 x 65000
+    ASSERT_TRUE(PictureOutlineSound(PictureBytes(kBuiltInSkinJpeg)));
+    std::string large = PictureBytes(kBuiltInSkinJpeg);
+    large.resize(kPictureMostBytes + 1, '\0');
+    for (const char* name : {"\\small.jpg", "\\bk.jpg"}) {
+        ASSERT_TRUE(WriteFileBytes("Dskin\\" + Folder(1) + name, giant));
+        ASSERT_TRUE(WriteFileBytes("Dskin\\" + Folder(2) + name, large));
+    }
+    Open();
+    ASSERT_EQ(VisibleThumbnailTags().size(), 2u);
+    for (int i = 0; i < 2; ++i) {
+        EXPECT_TRUE(Thumbnail(i).Picture().empty()) << i;
+        g_skinImage = "before";
+        HWND thumbnail = Thumbnail(i).Window();
+        SendMessageA(thumbnail, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+        SendMessageA(thumbnail, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+        forms::ProcessPendingMessages();
+        EXPECT_EQ(IniRead(kConfig, "Software", "SkinID"), Folder(i + 1));
+        EXPECT_EQ(g_skinImage, "before") << "no skin picture of impossible size";
+    }
+}
+
+// Entries of Dskin.xml that lead out of Dskin are no skins: they show no thumbnail, and nothing of
+// theirs is written out there.
+TEST_F(SkinSettingsWindowTest, EntriesLeadingOutOfDskinAreSkipped)
+{
+    InstallSkins(2);
+    char here[MAX_PATH] = {};
+    GetCurrentDirectoryA(MAX_PATH, here);
+    const std::string outside = std::string(here) + "\\escape_target";
+    CreateDirectoryA(outside.c_str(), nullptr);
+    ASSERT_TRUE(WriteFileBytes(outside + "\\small.jpg", PictureBytes(kBuiltInSkinJpeg)));
+    ASSERT_TRUE(WriteFileBytes("Dskin\\Dskin.xml",
+                               "<skins><skin>" + Folder(1) + "</skin><skin>..\\escape_target</skin><skin>" +
+                                   outside + "</skin><skin>" + Folder(2) + "</skin></skins>"));
+    Open();
+    EXPECT_EQ(VisibleThumbnailTags(), (std::vector<std::string>{Folder(1), Folder(2)}));
+    EXPECT_EQ(U("标签6").Text(), "1/1");
+    for (size_t i = 0; i < VisibleThumbnailTags().size(); ++i) {
+        HWND thumbnail = Thumbnail(static_cast<int>(i)).Window();
+        SendMessageA(thumbnail, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(10, 10));
+        SendMessageA(thumbnail, WM_LBUTTONUP, 0, MAKELPARAM(10, 10));
+        forms::ProcessPendingMessages();
+    }
+    EXPECT_FALSE(FileExists(outside + "\\conf.ini")) << "a skin colour written outside Dskin";
+
+    // A settings file edited by hand to name the escaping folder: changing a colour writes nothing there.
+    form_->Destroy();
+    IniWrite(kConfig, "Software", "SkinID", "..\\escape_target");
+    Open();
+    U("颜色选择器1").SetColour(0x123456);
+    forms::Event changed{*form_, U("颜色选择器1"), forms::EventKind::Changed};
+    OnTitleColourChanged(changed);
+    EXPECT_FALSE(FileExists(outside + "\\conf.ini")) << "a skin colour written outside Dskin";
+}
+
 // What the screen shows where page 1 had thumbnails and page 2 has none: the page's white, no old
 // thumbnail and no old name.
 TEST_F(SkinSettingsWindowTest, NextPageShowsOnlyItsOwnSkins)
@@ -353,6 +425,43 @@ TEST_F(SkinSettingsWindowTest, TwentyThousandSkinsOpenAtOnceAndPageToTheLast)
         form_->Window(), [](HWND, LPARAM count) -> BOOL { return ++*reinterpret_cast<int*>(count) > 0; },
         reinterpret_cast<LPARAM>(&windows));
     EXPECT_LT(windows, 400) << "the window's own units and one page of skins";
+}
+
+// The process's committed private bytes (Wine reads 0 for PrivateUsage; PagefileUsage counts them).
+size_t PrivateBytes()
+{
+    PROCESS_MEMORY_COUNTERS counters = {};
+    counters.cb = sizeof counters;
+    K32GetProcessMemoryInfo(GetCurrentProcess(), &counters, sizeof counters);
+    return counters.PagefileUsage;
+}
+
+// A list of a million skins gives its memory back when the window closes; before, the emptied list
+// kept its capacity (130 MB for 3.9 million skins).
+TEST_F(SkinSettingsWindowTest, ClosingGivesTheSkinListsMemoryBack)
+{
+    InstallSkins(2);  // a first opening: the window's own classes, pictures and caches
+    Open();
+    ASSERT_TRUE(form_->Close());
+    forms::ProcessPendingMessages();
+    {
+        std::string xml = "<skins>\r\n";
+        for (int i = 1; i <= 1000000; ++i)
+            xml += "<skin>s" + std::to_string(i) + "</skin>\r\n";
+        xml += "</skins>\r\n";
+        ASSERT_TRUE(WriteFileBytes("Dskin\\Dskin.xml", xml));
+    }
+    const size_t before = PrivateBytes();
+    Open();
+    ASSERT_EQ(g_skinListXml.size(), 1000000u);
+    const size_t open = PrivateBytes();
+    ASSERT_TRUE(form_->Close());
+    forms::ProcessPendingMessages();
+    const size_t after = PrivateBytes();
+    std::printf("skin list of a million skins: private bytes %zu MB before opening, %zu MB open, %zu MB after closing\n",
+                before >> 20, open >> 20, after >> 20);
+    EXPECT_EQ(g_skinListXml.capacity(), 0u);
+    EXPECT_LT(after, before + (open - before) / 4);
 }
 
 TEST_F(SkinSettingsWindowTest, WithoutSkinsThePageStaysOneOfNone)

@@ -14,7 +14,11 @@ bool PictureFileDecodable(const WCHAR* fileName)
         return true;
     LARGE_INTEGER size = {};
     std::string bytes;
-    bool read = GetFileSizeEx(file, &size) && size.QuadPart < 0x40000000;
+    if (GetFileSizeEx(file, &size) && static_cast<unsigned long long>(size.QuadPart) > kPictureMostBytes) {
+        CloseHandle(file);
+        return false;  // refused unread: no picture of the program is this large
+    }
+    bool read = size.QuadPart >= 0;
     if (read) {
         bytes.resize(static_cast<size_t>(size.QuadPart));
         DWORD got = 0;

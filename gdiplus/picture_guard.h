@@ -6,8 +6,8 @@
 
 namespace gdipx {
 
-// True when the file's bytes may go to the decoder; a file that cannot be read is left to the decoder
-// (it fails on it by itself).
+// True when the file's bytes may go to the decoder; a file over the picture size cap is refused unread,
+// a file that cannot be read is left to the decoder (it fails on it by itself).
 bool PictureFileDecodable(const WCHAR* fileName);
 
 }  // namespace gdipx

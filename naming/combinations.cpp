@@ -13,7 +13,7 @@ std::string CleanCombinationPool(const std::string& pool)
     // Walked character by character, so a separator is only ever matched as a whole character.
     static const char* const separators[] = {"，", "。", "；", "？"};
     std::string cleaned;
-    for (size_t at = 0; at < pool.size();) {
+    for (size_t at = 0; at < pool.size() && cleaned.size() < 2 * kMostCombinationPoolChars;) {
         const size_t length = static_cast<size_t>(GbkCharLengthAt(pool, at));
         const std::string character = pool.substr(at, length);
         at += length;
@@ -63,6 +63,23 @@ bool ProduceCombinationRows(const std::vector<std::string>& names, ThreeTalentsT
             return false;
         if (!batcher.Add(ScoredNameRowCells(MakeScoredNameRow(talents, IntToText(static_cast<long long>(i + 1)), names[i]))))
             return false;
+    }
+    return batcher.Finish();
+}
+
+bool ProducePoolCombinationRows(const std::string& surname, const std::string& cleanedPool, ThreeTalentsTable& talents,
+                                const std::atomic<bool>& stop, const RowBatchSink& sink)
+{
+    RowBatcher batcher(sink);
+    long long serial = 0;
+    for (size_t x = 0; x + 1 < cleanedPool.size(); x += 2) {
+        for (size_t y = 0; y + 1 < cleanedPool.size(); y += 2) {
+            if (stop.load())
+                return false;
+            const std::string name = surname + cleanedPool.substr(x, 2) + cleanedPool.substr(y, 2);
+            if (!batcher.Add(ScoredNameRowCells(MakeScoredNameRow(talents, IntToText(++serial), name))))
+                return false;
+        }
     }
     return batcher.Finish();
 }

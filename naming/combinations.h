@@ -9,9 +9,14 @@
 
 class ThreeTalentsTable;
 
-// The pool's two-byte characters in order, repeats included: the separators "，", "。", "；", "？",
-// the blanks and every single byte (ASCII commas and letters, "\", line breaks, a lead byte without
-// its trail byte) are dropped, so the pool never yields half a character.
+// The most pool characters a run combines: 256 give 65,536 names, the rows a list can take in a
+// few seconds; a longer pool is read no further.
+inline constexpr size_t kMostCombinationPoolChars = 256;
+
+// The pool's two-byte characters in order, repeats included, the first kMostCombinationPoolChars of
+// them: the separators "，", "。", "；", "？", the blanks and every single byte (ASCII commas and
+// letters, "\", line breaks, a lead byte without its trail byte) are dropped, so the pool never
+// yields half a character.
 std::string CleanCombinationPool(const std::string& pool);
 
 // The candidate lines for a cleaned pool: for each two-byte unit X of the pool and within that each
@@ -27,6 +32,12 @@ std::vector<std::string> SplitCandidateLines(const std::string& lines);
 // returning false, when stop is set or the sink refuses a batch.
 bool ProduceCombinationRows(const std::vector<std::string>& names, ThreeTalentsTable& talents,
                             const std::atomic<bool>& stop, const RowBatchSink& sink);
+
+// Makes the names of a cleaned pool in the order of BuildCombinationLines, one at a time, scores them
+// and hands their rows on in batches as ProduceCombinationRows does; nothing of the n x n names
+// exists at once but the batch.
+bool ProducePoolCombinationRows(const std::string& surname, const std::string& cleanedPool, ThreeTalentsTable& talents,
+                                const std::atomic<bool>& stop, const RowBatchSink& sink);
 
 // Appends to result every two-byte unit of the text (ASCII taken as its full-width form) that has a
 // reading in the GB2312 pinyin service, in order and repeats included.

@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+
 #include "naming/name_score.h"
 #include "naming/sc_fixture.h"
 #include "services/codepage/codepage.h"
@@ -80,6 +81,44 @@ TEST(CombinationRows, ScoredRowsInBatchesWithSerialsFromOne)
     stop = true;
     EXPECT_FALSE(ProduceCombinationRows(names, talents, stop, [&](std::vector<TextRow>&) { return ++batches > 0; }));
     EXPECT_EQ(1, batches);
+}
+
+// A pool beyond what a run can list is read no further than its first kMostCombinationPoolChars
+// characters; the names come one at a time, in the order of the lines, in batches.
+TEST(CombinationRows, AHugePoolIsReadToItsBoundAndItsNamesMadeInBatches)
+{
+    std::string pool;
+    for (int i = 0; pool.size() < 2 * 65536; ++i)
+        pool += static_cast<char>(0xB0 + i / 94 % 0x27) + std::string(1, static_cast<char>(0xA1 + i % 94)) + (i % 7 ? "" : "，");
+    const std::string cleaned = CleanCombinationPool(pool);
+    ASSERT_EQ(2 * kMostCombinationPoolChars, cleaned.size());
+    EXPECT_EQ(pool.substr(0, 2), cleaned.substr(0, 2));
+    EXPECT_TRUE(IsValidGbk(cleaned));
+
+    ScFixture fixture;
+    ASSERT_TRUE(fixture.Create(UniqueDatabasePath(::testing::TempDir(), "pool_rows"), {{"木火土", "吉", ""}}));
+    ThreeTalentsTable talents(&fixture.db);
+    const std::string small = CleanCombinationPool("浩,然,宇,轩,明");
+    const std::vector<std::string> lines = SplitCandidateLines(BuildCombinationLines("王", small));
+    std::vector<TextRow> rows;
+    std::atomic<bool> stop{false};
+    EXPECT_TRUE(ProducePoolCombinationRows("王", small, talents, stop, [&](std::vector<TextRow>& batch) {
+        rows.insert(rows.end(), batch.begin(), batch.end());
+        return true;
+    }));
+    ASSERT_EQ(lines.size(), rows.size());
+    for (size_t i = 0; i < rows.size(); ++i)
+        EXPECT_EQ(ScoredNameRowCells(MakeScoredNameRow(talents, std::to_string(i + 1), lines[i])), rows[i]);
+
+    // The bounded pool of the huge one: n x n rows.
+    size_t count = 0;
+    EXPECT_TRUE(ProducePoolCombinationRows("王", cleaned, talents, stop, [&](std::vector<TextRow>& batch) {
+        count += batch.size();
+        return true;
+    }));
+    EXPECT_EQ(kMostCombinationPoolChars * kMostCombinationPoolChars, count);
+    stop = true;
+    EXPECT_FALSE(ProducePoolCombinationRows("王", cleaned, talents, stop, [](std::vector<TextRow>&) { return true; }));
 }
 
 TEST(ExtractChineseChars, KeepsCharactersWithAReadingInOrder)

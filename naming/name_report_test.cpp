@@ -115,6 +115,15 @@ TEST_F(NameReportTest, TypedNameAlwaysMakesTheInputLineAndOpensOnlyForANameTheSc
         EXPECT_FALSE(typed.opensReport) << surname << given;
         EXPECT_EQ(kScorableNameWord, typed.refusal) << surname << given;
     }
+
+    // A given name of 100,000 characters is read to its first four (and refused); a letter counts as one.
+    std::string huge;
+    for (int i = 0; i < 50000; ++i)
+        huge += "三丰";
+    typed = ScoreTypedName(talents_, "张", huge);
+    EXPECT_EQ(TextSplit(typed.reportInput, "【")[0], "张三丰三丰");
+    EXPECT_FALSE(typed.opensReport);
+    EXPECT_EQ(TextSplit(ScoreTypedName(talents_, "张", "a三丰丰丰").reportInput, "【")[0], "张a三丰丰");
 }
 
 TEST_F(NameReportTest, ThreeCharacterNameReportLineByLine)

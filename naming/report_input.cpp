@@ -2,6 +2,7 @@
 
 #include "naming/name_score.h"
 #include "naming/surname_text.h"
+#include "services/codepage/codepage.h"
 
 std::string g_reportInput;
 
@@ -34,8 +35,12 @@ bool IsOneOrTwoHanzi(const std::string& text)
     return true;
 }
 
-TypedNameScore ScoreTypedName(ThreeTalentsTable& talents, const std::string& surname, const std::string& givenName)
+TypedNameScore ScoreTypedName(ThreeTalentsTable& talents, const std::string& surname, const std::string& typedName)
 {
+    size_t end = 0;
+    for (int n = 0; n < kMostGivenNameChars && end < typedName.size(); ++n)
+        end += static_cast<size_t>(GbkCharLengthAt(typedName, end));
+    const std::string givenName = typedName.substr(0, end);
     const std::string fullName = surname + givenName;
     TypedNameScore result;
     result.reportInput = fullName + ScoreTag(ScoreName(talents, fullName, SurnameCharsOfName(fullName, surname)));

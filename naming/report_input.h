@@ -21,10 +21,15 @@ extern const char kScorableNameWord[];
 // What the generators need of the surname.
 extern const char kScorableSurnameWord[];
 
+// The most characters of a given name the scoring window reads: a report of a longer "name" would
+// take the window minutes to lay out.
+inline constexpr int kMostGivenNameChars = 4;
+
 // A given name typed into the scoring window: the report line of surname + given name (made even
 // when nothing else happens) and whether a report opens for it, which needs a surname and a given
 // name the scorer can read (IsOneOrTwoHanzi each); else refusal says what it needs. Neither text is
-// trimmed.
+// trimmed; the given name is read to its first kMostGivenNameChars characters (a lone lead byte counts
+// as one).
 struct TypedNameScore {
     std::string reportInput;
     bool opensReport = false;

@@ -34,6 +34,12 @@ private:
     size_t size_;
 };
 
+// What a decoder would allocate for a picture of these sides, held under the cap.
+bool AreaWithinCap(uint64_t width, uint64_t height)
+{
+    return width > 0 && height > 0 && width * height <= kPictureMostPixels;
+}
+
 // --- JPEG: markers, segment lengths, the tables and headers a decoder sizes its reads by, end marker.
 
 bool IsFrameMarker(unsigned marker)
@@ -46,9 +52,11 @@ bool JpegFrameSound(const Bytes& b, size_t at, size_t length)
     if (length < 6)
         return false;
     const unsigned precision = b.At(at);
+    const unsigned height = b.Be16(at + 1);
     const unsigned width = b.Be16(at + 3);
     const unsigned components = b.At(at + 5);
-    if (precision < 2 || precision > 16 || width == 0 || components < 1 || components > 4 ||
+    // A height of 0 defers the height to a later marker, which the decoder does not take.
+    if (precision < 2 || precision > 16 || !AreaWithinCap(width, height) || components < 1 || components > 4 ||
         length != 6 + 3 * static_cast<size_t>(components))
         return false;
     for (unsigned c = 0; c < components; ++c) {
@@ -190,7 +198,7 @@ bool PngHeaderSound(const Bytes& b, size_t at)
     const uint32_t height = b.Be32(at + 4);
     const unsigned depth = b.At(at + 8);
     const unsigned colour = b.At(at + 9);
-    if (width == 0 || height == 0 || width > 0x7FFFFFFF || height > 0x7FFFFFFF)
+    if (width > 0x7FFFFFFF || height > 0x7FFFFFFF || !AreaWithinCap(width, height))
         return false;
     if (b.At(at + 10) != 0 || b.At(at + 11) != 0 || b.At(at + 12) > 1)
         return false;
@@ -280,7 +288,7 @@ size_t GifColourTableSize(unsigned flags)
 
 bool GifSound(const Bytes& b)
 {
-    if (!b.Has(0, 13) || b.Le16(6) == 0 || b.Le16(8) == 0)
+    if (!b.Has(0, 13) || !AreaWithinCap(b.Le16(6), b.Le16(8)))
         return false;
     size_t at = 13 + GifColourTableSize(b.At(10));
     int images = 0;
@@ -297,7 +305,7 @@ bool GifSound(const Bytes& b)
             if (!SkipSubBlocks(b, at))
                 return false;
         } else if (block == 0x2C) {
-            if (!b.Has(at, 9) || b.Le16(at + 4) == 0 || b.Le16(at + 6) == 0)
+            if (!b.Has(at, 9) || !AreaWithinCap(b.Le16(at + 4), b.Le16(at + 6)))
                 return false;
             at += 9 + GifColourTableSize(b.At(at + 8));
             if (!b.Has(at, 1))
@@ -345,7 +353,7 @@ bool BmpSound(const Bytes& b)
     }
     if (height < 0)
         height = -height;  // top-down rows
-    if (width <= 0 || height <= 0 || planes != 1)
+    if (!AreaWithinCap(width > 0 ? width : 0, height) || planes != 1)
         return false;
     if (bits != 1 && bits != 4 && bits != 8 && bits != 16 && bits != 24 && bits != 32)
         return false;
@@ -370,6 +378,43 @@ bool BmpSound(const Bytes& b)
     return row * static_cast<uint64_t>(height) <= b.Size() - pixels;
 }
 
+// --- ICO and CUR: a directory of images inside the bytes, each a PNG with a sound outline or a
+// device-independent bitmap whose header fits; the sides a directory entry gives (a byte each) are
+// not what the decoder sizes by, the image's own header is.
+
+bool IcoImageSound(const std::string& image)
+{
+    const Bytes b(image);
+    if (b.Starts("\x89PNG\r\n\x1A\n", 8))
+        return PngSound(b);
+    if (!b.Has(0, 16))
+        return false;
+    const uint32_t header = b.Le32(0);
+    if (header < 40 || header > 124 || !b.Has(0, header))
+        return false;
+    const int64_t width = static_cast<int32_t>(b.Le32(4));
+    int64_t height = static_cast<int32_t>(b.Le32(8));
+    if (height < 0)
+        height = -height;
+    return AreaWithinCap(width > 0 ? width : 0, height / 2 > 0 ? height / 2 : height);
+}
+
+bool IcoSound(const std::string& bytes)
+{
+    const Bytes b(bytes);
+    const unsigned count = b.Le16(4);
+    if (count == 0 || !b.Has(6, 16 * static_cast<size_t>(count)))
+        return false;
+    for (unsigned i = 0; i < count; ++i) {
+        const size_t entry = 6 + 16 * static_cast<size_t>(i);
+        const size_t size = b.Le32(entry + 8);
+        const size_t offset = b.Le32(entry + 12);
+        if (size == 0 || !b.Has(offset, size) || !IcoImageSound(bytes.substr(offset, size)))
+            return false;
+    }
+    return true;
+}
+
 }  // namespace
 
 PictureKind PictureKindOf(const std::string& bytes)
@@ -383,12 +428,14 @@ PictureKind PictureKindOf(const std::string& bytes)
         return PictureKind::Gif;
     if (b.Starts("BM", 2))
         return PictureKind::Bmp;
+    if (b.Starts("\0\0\x01\0", 4) || b.Starts("\0\0\x02\0", 4))
+        return PictureKind::Ico;
     return PictureKind::Other;
 }
 
 bool PictureOutlineSound(const std::string& bytes)
 {
-    if (bytes.empty())
+    if (bytes.empty() || bytes.size() > kPictureMostBytes)
         return false;
     const Bytes b(bytes);
     switch (PictureKindOf(bytes)) {
@@ -400,6 +447,8 @@ bool PictureOutlineSound(const std::string& bytes)
         return GifSound(b);
     case PictureKind::Bmp:
         return BmpSound(b);
+    case PictureKind::Ico:
+        return IcoSound(bytes);
     default:
         return true;
     }

@@ -98,6 +98,29 @@ std::string Replace(std::string bytes, size_t at, const std::string& with)
     return bytes.replace(at, with.size(), with);
 }
 
+// An icon file holding one image: a PNG, or a 16 x 16 bitmap of 32-bit pixels and its mask.
+std::string Icon(const std::string& image)
+{
+    return Le16(0) + Le16(1) + Le16(1) + std::string("\x10\x10\0\0", 4) + Le16(1) + Le16(32) +
+           Le32(static_cast<uint32_t>(image.size())) + Le32(22) + image;
+}
+std::string IconBitmap(int32_t width = 16, int32_t height = 32)
+{
+    return Le32(40) + Le32(static_cast<uint32_t>(width)) + Le32(static_cast<uint32_t>(height)) + Le16(1) + Le16(32) +
+           Le32(0) + Le32(16 * 16 * 4 + 64) + std::string(16, '\0') + std::string(16 * 16 * 4 + 64, '\x55');
+}
+
+// The giant-frame JPEG: a whole outline of 1.5 KB whose frame claims 65000 x 65000 pixels; the
+// decoder would take 16 GB for it before reading a pixel.
+std::string GiantFrameJpeg()
+{
+    std::string jpeg = Jpeg();
+    const size_t frame = jpeg.find("\xFF\xC0");
+    jpeg.replace(frame + 5, 4, Be16(65000) + Be16(65000));
+    jpeg.insert(2, Segment(0xFE, std::string(1400, 'c')));  // a comment, for the size of the file found
+    return jpeg;
+}
+
 // The JPEG header the damaged skin thumbnails start with, followed by noise.
 std::string JpegHeaderAndNoise(unsigned seed, size_t count)
 {
@@ -122,7 +145,10 @@ TEST(PictureStructureTest, WholePicturesOfEachKindPass)
         {"gif", Gif(), PictureKind::Gif},
         {"bmp 24-bit", Bmp(), PictureKind::Bmp},
         {"bmp 8-bit, 16 colours used", Bmp(8, 16), PictureKind::Bmp},
-        {"an icon", std::string("\0\0\x01\0\x01\0", 6) + std::string(40, 'x'), PictureKind::Other},
+        {"an icon of a bitmap", Icon(IconBitmap()), PictureKind::Ico},
+        {"an icon of a png", Icon(Png()), PictureKind::Ico},
+        {"jpeg of 8192 x 8192", Replace(Jpeg(), Jpeg().find("\xFF\xC0") + 5, Be16(8192) + Be16(8192)), PictureKind::Jpeg},
+        {"bytes of no known kind", std::string("\0\0\x07\0", 4) + std::string(40, 'x'), PictureKind::Other},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
@@ -169,7 +195,44 @@ TEST(PictureStructureTest, DamagedPicturesAreHeldBack)
         {"bmp of 7 bits", Replace(bmp, 28, Le16(7))},
         {"bmp palette longer than its depth", Bmp(4, 17)},
         {"bmp header longer than the bytes", Replace(bmp, 14, Le32(124))},
+        {"icon of no images", Le16(0) + Le16(1) + Le16(0)},
+        {"icon image past the end", Icon(IconBitmap()).substr(0, 100)},
+        {"icon of a damaged png", Icon(png.substr(0, png.size() - 5))},
     };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_FALSE(PictureOutlineSound(c.bytes));
+    }
+}
+
+// Sound outlines whose sides would make the decoder allocate more than the cap, and a file too large
+// to read at all.
+TEST(PictureStructureTest, PicturesOfImpossibleSizeAreHeldBack)
+{
+    const std::string jpeg = Jpeg();
+    const size_t frame = jpeg.find("\xFF\xC0");
+    const std::string png = Png();
+    const std::string gif = Gif();
+    const size_t image = gif.find('\x2C');
+    const std::string rle = Replace(Replace(Bmp(8), 30, Le32(1)), 18, Le32(60000) + Le32(60000));
+    const std::string giant = GiantFrameJpeg();
+    ASSERT_LT(giant.size(), 1600u);
+    const struct {
+        const char* name;
+        std::string bytes;
+    } cases[] = {
+        {"jpeg frame of 65000 x 65000", giant},
+        {"jpeg frame of 8193 x 8193", Replace(jpeg, frame + 5, Be16(8193) + Be16(8193))},
+        {"jpeg frame of height 0", Replace(jpeg, frame + 5, Be16(0))},
+        {"png of 100000 x 100000", Replace(png, 16, Be32(100000) + Be32(100000))},
+        {"gif screen of 65535 x 65535", Replace(gif, 6, Le16(65535) + Le16(65535))},
+        {"gif image of 65535 x 65535", Replace(gif, image + 5, Le16(65535) + Le16(65535))},
+        {"bmp run-length rows of 60000 x 60000", rle},
+        {"icon of a png of 100000 x 100000", Icon(Replace(png, 16, Be32(100000) + Be32(100000)))},
+        {"icon of a bitmap of 60000 x 120000", Icon(IconBitmap(60000, 120000))},
+        {"a file over the size cap", jpeg + std::string(kPictureMostBytes, '\0')},
+    };
+    EXPECT_TRUE(PictureOutlineSound(Replace(Bmp(8), 30, Le32(1))));  // the run-length picture of sound sides
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_FALSE(PictureOutlineSound(c.bytes));

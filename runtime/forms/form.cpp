@@ -429,6 +429,12 @@ bool Form::Raise(Unit& sender, EventKind kind, const EventInfo& info)
     return allow;
 }
 
+void Form::NoteTextCut()
+{
+    if (!textCutPosted_ && hwnd_)
+        textCutPosted_ = PostMessageA(hwnd_, kTextCutMessage, 0, 0) != FALSE;
+}
+
 void Form::EndDispatch()
 {
     if (--dispatchDepth_ == 0)
@@ -517,6 +523,10 @@ LRESULT Form::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SIZE:
         Raise(*self_, EventKind::Resized);
         break;
+    case kTextCutMessage:
+        textCutPosted_ = false;
+        Raise(*self_, EventKind::TextCut);
+        return 0;
     case WM_TIMER:
         if (Unit* timer = TimerUnit(static_cast<int>(wParam))) {
             Raise(*timer, EventKind::TimerTick);

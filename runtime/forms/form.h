@@ -78,6 +78,9 @@ private:
     int NextUnitId();
     void BeginDispatch() { ++dispatchDepth_; }
     void EndDispatch();
+    // An edit box cut typed or pasted text: TextCut is raised once the box has finished (a handler may
+    // open a modal window), once for cuts that come together.
+    void NoteTextCut();
     void OnDestroy();
     void OnFinalDestroy();
 
@@ -86,6 +89,7 @@ private:
     HWND hwnd_ = nullptr;
     bool alive_ = false;
     bool creating_ = true;
+    bool textCutPosted_ = false;  // a TextCut event waits in the queue
     bool destroying_ = false;
     bool visibilityChosen_ = false;  // a created handler set the window's visibility itself
     std::unique_ptr<Unit> self_;

@@ -75,7 +75,14 @@ enum class EventKind : unsigned char {
     ItemChanged,       // list view: another row became current; check list box: an item's check mark
     TimerTick,
     GotFocus,
+    TextCut,           // the window: typing or a paste into one of its edit boxes went past the box's limit
+                       // (UnitDef::Limit) and was cut there
 };
+
+// The most a person may type or paste into an edit box without a limit of its own (bytes on Windows,
+// characters under Wine): far beyond any input of the program, far below what makes the platform's
+// box slow.
+inline constexpr int kTypedTextMost = 1024;
 
 // Unit flags.
 enum : unsigned {
@@ -148,6 +155,8 @@ struct UnitDef {
     std::string link;                 // hyperlink label: the address when the caption differs
     std::string filter;               // save dialog: "description|*.ext|..." or "*.ext"
     std::string defaultExt;           // save dialog
+    int textLimit = 0;                // edit box: the most bytes typed or pasted (Wine counts characters);
+                                      // 0 = kTypedTextMost
 
     // Chainable refinements for tables.
     UnitDef& In(int parent, int pageIndex = 0) { parentId = parent; page = pageIndex; return *this; }
@@ -155,6 +164,7 @@ struct UnitDef {
     UnitDef& Items(std::vector<std::string> list) { items = std::move(list); return *this; }
     UnitDef& Columns(std::vector<ColumnDef> list) { columns = std::move(list); return *this; }
     UnitDef& Interval(int ms) { interval = ms; return *this; }
+    UnitDef& Limit(int characters) { textLimit = characters; return *this; }
     UnitDef& Range(int lo, int hi, int pos = 0) { minimum = lo; maximum = hi; position = pos; return *this; }
     UnitDef& Font(std::string name, int points, bool isBold = false)
     {

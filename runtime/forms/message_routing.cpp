@@ -6,6 +6,7 @@
 
 #include "runtime/forms/form.h"
 #include "runtime/forms/own_controls.h"
+#include "runtime/forms/bounded_paste.h"
 #include "runtime/forms/runtime_internal.h"
 #include "runtime/forms/static_backgrounds.h"
 
@@ -109,6 +110,8 @@ bool Form::RouteChildMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT
         case UnitKind::RichEdit:
             if (code == EN_CHANGE)
                 Raise(*child, EventKind::Changed);
+            else if (code == EN_MAXTEXT && child->Kind() == UnitKind::Edit && child->HasDefinedTextLimit())
+                NoteTextCut();
             break;
         case UnitKind::ComboBox:
             if (code == CBN_SELCHANGE) {
@@ -325,6 +328,11 @@ LRESULT CALLBACK UnitWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     LRESULT result = 0;
     if (IsChildReport(message) && FormAccess::RouteChildMessage(*form, message, wParam, lParam, result))
         return result;
+    if (message == WM_PASTE && unit->Kind() == UnitKind::Edit && !(GetWindowLongPtrA(window, GWL_STYLE) & ES_READONLY) &&
+        unit->HasDefinedTextLimit() && PasteCutToLimit(window, static_cast<size_t>(unit->TextLimit()))) {
+        FormAccess::NoteTextCut(*form);
+        return 0;
+    }
 
     EventInfo info;
     info.x = static_cast<short>(LOWORD(lParam));

@@ -38,7 +38,8 @@ std::string DialogFilter(const std::string& filter)
 
 bool SystemAskSavePath(HWND owner, const SaveDialogRequest& request, std::string& path)
 {
-    std::vector<char> file(MAX_PATH * 2, '\0');
+    // Room for the longest path the platform takes, so a deep folder never overruns the buffer.
+    std::vector<char> file(32768, '\0');
     request.fileName.copy(file.data(), file.size() - 1);
     const std::string filter = DialogFilter(request.filter);
     OPENFILENAMEA ofn = {};

@@ -15,6 +15,8 @@ constexpr char kFormClass[] = "BnForm";
 constexpr char kTextColourProperty[] = "Kj_Ztys";
 // Control, timer and menu-command ids stay below the skin's (menu number x 1000 + item).
 constexpr int kMaxRuntimeId = 999;
+// Posted to a form when one of its edit boxes cut typed or pasted text (EventKind::TextCut).
+constexpr UINT kTextCutMessage = WM_APP + 3;
 
 HINSTANCE RuntimeInstance();
 // Hands a unit whose window was made late to the handler of SetUnitWindowMadeHandler.
@@ -82,6 +84,7 @@ struct FormAccess {
     static unsigned Flags(const Form& form) { return form.def_.flags; }
     static void BeginDispatch(Form& form) { form.BeginDispatch(); }
     static void EndDispatch(Form& form) { form.EndDispatch(); }
+    static void NoteTextCut(Form& form) { form.NoteTextCut(); }
 };
 
 struct UnitAccess {

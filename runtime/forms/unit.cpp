@@ -54,6 +54,11 @@ Unit::~Unit()
         DeleteObject(pictureBitmap_);
 }
 
+bool Unit::HasDefinedTextLimit() const
+{
+    return hwnd_ && static_cast<int>(SendMessageA(hwnd_, EM_GETLIMITTEXT, 0, 0)) == TextLimit();
+}
+
 bool Unit::IsAlive() const
 {
     if (!form_ || destroyed_ || !form_->IsAlive())
@@ -159,9 +164,15 @@ bool Unit::AppendText(const std::string& text)
 {
     if (!Usable() || !(IsKind(UnitKind::Edit) || IsKind(UnitKind::RichEdit)))
         return false;
-    // A position past the end puts the caret at the end.
+    // A position past the end puts the caret at the end. The limit of typed text holds for a
+    // replacement too: the program's own text goes in without it.
+    const LRESULT limit = IsKind(UnitKind::Edit) ? SendMessageA(hwnd_, EM_GETLIMITTEXT, 0, 0) : 0;
+    if (IsKind(UnitKind::Edit))
+        SendMessageA(hwnd_, EM_LIMITTEXT, 0, 0);
     SendMessageA(hwnd_, EM_SETSEL, INT_MAX, INT_MAX);
     SendMessageA(hwnd_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
+    if (IsKind(UnitKind::Edit))
+        SendMessageA(hwnd_, EM_LIMITTEXT, static_cast<WPARAM>(limit), 0);
     return true;
 }
 

@@ -56,6 +56,11 @@ public:
     Form* Owner() const { return form_; }
     Unit* Parent() const { return parent_; }
     int Page() const { return def_.page; }
+    // Edit boxes: the limit of typed and pasted text the definition gives (UnitDef::Limit).
+    int TextLimit() const { return def_.textLimit > 0 ? def_.textLimit : kTypedTextMost; }
+    // Edit boxes: true while the platform's limit is the definition's; a box the program limited
+    // otherwise after creation is left to the program.
+    bool HasDefinedTextLimit() const;
     // True while the unit can be used: its window lives on (or it has none) and its form is open.
     bool IsAlive() const;
 

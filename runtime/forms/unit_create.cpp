@@ -140,14 +140,18 @@ bool Form::CreateUnitWindow(Unit& unit)
                      : SharedFont(def.fontName.empty() ? def_.fontName : def.fontName,
                                   def.fontSize > 0 ? def.fontSize : def_.fontSize, def.bold);
     unit.font_ = font;
-    SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
+    // The platform's month calendar keeps a font of its own made at creation and drops it, undeleted,
+    // when it is sent another: it keeps its own.
+    if (def.kind != UnitKind::MonthCalendar)
+        SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font), FALSE);
     RememberUnitWindow(window, &unit);
     unit.originalProc_ = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(UnitWindowProc)));
 
     switch (def.kind) {
     case UnitKind::Edit:
-        SendMessageA(window, EM_LIMITTEXT, 0, 0);
+        // Text the program sets is not bound by this; typing and pasting are, and the box says when it cut.
+        SendMessageA(window, EM_LIMITTEXT, static_cast<WPARAM>(unit.TextLimit()), 0);
         break;
     case UnitKind::RichEdit:
         SendMessageA(window, EM_EXLIMITTEXT, 0, 0x7FFFFFFE);
