@@ -24,7 +24,7 @@ const forms::FormDef& NameScoringWindowDef()
         forms::kFormFrameless,
         {
             forms::Define(forms::UnitKind::GroupBox, kNameGroup, "分组框17", {16, 40, 183, 52}, "宝宝名字："),
-            forms::Define(forms::UnitKind::Edit, kGivenNameBox, "编辑框姓名评分", {4, 14, 163, 30})
+            forms::Define(forms::UnitKind::Edit, kGivenNameBox, "编辑框姓名评分", {4, 18, 175, 28})
                 .In(kNameGroup)
                 .Font("宋体", 9),
             forms::Define(forms::UnitKind::Button, kScoreButton, "按钮名字评分", {230, 44, 88, 39}, "开始评分"),
