@@ -36,7 +36,7 @@ int main(int argc, char** argv)
 
     std::vector<Journey> journeys;
     for (auto part : {GenerateJourneys, PageJourneys, WindowJourneys, CalendarJourneys, ScoringJourneys,
-                      WindowKeyJourneys, BadInputJourneys, NavJourneys})
+                      WindowKeyJourneys, BadInputJourneys, NavJourneys, ColourSkinJourneys, WindowLookJourneys})
         for (Journey& j : part())
             journeys.push_back(std::move(j));
     std::vector<std::string> only(argv + 1, argv + argc);
