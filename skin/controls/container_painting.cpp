@@ -191,7 +191,8 @@ void PaintGroupBox(int formNumber, int containerIndex, HDC memoryDc)
     caption.face = record->fontFace;
     caption.size = F(record->fontSize);
     caption.style = record->fontStyle;
-    caption.colour = TextColourOf(window);
+    // The caption stands out from what lies behind it, a dark theme's fill included.
+    caption.colour = ReadableTextColour(TextColourOf(window), MeanColourOfArea(memoryDc, patch));
     caption.alignment = 1;
     DrawCaption(graphics, text, MakeRect(x, 1, F(textWidth), F(record->fontSize + 3)), caption);
 }
@@ -202,6 +203,7 @@ namespace {
 // font and the container's settings.
 struct TabPaint {
     HWND tabControl = nullptr;
+    HDC memoryDc = nullptr;
     const SkinContainerRecord* record = nullptr;
     int orientation = kTabsTop;
     bool fillsTabs = false;
@@ -218,6 +220,7 @@ bool BeginTabPaint(TabPaint& paint, HWND tabControl, HDC memoryDc, int orientati
     if (!paint.record)
         return false;
     paint.tabControl = tabControl;
+    paint.memoryDc = memoryDc;
     paint.orientation = orientation;
     paint.fillsTabs = FillsItsTabs(tabControl, *paint.record, formNumber);
     paint.caption.face = paint.record->fontFace;
@@ -247,6 +250,11 @@ void PaintTab(TabPaint& paint, int item, bool selected)
     SendMessageA(tabControl, TCM_GETITEMA, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&tab));
     RECT t = {};
     SendMessageA(tabControl, TCM_GETITEMRECT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&t));
+    // A header scrolled out of a single row lies before the row's start: nothing of it shows, not even
+    // the edge of its outline.
+    const bool across = orientation == kTabsTop || orientation == kTabsBottom;
+    if ((across ? t.left : t.top) < 0)
+        return;
     const int l = t.left;
     const int top = t.top;
     const int w = t.right - t.left;
@@ -316,7 +324,11 @@ void PaintTab(TabPaint& paint, int item, bool selected)
         StrokePath(graphics, inner, MakeArgbColor(kWhite, 120));
     }
 
-    DrawCaptionInFont(graphics, text, MakeRect(F(l), F(top + 3), F(w), F(h - 2)), paint.caption, paint.font);
+    // The caption stands out from the tab's face over whatever theme lies behind it.
+    graphics.Flush();
+    CaptionStyle caption = paint.caption;
+    caption.colour = ReadableTextColour(caption.colour, MeanColourOfArea(paint.memoryDc, RECT{l + 2, top + 3, l + w - 2, top + h - 2}));
+    DrawCaptionInFont(graphics, text, MakeRect(F(l), F(top + 3), F(w), F(h - 2)), caption, paint.font);
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include "skin/core/skin_registry.h"
 
 int InvokeCallback(SkinCallback handler, const std::vector<int>& arguments)
@@ -49,6 +51,9 @@ void OnCaptionButtonClick(int formNumber, int button)
         InvokeCallback(form->menuCallback);
         break;
     case kCaptionCustom:
+        // The button's tip goes before what it opens (a modal window) takes the screen.
+        if (HWND tip = form->tooltip.GetHandle())
+            SendMessageA(tip, TTM_POP, 0, 0);
         InvokeCallback(caption->callback);
         break;
     default:
