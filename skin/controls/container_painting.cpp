@@ -249,11 +249,12 @@ void PaintTab(TabPaint& paint, int item, bool selected)
     tab.cchTextMax = sizeof(text);
     SendMessageA(tabControl, TCM_GETITEMA, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&tab));
     RECT t = {};
-    SendMessageA(tabControl, TCM_GETITEMRECT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&t));
-    // A header scrolled out of a single row lies before the row's start: nothing of it shows, not even
-    // the edge of its outline.
+    // A header scrolled out of a single row has no rectangle (an empty one at the row's start) or one
+    // before the row's start: nothing of it shows, its caption least of all.
+    const bool shown =
+        SendMessageA(tabControl, TCM_GETITEMRECT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&t)) != 0;
     const bool across = orientation == kTabsTop || orientation == kTabsBottom;
-    if ((across ? t.left : t.top) < 0)
+    if (!shown || t.right <= t.left || t.bottom <= t.top || (across ? t.left : t.top) < 0)
         return;
     const int l = t.left;
     const int top = t.top;

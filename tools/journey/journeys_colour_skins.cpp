@@ -317,6 +317,23 @@ std::vector<Journey> WindowLookJourneys()
                      return PasteText(HundredAndTenNames());
                  }, {kMain}),
                  SideBoxBar(true, "full-box-has-bar"),
+                 ClickOn(kMain, TabHeader("趣味工具"), "fun-tools"),
+                 // The feature headers scrolled by three: the picture shows their strip's left end.
+                 Verify("scroll-feature-headers", [](Session& session, std::string& reason) {
+                     HWND window = session.WaitForWindow(kMain);
+                     HWND arrows = window ? FindByClass(window, "msctls_updown32", 0) : nullptr;
+                     RECT r = {};
+                     if (!arrows || !GetWindowRect(arrows, &r)) {
+                         reason = "no scroll arrows on the feature headers";
+                         return false;
+                     }
+                     for (int i = 0; i < 3; ++i) {
+                         ClickAt(POINT{r.right - (r.right - r.left) / 4, (r.top + r.bottom) / 2});
+                         Sleep(150);
+                     }
+                     return true;
+                 }, {kMain}),
+                 ClickOn(kMain, TabHeader("宝宝取名"), "first-page"),
                  ClickOn(kMain, CaptionButton(2), "maximise"),
                  HelpAtTheRightEnd("help-follows-maximised"),
                  ClickOn(kMain, CaptionButton(2), "restore"),
