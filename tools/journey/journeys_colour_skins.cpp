@@ -210,17 +210,17 @@ Journey ColourSkinJourney(const std::string& name, int swatch, int row, int colu
     return {"colour-skin-" + name, steps};
 }
 
-// Whether a visible tooltip window of the program shows.
-bool TipShown(Session& session)
+// A visible tooltip window of the program, or null.
+HWND ShownTip(Session& session)
 {
     HWND tip = nullptr;
     while ((tip = FindWindowExA(nullptr, tip, "tooltips_class32", nullptr)) != nullptr) {
         DWORD process = 0;
         GetWindowThreadProcessId(tip, &process);
         if (IsWindowVisible(tip) && session.program && process == session.program->Id())
-            return true;
+            return tip;
     }
-    return false;
+    return nullptr;
 }
 
 // 使用帮助 lies at the caption's right end as the window is wide now.
@@ -338,8 +338,9 @@ std::vector<Journey> WindowLookJourneys()
                  HelpAtTheRightEnd("help-follows-maximised"),
                  ClickOn(kMain, CaptionButton(2), "restore"),
                  HelpAtTheRightEnd("help-follows-restored"),
-                 // The pointer rests on 换皮肤 until its tip shows, then opens the window.
-                 Verify("skin-button-tip", [](Session& session, std::string& reason) {
+                 // 换皮肤 pressed once the pointer has come to it, as a person does without waiting
+                 // for its tip; the pointer then rests there while the window is open.
+                 Verify("press-skin-button", [](Session& session, std::string& reason) {
                      HWND window = session.WaitForWindow(kMain);
                      RECT frame = {};
                      if (!window || !GetWindowRect(window, &frame)) {
@@ -350,21 +351,22 @@ std::vector<Journey> WindowLookJourneys()
                      const POINT at = {frame.right + button.x, frame.top + button.y};
                      MovePointer(POINT{at.x - 3, at.y});
                      MovePointer(at);
-                     const DWORD end = GetTickCount() + 3000;
-                     while (!TipShown(session) && static_cast<int>(end - GetTickCount()) > 0)
-                         Sleep(50);
-                     if (!TipShown(session)) {
-                         reason = "no tip over 换皮肤";
-                         return false;
-                     }
+                     Sleep(200);
                      ClickAt(at);
                      return true;
                  }).Shows("更换皮肤"),
                  Verify("no-tip-over-skins", [](Session& session, std::string& reason) {
-                     Sleep(800);
-                     if (TipShown(session)) {
-                         reason = "the 换皮肤 tip stays while the skin settings are open";
-                         return false;
+                     const DWORD end = GetTickCount() + 2000;
+                     while (static_cast<int>(end - GetTickCount()) > 0) {
+                         if (HWND tip = ShownTip(session)) {
+                             RECT r = {};
+                             GetWindowRect(tip, &r);
+                             reason = "a tip (\"" + WindowText(tip) + "\", owner \"" + WindowText(GetWindow(tip, GW_OWNER)) +
+                                      "\" at " + std::to_string(r.left) + "," + std::to_string(r.top) +
+                                      ") shows while the skin settings are open";
+                             return false;
+                         }
+                         Sleep(50);
                      }
                      return true;
                  }),
