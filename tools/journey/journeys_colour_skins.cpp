@@ -186,6 +186,8 @@ std::vector<Step> EveryWindow(const std::string& tag)
              ClickOn(kMain, TabHeader("趣味工具"), "fun-tools-" + tag),
              HoldOn(kMain, Offset(174, 647), 1500, "scroll-side-list-" + tag),
              ClickOn(kMain, Offset(90, 640), "open-calendar-" + tag).Shows(kCalendar).Hides(kMain),
+             ClickOn(kCalendar, TabHeader("公历"), "calendar-solar-" + tag),
+             ClickOn(kCalendar, TabHeader("日历牌"), "calendar-board-" + tag),
              ClickOn(kCalendar, TabHeader("事务"), "calendar-tasks-" + tag),
              ClickOn(kCalendar, TabHeader("时间"), "calendar-time-" + tag),
              DisabledButtonsLookDisabled("disabled-buttons-" + tag),
