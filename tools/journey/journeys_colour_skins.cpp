@@ -191,6 +191,10 @@ std::vector<Step> EveryWindow(const std::string& tag)
              ClickOn(kCalendar, TabHeader("事务"), "calendar-tasks-" + tag),
              ClickOn(kCalendar, TabHeader("时间"), "calendar-time-" + tag),
              DisabledButtonsLookDisabled("disabled-buttons-" + tag),
+             // Enabled by 修改时间 and disabled again by 取消时间修改 under the pointer.
+             ClickOn(kCalendar, UnitWithText("修改时间"), "modify-time-" + tag),
+             ClickOn(kCalendar, UnitWithText("取消时间修改"), "cancel-modify-" + tag),
+             DisabledButtonsLookDisabled("disabled-again-" + tag),
              CloseWindow(kCalendar, CloseWay::CloseButton, "close-calendar-" + tag).Shows(kMain),
              ClickOn(kMain, UnitWithText("使用帮助"), "open-help-" + tag),
              ChooseMenuItem(1, "menu-about-" + tag).Shows(kAbout).Hides(kMain),
