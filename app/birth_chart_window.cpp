@@ -65,19 +65,20 @@ const forms::FormDef& BirthChartWindowDef()
         130,
         "BirthChartWindow",
         "生辰八字",
-        {50, 50, 430, 301},
+        {50, 50, 430, 361},
         forms::kFormFrameless,
         {
-            Define(UnitKind::GroupBox, kElementGroup, "分组框2", {4, 43, 408, 120}, "五行分析"),
-            Define(UnitKind::Edit, kAnalysisBox, "编辑框_分析", {6, 18, 296, 96})
+            // Tall enough for every line of the analysis, the seven element rows and the advice.
+            Define(UnitKind::GroupBox, kElementGroup, "分组框2", {4, 43, 408, 150}, "五行分析"),
+            Define(UnitKind::Edit, kAnalysisBox, "编辑框_分析", {6, 18, 296, 126})
                 .In(kElementGroup)
                 .Flags(forms::kMultiLine | forms::kVScroll),
-            Define(UnitKind::ListBox, kElementList, "列表框_五行", {306, 18, 96, 96})
+            Define(UnitKind::ListBox, kElementList, "列表框_五行", {306, 18, 96, 126})
                 .In(kElementGroup)
                 .Flags(forms::kMultiSelect),
-            Define(UnitKind::GroupBox, kAdviceGroup, "分组框3", {5, 166, 408, 128}, "姓名分析"),
+            Define(UnitKind::GroupBox, kAdviceGroup, "分组框3", {5, 196, 408, 158}, "姓名分析"),
             Define(UnitKind::TransparentLabel, kMissingLabel, "标签_五行", {8, 18, 392, 24}).In(kAdviceGroup),
-            Define(UnitKind::Edit, kAdviceBox, "编辑框_姓", {8, 44, 392, 80})
+            Define(UnitKind::Edit, kAdviceBox, "编辑框_姓", {8, 44, 392, 108})
                 .In(kAdviceGroup)
                 .Flags(forms::kMultiLine | forms::kVScroll),
         },

@@ -325,8 +325,9 @@ void LayoutCalendarTabs(forms::Event& e)
         break;
     }
     case 3:
-        // As wide as the world clocks and the time-zone list with their texts whole.
-        tabs.Move(4, 20, 470, 318);
+        // As wide as the world clocks and the time-zone list with their texts whole (the first zone
+        // shows whole in the closed list).
+        tabs.Move(4, 20, 570, 318);
         form.Get("按钮11").SetEnabled(true);
         for (const char* name : {"按钮1", "按钮9", "公历日期框1"})
             form.Get(name).SetEnabled(false);

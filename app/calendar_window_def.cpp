@@ -124,7 +124,7 @@ forms::FormDef MakeDefinition()
         // 时间
         OnPage(Define(UnitKind::DrawingPanel, kClockPanel, "画板1", {20, 52, 160, 160}), 3),
         Define(UnitKind::Timer, kClockTimer, "时钟1").In(kClockPanel).Interval(1000),
-        OnPage(Define(UnitKind::GroupBox, kWorldClocks, "分组框2", {190, 34, 270, 178}, "世界时间"), 3),
+        OnPage(Define(UnitKind::GroupBox, kWorldClocks, "分组框2", {190, 34, 370, 178}, "世界时间"), 3),
         Define(UnitKind::Label, kBeijingCaption, "标签1", {10, 18, 250, 16}, "中国北京标准时间:").In(kWorldClocks),
         Define(UnitKind::Label, kBeijing, "标签5", {10, 36, 250, 16}).In(kWorldClocks).Colours(0x800000),
         Define(UnitKind::Label, kLondonCaption, "标签2", {10, 58, 250, 16}, "英国伦敦标准时间:").In(kWorldClocks),
@@ -135,7 +135,7 @@ forms::FormDef MakeDefinition()
         Define(UnitKind::Label, kNewYork, "标签10", {10, 156, 250, 16}).In(kWorldClocks).Colours(0x800000),
         OnPage(Define(UnitKind::Label, kSetDateCaption, "标签8", {20, 223, 88, 16}, "修改公历日期:"), 3),
         OnPage(Define(UnitKind::DatePicker, kSetDate, "公历日期框1", {112, 220, 120, 22}).Flags(forms::kDisabled), 3),
-        OnPage(Define(UnitKind::ComboBox, kZoneCombo, "组合框1", {240, 220, 220, 22},
+        OnPage(Define(UnitKind::ComboBox, kZoneCombo, "组合框1", {240, 220, 320, 22},
                       "(GMT+08:00)北京，重庆，香港特别行政区，乌鲁木齐")
                    .Items({"(GMT+08:00)北京，重庆，香港特别行政区，乌鲁木齐", "(GMT)格林威治标准时间：伦敦，都柏林，里斯本",
                            "(GMT-05:00)东部时间(美国和加拿大)", "(GMT-08:00)太平洋时间(美国和加拿大)"})
@@ -144,33 +144,33 @@ forms::FormDef MakeDefinition()
         OnPage(Define(UnitKind::Edit, kSetHour, "公历时编辑框1", {112, 248, 34, 20}).Flags(forms::kReadOnly), 3),
         OnPage(Define(UnitKind::Edit, kSetMinute, "公历分编辑框1", {150, 248, 34, 20}).Flags(forms::kReadOnly), 3),
         OnPage(Define(UnitKind::Edit, kSetSecond, "公历秒编辑框1", {188, 248, 34, 20}).Flags(forms::kReadOnly), 3),
-        OnPage(Define(UnitKind::Button, kModifyButton, "按钮11", {240, 246, 220, 24}, "修改时间"), 3),
-        OnPage(Define(UnitKind::Button, kCancelChangeButton, "按钮1", {240, 276, 108, 24}, "取消时间修改")
+        OnPage(Define(UnitKind::Button, kModifyButton, "按钮11", {240, 246, 320, 24}, "修改时间"), 3),
+        OnPage(Define(UnitKind::Button, kCancelChangeButton, "按钮1", {240, 276, 158, 24}, "取消时间修改")
                    .Flags(forms::kDisabled), 3),
-        OnPage(Define(UnitKind::Button, kConfirmButton, "按钮9", {352, 276, 108, 24}, "确认时间修改").Flags(forms::kDisabled), 3),
+        OnPage(Define(UnitKind::Button, kConfirmButton, "按钮9", {402, 276, 158, 24}, "确认时间修改").Flags(forms::kDisabled), 3),
         OnPage(Define(UnitKind::Label, kSetTimeNotice, "标签14", {20, 274, 212, 36}, "注意:本项修改为立即修改系统日期和时间!")
                    .Colours(0x0000C0), 3),
 
         // 事务: each sentence label has gaps of blanks where its boxes sit (placed when the window opens).
         OnPage(Define(UnitKind::CheckBox, kRestCheck, "选择框1", {10, 24, 200, 20}, "定时提醒保护视力"), 4),
-        OnPage(Define(UnitKind::Edit, kRestStart, "编辑框2", {24, 44, 164, 20}), 4),
+        OnPage(Define(UnitKind::Edit, kRestStart, "编辑框2", {24, 44, 180, 20}), 4),
         OnPage(Define(UnitKind::Edit, kRestInterval, "编辑框3", {240, 44, 30, 20}, "45"), 4),
         OnPage(Define(UnitKind::TransparentLabel, kRestSentence, "标签11", {10, 47, 360, 16},
                       "自                            起，每隔     分钟提醒一次。"), 4),
         OnPage(Define(UnitKind::ProgressBar, kRestProgress, "进度条1", {10, 67, 360, 8}), 4),
         OnPage(Define(UnitKind::CheckBox, kMemoCheck, "选择框2", {10, 80, 200, 20}, "定时提醒事务处理"), 4),
-        OnPage(Define(UnitKind::Edit, kMemoTime, "编辑框4", {24, 100, 164, 20}), 4),
+        OnPage(Define(UnitKind::Edit, kMemoTime, "编辑框4", {24, 100, 180, 20}), 4),
         OnPage(Define(UnitKind::Edit, kMemoText, "编辑框5", {24, 122, 346, 20}, "现在有一件重要的事情要办!"), 4),
         OnPage(Define(UnitKind::TransparentLabel, kMemoSentence, "标签12", {10, 103, 360, 16},
                       "在                            时间到时，提醒内容为："), 4),
         OnPage(Define(UnitKind::ProgressBar, kMemoProgress, "进度条2", {10, 145, 360, 8}), 4),
         OnPage(Define(UnitKind::CheckBox, kShutdownCheck, "选择框3", {10, 158, 200, 20}, "定时关机"), 4),
-        OnPage(Define(UnitKind::Edit, kShutdownTime, "编辑框6", {24, 178, 164, 20}), 4),
+        OnPage(Define(UnitKind::Edit, kShutdownTime, "编辑框6", {24, 178, 180, 20}), 4),
         OnPage(Define(UnitKind::TransparentLabel, kShutdownSentence, "标签13", {10, 181, 360, 16},
                       "至                            时，立即关闭计算机。"), 4),
         OnPage(Define(UnitKind::ProgressBar, kShutdownProgress, "进度条3", {10, 201, 360, 8}), 4),
         OnPage(Define(UnitKind::CheckBox, kFreezeCheck, "选择框4", {10, 214, 200, 20}, "时间定身法"), 4),
-        OnPage(Define(UnitKind::Edit, kFreezeTime, "编辑框7", {118, 234, 164, 20}), 4),
+        OnPage(Define(UnitKind::Edit, kFreezeTime, "编辑框7", {118, 234, 180, 20}), 4),
         OnPage(Define(UnitKind::TransparentLabel, kFreezeSentence, "标签15", {10, 237, 360, 16},
                       "将时间一直固定在:                            不变!"), 4),
         OnPage(Define(UnitKind::Button, kStartTasksButton, "按钮3", {60, 256, 124, 24}, "开始执行设定事务"), 4),

@@ -178,10 +178,11 @@ void AddPages(std::vector<forms::UnitDef>& units, std::vector<forms::Binding>& b
     // Page 0: the random names, one cell per row (name and score tag), and the names collected by hand.
     constexpr int listWidth = W - kCollectedGroupWidth - 28;
     on(0, Define(UnitKind::ListView, kRandomNamesList, "超级列表框1", {6, 30, listWidth, H - 45}).Columns({{"宝宝名字", 240}}));
-    on(0, Define(UnitKind::GroupBox, kCollectedGroup, "分组框13", {listWidth + 16, 26, kCollectedGroupWidth, H - 40},
+    // The group's caption below the page headers, the box below the caption.
+    on(0, Define(UnitKind::GroupBox, kCollectedGroup, "分组框13", {listWidth + 16, 30, kCollectedGroupWidth, H - 44},
                  "自选列表"));
     // Thousands of collected names; far more makes the platform's box take minutes over a paste.
-    units.push_back(Define(UnitKind::Edit, id++, "超级编辑框1", {6, 12, kCollectedGroupWidth - 12, H - 40 - 15})
+    units.push_back(Define(UnitKind::Edit, id++, "超级编辑框1", {6, 18, kCollectedGroupWidth - 12, H - 44 - 24})
                         .Flags(forms::kMultiLine | forms::kVScroll)
                         .Limit(kCollectedNamesMostBytes)
                         .In(kCollectedGroup));

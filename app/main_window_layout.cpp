@@ -33,6 +33,8 @@ void LayoutMainWindow(forms::Form& window)
     Layout l(window);
     const int width = window.Self().Width();
     const int height = window.Self().Height();
+    // 使用帮助 keeps its place at the caption's right end.
+    l.SetL("透明标签使用帮助", width - 80);
     l.SetW("分组框18", width);
     l.SetW("高级选择夹1", width);
     const int tabs = l.W("高级选择夹1");
@@ -40,9 +42,9 @@ void LayoutMainWindow(forms::Form& window)
     l.SetL("分组框13", l.W("超级列表框1") + 16);
     l.SetH("高级选择夹1", height - l.H("图片框1") - l.H("分组框18") - 25);
     const int tabsHeight = l.H("高级选择夹1");
-    l.SetH("分组框13", tabsHeight - 40);
+    l.SetH("分组框13", tabsHeight - 44);
     l.SetH("超级列表框1", tabsHeight - 45);
-    l.SetH("超级编辑框1", l.H("分组框13") - 15);
+    l.SetH("超级编辑框1", l.H("分组框13") - 24);
     l.SetSize("超级列表框取小名", tabs - 15, tabsHeight - 120);
     l.SetSize("分组框5", tabs - 10, tabsHeight - 50);
     l.SetSize("超级列表框取英文名", l.W("分组框5") - 10, l.H("分组框5") - 20);

@@ -48,6 +48,16 @@ protected:
     int pageWhileOpen_ = -1;  // the main window's page while the last modal window was open
 };
 
+TEST_F(MainWindowShellTest, TheWindowCarriesTheProgramsOwnIcon)
+{
+    // What the task bar and Alt+Tab ask: WM_GETICON first, then the class's icons.
+    HWND window = window_->Window();
+    EXPECT_NE(SendMessageA(window, WM_GETICON, ICON_BIG, 0), 0);
+    EXPECT_NE(SendMessageA(window, WM_GETICON, ICON_SMALL, 0), 0);
+    EXPECT_NE(GetClassLongPtrA(window, GCLP_HICON), 0);
+    EXPECT_NE(GetClassLongPtrA(window, GCLP_HICONSM), 0);
+}
+
 TEST_F(MainWindowShellTest, NavigationItemsShowTheirPagesAndResetTheGenerateCaption)
 {
     const struct {
@@ -405,8 +415,9 @@ TEST_F(MainWindowShellTest, ResizeTableHoldsAndNothingGoesNegativeOnASmallWindow
         {"分组框18", -1, 800, -1},
         {"高级选择夹1", -1, 800, 333},
         {"超级列表框1", -1, 800 - 200 - 28, 333 - 45},
-        {"分组框13", 572 + 16, -1, 333 - 40},
-        {"超级编辑框1", -1, -1, 293 - 15},
+        {"分组框13", 572 + 16, -1, 333 - 44},
+        {"超级编辑框1", -1, -1, 289 - 24},
+        {"透明标签使用帮助", 800 - 80, -1, -1},
         {"超级列表框取小名", -1, 785, 333 - 120},
         {"分组框5", -1, 790, 283},
         {"超级列表框取英文名", -1, 780, 263},

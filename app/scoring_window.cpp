@@ -28,7 +28,7 @@ const forms::FormDef& NameScoringWindowDef()
         {
             forms::Define(forms::UnitKind::GroupBox, kNameGroup, "分组框17", {16, 40, 183, 52}, "宝宝名字："),
             // A given name of a few characters (two bytes each on Windows, characters under Wine).
-            forms::Define(forms::UnitKind::Edit, kGivenNameBox, "编辑框姓名评分", {4, 14, 163, 30})
+            forms::Define(forms::UnitKind::Edit, kGivenNameBox, "编辑框姓名评分", {4, 18, 175, 28})
                 .Limit(2 * kMostGivenNameChars)
                 .In(kNameGroup)
                 .Font("宋体", 9),

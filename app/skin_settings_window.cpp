@@ -502,6 +502,7 @@ void ChooseSkin(forms::Form& form, const std::string& folder)
     skin.themeColour = kThemeFromBaseColour;
     skin.imageMode = 0;
     ApplySkin(skin);
+    RedrawWindow(form.Window(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     HideMarkerAndPlace(form, folder);
 }
 
@@ -598,6 +599,9 @@ void OnApplyColourSkinClicked(forms::Event& event)
     SkinPicture skin;
     skin.baseColour = static_cast<COLORREF>(colour);
     ApplySkin(skin);
+    // This window shows the new colour at once: its units would otherwise wait behind the main
+    // window's paints, the page left blank meanwhile.
+    RedrawWindow(form.Window(), nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
     IniWrite(g_configPath, kSoftwareSection, "SkinColor", std::to_string(colour));
     IniWrite(g_configPath, kSoftwareSection, "SkinLx", "1");
 }

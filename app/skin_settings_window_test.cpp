@@ -247,14 +247,14 @@ TEST_F(SkinSettingsWindowTest, DamagedPicturesShowAsNone)
 TEST_F(SkinSettingsWindowTest, PicturesOfImpossibleSizeShowAsNone)
 {
     InstallSkins(2);
-    std::string giant = PictureBytes(kBuiltInSkinJpeg);
+    std::string giant = PictureBytes(Picture::BuiltInSkin);
     size_t frame = std::string::npos;
     for (const char* marker : {"\xFF\xC0", "\xFF\xC2", "\xFF\xC1"})
         frame = std::min(frame, giant.find(marker));
     ASSERT_NE(frame, std::string::npos);
     giant.replace(frame + 5, 4, std::string("\xFD\xE8\xFD\xE8", 4));  // 65000 x 65000
-    ASSERT_TRUE(PictureOutlineSound(PictureBytes(kBuiltInSkinJpeg)));
-    std::string large = PictureBytes(kBuiltInSkinJpeg);
+    ASSERT_TRUE(PictureOutlineSound(PictureBytes(Picture::BuiltInSkin)));
+    std::string large = PictureBytes(Picture::BuiltInSkin);
     large.resize(kPictureMostBytes + 1, '\0');
     for (const char* name : {"\\small.jpg", "\\bk.jpg"}) {
         ASSERT_TRUE(WriteFileBytes("Dskin\\" + Folder(1) + name, giant));
@@ -283,7 +283,7 @@ TEST_F(SkinSettingsWindowTest, EntriesLeadingOutOfDskinAreSkipped)
     GetCurrentDirectoryA(MAX_PATH, here);
     const std::string outside = std::string(here) + "\\escape_target";
     CreateDirectoryA(outside.c_str(), nullptr);
-    ASSERT_TRUE(WriteFileBytes(outside + "\\small.jpg", PictureBytes(kBuiltInSkinJpeg)));
+    ASSERT_TRUE(WriteFileBytes(outside + "\\small.jpg", PictureBytes(Picture::BuiltInSkin)));
     ASSERT_TRUE(WriteFileBytes("Dskin\\Dskin.xml",
                                "<skins><skin>" + Folder(1) + "</skin><skin>..\\escape_target</skin><skin>" +
                                    outside + "</skin><skin>" + Folder(2) + "</skin></skins>"));

@@ -3,6 +3,7 @@
 #include "runtime/forms/form.h"
 
 #include <algorithm>
+#include <utility>
 
 #include "db/database.h"
 #include "runtime/forms/focus_memory.h"
@@ -86,6 +87,10 @@ bool Form::Create(HWND owner)
     }
     DispatchScope scope(*this);
     SendMessageA(window, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
+    // WM_GETICON, which the task bar and Alt+Tab ask first, answers with the class's icons.
+    for (const auto& [which, index] : {std::pair{ICON_BIG, GCLP_HICON}, std::pair{ICON_SMALL, GCLP_HICONSM}})
+        if (const LONG_PTR icon = GetClassLongPtrA(window, index))
+            SendMessageA(window, WM_SETICON, which, static_cast<LPARAM>(icon));
     if (!CreateUnits()) {
         Destroy();
         return false;

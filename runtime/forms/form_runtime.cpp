@@ -7,6 +7,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <map>
+#include <string>
 #include <tuple>
 #include <unordered_map>
 
@@ -58,6 +59,36 @@ LRESULT CALLBACK CallWindowProcedure(HWND window, UINT message, WPARAM wParam, L
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
+// The first icon group's name, a number or a text (the resource compiler keeps an undefined symbol as
+// a text name).
+struct IconName {
+    bool found = false;
+    WORD number = 0;
+    std::string text;
+};
+
+BOOL CALLBACK KeepFirstIconName(HMODULE, LPCSTR, LPSTR name, LONG_PTR found)
+{
+    IconName& first = *reinterpret_cast<IconName*>(found);
+    first.found = true;
+    if (IS_INTRESOURCE(name))
+        first.number = static_cast<WORD>(reinterpret_cast<ULONG_PTR>(name));
+    else
+        first.text = name;
+    return FALSE;
+}
+
+// The program file's first icon, as the shell shows the file; 0 when it has none.
+HICON ProgramIcon(HINSTANCE instance, int size)
+{
+    IconName first;
+    EnumResourceNamesA(instance, RT_GROUP_ICON, KeepFirstIconName, reinterpret_cast<LONG_PTR>(&first));
+    if (!first.found)
+        return nullptr;
+    const LPCSTR name = first.text.empty() ? MAKEINTRESOURCEA(first.number) : first.text.c_str();
+    return static_cast<HICON>(LoadImageA(instance, name, IMAGE_ICON, size, size, LR_DEFAULTCOLOR | LR_SHARED));
+}
+
 bool RegisterRuntimeClasses(HINSTANCE instance)
 {
     WNDCLASSEXA wc = {};
@@ -71,6 +102,9 @@ bool RegisterRuntimeClasses(HINSTANCE instance)
         wc.hInstance = instance;
         wc.hCursor = LoadCursor(nullptr, IDC_ARROW);
         wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+        // The task bar and Alt+Tab show the program's own icon.
+        wc.hIcon = ProgramIcon(instance, GetSystemMetrics(SM_CXICON));
+        wc.hIconSm = ProgramIcon(instance, GetSystemMetrics(SM_CXSMICON));
         wc.lpszClassName = kFormClass;
         if (!RegisterClassExA(&wc))
             return false;

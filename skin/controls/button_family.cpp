@@ -218,6 +218,8 @@ LRESULT CALLBACK ButtonWindowProc(HWND window, UINT message, WPARAM wParam, LPAR
     case WM_ENABLE:
         if (indicator)
             return PassThenPaintIndicator(window, previous, message, wParam, lParam, kind);
+        if (message == WM_ENABLE)
+            InvalidateRect(window, nullptr, TRUE);  // the disabled look comes and goes with the state
         break;
     case WM_KEYDOWN:
         if (indicator && wParam == VK_SPACE)

@@ -281,6 +281,9 @@ void DrawCheckBoxFace(GdipGraphics& graphics, int w, int h, UINT state, const Bu
 
 void PaintPushButton(HWND window, HDC target, UINT state, const RECT& rect)
 {
+    // A disabled button looks disabled whoever asks for the paint and whatever state they name.
+    if (!IsWindowEnabled(window))
+        state = (state & ~(ODS_HOTLIGHT | ODS_SELECTED | ODS_FOCUS)) | ODS_DISABLED;
     PaintButton(window, target, rect, [state](GdipGraphics& graphics, int w, int h, const ButtonFace& face) {
         DrawPushButtonFace(graphics, w, h, state, face);
     });

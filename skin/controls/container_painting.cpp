@@ -192,7 +192,8 @@ void PaintGroupBox(int formNumber, int containerIndex, HDC memoryDc)
     caption.face = record->fontFace;
     caption.size = F(record->fontSize);
     caption.style = record->fontStyle;
-    caption.colour = TextColourOf(window);
+    // The caption stands out from what lies behind it, a dark theme's fill included.
+    caption.colour = ReadableTextColour(TextColourOf(window), MeanColourOfArea(memoryDc, patch));
     caption.alignment = 1;
     DrawCaption(graphics, text, MakeRect(x, 1, F(textWidth), F(record->fontSize + 3)), caption);
 }
@@ -203,6 +204,7 @@ namespace {
 // font and the container's settings.
 struct TabPaint {
     HWND tabControl = nullptr;
+    HDC memoryDc = nullptr;
     const SkinContainerRecord* record = nullptr;
     int orientation = kTabsTop;
     bool fillsTabs = false;
@@ -219,6 +221,7 @@ bool BeginTabPaint(TabPaint& paint, HWND tabControl, HDC memoryDc, int orientati
     if (!paint.record)
         return false;
     paint.tabControl = tabControl;
+    paint.memoryDc = memoryDc;
     paint.orientation = orientation;
     paint.fillsTabs = FillsItsTabs(tabControl, *paint.record, formNumber);
     paint.caption.face = paint.record->fontFace;
@@ -247,7 +250,13 @@ void PaintTab(TabPaint& paint, int item, bool selected)
     tab.cchTextMax = sizeof(text);
     SendMessageA(tabControl, TCM_GETITEMA, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&tab));
     RECT t = {};
-    SendMessageA(tabControl, TCM_GETITEMRECT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&t));
+    // A header scrolled out of a single row has no rectangle (an empty one at the row's start) or one
+    // before the row's start: nothing of it shows, its caption least of all.
+    const bool shown =
+        SendMessageA(tabControl, TCM_GETITEMRECT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&t)) != 0;
+    const bool across = orientation == kTabsTop || orientation == kTabsBottom;
+    if (!shown || t.right <= t.left || t.bottom <= t.top || (across ? t.left : t.top) < 0)
+        return;
     const int l = t.left;
     const int top = t.top;
     const int w = t.right - t.left;
@@ -317,10 +326,14 @@ void PaintTab(TabPaint& paint, int item, bool selected)
         StrokePath(graphics, inner, MakeArgbColor(kWhite, 120));
     }
 
-    DrawCaptionInFont(graphics, text, MakeRect(F(l), F(top + 3), F(w), F(h - 2)), paint.caption, paint.font);
+    // The caption stands out from the tab's face over whatever theme lies behind it.
+    graphics.Flush();
+    CaptionStyle caption = paint.caption;
+    caption.colour = ReadableTextColour(caption.colour, MeanColourOfArea(paint.memoryDc, RECT{l + 2, top + 3, l + w - 2, top + h - 2}));
+    DrawCaptionInFont(graphics, text, MakeRect(F(l), F(top + 3), F(w), F(h - 2)), caption, paint.font);
     // The tab the keyboard is on, while the tabs have the focus.
     if (item == static_cast<int>(SendMessageA(tabControl, TCM_GETCURFOCUS, 0, 0)) && GetFocus() == tabControl)
-        DrawFocusMark(graphics, F(l + 1), F(top + 1), F(w - 3), F(h - 2), paint.caption.colour);
+        DrawFocusMark(graphics, F(l + 1), F(top + 1), F(w - 3), F(h - 2), caption.colour);
 }
 
 }  // namespace

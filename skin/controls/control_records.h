@@ -97,6 +97,9 @@ struct SkinListControlRecord {
     OverlayState verticalShown;
     OverlayState horizontalShown;
     ListRingState ringShown;
+    // A list view's own text colour: rows are drawn in it while it stands out from the veil behind
+    // them, else in black or white.
+    COLORREF wantedTextColour = CLR_INVALID;
 };
 
 // Where a track bar's ticks are, as its style says.

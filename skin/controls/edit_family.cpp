@@ -47,7 +47,10 @@ void RegisterEdit(int formNumber, HWND edit, bool withOverlays)
         if (HasHorizontalScrollStyle(edit))
             record->horizontalScrollBar = CreateHScrollOverlay(edit, visible);
     }
+    const HWND vertical = record->verticalScrollBar, horizontal = record->horizontalScrollBar;
     RegisterSkinnedControl(formNumber, SkinFormAt(formNumber)->edits, std::move(record), EditWindowProc);
+    // A bar shows only where the text gives something to scroll.
+    SyncOverlayWindows(edit, true, vertical, horizontal, false);
     // Black text on the pattern brush the parent hands out.
     SetWindowProp(edit, kPropKjTextColour, 0);
 }
@@ -84,6 +87,38 @@ void PaintFrameOf(HWND edit, const SkinEditRecord& record, std::optional<bool> f
 void SyncOwnOverlays(HWND edit, const SkinEditRecord& record, bool raise)
 {
     SyncOverlayWindows(edit, true, record.verticalScrollBar, record.horizontalScrollBar, raise);
+}
+
+bool ChangesText(UINT message)
+{
+    switch (message) {
+    case WM_SETTEXT:
+    case EM_REPLACESEL:
+    case WM_CHAR:
+    case WM_KEYDOWN:
+    case WM_PASTE:
+    case WM_CUT:
+    case WM_CLEAR:
+    case WM_UNDO:
+    case EM_UNDO:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// After the text changed: a bar shows once there is something to scroll and goes when there is none
+// any more, the ring then painted over the edit's own disabled bar.
+void ShowBarsAsTheTextNeeds(HWND edit, SkinEditRecord& record)
+{
+    auto shown = [](HWND overlay) { return overlay && IsWindowVisible(overlay); };
+    const bool verticalBefore = shown(record.verticalScrollBar);
+    const bool horizontalBefore = shown(record.horizontalScrollBar);
+    SyncOwnOverlays(edit, record, false);
+    if (verticalBefore == shown(record.verticalScrollBar) && horizontalBefore == shown(record.horizontalScrollBar))
+        return;
+    PaintFrameOf(edit, record);
+    RepaintScrollOverlays(edit, record, GetWindowLongPtrA(edit, GWL_STYLE));
 }
 
 void InvalidateWhenVeiledWithoutBars(HWND edit, LONG_PTR style)
@@ -304,5 +339,11 @@ LRESULT CALLBACK EditWindowProc(HWND edit, UINT message, WPARAM wParam, LPARAM l
     default:
         break;
     }
-    return pass();
+    if (!ChangesText(message))
+        return pass();
+    const LRESULT result = pass();
+    // What the text changed may end the edit's window (Enter closing a window): look the record up again.
+    if (SkinEditRecord* still = FindOwnRecord(edit, &SkinFormRecord::edits))
+        ShowBarsAsTheTextNeeds(edit, *still);
+    return result;
 }

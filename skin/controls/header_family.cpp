@@ -79,6 +79,17 @@ void PaintHeader(const SkinHeaderRecord& record)
         const HeaderItemSnapshot item = TakeHeaderItemSnapshot(record, i, count, margin, place);
         HDC memory = RenderAreaOverBackground(header, place,
                                               [&](GdipGraphics& graphics) { DrawHeaderItemFace(graphics, item); });
+        if (memory) {
+            // Black text turns white where the theme leaves the face dark.
+            const COLORREF ink = ReadableTextColour(kBlack, MeanColourOf(memory));
+            GdipBitmap surface;
+            GdipGraphics graphics;
+            AttachOpaqueGraphics(graphics, surface, memory);
+            DrawHeaderItemContent(graphics, item, ink);
+            graphics.Flush();
+            graphics.DeleteGraphics();
+            GdiFlush();
+        }
         if (item.icon)
             DestroyIcon(item.icon);
         if (!memory)
@@ -261,7 +272,11 @@ void DrawHeaderItemFace(GdipGraphics& graphics, const HeaderItemSnapshot& item)
         separator.CreatePenFromBrush(shade, 1);
         graphics.DrawLine(separator, w - 1, top, w - 1, top + h);
     }
+}
 
+void DrawHeaderItemContent(GdipGraphics& graphics, const HeaderItemSnapshot& item, COLORREF textColour)
+{
+    const float h = static_cast<float>(item.height);
     GdipBitmap icon;
     int iw = 0;
     int ih = 0;
@@ -279,7 +294,7 @@ void DrawHeaderItemFace(GdipGraphics& graphics, const HeaderItemSnapshot& item)
     GdipFont font;
     font.CreateFontFromName(item.fontFace, static_cast<float>(item.fontSize), item.fontStyle);
     GdipSolidBrush ink;
-    ink.CreateSolidFill(MakeArgbColor(kBlack, 255));
+    ink.CreateSolidFill(MakeArgbColor(textColour, 255));
     GdipStringFormat format;
     format.CreateStringFormat(0, 0);
     format.SetStringFormatTrimming(kTrimEllipsisCharacter);

@@ -53,5 +53,7 @@ HeaderItemSnapshot TakeHeaderItemSnapshot(const SkinHeaderRecord& record, int it
 // Where the item's icon and text start: by HDF_RIGHT or HDF_CENTER when icon, margin and text fit in
 // the item, else at the margin.
 int HeaderContentX(int format, int itemWidth, int iconWidth, int textWidth, int margin);
-// The layers of one item onto a graphics of its drawn size (the icon is drawn, not destroyed).
+// The face of one item (veil, theme shades, separator) onto a graphics of its drawn size.
 void DrawHeaderItemFace(GdipGraphics& graphics, const HeaderItemSnapshot& item);
+// The item's icon and text over its face, the text in the given colour (the icon is drawn, not destroyed).
+void DrawHeaderItemContent(GdipGraphics& graphics, const HeaderItemSnapshot& item, COLORREF textColour);

@@ -262,6 +262,20 @@ void PaintTree(HWND control, SkinListControlRecord& record, LPARAM lParam)
     ReleaseMemoryDC(veiled);
 }
 
+// A list view's rows in its own colour while that stands out from the veil, else in black or white:
+// a dark theme's veil leaves black rows unreadable.
+void KeepRowTextReadable(HWND control, SkinListControlRecord& record, HDC veiled)
+{
+    if (GetWindowClassName(control) != kListViewClass)
+        return;
+    if (record.wantedTextColour == CLR_INVALID)
+        record.wantedTextColour =
+            static_cast<COLORREF>(CallRecordedProc(record.previousProc, control, LVM_GETTEXTCOLOR, 0, 0));
+    const COLORREF readable = ReadableTextColour(record.wantedTextColour, MeanColourOf(veiled));
+    if (static_cast<COLORREF>(CallRecordedProc(record.previousProc, control, LVM_GETTEXTCOLOR, 0, 0)) != readable)
+        CallRecordedProc(record.previousProc, control, LVM_SETTEXTCOLOR, 0, static_cast<LPARAM>(readable));
+}
+
 // The control draws its items over the veiled background.
 void PaintOverVeil(HWND control, SkinListControlRecord& record, LPARAM lParam)
 {
@@ -270,6 +284,7 @@ void PaintOverVeil(HWND control, SkinListControlRecord& record, LPARAM lParam)
     HDC veiled = MakeVeiledBackgroundDc(control);
     if (!veiled)
         return;
+    KeepRowTextReadable(control, record, veiled);
     PAINTSTRUCT ps;
     HDC dc = BeginPaint(control, &ps);
     CallRecordedProc(record.previousProc, control, WM_PAINT, reinterpret_cast<WPARAM>(veiled), lParam);
@@ -460,6 +475,11 @@ LRESULT CALLBACK ListControlWndProc(HWND control, UINT message, WPARAM wParam, L
     SkinListControlRecord& record = *own.record;
     const WNDPROC previous = record.previousProc;
     const auto pass = [&] { return CallRecordedProc(previous, control, message, wParam, lParam); };
+    if (message == LVM_SETTEXTCOLOR) {
+        // The colour asked for; the paint decides what the rows show.
+        record.wantedTextColour = static_cast<COLORREF>(lParam);
+        record.dirty = true;
+    }
     if (IsListItemMessage(message))
         return pass();
 

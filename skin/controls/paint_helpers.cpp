@@ -174,20 +174,30 @@ double ContrastRatio(COLORREF a, COLORREF b)
 
 COLORREF MeanColourOf(HDC memoryDc)
 {
+    return MeanColourOfArea(memoryDc, RECT{0, 0, LONG_MAX, LONG_MAX});
+}
+
+COLORREF MeanColourOfArea(HDC memoryDc, const RECT& area)
+{
     DibPixels pixels;
     if (!DibPixelsOfDc(memoryDc, pixels) || pixels.width <= 0 || pixels.height <= 0)
         return 0xFFFFFF;
     GdiFlush();
+    const int left = std::max<LONG>(area.left, 0), top = std::max<LONG>(area.top, 0);
+    const int right = static_cast<int>(std::min<LONG>(area.right, pixels.width));
+    const int bottom = static_cast<int>(std::min<LONG>(area.bottom, pixels.height));
+    if (right <= left || bottom <= top)
+        return 0xFFFFFF;
     unsigned long long red = 0, green = 0, blue = 0;
-    for (int y = 0; y < pixels.height; ++y) {
+    for (int y = top; y < bottom; ++y) {
         const uint32_t* row = pixels.Row(y);
-        for (int x = 0; x < pixels.width; ++x) {
+        for (int x = left; x < right; ++x) {
             red += (row[x] >> 16) & 0xFF;
             green += (row[x] >> 8) & 0xFF;
             blue += row[x] & 0xFF;
         }
     }
-    const unsigned long long count = static_cast<unsigned long long>(pixels.width) * pixels.height;
+    const unsigned long long count = static_cast<unsigned long long>(right - left) * (bottom - top);
     return RGB(red / count, green / count, blue / count);
 }
 

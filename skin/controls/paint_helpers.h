@@ -109,6 +109,8 @@ class GdipBitmap;
 // The mean colour of the pixels of the DIB selected into a memory context: what a control's text is
 // drawn over. White for a context without such a DIB.
 COLORREF MeanColourOf(HDC memoryDc);
+// The same over a rectangle of it (clipped to the picture); white when nothing of it lies inside.
+COLORREF MeanColourOfArea(HDC memoryDc, const RECT& area);
 // The same for a bitmap (any format GetDIBits reads); white when it cannot be read.
 COLORREF MeanColourOfBitmap(HBITMAP bitmap);
 // Text over a background: the wanted colour while it stands out from the background (a contrast ratio

@@ -134,6 +134,16 @@ LRESULT OverlayProc(HWND overlay, UINT message, WPARAM wParam, LPARAM lParam, bo
     return CallPreviousProc(overlay, message, wParam, lParam);
 }
 
+bool HasSomethingToScroll(HWND owner, int bar)
+{
+    SCROLLINFO info = {};
+    info.cbSize = sizeof(info);
+    info.fMask = SIF_RANGE | SIF_PAGE;
+    if (!GetScrollInfo(owner, bar, &info))
+        return false;
+    return info.nMax - info.nMin + 1 > static_cast<int>(info.nPage);
+}
+
 void ShowOverlay(HWND overlay, bool shown, bool raise)
 {
     if (!overlay)
@@ -254,9 +264,11 @@ void SyncOverlayWindows(HWND owner, bool isEdit, HWND vertical, HWND horizontal,
     const bool hasHorizontal = (style & WS_HSCROLL) != 0;
     const bool visible = IsWindowVisible(owner) != FALSE;
     if (isEdit) {
+        // An Edit keeps its bars disabled while its text fits; the skin shows a bar only where there
+        // is something to scroll (the ring covers the disabled one).
         const bool shown = (style & WS_VISIBLE) != 0;
-        ShowOverlay(vertical, hasVertical && shown, raise);
-        ShowOverlay(horizontal, hasHorizontal && shown, raise);
+        ShowOverlay(vertical, hasVertical && shown && HasSomethingToScroll(owner, SB_VERT), raise);
+        ShowOverlay(horizontal, hasHorizontal && shown && HasSomethingToScroll(owner, SB_HORZ), raise);
     } else {
         // A bar the list no longer has (its rows were cleared) goes too, or it would stay over the
         // empty list and over every page shown in the list's place.

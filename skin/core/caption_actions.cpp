@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include <commctrl.h>
+
 #include "skin/core/skin_registry.h"
 
 int InvokeCallback(SkinCallback handler, const std::vector<int>& arguments)
@@ -10,6 +12,27 @@ int InvokeCallback(SkinCallback handler, const std::vector<int>& arguments)
         return 0;
     return handler(arguments.data(), static_cast<int>(arguments.size()));
 }
+
+namespace {
+
+// Hides the caption buttons' tip and has it forget the tool the pointer was over, as if the pointer
+// had left every tool: a tip whose delay is running does not show when the delay ends.
+void LeaveTips(const SkinFormRecord& form)
+{
+    HWND tip = form.tooltip.GetHandle();
+    if (!tip)
+        return;
+    MSG away = {};
+    away.hwnd = form.hwnd;
+    away.message = WM_MOUSEMOVE;
+    away.lParam = MAKELPARAM(static_cast<WORD>(-32000), static_cast<WORD>(-32000));
+    away.time = GetTickCount();
+    away.pt = POINT{-32000, -32000};
+    SendMessageA(tip, TTM_RELAYEVENT, 0, reinterpret_cast<LPARAM>(&away));
+    SendMessageA(tip, TTM_POP, 0, 0);
+}
+
+}  // namespace
 
 void OnCaptionButtonClick(int formNumber, int button)
 {
@@ -48,9 +71,16 @@ void OnCaptionButtonClick(int formNumber, int button)
     case kCaptionMenu:
         InvokeCallback(form->menuCallback);
         break;
-    case kCaptionCustom:
+    case kCaptionCustom: {
+        // The button's tip neither stays nor comes while what it opens (a modal window) is up, the
+        // pointer resting on the button meanwhile: a tip whose delay runs would show when it ends.
+        LeaveTips(*form);
+        form->tipsHeld = true;
         InvokeCallback(caption->callback);
+        if (SkinFormRecord* still = SkinFormOfWindow(window))
+            still->tipsHeld = false;
         break;
+    }
     default:
         break;
     }

@@ -49,12 +49,45 @@ void FillVertical(GdipGraphics& graphics, const GdipPath& path, float x, float y
     graphics.FillPath(brush, path);
 }
 
+// Whether a white glyph would not stand out from the caption behind the button (a near-white theme or
+// a light sky).
+bool LightBehind(const SkinFormRecord& form, float x, float y, float width, float height)
+{
+    if (!form.captionCacheDc)
+        return false;
+    const RECT area = {static_cast<LONG>(x), static_cast<LONG>(y), static_cast<LONG>(x + width), static_cast<LONG>(y + height)};
+    return ReadableTextColour(kWhite, MeanColourOfArea(form.captionCacheDc, area)) != kWhite;
+}
+
+// Whether the picture's opaque pixels are light on the whole (a white glyph).
+bool LightGlyph(const DecodedPicture& picture)
+{
+    unsigned long long sum = 0, count = 0;
+    for (const uint32_t pixel : picture.argb) {
+        if ((pixel >> 24) < 128)
+            continue;
+        sum += ((pixel >> 16) & 0xFF) + ((pixel >> 8) & 0xFF) + (pixel & 0xFF);
+        ++count;
+    }
+    return count > 0 && sum / count >= 3 * 160;
+}
+
 void DrawPicture(GdipGraphics& graphics, const SkinFormRecord& form, const CaptionButtonRecord& button, float x,
                  float y, float width, float height)
 {
     const bool restore = button.kind == kCaptionMaximize && form.maximized;
-    if (const auto picture = DecodeSmallPicture(restore ? button.altImage : button.image))
-        DrawDecodedPicture(graphics, *picture, x, y, width, height);
+    const auto picture = DecodeSmallPicture(restore ? button.altImage : button.image);
+    if (!picture)
+        return;
+    // A light glyph turns dark over a light caption (a near-white theme, a light sky).
+    if (LightGlyph(*picture) && LightBehind(form, x, y, width, height)) {
+        DecodedPicture dark = *picture;
+        for (uint32_t& pixel : dark.argb)
+            pixel = (pixel & 0xFF000000u) | (~pixel & 0x00FFFFFFu);
+        DrawDecodedPicture(graphics, dark, x, y, width, height);
+        return;
+    }
+    DrawDecodedPicture(graphics, *picture, x, y, width, height);
 }
 
 void CopyButtonToWindow(const SkinFormRecord& form, GdipGraphics& graphics, const ButtonGeometry& g)

@@ -7,6 +7,8 @@
 #include "gdiplus/gdip_font.h"
 #include "gdiplus/gdip_graphics.h"
 #include "skin/controls/control_framework.h"
+#include "skin/controls/paint_helpers.h"
+#include "skin/controls/text_measure.h"
 #include "skin/core/drawing_core.h"
 #include "skin/core/drawing_primitives.h"
 #include "skin/core/frame_surface.h"
@@ -67,9 +69,18 @@ void DrawFormTitle(int formNumber, GdipGraphics& graphics, bool insideFramePaint
                        static_cast<float>(kTitleHeight)};
     const int style = form->titleBold ? 1 : 0;
     const float size = static_cast<float>(form->titleSize);
+    // The title stands out from the caption behind it: white turns black over a near-white theme or a
+    // light sky, its halo then light.
+    const int titleWidth = std::min(width, MeasureTextWidth(title, form->titleFont, form->titleSize, style) + 4);
+    const COLORREF behind = MeanColourOfArea(form->captionCacheDc, RECT{x0 + 20, y0 + 2, x0 + 20 + titleWidth,
+                                                                        y0 + 4 + form->titleSize * 4 / 3});
+    const COLORREF colour = ReadableTextColour(form->titleColour, behind);
+    const COLORREF glowColour = form->titleGlowColour == kNoGlow || colour == form->titleColour
+                                    ? form->titleGlowColour
+                                    : HaloColourFor(colour);
     if (form->titleGlowColour == kNoGlow) {
         GdipSolidBrush brush;
-        brush.CreateSolidFill(MakeArgbColor(form->titleColour));
+        brush.CreateSolidFill(MakeArgbColor(colour));
         GdipFont font;
         font.CreateFontFromName(form->titleFont, size, style);
         graphics.DrawString(title, font, brush, layout);
@@ -78,13 +89,13 @@ void DrawFormTitle(int formNumber, GdipGraphics& graphics, bool insideFramePaint
         glow.fontName = form->titleFont;
         glow.fontStyle = style;
         glow.fontSize = size;
-        DrawTextGdiPlus(graphics, title, layout, form->titleColour, form->titleGlowColour, glow);
+        DrawTextGdiPlus(graphics, title, layout, colour, glowColour, glow);
     } else {
         SkinTextStyle ring;
         ring.fontName = form->titleFont;
         ring.fontStyle = style;
         ring.fontSize = size;
-        DrawSkinText(graphics, title, layout, form->titleColour, form->titleGlowColour, ring);
+        DrawSkinText(graphics, title, layout, colour, glowColour, ring);
     }
 
     if (!insideFramePaint) {

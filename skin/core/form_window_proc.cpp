@@ -245,7 +245,8 @@ LRESULT CALLBACK SkinFormWindowProc(HWND window, UINT message, WPARAM wParam, LP
     // Kept before the message is handled: a handler may close the form and free its record.
     const WNDPROC previous = form->savedWndProc;
     // The caption buttons' tips follow the mouse through here, before a press may start a modal drag.
-    form->tooltip.RelayMouseMessage(message, wParam, lParam);
+    if (!form->tipsHeld)
+        form->tooltip.RelayMouseMessage(message, wParam, lParam);
 
     switch (message) {
     case WM_MEASUREITEM:

@@ -5,7 +5,9 @@
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
+#include <map>
 
 #include "gdiplus/gdip_bitmap.h"
 #include "gdiplus/gdip_brush.h"
@@ -262,6 +264,52 @@ TEST_F(FramePaintingTest, TitleRedrawStaysInItsRectangle)
         }
     }
     EXPECT_GT(changed, 20);
+}
+
+// The strongest contrast (WCAG ratio) between a pixel of the area and the area's commonest colour.
+double StrongestContrast(const std::vector<uint32_t>& pixels)
+{
+    auto luminance = [](uint32_t rgb) {
+        auto linear = [](uint32_t c) {
+            const double v = c / 255.0;
+            return v <= 0.03928 ? v / 12.92 : std::pow((v + 0.055) / 1.055, 2.4);
+        };
+        return 0.2126 * linear((rgb >> 16) & 0xFF) + 0.7152 * linear((rgb >> 8) & 0xFF) + 0.0722 * linear(rgb & 0xFF);
+    };
+    std::map<uint32_t, int> counts;
+    for (uint32_t p : pixels)
+        ++counts[p];
+    uint32_t background = 0;
+    int most = 0;
+    for (const auto& [colour, count] : counts)
+        if (count > most) {
+            most = count;
+            background = colour;
+        }
+    double best = 0;
+    const double lb = luminance(background);
+    for (uint32_t p : pixels) {
+        const double lp = luminance(p);
+        best = std::max(best, (std::max(lp, lb) + 0.05) / (std::min(lp, lb) + 0.05));
+    }
+    return best;
+}
+
+TEST_F(FramePaintingTest, TheTitleStandsOutFromAVeryDarkAndANearWhiteTheme)
+{
+    // White on a grey halo, as a form starts: over a near-white caption it would all but vanish.
+    for (const COLORREF base : {RGB(0, 0, 68), RGB(255, 238, 238)}) {
+        g_skinBaseColour = base;
+        g_themeColour = base;
+        SkinFormOptions framed;
+        window_.reset(new ScopedWindow(CreateFrameForm(20, 20, 300, 150, WS_MINIMIZEBOX, false)));
+        SetWindowTextA(*window_, "标题标题");
+        SkinForm(*window_, framed);
+        const int n = FindSkinnedWindow(*window_);
+        PaintFormFrame(n, false);
+        const double contrast = StrongestContrast(Pixels(FormRecord(n).frameDc, 30, 4, 60, 18));
+        EXPECT_GE(contrast, 4.5) << std::hex << base;
+    }
 }
 
 TEST_F(FramePaintingTest, CaptionButtonLooks)

@@ -131,6 +131,7 @@ struct SkinFormRecord {
     SkinCallback helpCallback = nullptr;
     SkinCallback menuCallback = nullptr;
     ToolTipClass tooltip;
+    bool tipsHeld = false;  // while a caption button's window is open: no mouse message reaches the tips
     int statusHeight = 0;
     FormRect statusRect;
     std::vector<StatusBandSegment> statusSegments;

@@ -177,6 +177,7 @@ struct GroupListRecord {
     COLORREF childNoteColour = 0x808080;
     COLORREF childTagColour = 0;
     bool inverseCaptions = false;  // captions in the complement of g_skinBaseColour
+    COLORREF backdrop = 0xFFFFFF;  // the mean colour behind the items at the last full paint
     std::string fontName = "宋体";
     int fontSize = 12;
     bool autoRefresh = true;

@@ -35,9 +35,24 @@ RectF ToRectF(const RECT& r)
                     static_cast<float>(r.bottom - r.top));
 }
 
+// A plain caption in its own colour while that stands out from what lies behind the list, else in
+// black or white.
 COLORREF CaptionColour(const GroupListRecord& list, COLORREF own)
 {
-    return list.inverseCaptions ? (~g_skinBaseColour & 0xFFFFFF) : own;
+    return list.inverseCaptions ? (~g_skinBaseColour & 0xFFFFFF) : ReadableTextColour(own, list.backdrop);
+}
+
+// The mean colour behind the items: the picture's background under the list's own fill.
+COLORREF BackdropOf(const GroupListRecord& list, HDC picture)
+{
+    const COLORREF below = MeanColourOf(picture);
+    if (list.backColour < 0)
+        return below;
+    const COLORREF fill = static_cast<COLORREF>(list.backColour);
+    const int a = list.backAlpha;
+    auto mix = [a](int under, int over) { return (over * a + under * (255 - a)) / 255; };
+    return RGB(mix(GetRValue(below), GetRValue(fill)), mix(GetGValue(below), GetGValue(fill)),
+               mix(GetBValue(below), GetBValue(fill)));
 }
 
 void FillBackColour(GdipGraphics& g, const GroupListRecord& list, const RectF& area)
@@ -240,6 +255,7 @@ void PaintGroupList(HWND window, HDC dc)
     const int W = client.right, H = client.bottom;
     if (!RenewKeptPicture(window, list->memoryDC))
         return;
+    list->backdrop = BackdropOf(*list, list->memoryDC);
     DrawOnKeptPicture(list->memoryDC, [&](GdipGraphics& surface) {
         FillBackColour(surface, *list, MakeRect(0, 0, static_cast<float>(W), static_cast<float>(H)));
         if (list->frameVisible) {

@@ -37,7 +37,8 @@ int main(int argc, char** argv)
     std::vector<Journey> journeys;
     for (auto part : {GenerateJourneys, PageJourneys, WindowJourneys, CalendarJourneys, ScoringJourneys,
                       WindowKeyJourneys, BadInputJourneys, NavJourneys, FavouritesJourneys,
-                      NameAndDateJourneys, KeyboardJourneys})
+                      NameAndDateJourneys, KeyboardJourneys, ColourSkinJourneys,
+                      WindowLookJourneys})
         for (Journey& j : part())
             journeys.push_back(std::move(j));
     std::vector<std::string> only(argv + 1, argv + argc);

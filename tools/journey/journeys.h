@@ -27,6 +27,12 @@ std::vector<Journey> CalendarJourneys();
 std::vector<Journey> BadInputJourneys();
 // The steps of the "skins" journey (journeys_skins.cpp), run among the window journeys.
 std::vector<Step> SkinSettingsSteps();
+// Applies the colour skin of a cell of the colour grid (0-based row and column) after the scheme
+// swatch (1-based) that fixes its red, and closes the skin settings.
+std::vector<Step> ApplyColourSkinSteps(int swatch, int row, int column, const std::string& tag);
+std::vector<Journey> ColourSkinJourneys();
+// The page-0 side box's bar, the main window's layout maximised and the 换皮肤 tip.
+std::vector<Journey> WindowLookJourneys();
 std::vector<Journey> WindowKeyJourneys();
 std::vector<Journey> NavJourneys();
 std::vector<Journey> FavouritesJourneys();

@@ -126,6 +126,18 @@ COLORREF Rgb(int r, int g, int b) { return RGB(r, g, b); }
 
 }  // namespace
 
+std::vector<Step> ApplyColourSkinSteps(int swatch, int row, int column, const std::string& tag)
+{
+    return {
+        ClickOn(kMain, CaptionButton(4), "open-skins-" + tag).Shows(kSkins),
+        ClickOn(kSkins, StripItem(2), "colour-tab-" + tag),
+        ClickOn(kSkins, At(SwatchCentre(swatch)), "swatch-" + tag),
+        ClickOn(kSkins, At(GridCellCentre(row, column)), "cell-" + tag),
+        ClickOn(kSkins, UnitWithText("确定"), "apply-" + tag),
+        CloseWindow(kSkins, CloseWay::CloseButton, "close-skins-" + tag),
+    };
+}
+
 std::vector<Step> SkinSettingsSteps()
 {
     return {
