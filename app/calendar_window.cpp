@@ -25,8 +25,6 @@ constexpr long kRed = 0x0000FF;
 constexpr long kTeal = 0x808000;
 constexpr long kBlack = 0;
 
-CalendarClock g_calendarClock = nullptr;
-
 void ShowMainWindow(bool visible)
 {
     if (forms::Form* main = forms::FindForm(kMainWindowName))
@@ -235,18 +233,6 @@ int TabStripWidth(forms::Unit& tabs)
 }
 
 }  // namespace
-
-CalendarClock SetCalendarClock(CalendarClock clock)
-{
-    const CalendarClock previous = g_calendarClock;
-    g_calendarClock = clock;
-    return previous;
-}
-
-double CalendarNow()
-{
-    return g_calendarClock ? g_calendarClock() : DateTimeNow();
-}
 
 forms::Form* OpenPerpetualCalendar(forms::Form* owner)
 {

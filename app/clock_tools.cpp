@@ -8,9 +8,9 @@
 #include <string>
 #include <vector>
 
+#include "app/calendar_clock.h"
 #include "app/calendar_handlers.h"
 #include "app/calendar_texts.h"
-#include "app/calendar_window.h"
 #include "app/clock_tasks.h"
 #include "runtime/datetime.h"
 #include "runtime/forms/form.h"
