@@ -90,11 +90,6 @@ void DragThumb(ScrollBarRecord& bar, LPARAM mouse)
 
 }  // namespace
 
-ScrollBarRecord* FindScrollBar(HWND window)
-{
-    return FindCustomRecord(g_scrollBars, window, kScrollBarKeys);
-}
-
 ScrollBarRecord* SkinScrollBar::Record() const
 {
     return FindScrollBar(window);

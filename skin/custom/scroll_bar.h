@@ -17,29 +17,10 @@
 #include "skin/core/skin_callback.h"
 #include "skin/core/window_props.h"
 #include "skin/custom/custom_control_object.h"
+#include "skin/custom/scroll_bar_painting.h"
+#include "skin/custom/scroll_bar_parts.h"
 
 struct ScrollBarRecord;
-
-inline constexpr CustomControlKeys kScrollBarKeys{kPropScrollBarIndex, kPropScrollBarProc, RecordNumberFamily::kScrollBar};
-
-// What lies under a point.
-inline constexpr int kScrollHitNone = -1;
-inline constexpr int kScrollHitThumb = 1;
-inline constexpr int kScrollHitTrack = 2;
-inline constexpr int kScrollHitUp = 3;
-inline constexpr int kScrollHitDown = 4;
-// What a scroll action does (also the pressed part).
-inline constexpr int kScrollDrag = 1;
-inline constexpr int kScrollStepUp = 2;
-inline constexpr int kScrollStepDown = 3;
-inline constexpr int kScrollPage = 4;
-inline constexpr int kScrollWheel = 5;
-
-inline constexpr UINT_PTR kScrollRepeatTimer = 1;
-inline constexpr UINT kScrollRepeatPeriod = 10;
-inline constexpr int kScrollArrowHeight = 15;
-inline constexpr int kScrollThumbLength = 30;
-inline constexpr int kScrollStripWidth = 17;
 
 // The optional arguments of a new bar.
 struct ScrollBarOptions {
@@ -90,8 +71,6 @@ private:
     ScrollBarRecord* Record() const;
 };
 
-ScrollBarRecord* FindScrollBar(HWND window);
-
 LRESULT CALLBACK ScrollBarWindowProcThunk(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT ScrollBarWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 
@@ -106,16 +85,3 @@ void BeginThumbDrag(HWND window, LPARAM position);
 // From WM_NCDESTROY: the frame's detach for g_scrollBars.
 void DetachScrollBar(HWND window);
 
-// Layout and painting (scroll_bar_painting.cpp).
-// The window size, the bar rectangle by mode, the arrows and the thumb's x and width.
-void LayoutScrollBar(HWND window);
-// The thumb's y from the position; at the top of its run when the range is empty.
-void ComputeScrollThumb(HWND window);
-// Full paint into targetDC (stand-alone: a fresh kept picture) and a copy of the bar's rectangle to
-// `target` (a DC of the window when not given). With no picture to draw into nothing is drawn.
-void PaintScrollBar(HWND window, HDC target = nullptr);
-// Draws the bar of the record onto a surface from the record alone (the look of every part).
-class GdipGraphics;
-void DrawScrollBarParts(GdipGraphics& surface, const ScrollBarRecord& bar);
-// Stand-alone: copies the kept picture onto the window and into the form's back buffer.
-void BlitScrollBarBuffer(HWND window);

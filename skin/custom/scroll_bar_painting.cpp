@@ -17,7 +17,8 @@
 #include "skin/core/skin_options.h"
 #include "skin/custom/custom_control_frame.h"
 #include "skin/custom/custom_control_records.h"
-#include "skin/custom/scroll_bar.h"
+#include "skin/custom/scroll_bar_painting.h"
+#include "skin/custom/scroll_bar_parts.h"
 
 namespace {
 
