@@ -89,11 +89,6 @@ void MarkGroupListItem(HWND window, int row, int entry, bool selection, bool on)
     }
 }
 
-GroupListRecord* FindGroupList(HWND window)
-{
-    return FindCustomRecord(g_groupLists, window, kGroupListKeys);
-}
-
 GroupListRecord* SkinGroupList::Record() const
 {
     return FindGroupList(window);

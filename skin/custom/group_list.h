@@ -13,15 +13,10 @@
 
 #include "skin/custom/custom_control_frame.h"
 #include "skin/custom/custom_control_records.h"
+#include "skin/custom/group_list_painting.h"
+#include "skin/custom/group_list_parts.h"
 
 class GdipGraphics;
-
-inline constexpr CustomControlKeys kGroupListKeys{kPropHwListIndex, kPropHwProc, RecordNumberFamily::kCustomListed};
-
-// Fixed geometry of the items.
-inline constexpr int kGroupListBarReserve = 17;  // right of the items while the bar shows
-inline constexpr int kGroupListIndent = 10;      // entries, from marginLeft
-inline constexpr int kGroupListInset = 3;        // glyph and picture, from the item's left
 
 // The optional arguments of SkinGroupList::Create.
 struct GroupListOptions {
@@ -88,8 +83,6 @@ private:
 // The program's one list object.
 inline SkinGroupList g_groupList;
 
-GroupListRecord* FindGroupList(HWND window);
-
 LRESULT CALLBACK GroupListWindowProcThunk(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT GroupListWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
 // 1 with the first header, or entry of an open row, whose rectangle holds the point (edges included).
@@ -106,15 +99,3 @@ int RelayoutGroupList(HWND window);
 int GroupListScrollThunk(const int* arguments, int count);
 void DetachGroupList(HWND window);
 
-// Layout and painting (group_list_painting.cpp).
-// Content height, the bar's visibility, range and thumb, and every row's and entry's rectangle.
-void LayoutGroupList(HWND window);
-// Full paint into a fresh memoryDC, the bar into it while shown, then into the form's back buffer and
-// onto `dc` (a DC of the window when 0). Clears dirty.
-void PaintGroupList(HWND window, HDC dc = nullptr);
-// With a surface: drawn onto it as part of a full paint. Without one: redrawn alone into memoryDC
-// over its background and copied to the window (nothing before the first full paint).
-void DrawGroupListRow(HWND window, int row, GdipGraphics* surface = nullptr);
-void DrawGroupListChild(HWND window, int row, int entry, GdipGraphics* surface = nullptr);
-void BlitGroupListBuffer(HWND window);
-void RelayoutAndRepaintGroupList(HWND window, int position);

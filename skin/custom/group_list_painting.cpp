@@ -15,7 +15,8 @@
 #include "skin/core/drawing_primitives.h"
 #include "skin/core/memory_dc.h"
 #include "skin/core/skin_options.h"
-#include "skin/custom/group_list.h"
+#include "skin/custom/group_list_painting.h"
+#include "skin/custom/group_list_parts.h"
 
 namespace {
 
