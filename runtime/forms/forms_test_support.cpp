@@ -1,4 +1,5 @@
 #include "runtime/forms/forms_test_support.h"
+#include "runtime/forms/pending_paint.h"
 
 namespace forms_test {
 namespace {
@@ -95,23 +96,6 @@ bool IsDarkPixel(COLORREF colour)
     return GetRValue(colour) + GetGValue(colour) + GetBValue(colour) < 200;
 }
 
-namespace {
-BOOL CALLBACK NoteUnpaintedChild(HWND child, LPARAM unpainted)
-{
-    if (IsWindowVisible(child) && GetUpdateRect(child, nullptr, FALSE))
-        *reinterpret_cast<bool*>(unpainted) = true;
-    return TRUE;
-}
-bool WaitsForPaint(HWND window)
-{
-    if (!IsWindow(window) || !IsWindowVisible(window))
-        return false;
-    bool unpainted = GetUpdateRect(window, nullptr, FALSE) != FALSE;
-    if (!unpainted)
-        EnumChildWindows(window, NoteUnpaintedChild, reinterpret_cast<LPARAM>(&unpainted));
-    return unpainted;
-}
-}  // namespace
 
 bool PumpUntilPainted(HWND window, int milliseconds)
 {

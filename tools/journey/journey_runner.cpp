@@ -497,6 +497,22 @@ Step ChooseMenuItem(int n, const std::string& name)
 }
 
 // The box's first visible push button in the order the box made them (是 of 是/否, 确定 of one).
+bool WaitUntilForeground(HWND window, int milliseconds)
+{
+    const DWORD end = GetTickCount() + static_cast<DWORD>(milliseconds);
+    while (GetForegroundWindow() != window && static_cast<int>(end - GetTickCount()) > 0)
+        Sleep(30);
+    return GetForegroundWindow() == window;
+}
+
+bool WaitUntilGone(HWND window, int milliseconds)
+{
+    const DWORD end = GetTickCount() + static_cast<DWORD>(milliseconds);
+    while (IsWindow(window) && static_cast<int>(end - GetTickCount()) > 0)
+        Sleep(30);
+    return !IsWindow(window);
+}
+
 static HWND FirstButtonOf(HWND box)
 {
     for (HWND child = GetWindow(box, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT)) {
@@ -533,10 +549,7 @@ Step AnswerBox(const std::string& part, const std::string& name)
         }
         // A person answers the box that came up in front of them: it must be the foreground window,
         // and its first button is clicked where it shows.
-        const DWORD front = GetTickCount() + 2000;
-        while (GetForegroundWindow() != box && static_cast<int>(front - GetTickCount()) > 0)
-            Sleep(30);
-        if (GetForegroundWindow() != box) {
+        if (!WaitUntilForeground(box, 2000)) {
             reason = "the message box is not the foreground window";
             return false;
         }
@@ -548,10 +561,7 @@ Step AnswerBox(const std::string& part, const std::string& name)
         RECT place;
         GetWindowRect(button, &place);
         ClickAt(POINT{(place.left + place.right) / 2, (place.top + place.bottom) / 2});
-        const DWORD gone = GetTickCount() + 3000;
-        while (IsWindow(box) && static_cast<int>(gone - GetTickCount()) > 0)
-            Sleep(30);
-        if (IsWindow(box)) {
+        if (!WaitUntilGone(box, 3000)) {
             reason = "the message box did not close when its button was clicked";
             return false;
         }

@@ -103,8 +103,12 @@ Step Press(WORD key, WORD modifier, const std::string& name);
 Step ChooseComboItem(const std::string& caption, const Target& combo, int index, const std::string& name);
 // Chooses item n (1-based) of the popup menu that is open, with the arrow keys and Enter.
 Step ChooseMenuItem(int n, const std::string& name);
-// Waits for a message box whose text holds `part`, pictures it and presses its button with Enter.
+// Waits for a message box whose text holds `part`, pictures it and, once it is the foreground window,
+// clicks its first button.
 Step AnswerBox(const std::string& part, const std::string& name);
+// Wait up to `milliseconds` for the window to be the foreground one, or to be gone; true when it is.
+bool WaitUntilForeground(HWND window, int milliseconds);
+bool WaitUntilGone(HWND window, int milliseconds);
 enum class CloseWay { CloseButton, AltF4, Escape };
 // Closes a window as a person does and waits until it is destroyed.
 Step CloseWindow(const std::string& caption, CloseWay way, const std::string& name);

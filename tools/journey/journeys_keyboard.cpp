@@ -186,18 +186,12 @@ Step AnswerBoxByKey(const std::string& part, const std::string& name)
             reason = "the message box says " + text + ", not \"" + part + "\"";
             return false;
         }
-        const DWORD front = GetTickCount() + 2000;
-        while (GetForegroundWindow() != box && static_cast<int>(front - GetTickCount()) > 0)
-            Sleep(30);
-        if (GetForegroundWindow() != box) {
+        if (!WaitUntilForeground(box, 2000)) {
             reason = "the message box is not the window in front";
             return false;
         }
         PressKey(VK_RETURN);
-        const DWORD gone = GetTickCount() + 3000;
-        while (IsWindow(box) && static_cast<int>(gone - GetTickCount()) > 0)
-            Sleep(30);
-        if (IsWindow(box)) {
+        if (!WaitUntilGone(box, 3000)) {
             reason = "Enter did not close the message box";
             return false;
         }

@@ -8,6 +8,7 @@
 
 #include "gdiplus/gdip_bitmap.h"
 #include "gdiplus/gdip_types.h"
+#include "runtime/forms/pending_paint.h"
 
 namespace journey {
 
@@ -23,28 +24,6 @@ PictureEncoder::~PictureEncoder()
     if (token_)
         Gdiplus::GdiplusShutdown(token_);
 }
-
-namespace {
-
-BOOL CALLBACK NoteUnpainted(HWND child, LPARAM unpainted)
-{
-    if (IsWindowVisible(child) && GetUpdateRect(child, nullptr, FALSE))
-        *reinterpret_cast<bool*>(unpainted) = true;
-    return TRUE;
-}
-
-// Whether a shown window or one of its shown children still waits for its paint.
-bool WaitsForPaint(HWND window)
-{
-    if (!IsWindow(window) || !IsWindowVisible(window))
-        return false;
-    bool unpainted = GetUpdateRect(window, nullptr, FALSE) != FALSE;
-    if (!unpainted)
-        EnumChildWindows(window, NoteUnpainted, reinterpret_cast<LPARAM>(&unpainted));
-    return unpainted;
-}
-
-}  // namespace
 
 void WaitForPaints(const std::vector<HWND>& windows, int milliseconds)
 {
